@@ -1,0 +1,36 @@
+#include "app/mainwindow.h"
+#include "platform/clock.h"
+#include "platform/instanceguard.h"
+#include "platform/randomsource.h"
+#include "ui/dialogmessageservice.h"
+
+#include <QApplication>
+#include <cstdlib>
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Clearwind"));
+    QApplication::setStyle(QStringLiteral("Fusion"));
+
+    const QString programFolder = QApplication::applicationDirPath();
+    SystemClock clock;
+    SeededRandom random;
+    DialogMessageService messages;
+    LockFileInstanceGuard instanceGuard(programFolder);
+
+    Environment environment;
+    environment.programFolder = programFolder;
+    environment.clock = &clock;
+    environment.random = &random;
+    environment.messages = &messages;
+    environment.instanceGuard = &instanceGuard;
+    // The program ends at once, without asking and without saving anything.
+    environment.endProgram = [] { QApplication::exit(0); };
+
+    MainWindow window(environment);
+    messages.setParentWindow(&window);
+    if (window.Form_Load())
+        window.show();
+    return application.exec();
+}

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "app/sharedstate.h"
+#include "platform/environment.h"
+#include "profile/profilestore.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class CoachTab;
+class CounterTab;
+class DoctorTab;
+class LayerStack;
+class PasswordLockPanel;
+class ProfessorTab;
+class QTabWidget;
+class QTimer;
+class QuestionnairePanel;
+class RelapsePanel;
+class SettingsTab;
+class StartPanel;
+
+// Form1: the main window. It composes the panels, owns the timers and runs
+// start-up. Everything the panels share lives in its SharedState.
+class MainWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit MainWindow(const Environment &environment, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // Start-up: decides the first screen. False when this copy is refused
+    // because another one runs; it then ends itself shortly.
+    bool Form_Load();
+
+    const SharedState &state() const { return m_state; }
+
+public slots:
+    void StartCounterView();
+    void Timerdate_Timer();
+    void tmrcount_Timer();
+    void timerrest_Timer();
+    void timersmilesay_Timer();
+    void tmrrandomgr_Timer();
+    void timercoachandteacher_Timer();
+    void Timerdisstats_Timer();
+    void timerbodyf_Timer();
+    void Timerend_Timer();
+
+private:
+    QTimer *makeTimer(const char *name, int interval, bool enabled, void (MainWindow::*tick)());
+    QTabWidget *buildTabs();
+    void StartQuitCounter();
+
+    Environment m_environment;
+    SharedState m_state;
+    ProfileStore m_store;
+
+    LayerStack *m_layers;
+    QTabWidget *m_SSTab1;
+    CounterTab *m_counterTab;
+    DoctorTab *m_doctorTab;
+    ProfessorTab *m_professorTab;
+    CoachTab *m_coachTab;
+    SettingsTab *m_settingsTab;
+    RelapsePanel *m_frmmain;
+    StartPanel *m_frmstart;
+    QuestionnairePanel *m_frmdata;
+    PasswordLockPanel *m_frmpasscheck;
+
+    QTimer *m_Timerdate;
+    QTimer *m_tmrcount;
+    QTimer *m_timerrest;
+    QTimer *m_timersmilesay;
+    QTimer *m_tmrrandomgr;
+    QTimer *m_timercoachandteacher;
+    QTimer *m_Timerdisstats;
+    QTimer *m_timerbodyf;
+    QTimer *m_Timerend;
+};

@@ -1,0 +1,61 @@
+#include "app/passwordlockpanel.h"
+
+#include "ui/controls.h"
+#include "ui/picture.h"
+#include "ui/resources.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+PasswordLockPanel::PasswordLockPanel(QWidget *parent) : QFrame(parent)
+{
+    setObjectName(QStringLiteral("frmpasscheck"));
+    hide();
+
+    auto *picture = new Picture(QStringLiteral("imglock"), pictures::path("lock"), tr("Lock"), this);
+    picture->setFixedSize(96, 96);
+    QLabel *lblpass1 = controls::label(this, QStringLiteral("lblpass1"), tr("This program is password protected."));
+    QFont big = lblpass1->font();
+    big.setPointSizeF(big.pointSizeF() * 1.3);
+    big.setBold(true);
+    lblpass1->setFont(big);
+    m_lblpass2 = controls::label(this, QStringLiteral("lblpass2"), tr("Please enter your password :"));
+    m_txtpasswordinput = new QLineEdit(this);
+    m_txtpasswordinput->setObjectName(QStringLiteral("txtpasswordinput"));
+    m_txtpasswordinput->setEchoMode(QLineEdit::Password);
+    m_txtpasswordinput->setMaxLength(20);
+    m_txtpasswordinput->setMinimumWidth(220);
+    m_lblpass2->setBuddy(m_txtpasswordinput);
+    QPushButton *cmdpasscheck = controls::button(this, QStringLiteral("cmdpasscheck"), tr("Continue >>>"));
+
+    auto *form = new QGridLayout;
+    form->addWidget(m_lblpass2, 0, 0, 1, 2);
+    form->addWidget(m_txtpasswordinput, 1, 0);
+    form->addWidget(cmdpasscheck, 1, 1);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addStretch(2);
+    layout->addWidget(picture, 0, Qt::AlignHCenter);
+    layout->addWidget(lblpass1, 0, Qt::AlignHCenter);
+    layout->addSpacing(16);
+    layout->addLayout(form);
+    layout->setAlignment(form, Qt::AlignHCenter);
+    layout->addStretch(3);
+
+    connect(cmdpasscheck, &QPushButton::clicked, this, &PasswordLockPanel::cmdpasscheck_Click);
+    connect(m_txtpasswordinput, &QLineEdit::returnPressed, cmdpasscheck, &QPushButton::click);
+}
+
+void PasswordLockPanel::cmdpasscheck_Click()
+{
+    // Exact and case-sensitive; as many tries as the user likes.
+    if (m_txtpasswordinput->text() != m_password) {
+        m_lblpass2->setText(tr("Wrong password, try again :"));
+        controls::setTextColour(m_lblpass2, controls::colours::red);
+        return;
+    }
+    hide();
+}

@@ -1,0 +1,130 @@
+#include "platform/regionalformats.h"
+
+#include <QLocale>
+
+#include <algorithm>
+#include <cmath>
+
+namespace regional {
+namespace {
+
+// Removes the time-zone token ("t", "(t)") from a format, leaving quoted
+// literal text alone, and tidies the blanks it leaves behind.
+QString withoutTimeZone(const QString &format)
+{
+    QString result;
+    bool quoted = false;
+    for (const QChar c : format) {
+        if (c == u'\'')
+            quoted = !quoted;
+        if (!quoted && c == u't')
+            continue;
+        result.append(c);
+    }
+    result.replace(QStringLiteral("()"), QString());
+    return result.simplified();
+}
+
+QString withFourDigitYear(const QString &format)
+{
+    if (format.contains(QStringLiteral("yyyy")))
+        return format;
+    QString result = format;
+    result.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+    return result;
+}
+
+} // namespace
+
+QString shortDateFormat()
+{
+    return withFourDigitYear(QLocale().dateFormat(QLocale::ShortFormat));
+}
+
+QString longTimeFormat()
+{
+    QString format = withoutTimeZone(QLocale().timeFormat(QLocale::LongFormat));
+    if (!format.contains(u's'))
+        format = QStringLiteral("HH:mm:ss");
+    return format;
+}
+
+QString dateToText(const QDate &date)
+{
+    return QLocale().toString(date, shortDateFormat());
+}
+
+QString timeToText(const QTime &time)
+{
+    return QLocale().toString(time, longTimeFormat());
+}
+
+QString dateTimeToText(const QDateTime &moment)
+{
+    return dateToText(moment.date()) + u' ' + timeToText(moment.time());
+}
+
+std::optional<QDate> dateFromText(const QString &text)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty() || trimmed.size() > 64)
+        return std::nullopt;
+    QDate date = QLocale().toDate(trimmed, shortDateFormat());
+    if (!date.isValid())
+        date = QDate::fromString(trimmed, Qt::ISODate);
+    if (!date.isValid())
+        return std::nullopt;
+    return date;
+}
+
+std::optional<QTime> timeFromText(const QString &text)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty() || trimmed.size() > 64)
+        return std::nullopt;
+    QTime time = QLocale().toTime(trimmed, longTimeFormat());
+    if (!time.isValid())
+        time = QTime::fromString(trimmed, Qt::ISODate);
+    if (!time.isValid())
+        return std::nullopt;
+    return QTime(time.hour(), time.minute(), time.second());
+}
+
+QString numberToText(double value)
+{
+    if (!std::isfinite(value))
+        return QString();
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    // Fifteen significant digits, as much as a double holds reliably.
+    const int magnitude = value == 0 ? 0 : static_cast<int>(std::floor(std::log10(std::fabs(value))));
+    const int decimals = std::clamp(14 - magnitude, 0, 15);
+    QString text = locale.toString(value, 'f', decimals);
+    const QString point = locale.decimalPoint();
+    if (text.contains(point)) {
+        const QString zero = locale.zeroDigit();
+        while (text.endsWith(zero))
+            text.chop(zero.size());
+        if (text.endsWith(point))
+            text.chop(point.size());
+    }
+    if (text == locale.negativeSign() + locale.zeroDigit())
+        text = locale.zeroDigit();
+    return text;
+}
+
+QString integerToText(qint64 value)
+{
+    return QString::number(value);
+}
+
+std::optional<qint64> integerFromText(const QString &text)
+{
+    bool ok = false;
+    const qint64 value = text.trimmed().toLongLong(&ok);
+    if (!ok)
+        return std::nullopt;
+    return value;
+}
+
+} // namespace regional

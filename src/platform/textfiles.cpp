@@ -1,0 +1,108 @@
+#include "platform/textfiles.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+namespace textfiles {
+
+QString decode(const QByteArray &bytes)
+{
+    QByteArrayView view(bytes);
+    if (view.startsWith("\xEF\xBB\xBF"))
+        view = view.sliced(3);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(view);
+    if (!utf8.hasError())
+        return text;
+    QStringDecoder ansi("windows-1252");
+    if (ansi.isValid())
+        return ansi.decode(view);
+    return QString::fromLatin1(view.data(), view.size());
+}
+
+QStringList splitLines(const QString &text, qsizetype maxKept, qsizetype *lineCount)
+{
+    QStringList lines;
+    qsizetype count = 0;
+    qsizetype start = 0;
+    const qsizetype size = text.size();
+    auto take = [&](qsizetype end) {
+        if (count < maxKept)
+            lines.append(text.mid(start, end - start));
+        ++count;
+    };
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar c = text.at(i);
+        if (c == u'\r') {
+            take(i);
+            if (i + 1 < size && text.at(i + 1) == u'\n')
+                ++i;
+            start = i + 1;
+        } else if (c == u'\n') {
+            take(i);
+            start = i + 1;
+        }
+    }
+    if (start < size)
+        take(size);
+    if (lineCount)
+        *lineCount = count;
+    return lines;
+}
+
+LineFile readLines(const QString &path, const ReadLimits &limits)
+{
+    LineFile result;
+    QFile file(path);
+    // Binary mode on purpose: text mode drops a lone CR.
+    if (!file.open(QIODevice::ReadOnly))
+        return result;
+    result.opened = true;
+    const QByteArray bytes = file.read(limits.maxBytes);
+    result.lines = splitLines(decode(bytes), limits.maxKeptLines, &result.lineCount);
+    return result;
+}
+
+QByteArray joinLines(const QStringList &lines)
+{
+    QByteArray bytes;
+    for (const QString &line : lines) {
+        bytes += line.toUtf8();
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+WriteResult writeAtomically(const QString &path, const QByteArray &bytes)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder))
+        return {false, QCoreApplication::translate("textfiles", "The folder %1 could not be created.").arg(QDir::toNativeSeparators(folder))};
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {false, file.errorString()};
+    if (file.write(bytes) != bytes.size()) {
+        const QString error = file.errorString();
+        file.cancelWriting();
+        return {false, error};
+    }
+    if (!file.commit())
+        return {false, file.errorString()};
+    return {true, QString()};
+}
+
+RemoveResult remove(const QString &path)
+{
+    QFile file(path);
+    if (!file.exists())
+        return {true, QString()};
+    if (file.remove())
+        return {true, QString()};
+    return {false, file.errorString()};
+}
+
+} // namespace textfiles

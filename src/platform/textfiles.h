@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// Line files: one item a line, a line ending at CR LF, a lone CR or LF.
+// Text is UTF-8, or windows-1252 where the bytes are not valid UTF-8.
+namespace textfiles {
+
+// How much of a file a reader takes at most: it reads what it needs and stops.
+struct ReadLimits
+{
+    qsizetype maxBytes = 1 << 20;
+    qsizetype maxKeptLines = 10000;
+};
+
+struct LineFile
+{
+    bool opened = false;
+    QStringList lines;      // the first maxKeptLines lines
+    qsizetype lineCount = 0; // every line within maxBytes, kept or not
+};
+
+QString decode(const QByteArray &bytes);
+QStringList splitLines(const QString &text, qsizetype maxKept, qsizetype *lineCount = nullptr);
+
+LineFile readLines(const QString &path, const ReadLimits &limits = ReadLimits());
+
+// Lines joined, each followed by CR LF, encoded as UTF-8.
+QByteArray joinLines(const QStringList &lines);
+
+struct WriteResult
+{
+    bool ok = false;
+    QString error;
+};
+
+// Writes the whole file or nothing: the old file or the new one remains,
+// never a torn one. Creates the folder when it is missing.
+WriteResult writeAtomically(const QString &path, const QByteArray &bytes);
+
+struct RemoveResult
+{
+    bool ok = false;
+    QString error;
+};
+
+// Removes a file; succeeds when the file is gone afterwards.
+RemoveResult remove(const QString &path);
+
+} // namespace textfiles

@@ -1,0 +1,100 @@
+#include "profile/profilefile.h"
+
+#include "platform/regionalformats.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+constexpr qsizetype lineCount = 7;
+// Seven short lines; a huge or binary file is cut here and degrades field by field.
+constexpr qsizetype readLimitBytes = 64 * 1024;
+} // namespace
+
+bool ProfileFile::exists() const
+{
+    const QFileInfo info(m_path);
+    return info.exists() && info.isFile();
+}
+
+void ProfileFile::read(QuitProfile &profile) const
+{
+    const textfiles::LineFile file = textfiles::readLines(m_path, {readLimitBytes, lineCount});
+    if (file.opened)
+        apply(file.lines, profile);
+}
+
+void ProfileFile::apply(const QStringList &lines, QuitProfile &profile)
+{
+    const auto line = [&](qsizetype index) -> const QString * {
+        return index < lines.size() ? &lines.at(index) : nullptr;
+    };
+    if (const QString *text = line(0))
+        profile.UserName = *text;
+    if (const QString *text = line(1)) {
+        bool ok = false;
+        const short value = text->trimmed().toShort(&ok);
+        if (ok)
+            profile.CigarettesPerDay = value;
+    }
+    if (const QString *text = line(2))
+        profile.CurrencyName = *text;
+    if (const QString *text = line(3))
+        profile.MoneyPerDay = *text;
+    if (const QString *text = line(4)) {
+        if (const auto date = regional::dateFromText(*text))
+            profile.StopDate = *date;
+    }
+    if (const QString *text = line(5)) {
+        if (const auto time = regional::timeFromText(*text))
+            profile.StopTime = *time;
+    }
+    if (const QString *text = line(6))
+        profile.QuitStarted = *text;
+}
+
+QStringList ProfileFile::lines(const QString &userName, const QString &cigarettes, const QString &currency,
+                               const QString &money, const QDateTime &moment, const QString &marker)
+{
+    return {userName,
+            cigarettes,
+            currency,
+            money,
+            regional::dateToText(moment.date()),
+            regional::timeToText(moment.time()),
+            marker};
+}
+
+QStringList ProfileFile::lines(const QuitProfile &profile)
+{
+    return lines(profile.UserName, QString::number(profile.CigarettesPerDay), profile.CurrencyName,
+                 profile.MoneyPerDay, QDateTime(profile.StopDate, profile.StopTime), profile.QuitStarted);
+}
+
+textfiles::WriteResult ProfileFile::write(const QStringList &lines) const
+{
+    return textfiles::writeAtomically(m_path, textfiles::joinLines(lines));
+}
+
+textfiles::RemoveResult ProfileFile::archiveAndRemove(const QString &historyFolder, const QDateTime &moment) const
+{
+    if (!exists())
+        return textfiles::remove(m_path);
+    QFile current(m_path);
+    if (!current.open(QIODevice::ReadOnly))
+        return {false, current.errorString()};
+    const QByteArray bytes = current.read(readLimitBytes);
+    current.close();
+
+    const QString stamp = moment.toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString copy = QDir(historyFolder).filePath(QStringLiteral("attempt-%1.dat").arg(stamp));
+    for (int n = 2; QFileInfo::exists(copy); ++n)
+        copy = QDir(historyFolder).filePath(QStringLiteral("attempt-%1-%2.dat").arg(stamp).arg(n));
+    const textfiles::WriteResult kept = textfiles::writeAtomically(copy, bytes);
+    if (!kept.ok)
+        return {false, QCoreApplication::translate("ProfileFile", "Your previous attempt could not be kept: %1")
+                           .arg(kept.error)};
+    return textfiles::remove(m_path);
+}

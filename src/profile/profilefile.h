@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/textfiles.h"
+#include "profile/quitprofile.h"
+
+#include <QStringList>
+
+// The seven-line profile file. The meaning of a line is its position:
+// name, cigarettes a day, currency, money a day, stop date, stop time, marker.
+class ProfileFile
+{
+public:
+    explicit ProfileFile(QString path) : m_path(std::move(path)) {}
+
+    QString path() const { return m_path; }
+    bool exists() const;
+
+    // Reads what is there into the record. A line that is missing or does not
+    // convert leaves its field as it was.
+    void read(QuitProfile &profile) const;
+
+    static QStringList lines(const QString &userName, const QString &cigarettes, const QString &currency,
+                             const QString &money, const QDateTime &moment, const QString &marker);
+    static QStringList lines(const QuitProfile &profile);
+    static void apply(const QStringList &lines, QuitProfile &profile);
+
+    textfiles::WriteResult write(const QStringList &lines) const;
+
+    // Keeps a copy of the current file in the history folder, then removes it.
+    textfiles::RemoveResult archiveAndRemove(const QString &historyFolder, const QDateTime &moment) const;
+
+private:
+    QString m_path;
+};

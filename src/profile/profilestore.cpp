@@ -1,0 +1,44 @@
+#include "profile/profilestore.h"
+
+#include "platform/environment.h"
+
+ProfileStore::ProfileStore(const QString &programFolder, QuitProfile &profile)
+    : m_file(programFolder + u'/' + QLatin1String(datapaths::profile)),
+      m_historyFolder(programFolder + u'/' + QLatin1String(datapaths::history)),
+      m_profile(profile)
+{
+}
+
+void ProfileStore::ReadProfile()
+{
+    m_file.read(m_profile);
+}
+
+textfiles::WriteResult ProfileStore::saveAnswers(const QString &name, const QString &cigarettes,
+                                                 const QString &currency, const QString &money,
+                                                 const QDateTime &now)
+{
+    return m_file.write(
+        ProfileFile::lines(name, cigarettes, currency, money, now, QLatin1String(QuitProfile::notStarted)));
+}
+
+textfiles::WriteResult ProfileStore::startQuit(const QDateTime &now)
+{
+    ReadProfile();
+    QuitProfile started = m_profile;
+    started.StopDate = now.date();
+    started.StopTime = now.time();
+    started.QuitStarted = QLatin1String(QuitProfile::started);
+    const textfiles::WriteResult result = m_file.write(ProfileFile::lines(started));
+    if (result.ok)
+        ReadProfile();
+    return result;
+}
+
+textfiles::RemoveResult ProfileStore::reset(const QDateTime &now)
+{
+    textfiles::RemoveResult result = m_file.archiveAndRemove(m_historyFolder, now);
+    if (result.ok && m_file.exists())
+        return {false, QString()};
+    return result;
+}

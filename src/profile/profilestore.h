@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/textfiles.h"
+#include "profile/profilefile.h"
+#include "profile/quitprofile.h"
+
+#include <QDateTime>
+
+// The profile as the program keeps it: the record in memory and its file.
+// The questionnaire saves the answers, the start of the quit logs the stop
+// moment, and the reset removes the file after keeping a copy of it.
+class ProfileStore
+{
+public:
+    ProfileStore(const QString &programFolder, QuitProfile &profile);
+
+    QString filePath() const { return m_file.path(); }
+    bool exists() const { return m_file.exists(); }
+
+    void ReadProfile();
+
+    textfiles::WriteResult saveAnswers(const QString &name, const QString &cigarettes, const QString &currency,
+                                       const QString &money, const QDateTime &now);
+    // Logs now as the stop moment; on success the record holds it as stored.
+    textfiles::WriteResult startQuit(const QDateTime &now);
+    textfiles::RemoveResult reset(const QDateTime &now);
+
+private:
+    ProfileFile m_file;
+    QString m_historyFolder;
+    QuitProfile &m_profile;
+};

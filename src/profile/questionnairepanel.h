@@ -1,0 +1,59 @@
+#pragma once
+
+#include "profile/questionnaire.h"
+
+#include <QFrame>
+
+struct Environment;
+class ProfileStore;
+class Picture;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTextEdit;
+
+// The first-run questionnaire: five questions, a summary to confirm, then
+// the answers are saved and the start panel follows.
+class QuestionnairePanel : public QFrame
+{
+    Q_OBJECT
+public:
+    QuestionnairePanel(const Environment &environment, ProfileStore &store, QWidget *parent = nullptr);
+
+    bool isConfirming() const;
+
+public slots:
+    void cmdcontinue_Click();
+    void cmdnoback_Click();
+
+signals:
+    // The answers are saved: the start panel takes over.
+    void confirmed();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QuestionnaireAnswers answers() const;
+    void refuse(const questionnaire::Refusal &refusal);
+    void refreshSummary();
+
+    const Environment &m_environment;
+    ProfileStore &m_store;
+
+    QLabel *m_lblname;
+    QLabel *m_lblcigday;
+    QLabel *m_lblcur;
+    QLabel *m_lblmoney;
+    QLabel *m_lblyears;
+    QLineEdit *m_txtname;
+    QComboBox *m_cmbcigcount;
+    QComboBox *m_txtcurrency;
+    QLineEdit *m_cmbmoney;
+    QComboBox *m_cmbyears;
+    Picture *m_imgwrite;
+    QTextEdit *m_txtbeforetips;
+    QPushButton *m_cmdcontinue;
+    QPushButton *m_cmdnoback;
+};

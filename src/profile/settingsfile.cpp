@@ -1,0 +1,37 @@
+#include "profile/settingsfile.h"
+
+#include <algorithm>
+
+namespace {
+constexpr qsizetype readLimitBytes = 4096;
+
+bool isTypeable(const QString &password)
+{
+    return password.size() <= SettingsFile::maxPasswordLength
+           && std::none_of(password.begin(), password.end(), [](QChar c) { return c.category() == QChar::Other_Control; });
+}
+} // namespace
+
+void SettingsFile::read(ProgramSettings &settings) const
+{
+    const textfiles::LineFile file = textfiles::readLines(m_path, {readLimitBytes, 2});
+    if (!file.opened || file.lines.isEmpty() || !isTypeable(file.lines.at(0)))
+        return;
+    settings.Password = file.lines.at(0);
+    if (file.lines.size() > 1) {
+        bool ok = false;
+        const short value = file.lines.at(1).trimmed().toShort(&ok);
+        if (ok)
+            settings.AutoStart = value;
+    }
+}
+
+QByteArray SettingsFile::format(const ProgramSettings &settings)
+{
+    return settings.Password.toUtf8() + "\r\n" + QByteArray::number(settings.AutoStart);
+}
+
+textfiles::WriteResult SettingsFile::write(const ProgramSettings &settings) const
+{
+    return textfiles::writeAtomically(m_path, format(settings));
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "ui/charactertab.h"
+
+struct Environment;
+struct ProgramSettings;
+class ClickableLabel;
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+
+// The mechanic's tab: the password, starting at logon, the report, help and
+// the web page.
+class SettingsTab : public CharacterTab
+{
+    Q_OBJECT
+public:
+    SettingsTab(const Environment &environment, ProgramSettings &settings, QWidget *parent = nullptr);
+
+    QPushButton *exportButton() const { return m_cmdexport; }
+    QPushButton *helpButton() const { return m_cmdhelp; }
+    ClickableLabel *webLabel() const { return m_lblweb; }
+
+public slots:
+    // The settings loader: reads the settings file, then shows it on the tab.
+    void cmdloadset_Click();
+    void chkpassword_Click();
+    void imgmechanic_Click();
+
+private:
+    const Environment &m_environment;
+    ProgramSettings &m_settings;
+    QCheckBox *m_chkpassword;
+    QLabel *m_lblpassword;
+    QLineEdit *m_txtpassword;
+    QCheckBox *m_chkautostart;
+    QPushButton *m_cmdexport;
+    QPushButton *m_cmdhelp;
+    ClickableLabel *m_lblweb;
+};

@@ -1,0 +1,236 @@
+#include "progress/countertab.h"
+
+#include "app/sharedstate.h"
+#include "ui/clickablelabel.h"
+#include "ui/controls.h"
+#include "ui/layerstack.h"
+#include "ui/picture.h"
+#include "ui/resources.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+CharacterTab::Character companion()
+{
+    return {QStringLiteral("imgsmiley"), pictures::path("smiley"), CounterTab::tr("Companion"),
+            QStringLiteral("lblmaincomp"), CounterTab::tr("Companion says"), QString()};
+}
+
+struct CounterUnit
+{
+    const char *numberName;
+    const char *unitName;
+    const char *unit;
+    const char *description;
+    int green;
+};
+
+const CounterUnit counterUnits[] = {
+    {"lbldays", "Label21", QT_TRANSLATE_NOOP("CounterTab", "Days"), QT_TRANSLATE_NOOP("CounterTab", "Smoke-free days"), 128},
+    {"lblhours", "Label16", QT_TRANSLATE_NOOP("CounterTab", "Hours"), QT_TRANSLATE_NOOP("CounterTab", "Smoke-free hours"), 192},
+    {"lblminutes", "Label25", QT_TRANSLATE_NOOP("CounterTab", "Minutes"),
+     QT_TRANSLATE_NOOP("CounterTab", "Smoke-free minutes"), 255},
+    {"lblseconds", "Label9", QT_TRANSLATE_NOOP("CounterTab", "Seconds"),
+     QT_TRANSLATE_NOOP("CounterTab", "Smoke-free seconds"), 255},
+};
+
+struct StarReason
+{
+    const char *captionName;
+    const char *reason;
+};
+
+const StarReason starReasons[CounterTab::starCount] = {
+    {"Label2", QT_TRANSLATE_NOOP("CounterTab", "For starting to stop smoking")},
+    {"Label13", QT_TRANSLATE_NOOP("CounterTab", "For not smoking for 24 hours")},
+    {"Label4", QT_TRANSLATE_NOOP("CounterTab", "For geting back your sense of taste and smell")},
+    {"Label17", QT_TRANSLATE_NOOP("CounterTab", "For not smoking 100 cigarettes")},
+    {"Label19", QT_TRANSLATE_NOOP("CounterTab", "For extending your life by 1 day")},
+    {"Label6", QT_TRANSLATE_NOOP("CounterTab", "For not smoking for a week")},
+    {"Label7", QT_TRANSLATE_NOOP("CounterTab", "For not smoking 500 cigarettes")},
+    {"Label14", QT_TRANSLATE_NOOP("CounterTab", "For not smoking for a month")},
+    {"Label18", QT_TRANSLATE_NOOP("CounterTab", "For not smoking 1000 cigarettes")},
+    {"Label20", QT_TRANSLATE_NOOP("CounterTab", "For not smoking for a year")},
+};
+
+QLabel *statisticsLine(QWidget *parent, const char *name, const QColor &colour)
+{
+    QLabel *line = controls::label(parent, QString::fromLatin1(name), QStringLiteral("----"));
+    controls::setTextColour(line, colour);
+    return line;
+}
+
+} // namespace
+
+CounterTab::CounterTab(SharedState &state, QWidget *parent) : CharacterTab(companion(), parent), m_state(state)
+{
+    m_frmcounter = buildCounter();
+    m_frmstars = buildStars();
+    panels()->addLayer(m_frmcounter);
+    panels()->addLayer(m_frmstars);
+}
+
+QFrame *CounterTab::buildCounter()
+{
+    QFrame *frame = controls::panel(panels(), QStringLiteral("frmcounter"), false);
+
+    QLabel *lblmainsay = controls::label(frame, QStringLiteral("lblmainsay"), tr("You have stopped smoking for :"));
+    controls::setTextColour(lblmainsay, controls::colours::green(64));
+    QFont heading = lblmainsay->font();
+    heading.setPointSizeF(heading.pointSizeF() * 1.2);
+    heading.setBold(true);
+    lblmainsay->setFont(heading);
+
+    auto *numbers = new QGridLayout;
+    numbers->setHorizontalSpacing(28);
+    int column = 0;
+    for (const CounterUnit &unit : counterUnits) {
+        QLabel *number = controls::label(frame, QString::fromLatin1(unit.numberName), QStringLiteral("00"));
+        number->setAccessibleDescription(tr(unit.description));
+        QFont big = number->font();
+        big.setPointSizeF(big.pointSizeF() * 3.2);
+        big.setBold(true);
+        number->setFont(big);
+        number->setAlignment(Qt::AlignCenter);
+        number->setMinimumWidth(number->fontMetrics().horizontalAdvance(QStringLiteral("00000")));
+        QLabel *caption = controls::label(frame, QString::fromLatin1(unit.unitName), tr(unit.unit));
+        caption->setAlignment(Qt::AlignCenter);
+        for (QLabel *label : {number, caption})
+            controls::setTextColour(label, controls::colours::green(unit.green));
+        numbers->addWidget(number, 0, column);
+        numbers->addWidget(caption, 1, column);
+        ++column;
+    }
+    m_lbldays = frame->findChild<QLabel *>(QStringLiteral("lbldays"));
+    m_lblhours = frame->findChild<QLabel *>(QStringLiteral("lblhours"));
+    m_lblminutes = frame->findChild<QLabel *>(QStringLiteral("lblminutes"));
+    m_lblseconds = frame->findChild<QLabel *>(QStringLiteral("lblseconds"));
+
+    m_lblstoppedat = statisticsLine(frame, "lblstoppedat", controls::colours::navy);
+    QLabel *lblcigcount = statisticsLine(frame, "lblcigcount", controls::colours::black);
+    QLabel *lblminsaved = statisticsLine(frame, "lblminsaved", controls::colours::navy);
+    QLabel *lblmoneysaved = statisticsLine(frame, "lblmoneysaved", controls::colours::navy);
+    QLabel *lbllifeext = statisticsLine(frame, "lbllifeext", controls::colours::black);
+    m_lblstopdate = controls::label(frame, QStringLiteral("lblstopdate"), QString(25, u'-'));
+    m_lblstopdate->hide();
+
+    auto *starRow = new QHBoxLayout;
+    starRow->setSpacing(4);
+    auto *label8 = new ClickableLabel(frame, QStringLiteral("Label8"), tr("Stars"));
+    controls::setTextColour(label8, controls::colours::olive);
+    QFont starsFont = label8->font();
+    starsFont.setBold(true);
+    starsFont.setUnderline(true);
+    label8->setFont(starsFont);
+    starRow->addWidget(label8);
+    starRow->addSpacing(8);
+    for (int index = 0; index < starCount; ++index) {
+        auto *star = new Picture(QStringLiteral("star(%1)").arg(index), pictures::path("star"), tr("Star"), frame);
+        star->setFixedSize(24, 24);
+        star->setVisible(index == 0);
+        m_starRow[index] = star;
+        starRow->addWidget(star);
+    }
+    starRow->addStretch();
+
+    auto *layout = new QVBoxLayout(frame);
+    layout->setContentsMargins(16, 12, 16, 12);
+    layout->addWidget(lblmainsay);
+    layout->addLayout(numbers);
+    layout->setAlignment(numbers, Qt::AlignHCenter);
+    layout->addSpacing(10);
+    for (QLabel *line : {m_lblstoppedat, lblcigcount, lblminsaved, lblmoneysaved, lbllifeext})
+        layout->addWidget(line);
+    layout->addStretch();
+    layout->addLayout(starRow);
+
+    connect(label8, &ClickableLabel::clicked, this, &CounterTab::Label8_Click);
+    return frame;
+}
+
+QFrame *CounterTab::buildStars()
+{
+    QFrame *frame = controls::panel(panels(), QStringLiteral("frmstars"), false);
+    QLabel *title = controls::label(frame, QStringLiteral("lblstarstitle"), tr("You have earned a star :"));
+    QFont heading = title->font();
+    heading.setBold(true);
+    title->setFont(heading);
+
+    auto *list = new QGridLayout;
+    list->setVerticalSpacing(2);
+    for (int index = 0; index < starCount; ++index) {
+        auto *star = new Picture(QStringLiteral("s%1").arg(index + 1), pictures::path("star"), tr("Star"), frame);
+        star->setFixedSize(20, 20);
+        star->setVisible(index == 0);
+        m_starList[index] = star;
+        QLabel *reason = controls::label(frame, QString::fromLatin1(starReasons[index].captionName),
+                                         tr(starReasons[index].reason));
+        list->addWidget(star, index, 0);
+        list->addWidget(reason, index, 1);
+    }
+    list->setColumnStretch(1, 1);
+
+    auto *image13 = new Picture(QStringLiteral("Image13"), pictures::path("trophy"), tr("Trophy"), frame);
+    image13->setFixedSize(96, 96);
+    QPushButton *back = controls::button(frame, QStringLiteral("cmdstarsback"), tr("Back"));
+
+    auto *body = new QHBoxLayout;
+    body->addLayout(list, 1);
+    body->addWidget(image13, 0, Qt::AlignTop);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(back);
+    auto *layout = new QVBoxLayout(frame);
+    layout->setContentsMargins(16, 12, 16, 12);
+    layout->addWidget(title);
+    layout->addLayout(body, 1);
+    layout->addLayout(buttons);
+
+    connect(back, &QPushButton::clicked, this, &CounterTab::cmdstarsback_Click);
+    return frame;
+}
+
+void CounterTab::showCounter()
+{
+    m_frmcounter->show();
+}
+
+void CounterTab::showTime(const SmokeFreeTime &time)
+{
+    controls::setText(m_lbldays, QString::number(time.days));
+    controls::setText(m_lblhours, QString::number(time.hours));
+    controls::setText(m_lblminutes, QString::number(time.minutes));
+    controls::setText(m_lblseconds, QString::number(time.seconds));
+}
+
+QString CounterTab::stopDateText() const
+{
+    return m_lblstopdate->text();
+}
+
+void CounterTab::setStopDateText(const QString &text)
+{
+    m_lblstopdate->setText(text);
+}
+
+void CounterTab::setStoppedAt(const QString &sentence)
+{
+    controls::setText(m_lblstoppedat, sentence);
+}
+
+void CounterTab::Label8_Click()
+{
+    m_frmstars->show();
+}
+
+void CounterTab::cmdstarsback_Click()
+{
+    m_frmcounter->show();
+    m_frmstars->hide();
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "ui/charactertab.h"
+
+#include <array>
+
+struct SharedState;
+struct SmokeFreeTime;
+class ClickableLabel;
+class Picture;
+class QFrame;
+
+// Tab 0: the companion, the smoke-free counter with its statistics and star
+// row, and the list of stars.
+class CounterTab : public CharacterTab
+{
+    Q_OBJECT
+public:
+    static constexpr int starCount = 10;
+
+    CounterTab(SharedState &state, QWidget *parent = nullptr);
+
+    void showCounter();
+    void showTime(const SmokeFreeTime &time);
+    QString stopDateText() const;
+    void setStopDateText(const QString &text);
+    void setStoppedAt(const QString &sentence);
+
+public slots:
+    void Label8_Click();
+    void cmdstarsback_Click();
+
+private:
+    QFrame *buildCounter();
+    QFrame *buildStars();
+
+    SharedState &m_state;
+    QFrame *m_frmcounter = nullptr;
+    QFrame *m_frmstars = nullptr;
+    QLabel *m_lbldays = nullptr;
+    QLabel *m_lblhours = nullptr;
+    QLabel *m_lblminutes = nullptr;
+    QLabel *m_lblseconds = nullptr;
+    QLabel *m_lblstoppedat = nullptr;
+    QLabel *m_lblstopdate = nullptr;
+    std::array<Picture *, starCount> m_starRow{};
+    std::array<Picture *, starCount> m_starList{};
+};

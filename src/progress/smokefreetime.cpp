@@ -1,0 +1,38 @@
+#include "progress/smokefreetime.h"
+
+#include "platform/regionalformats.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+constexpr int secondsPerDay = 24 * 60 * 60;
+constexpr qint64 maxDays = std::numeric_limits<qint16>::max();
+} // namespace
+
+qint16 GetDayCount(const QString &firstDate, const QString &secondDate)
+{
+    const auto first = regional::dateFromText(firstDate);
+    const auto second = regional::dateFromText(secondDate);
+    if (!first || !second)
+        return 0;
+    const qint64 days = std::abs(first->daysTo(*second));
+    return static_cast<qint16>(std::min(days, maxDays));
+}
+
+SmokeFreeTime smokeFreeTime(const QString &stopDateText, const QTime &stopTime, const QDateTime &now)
+{
+    const auto stopDate = regional::dateFromText(stopDateText);
+    if (!stopDate || !stopTime.isValid())
+        return {};
+    const QDate today = now.date();
+    const int stopSecond = stopTime.msecsSinceStartOfDay() / 1000;
+    const int nowSecond = now.time().msecsSinceStartOfDay() / 1000;
+    const bool stopTimeOfDayPassed = nowSecond >= stopSecond;
+    if (today < *stopDate || (today == *stopDate && !stopTimeOfDayPassed))
+        return {};
+
+    const qint64 days = GetDayCount(stopDateText, regional::dateToText(today)) - (stopTimeOfDayPassed ? 0 : 1);
+    const int rest = (nowSecond - stopSecond + secondsPerDay) % secondsPerDay;
+    return {std::max<qint64>(days, 0), rest / 3600, rest / 60 % 60, rest % 60};
+}

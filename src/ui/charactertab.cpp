@@ -1,0 +1,55 @@
+#include "ui/charactertab.h"
+
+#include "ui/controls.h"
+#include "ui/layerstack.h"
+#include "ui/picture.h"
+#include "ui/speechbubble.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+CharacterTab::CharacterTab(const Character &character, QWidget *parent) : QWidget(parent)
+{
+    m_picture = new PictureButton(character.pictureName, character.image, character.pictureDescription, this);
+    m_picture->setFixedSize(88, 88);
+
+    auto *bubble = new SpeechBubble(this);
+    m_speech = controls::textLabel(bubble, character.speechName, character.greeting);
+    m_speech->setAccessibleDescription(character.speechDescription);
+    m_speech->setMinimumHeight(64);
+    auto *bubbleLayout = new QVBoxLayout(bubble);
+    bubbleLayout->setContentsMargins(22, 6, 12, 6);
+    bubbleLayout->addWidget(m_speech);
+    m_speech->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_speech->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    m_characterRow = new QHBoxLayout;
+    m_characterRow->setSpacing(12);
+    m_characterRow->addWidget(m_picture, 0, Qt::AlignTop);
+    m_characterRow->addWidget(bubble, 1);
+
+    m_panels = new LayerStack(this);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(12, 12, 12, 12);
+    layout->setSpacing(10);
+    layout->addLayout(m_characterRow);
+    layout->addWidget(m_panels, 1);
+}
+
+void CharacterTab::say(const QString &text)
+{
+    if (m_speech->text() != text)
+        m_speech->setText(text);
+}
+
+void CharacterTab::say(const QString &text, const QColor &colour)
+{
+    controls::setTextColour(m_speech, colour);
+    say(text);
+}
+
+void CharacterTab::addToCharacterRow(QWidget *widget)
+{
+    m_characterRow->addWidget(widget, 0, Qt::AlignTop);
+}

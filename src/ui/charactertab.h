@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+class LayerStack;
+class PictureButton;
+class QLabel;
+
+// One page of the tab control: the character's picture, the speech line in
+// which the character talks to the user, and the character's panels, which
+// lie in the same place and replace one another.
+class CharacterTab : public QWidget
+{
+    Q_OBJECT
+public:
+    struct Character
+    {
+        QString pictureName;
+        QString image;
+        QString pictureDescription;
+        QString speechName;
+        QString speechDescription;
+        QString greeting;
+    };
+
+    CharacterTab(const Character &character, QWidget *parent);
+
+    PictureButton *picture() const { return m_picture; }
+    QLabel *speech() const { return m_speech; }
+
+    void say(const QString &text);
+    void say(const QString &text, const QColor &colour);
+
+protected:
+    LayerStack *panels() const { return m_panels; }
+    // Puts a control beside the speech line, in the character's row.
+    void addToCharacterRow(QWidget *widget);
+
+private:
+    PictureButton *m_picture;
+    QLabel *m_speech;
+    LayerStack *m_panels;
+    class QHBoxLayout *m_characterRow;
+};

@@ -1,0 +1,65 @@
+#include "ui/controls.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+namespace controls {
+
+QLabel *label(QWidget *parent, const QString &objectName, const QString &text)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(objectName);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QLabel *textLabel(QWidget *parent, const QString &objectName, const QString &text)
+{
+    QLabel *result = label(parent, objectName, text);
+    result->setWordWrap(true);
+    return result;
+}
+
+QPushButton *button(QWidget *parent, const QString &objectName, const QString &text)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(objectName);
+    button->setAutoDefault(true);
+    return button;
+}
+
+QFrame *panel(QWidget *parent, const QString &objectName, bool visible)
+{
+    auto *frame = new QFrame(parent);
+    frame->setObjectName(objectName);
+    if (!visible)
+        frame->hide();
+    return frame;
+}
+
+void setText(QLabel *label, const QString &text)
+{
+    if (label->text() != text)
+        label->setText(text);
+}
+
+void setTextColour(QLabel *label, const QColor &colour)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+}
+
+QColor textColour(const QLabel *label)
+{
+    return label->palette().color(QPalette::WindowText);
+}
+
+void switchPanels(QWidget *hide, QWidget *show)
+{
+    hide->hide();
+    show->show();
+}
+
+} // namespace controls

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "platform/clock.h"
+#include "platform/instanceguard.h"
+#include "platform/messageservice.h"
+#include "platform/randomsource.h"
+
+#include <QList>
+#include <QStringList>
+
+// A clock that shows whatever moment the test sets.
+class FakeClock : public Clock
+{
+public:
+    explicit FakeClock(QDateTime moment = QDateTime(QDate(2026, 3, 14), QTime(21, 5, 33))) : m_now(moment) {}
+    QDateTime now() const override { return m_now; }
+    void set(const QDateTime &moment) { m_now = moment; }
+    void advance(int seconds) { m_now = m_now.addSecs(seconds); }
+
+private:
+    QDateTime m_now;
+};
+
+// Draws the values a test lines up, in order; when they run out, 0.
+class ScriptedRandom : public RandomSource
+{
+public:
+    void seed(quint32 value) override { seeds.append(value); }
+    double next() override { return draws.isEmpty() ? 0.0 : draws.takeFirst(); }
+
+    QList<double> draws;
+    QList<quint32> seeds;
+};
+
+// Records the message boxes that would have been shown; OK is pressed at once.
+class MessageRecorder : public MessageService
+{
+public:
+    struct Message
+    {
+        QString text;
+        Icon icon;
+        QString title;
+    };
+    void show(const QString &text, Icon icon, const QString &title) override { shown.append({text, icon, title}); }
+    QStringList texts() const;
+
+    QList<Message> shown;
+};
+
+class FakeInstanceGuard : public InstanceGuard
+{
+public:
+    bool acquire() override { return onlyCopy; }
+    bool onlyCopy = true;
+};

@@ -1,0 +1,94 @@
+#include "support/testwindow.h"
+
+#include "platform/regionalformats.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
+
+TestProgram::TestProgram()
+{
+    QDir(m_folder.path()).mkpath(QStringLiteral("data/settings"));
+    writeSettings("noword\r\n0");
+    m_environment.programFolder = m_folder.path();
+    m_environment.clock = &clock;
+    m_environment.random = &random;
+    m_environment.messages = &messages;
+    m_environment.instanceGuard = &instanceGuard;
+    m_environment.endProgram = [this] { ++endRequests; };
+}
+
+QString TestProgram::path(const char *relative) const
+{
+    return m_folder.filePath(QString::fromUtf8(relative));
+}
+
+void TestProgram::writeFile(const char *relative, const QByteArray &bytes) const
+{
+    const QString target = path(relative);
+    QDir().mkpath(QFileInfo(target).absolutePath());
+    QFile file(target);
+    QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(target));
+    file.write(bytes);
+}
+
+QByteArray TestProgram::readFile(const char *relative) const
+{
+    QFile file(path(relative));
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
+}
+
+bool TestProgram::exists(const char *relative) const
+{
+    return QFileInfo::exists(path(relative));
+}
+
+void TestProgram::writeRunningProfile(const QDateTime &stop, const QString &name, int cigarettes, const QString &money)
+{
+    const QString text = name + "\r\n" + QString::number(cigarettes) + "\r\neuro\r\n" + money + "\r\n"
+                         + regional::dateToText(stop.date()) + "\r\n" + regional::timeToText(stop.time())
+                         + "\r\nYES\r\n";
+    writeFile("data/settings/data.dat", text.toUtf8());
+}
+
+MainWindow &TestProgram::start()
+{
+    m_window = std::make_unique<MainWindow>(m_environment);
+    const bool onlyCopy = m_window->Form_Load();
+    if (onlyCopy)
+        m_window->show();
+    return *m_window;
+}
+
+QString TestProgram::text(const char *name) const
+{
+    const QLabel *found = label(name);
+    if (!found)
+        qWarning("No label named %s", name);
+    return found ? found->text() : QString();
+}
+
+void TestProgram::click(const char *button) const
+{
+    auto *found = find<QAbstractButton>(button);
+    QVERIFY2(found, button);
+    QVERIFY2(found->isVisible() && found->isEnabled(), button);
+    found->click();
+}
+
+void TestProgram::tick(const char *name) const
+{
+    QTimer *found = timer(name);
+    QVERIFY2(found, name);
+    QMetaObject::invokeMethod(found, "timeout");
+}
+
+bool TestProgram::shown(const char *name) const
+{
+    const QWidget *found = find(name);
+    return found && !found->isHidden();
+}

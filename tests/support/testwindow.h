@@ -1,0 +1,61 @@
+#pragma once
+
+#include "app/mainwindow.h"
+#include "support/fakes.h"
+
+#include <QByteArray>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
+
+#include <memory>
+
+// A program folder of its own in a temporary directory, with the fakes a test
+// drives: the clock, the random draws, the message boxes and the program's end.
+class TestProgram
+{
+public:
+    TestProgram();
+
+    QString folder() const { return m_folder.path(); }
+    QString path(const char *relative) const;
+    void writeFile(const char *relative, const QByteArray &bytes) const;
+    QByteArray readFile(const char *relative) const;
+    bool exists(const char *relative) const;
+
+    // A profile of the quit running since the given moment, in today's forms.
+    void writeRunningProfile(const QDateTime &stop, const QString &name = QStringLiteral("Ann"), int cigarettes = 20,
+                             const QString &money = QStringLiteral("6.50"));
+    void writeSettings(const QByteArray &bytes) const { writeFile("data/settings/settings.dat", bytes); }
+
+    // Builds the main window, runs start-up and shows it offscreen.
+    MainWindow &start();
+    MainWindow &window() { return *m_window; }
+
+    template<typename T = QWidget>
+    T *find(const char *name) const
+    {
+        return m_window->findChild<T *>(QString::fromLatin1(name));
+    }
+    QLabel *label(const char *name) const { return find<QLabel>(name); }
+    QString text(const char *name) const;
+    void click(const char *button) const;
+    QTimer *timer(const char *name) const { return find<QTimer>(name); }
+    // Runs one tick of a timer, as if its interval had passed.
+    void tick(const char *name) const;
+    // Shown in its own right, whether or not a panel lies over it.
+    bool shown(const char *name) const;
+
+    FakeClock clock;
+    ScriptedRandom random;
+    MessageRecorder messages;
+    FakeInstanceGuard instanceGuard;
+    int endRequests = 0;
+
+private:
+    QTemporaryDir m_folder;
+    Environment m_environment;
+    std::unique_ptr<MainWindow> m_window;
+};
