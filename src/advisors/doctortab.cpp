@@ -97,6 +97,8 @@ DoctorTab::DoctorTab(QWidget *parent) : CharacterTab(doctor(), parent)
     connect(m_frmweight->backButton(), &QPushButton::clicked, this, &DoctorTab::cmdweightback_Click);
     connect(m_frmdesstats->backButton(), &QPushButton::clicked, this, &DoctorTab::cmddeseaseback_Click);
     connect(m_frmbodyfunctions->backButton(), &QPushButton::clicked, this, &DoctorTab::cmddocback_Click);
+    connect(m_frmbodyfunctions, &BodyMonitorPanel::explanation, this,
+            [this](const QString &text, const QColor &colour) { say(text, colour); });
 }
 
 bool DoctorTab::isMainPanelShown() const

@@ -9,6 +9,8 @@
 #include "platform/messageservice.h"
 #include "platform/randomsource.h"
 #include "platform/regionalformats.h"
+#include "health/bodymonitorpanel.h"
+#include "health/diseasepanel.h"
 #include "profile/questionnairepanel.h"
 #include "profile/relapsepanel.h"
 #include "profile/settingstab.h"
@@ -202,9 +204,15 @@ void MainWindow::tmrrandomgr_Timer()
 
 void MainWindow::timercoachandteacher_Timer() {}
 
-void MainWindow::Timerdisstats_Timer() {}
+void MainWindow::Timerdisstats_Timer()
+{
+    m_doctorTab->diseasePanel()->showRisks(m_state.shown);
+}
 
-void MainWindow::timerbodyf_Timer() {}
+void MainWindow::timerbodyf_Timer()
+{
+    m_doctorTab->bodyMonitor()->showMeters(m_state.shown);
+}
 
 void MainWindow::Timerend_Timer()
 {

@@ -19,3 +19,7 @@ BodyMonitorPanel::BodyMonitorPanel(QWidget *parent) : QFrame(parent)
     layout->addStretch();
     layout->addLayout(buttons);
 }
+
+void BodyMonitorPanel::showMeters(const SmokeFreeTime &)
+{
+}

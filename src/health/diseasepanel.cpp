@@ -18,3 +18,7 @@ DiseasePanel::DiseasePanel(QWidget *parent) : QFrame(parent)
     layout->addStretch();
     layout->addLayout(buttons);
 }
+
+void DiseasePanel::showRisks(const SmokeFreeTime &)
+{
+}

@@ -2,6 +2,7 @@
 
 #include <QFrame>
 
+struct SmokeFreeTime;
 class QPushButton;
 
 // The doctor's view of the falling risk of four diseases.
@@ -12,6 +13,8 @@ public:
     explicit DiseasePanel(QWidget *parent = nullptr);
 
     QPushButton *backButton() const { return m_back; }
+    // One update of the rows from the smoke-free time as the counter shows it.
+    void showRisks(const SmokeFreeTime &time);
 
 private:
     QPushButton *m_back;

@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Sets up what is missing, builds Clearwind and starts it.
+set -euo pipefail
+cd "$(dirname "$0")"
+scripts/setup.sh
+scripts/build.sh build
+exec build/Clearwind "$@"

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the program and the tests need,
+# skipping the ones already there.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
+  libgl-dev libxkbcommon-dev
+  fonts-dejavu-core
+  xvfb xauth
+  libclang-rt-14-dev
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$package")
+  fi
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  sudo_cmd=()
+  if [ "$(id -u)" -ne 0 ]; then
+    sudo_cmd=(sudo)
+  fi
+  "${sudo_cmd[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

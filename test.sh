@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Sets up what is missing, builds everything and runs every test: once in a
+# plain build and once with AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")"
+scripts/setup.sh
+
+export QT_QPA_PLATFORM=offscreen
+export DBUS_SESSION_BUS_ADDRESS=disabled:
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
+chmod 700 "$XDG_RUNTIME_DIR"
+
+scripts/build.sh build
+ctest --test-dir build --output-on-failure --timeout 600
+
+scripts/build.sh build-sanitize -DCLEARWIND_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:halt_on_error=1 \
+LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0" \
+UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir build-sanitize --output-on-failure --timeout 900
