@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace regional {
 namespace {
@@ -118,10 +119,26 @@ QString integerToText(qint64 value)
     return QString::number(value);
 }
 
+std::optional<qint16> shortFromText(const QString &text)
+{
+    const auto value = integerFromText(text);
+    if (!value || *value < std::numeric_limits<qint16>::min() || *value > std::numeric_limits<qint16>::max())
+        return std::nullopt;
+    return static_cast<qint16>(*value);
+}
+
 std::optional<qint64> integerFromText(const QString &text)
 {
+    const QString trimmed = text.trimmed();
+    const qsizetype digitsFrom = trimmed.startsWith(u'-') || trimmed.startsWith(u'+') ? 1 : 0;
+    if (trimmed.size() <= digitsFrom || trimmed.size() > 19)
+        return std::nullopt;
+    for (qsizetype i = digitsFrom; i < trimmed.size(); ++i) {
+        if (trimmed.at(i) < u'0' || trimmed.at(i) > u'9')
+            return std::nullopt;
+    }
     bool ok = false;
-    const qint64 value = text.trimmed().toLongLong(&ok);
+    const qint64 value = trimmed.toLongLong(&ok);
     if (!ok)
         return std::nullopt;
     return value;

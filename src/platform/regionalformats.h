@@ -30,7 +30,10 @@ std::optional<QTime> timeFromText(const QString &text);
 QString numberToText(double value);
 QString integerToText(qint64 value);
 
-// A whole number as the counter labels show it; nothing else is accepted.
+// A whole number in plain digits, optionally signed and surrounded by
+// blanks; nothing else is accepted.
 std::optional<qint64> integerFromText(const QString &text);
+// The same, within 16 bits.
+std::optional<qint16> shortFromText(const QString &text);
 
 } // namespace regional

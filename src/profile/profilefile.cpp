@@ -34,10 +34,8 @@ void ProfileFile::apply(const QStringList &lines, QuitProfile &profile)
     if (const QString *text = line(0))
         profile.UserName = *text;
     if (const QString *text = line(1)) {
-        bool ok = false;
-        const short value = text->trimmed().toShort(&ok);
-        if (ok)
-            profile.CigarettesPerDay = value;
+        if (const auto value = regional::shortFromText(*text))
+            profile.CigarettesPerDay = *value;
     }
     if (const QString *text = line(2))
         profile.CurrencyName = *text;

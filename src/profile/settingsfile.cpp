@@ -1,5 +1,7 @@
 #include "profile/settingsfile.h"
 
+#include "platform/regionalformats.h"
+
 #include <algorithm>
 
 namespace {
@@ -19,10 +21,8 @@ void SettingsFile::read(ProgramSettings &settings) const
         return;
     settings.Password = file.lines.at(0);
     if (file.lines.size() > 1) {
-        bool ok = false;
-        const short value = file.lines.at(1).trimmed().toShort(&ok);
-        if (ok)
-            settings.AutoStart = value;
+        if (const auto value = regional::shortFromText(file.lines.at(1)))
+            settings.AutoStart = *value;
     }
 }
 

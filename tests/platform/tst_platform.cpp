@@ -1,0 +1,250 @@
+#include "platform/randomsource.h"
+#include "platform/regionalformats.h"
+#include "platform/textfiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <QTest>
+
+class PlatformTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
+
+    void datesReadBackAsWritten_data();
+    void datesReadBackAsWritten();
+    void isoFormsAreAlwaysAccepted_data();
+    void isoFormsAreAlwaysAccepted();
+    void garbageIsNotADate_data();
+    void garbageIsNotADate();
+    void generalNumberForm_data();
+    void generalNumberForm();
+
+    void lineEndings_data();
+    void lineEndings();
+    void decoding_data();
+    void decoding();
+    void readingStopsAtItsLimits();
+    void missingFileIsNotOpened();
+
+    void atomicWriteReplacesWholeFile();
+    void atomicWriteCreatesMissingFolder();
+    void failedWriteKeepsOldFileAndSaysWhy();
+
+    void randomPickStaysInRange();
+};
+
+void PlatformTest::datesReadBackAsWritten_data()
+{
+    QTest::addColumn<QString>("locale");
+    for (const char *name : {"en_US", "de_DE", "en_GB", "ja_JP", "fr_FR", "ko_KR", "fa_IR", "ar_EG"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void PlatformTest::datesReadBackAsWritten()
+{
+    QFETCH(QString, locale);
+    QLocale::setDefault(QLocale(locale));
+    // Far enough from today that a two-digit year would read back in the wrong century.
+    for (const QDate date : {QDate(2026, 3, 14), QDate(1999, 12, 31), QDate(2031, 1, 2), QDate(2026, 10, 25)}) {
+        const QString text = regional::dateToText(date);
+        QCOMPARE(regional::dateFromText(text), std::optional<QDate>(date));
+    }
+    for (const QTime time : {QTime(21, 5, 33), QTime(0, 0, 0), QTime(23, 59, 59), QTime(12, 0, 1), QTime(9, 5, 7)}) {
+        const QString text = regional::timeToText(time);
+        QVERIFY2(!text.contains(QLatin1String("UTC")) && !text.contains(QLatin1String("GMT")), qPrintable(text));
+        QCOMPARE(regional::timeFromText(text), std::optional<QTime>(time));
+    }
+}
+
+void PlatformTest::isoFormsAreAlwaysAccepted_data()
+{
+    datesReadBackAsWritten_data();
+}
+
+void PlatformTest::isoFormsAreAlwaysAccepted()
+{
+    QFETCH(QString, locale);
+    QLocale::setDefault(QLocale(locale));
+    QCOMPARE(regional::dateFromText(QStringLiteral("2026-03-14")), std::optional<QDate>(QDate(2026, 3, 14)));
+    QCOMPARE(regional::timeFromText(QStringLiteral("21:05:33")), std::optional<QTime>(QTime(21, 5, 33)));
+}
+
+void PlatformTest::garbageIsNotADate_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("blank") << QStringLiteral("   ");
+    QTest::newRow("letters") << QStringLiteral("abc");
+    QTest::newRow("day 32") << QStringLiteral("2026-01-32");
+    QTest::newRow("nul") << QString(QChar(0));
+    QTest::newRow("long") << QString(5000, u'1');
+}
+
+void PlatformTest::garbageIsNotADate()
+{
+    QFETCH(QString, text);
+    for (const char *name : {"en_US", "de_DE"}) {
+        QLocale::setDefault(QLocale(QString::fromLatin1(name)));
+        QVERIFY(!regional::dateFromText(text));
+        QVERIFY(!regional::timeFromText(text));
+    }
+}
+
+void PlatformTest::generalNumberForm_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("two decimals") << "en_US" << 14.35 << "14.35";
+    QTest::newRow("one decimal") << "en_US" << 12.5 << "12.5";
+    QTest::newRow("whole") << "en_US" << 12.0 << "12";
+    QTest::newRow("zero") << "en_US" << 0.0 << "0";
+    QTest::newRow("negative zero") << "en_US" << -0.0 << "0";
+    QTest::newRow("no thousands separator") << "en_US" << 1234567.0 << "1234567";
+    QTest::newRow("no exponent") << "en_US" << 1e15 << "1000000000000000";
+    QTest::newRow("small") << "en_US" << 0.0125563 << "0.0125563";
+    QTest::newRow("decimal comma") << "de_DE" << 14.35 << "14,35";
+    QTest::newRow("decimal comma, no separator") << "de_DE" << 1234.5 << "1234,5";
+    QTest::newRow("negative") << "en_GB" << -3.25 << "-3.25";
+}
+
+void PlatformTest::generalNumberForm()
+{
+    QFETCH(QString, locale);
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    QLocale::setDefault(QLocale(locale));
+    QCOMPARE(regional::numberToText(value), text);
+}
+
+void PlatformTest::lineEndings_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("empty") << QString() << QStringList();
+    QTest::newRow("one line, no ending") << "a" << QStringList{"a"};
+    QTest::newRow("CR LF") << "a\r\nb\r\n" << QStringList{"a", "b"};
+    QTest::newRow("lone CR") << "a\rb\r" << QStringList{"a", "b"};
+    QTest::newRow("LF") << "a\nb" << QStringList{"a", "b"};
+    QTest::newRow("mixed") << "a\r\nb\rc\nd" << QStringList{"a", "b", "c", "d"};
+    QTest::newRow("blank lines are empty items") << "a\r\n\r\nb" << QStringList{"a", "", "b"};
+    QTest::newRow("LF CR is two endings") << "a\n\rb" << QStringList{"a", "", "b"};
+    QTest::newRow("commas and quotes are kept") << "\"x\", y\r\n" << QStringList{"\"x\", y"};
+    QTest::newRow("blanks are kept") << "  a  \r\n" << QStringList{"  a  "};
+}
+
+void PlatformTest::lineEndings()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, lines);
+    qsizetype count = -1;
+    QCOMPARE(textfiles::splitLines(text, 100, &count), lines);
+    QCOMPARE(count, lines.size());
+}
+
+void PlatformTest::decoding_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("ascii") << QByteArray("plain") << "plain";
+    QTest::newRow("utf-8") << QByteArray("Ren\xc3\xa9") << QString::fromUtf8("Ren\xc3\xa9");
+    QTest::newRow("utf-8 with BOM") << QByteArray("\xef\xbb\xbfok") << "ok";
+    QTest::newRow("windows-1252") << QByteArray("Ren\xe9 \x80") << QString::fromUtf8("Ren\xc3\xa9 \xe2\x82\xac");
+    QTest::newRow("emoji") << QByteArray("\xf0\x9f\x98\x80") << QString::fromUtf8("\xf0\x9f\x98\x80");
+}
+
+void PlatformTest::decoding()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    QCOMPARE(textfiles::decode(bytes), text);
+}
+
+void PlatformTest::readingStopsAtItsLimits()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("big.txt"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    const QByteArray line(99, 'x');
+    for (int i = 0; i < 20000; ++i)
+        file.write(line + "\r\n");
+    file.close();
+
+    const textfiles::LineFile read = textfiles::readLines(path, {10000, 7});
+    QVERIFY(read.opened);
+    QCOMPARE(read.lines.size(), 7);
+    QCOMPARE(read.lineCount, 100); // 10000 bytes hold 100 lines of 101 bytes, the last one cut short
+    QCOMPARE(read.lines.first(), QString::fromLatin1(line));
+}
+
+void PlatformTest::missingFileIsNotOpened()
+{
+    const textfiles::LineFile read = textfiles::readLines(QStringLiteral("/nonexistent/folder/file.txt"));
+    QVERIFY(!read.opened);
+    QCOMPARE(read.lineCount, 0);
+}
+
+void PlatformTest::atomicWriteReplacesWholeFile()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("file.dat"));
+    QVERIFY(textfiles::writeAtomically(path, QByteArray(1000, 'a')).ok);
+    QVERIFY(textfiles::writeAtomically(path, "short").ok);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("short"));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"file.dat"});
+}
+
+void PlatformTest::atomicWriteCreatesMissingFolder()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("data/settings/data.dat"));
+    QVERIFY(textfiles::writeAtomically(path, "x").ok);
+    QVERIFY(QFile::exists(path));
+}
+
+void PlatformTest::failedWriteKeepsOldFileAndSaysWhy()
+{
+    QTemporaryDir folder;
+    // A file where the folder should be: nothing can be written below it.
+    const QString blocker = folder.filePath(QStringLiteral("data"));
+    QVERIFY(textfiles::writeAtomically(blocker, "old").ok);
+    const textfiles::WriteResult result = textfiles::writeAtomically(blocker + QStringLiteral("/settings/x.dat"), "new");
+    QVERIFY(!result.ok);
+    QVERIFY(!result.error.isEmpty());
+    QFile file(blocker);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("old"));
+}
+
+void PlatformTest::randomPickStaysInRange()
+{
+    class Fixed : public RandomSource
+    {
+    public:
+        explicit Fixed(double value) : m_value(value) {}
+        void seed(quint32) override {}
+        double next() override { return m_value; }
+
+    private:
+        double m_value;
+    };
+    for (const double r : {0.0, 0.5, 0.999999, 0.99999999999}) {
+        Fixed fixed(r);
+        for (const int count : {1, 3, 6, 100, 32767}) {
+            const int index = fixed.pick(count);
+            QVERIFY(index >= 0 && index < count);
+        }
+    }
+    Fixed fixed(0.7);
+    QCOMPARE(fixed.pick(0), 0);
+}
+
+QTEST_GUILESS_MAIN(PlatformTest)
+#include "tst_platform.moc"
