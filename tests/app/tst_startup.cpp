@@ -1,29 +1,395 @@
 #include "support/testwindow.h"
 
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 
+// Start-up: which first screen a profile leads to, the password lock, the
+// refused second copy, and the window's panels, tabs and timers.
 class StartupTest : public QObject
 {
     Q_OBJECT
 private slots:
     void firstScreen_data();
     void firstScreen();
+    void lockLiesOverEveryFirstScreen_data();
+    void lockLiesOverEveryFirstScreen();
+    void passwordCheck_data();
+    void passwordCheck();
+    void settingsTabShowsTheFile_data();
+    void settingsTabShowsTheFile();
+    void refusedSecondCopyEndsAfterHalfASecond();
+
+    void timersStartAsDocumented_data();
+    void timersStartAsDocumented();
+    void controlsCarryTheirCaptions_data();
+    void controlsCarryTheirCaptions();
+    void screenReaderDescriptions_data();
+    void screenReaderDescriptions();
+    void tabsAreNamedAndLockedUntilTheCounterRuns();
+    void coveredPanelsCannotTakeTheFocus();
 };
+
+namespace {
+const QByteArray runningProfile = "Ann\r\n20\r\neuro\r\n6.50\r\n2026-03-10\r\n08:00:00\r\nYES\r\n";
+const QByteArray waitingProfile = "Ann\r\n20\r\neuro\r\n6.50\r\n2026-03-10\r\n08:00:00\r\nNO\r\n";
+} // namespace
 
 void StartupTest::firstScreen_data()
 {
+    QTest::addColumn<bool>("hasProfile");
     QTest::addColumn<QByteArray>("profile");
     QTest::addColumn<QString>("panel");
-    QTest::newRow("no profile") << QByteArray() << "frmdata";
+    QTest::addColumn<bool>("clockRuns");
+    QTest::newRow("no profile") << false << QByteArray() << "frmdata" << true;
+    QTest::newRow("quit not started") << true << waitingProfile << "frmstart" << true;
+    QTest::newRow("quit running") << true << runningProfile << "frmmain" << false;
+    QTest::newRow("lowercase marker counts as running")
+        << true << QByteArray("A\r\n1\r\ne\r\n1\r\n2026-03-10\r\n08:00:00\r\nno\r\n") << "frmmain" << false;
+    QTest::newRow("three lines") << true << QByteArray("Ann\r\n20\r\neuro\r\n") << "frmmain" << false;
+    QTest::newRow("empty file") << true << QByteArray() << "frmmain" << false;
+    QTest::newRow("binary") << true << QByteArray("\x00\xff\x13\r\n\x80\x81", 7) << "frmmain" << false;
+    QTest::newRow("huge") << true << QByteArray(50 * 1024 * 1024, '\n') << "frmmain" << false;
 }
 
 void StartupTest::firstScreen()
 {
+    QFETCH(bool, hasProfile);
+    QFETCH(QByteArray, profile);
+    QFETCH(QString, panel);
+    QFETCH(bool, clockRuns);
+    TestProgram program;
+    if (hasProfile)
+        program.writeFile("data/settings/data.dat", profile);
+    program.start();
+
+    const QStringList firstPanels{"frmdata", "frmstart", "frmmain"};
+    for (const QString &name : firstPanels)
+        QCOMPARE(program.shown(name.toLatin1()), name == panel);
+    QVERIFY(!program.shown("frmpasscheck"));
+    QVERIFY(program.find("frmcounter")->isHidden());
+    QCOMPARE(program.timer("Timerdate")->isActive(), clockRuns);
+    for (const char *timer : {"tmrcount", "timerrest", "timersmilesay", "tmrrandomgr", "timercoachandteacher"})
+        QVERIFY2(!program.timer(timer)->isActive(), timer);
+    QVERIFY(program.messages.shown.isEmpty());
+    QVERIFY(program.window().isVisible());
+}
+
+void StartupTest::lockLiesOverEveryFirstScreen_data()
+{
+    firstScreen_data();
+}
+
+void StartupTest::lockLiesOverEveryFirstScreen()
+{
+    QFETCH(bool, hasProfile);
     QFETCH(QByteArray, profile);
     QFETCH(QString, panel);
     TestProgram program;
+    program.writeSettings("Abc\r\n0");
+    if (hasProfile)
+        program.writeFile("data/settings/data.dat", profile);
     program.start();
+    QVERIFY(program.shown("frmpasscheck"));
     QVERIFY(program.shown(panel.toLatin1()));
+    // The panel under the lock takes no clicks until the lock opens.
+    QVERIFY(!program.find(panel.toLatin1())->isEnabled());
+    program.find<QLineEdit>("txtpasswordinput")->setText(QStringLiteral("Abc"));
+    program.click("cmdpasscheck");
+    QVERIFY(!program.shown("frmpasscheck"));
+    QVERIFY(program.shown(panel.toLatin1()));
+    QVERIFY(program.find(panel.toLatin1())->isEnabled());
+}
+
+void StartupTest::passwordCheck_data()
+{
+    QTest::addColumn<QByteArray>("settings");
+    QTest::addColumn<bool>("locked");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("right password") << QByteArray("Abc\r\n0") << true << "Abc" << true;
+    QTest::newRow("case differs") << QByteArray("Abc\r\n0") << true << "abc" << false;
+    QTest::newRow("nothing typed") << QByteArray("Abc\r\n0") << true << "" << false;
+    QTest::newRow("longer") << QByteArray("Abc\r\n0") << true << "Abcd" << false;
+    QTest::newRow("blank password line opens empty") << QByteArray("\r\n0") << true << "" << true;
+    QTest::newRow("marker means no lock") << QByteArray("noword\r\n1") << false << "" << true;
+    // A missing or unreadable settings file is no password, not a lock with an empty one.
+    QTest::newRow("missing file") << QByteArray() << false << "" << true;
+    QTest::newRow("unreadable file") << QByteArray("\x01\x02\x03 way too long to be any password\r\n1") << false << ""
+                                     << true;
+}
+
+void StartupTest::passwordCheck()
+{
+    QFETCH(QByteArray, settings);
+    QFETCH(bool, locked);
+    QFETCH(QString, typed);
+    QFETCH(bool, opens);
+    TestProgram program;
+    if (settings.isEmpty())
+        QFile::remove(program.path("data/settings/settings.dat"));
+    else
+        program.writeSettings(settings);
+    program.start();
+    QCOMPARE(program.shown("frmpasscheck"), locked);
+    if (!locked)
+        return;
+
+    QCOMPARE(program.text("lblpass2"), QStringLiteral("Please enter your password :"));
+    auto *entry = program.find<QLineEdit>("txtpasswordinput");
+    QCOMPARE(entry->echoMode(), QLineEdit::Password);
+    QCOMPARE(entry->maxLength(), 20);
+    entry->setText(typed);
+    program.click("cmdpasscheck");
+    QCOMPARE(program.shown("frmpasscheck"), !opens);
+    if (!opens) {
+        QCOMPARE(program.text("lblpass2"), QStringLiteral("Wrong password, try again :"));
+        QCOMPARE(program.label("lblpass2")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        QCOMPARE(entry->text(), typed);
+        // As many tries as the user likes.
+        entry->setText(QStringLiteral("Abc"));
+        program.click("cmdpasscheck");
+        QVERIFY(!program.shown("frmpasscheck"));
+    }
+    QCOMPARE(program.messages.shown.size(), 0);
+}
+
+void StartupTest::settingsTabShowsTheFile_data()
+{
+    QTest::addColumn<QByteArray>("settings");
+    QTest::addColumn<bool>("passwordTicked");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<bool>("autostartTicked");
+    QTest::newRow("password, no autostart") << QByteArray("a\r\n0") << true << "a" << false;
+    QTest::newRow("no password, autostart") << QByteArray("noword\r\n1") << false << "" << true;
+    QTest::newRow("missing file") << QByteArray() << false << "" << false;
+}
+
+void StartupTest::settingsTabShowsTheFile()
+{
+    QFETCH(QByteArray, settings);
+    QFETCH(bool, passwordTicked);
+    QFETCH(QString, password);
+    QFETCH(bool, autostartTicked);
+    TestProgram program;
+    if (settings.isEmpty())
+        QFile::remove(program.path("data/settings/settings.dat"));
+    else
+        program.writeSettings(settings);
+    program.start();
+    QCOMPARE(program.find<QCheckBox>("chkpassword")->isChecked(), passwordTicked);
+    QCOMPARE(program.find<QCheckBox>("chkautostart")->isChecked(), autostartTicked);
+    QCOMPARE(program.shown("txtpassword"), passwordTicked);
+    QCOMPARE(program.shown("lblpassword"), passwordTicked);
+    QCOMPARE(program.find<QLineEdit>("txtpassword")->text(), password);
+    QCOMPARE(program.find<QLineEdit>("txtpassword")->maxLength(), 15);
+}
+
+void StartupTest::refusedSecondCopyEndsAfterHalfASecond()
+{
+    TestProgram program;
+    program.writeFile("data/settings/data.dat", runningProfile);
+    program.instanceGuard.onlyCopy = false;
+    program.start();
+    QCOMPARE(program.messages.texts(), QStringList{"This program is already running. You cannot start it twice."});
+    QVERIFY(!program.window().isVisible());
+    QTimer *end = program.timer("Timerend");
+    QVERIFY(end->isActive());
+    QCOMPARE(end->interval(), 500);
+    QCOMPARE(program.endRequests, 0);
+    program.tick("Timerend");
+    QCOMPARE(program.endRequests, 1);
+    // Nothing is written on this path.
+    QCOMPARE(program.readFile("data/settings/data.dat"), runningProfile);
+    QCOMPARE(program.readFile("data/settings/settings.dat"), QByteArray("noword\r\n0"));
+}
+
+void StartupTest::timersStartAsDocumented_data()
+{
+    QTest::addColumn<QString>("timer");
+    QTest::addColumn<int>("interval");
+    QTest::addColumn<bool>("active");
+    QTest::newRow("Timerdate") << "Timerdate" << 1000 << true;
+    QTest::newRow("tmrcount") << "tmrcount" << 1000 << false;
+    QTest::newRow("timerrest") << "timerrest" << 1500 << false;
+    QTest::newRow("timersmilesay") << "timersmilesay" << 5000 << false;
+    QTest::newRow("tmrrandomgr") << "tmrrandomgr" << 1600 << false;
+    QTest::newRow("timercoachandteacher") << "timercoachandteacher" << 60000 << false;
+    QTest::newRow("Timerdisstats") << "Timerdisstats" << 1000 << false;
+    QTest::newRow("timerbodyf") << "timerbodyf" << 1000 << false;
+    QTest::newRow("Timerend") << "Timerend" << 500 << false;
+}
+
+void StartupTest::timersStartAsDocumented()
+{
+    QFETCH(QString, timer);
+    QFETCH(int, interval);
+    QFETCH(bool, active);
+    TestProgram program;
+    program.start();
+    QTimer *found = program.timer(timer.toLatin1());
+    QVERIFY(found);
+    QCOMPARE(found->interval(), interval);
+    QCOMPARE(found->isActive(), active);
+}
+
+void StartupTest::controlsCarryTheirCaptions_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<bool>("visibleToParent");
+    const struct
+    {
+        const char *name;
+        const char *caption;
+        bool visible;
+    } controls[] = {
+        {"lblpass1", "This program is password protected.", true},
+        {"cmdpasscheck", "Continue >>>", true},
+        {"lblmain", "Have you smoked ?", true},
+        {"cmdyes", "Yes", true},
+        {"cmdno", "No", true},
+        {"cmdyessmoke", "Yes, reset it now.", false},
+        {"cmdnocontinue", "No, continue.", false},
+        {"cmdexit", "Exit", false},
+        {"lblstart", "Are you ready to stop smoking right now?", true},
+        {"CMDSTARTNOW", "Yes, I want to stop NOW", true},
+        {"cmdstartnot", "No, I come back later...", true},
+        {"Command6", "I already stopped", true},
+        {"cmdcontinue", "Continue", true},
+        {"cmdnoback", "No, go back", false},
+        {"lblmainsay", "You have stopped smoking for :", true},
+        {"lbldays", "00", true},
+        {"lblseconds", "00", true},
+        {"Label21", "Days", true},
+        {"Label9", "Seconds", true},
+        {"lblstoppedat", "----", true},
+        {"lblcigcount", "----", true},
+        {"lbllifeext", "----", true},
+        {"lblstopdate", "-------------------------", false},
+        {"Label8", "Stars", true},
+        {"cmdstarsback", "Back", true},
+        {"Label20", "For not smoking for a year", true},
+        {"lbldocsay",
+         "Hello. I am your doctor. I can give you information about your health and help you with some problems.",
+         true},
+        {"cmdweight", "My body weight?", true},
+        {"cmdifeel", "Withdrawal symptoms", true},
+        {"cmddesstats", "Disease stats", true},
+        {"cmdbodyfunctions", "Body monitor", true},
+        {"cmdfeelconcentration", "Can't  concentrate", true},
+        {"cmdokdoc", "Ok", false},
+        {"cmdbackfeel", "Back", true},
+        {"cmdok8", "Ok", false},
+        {"cmddeseaseback", "Back", true},
+        {"cmddocback", "Back", false},
+        {"lblprofsay", "Hello. I am your professor. I can teach you a lot of things about smoking.", true},
+        {"cmdfact", "Next....", false},
+        {"cmdbacktoprof", "Back", false},
+        {"lblcoachsay", "Hi. I am your coach. I will try to help you mental and emotional problems.", true},
+        {"Command1", "I found a good reason to smoke", true},
+        {"cmdpersonal", "Show me my list of personal reasons", true},
+        {"cmdthings", "Things you can do to forget about smoking", true},
+        {"cmdtroublewith", "I have mental or emotional withdrawal symptoms", true},
+        {"Command4", "Carvings", true},
+        {"cmdokcoach", "Ok", false},
+        {"cmdthingsnext", "Next  >>>", true},
+        {"Command2", "Print", true},
+        {"cmdshowanwser", "My answer", true},
+        {"cmdok7", "Ok", false},
+        {"lblsetsay", "Hi. Here you can change the program settings.", true},
+        {"chkpassword", "Protect Clearwind with a password ", true},
+        {"lblpassword", "Specify password :", false},
+        {"chkautostart", "Auto-run Clearwind when windows starts", true},
+        {"cmdsaveset", "save settings", true},
+        {"cmdloadset", "Load settings", false},
+        {"cmdexport", "export stopdata", true},
+        {"cmdhelp", "help", true},
+    };
+    for (const auto &control : controls)
+        QTest::newRow(control.name) << QString::fromLatin1(control.name) << QString::fromLatin1(control.caption)
+                                    << control.visible;
+}
+
+void StartupTest::controlsCarryTheirCaptions()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(bool, visibleToParent);
+    TestProgram program;
+    program.start();
+    QWidget *control = program.find(name.toLatin1());
+    QVERIFY(control);
+    if (auto *button = qobject_cast<QAbstractButton *>(control))
+        QCOMPARE(button->text(), caption);
+    else
+        QCOMPARE(qobject_cast<QLabel *>(control)->text(), caption);
+    QCOMPARE(!control->isHidden(), visibleToParent);
+}
+
+void StartupTest::screenReaderDescriptions_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("description");
+    const char *const described[][2] = {
+        {"lbldays", "Smoke-free days"},      {"lblhours", "Smoke-free hours"},
+        {"lblminutes", "Smoke-free minutes"}, {"lblseconds", "Smoke-free seconds"},
+        {"lblmaincomp", "Companion says"},    {"lbldocsay", "Doctor says"},
+        {"lblprofsay", "Professor says"},     {"lblcoachsay", "Coach says"},
+        {"lblsetsay", "Mechanic says"},       {"imgsmiley", "Companion"},
+        {"Image9", "Doctor"},                 {"Image2", "Professor"},
+        {"Image15", "Coach"},                 {"imgmechanic", "Mechanic"},
+        {"Image1", "Clearwind web page"},
+    };
+    for (const auto &entry : described)
+        QTest::newRow(entry[0]) << QString::fromLatin1(entry[0]) << QString::fromLatin1(entry[1]);
+}
+
+void StartupTest::screenReaderDescriptions()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, description);
+    TestProgram program;
+    program.start();
+    QWidget *control = program.find(name.toLatin1());
+    QVERIFY(control);
+    QCOMPARE(control->accessibleDescription(), description);
+    // On a label the name would hide its text from the screen reader.
+    if (qobject_cast<QLabel *>(control))
+        QVERIFY(control->accessibleName().isEmpty());
+}
+
+void StartupTest::tabsAreNamedAndLockedUntilTheCounterRuns()
+{
+    TestProgram program;
+    program.writeFile("data/settings/data.dat", runningProfile);
+    program.start();
+    auto *tabs = program.find<QTabWidget>("SSTab1");
+    QCOMPARE(tabs->count(), 5);
+    QCOMPARE(tabs->currentIndex(), 0);
+    QVERIFY(!tabs->isEnabled());
+    const QStringList names{"Counter", "Doctor", "Professor", "Coach", "Settings"};
+    for (int index = 0; index < 5; ++index) {
+        QCOMPARE(tabs->tabBar()->accessibleTabName(index), names[index]);
+        QCOMPARE(tabs->tabToolTip(index), names[index]);
+        QVERIFY(tabs->tabText(index).isEmpty());
+        QCOMPARE(tabs->iconSize(), QSize(48, 48));
+    }
+    program.click("cmdno");
+    QVERIFY(tabs->isEnabled());
+}
+
+void StartupTest::coveredPanelsCannotTakeTheFocus()
+{
+    TestProgram program;
+    program.start();
+    // The questionnaire lies over the relapse panel and the tabs.
+    QVERIFY(!program.find("frmmain")->isEnabled());
+    QVERIFY(!program.find("SSTab1")->isEnabled());
+    QVERIFY(program.find("frmdata")->isEnabled());
 }
 
 QTEST_MAIN(StartupTest)
