@@ -1,0 +1,174 @@
+#include "support/testwindow.h"
+
+#include <QTabWidget>
+#include <QTest>
+
+// Every sub-panel opens with its button and closes with its Back button, in
+// place, and a tab keeps whichever panel was left open.
+class NavigationTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void subPanelsOpenAndClose_data();
+    void subPanelsOpenAndClose();
+    void tabKeepsItsOpenPanel();
+    void picturesPutTheGreetingBack_data();
+    void picturesPutTheGreetingBack();
+    void passwordEntryFollowsItsBox();
+};
+
+namespace {
+
+void startCounter(TestProgram &program)
+{
+    program.writeRunningProfile(QDateTime(QDate(2026, 3, 3), QTime(22, 0, 0)));
+    program.start();
+    program.click("cmdno");
+}
+
+} // namespace
+
+void NavigationTest::subPanelsOpenAndClose_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("open");
+    QTest::addColumn<QString>("back");
+    QTest::addColumn<QString>("mainPanel");
+    QTest::addColumn<QString>("subPanel");
+    QTest::addColumn<QString>("speechLabel");
+    QTest::addColumn<QString>("openSpeech");
+    QTest::addColumn<QString>("backSpeech");
+    const QString doctor = QStringLiteral("Hello. I am your doctor. I can give you information about your health.");
+    const QString virtualDoctor =
+        QStringLiteral("Hello. I am your virtual doctor. I can give you information about your health.");
+    const QString coach = QStringLiteral("Hi. I am your coach. I will try to help you mentally and emotionally.");
+    QTest::newRow("withdrawal symptoms") << 1 << "cmdifeel" << "cmdbackfeel" << "frmmaindoc" << "frmfeel" << "lbldocsay"
+                                         << "What physical withdrawal symptoms are you experiencing?" << virtualDoctor;
+    QTest::newRow("body weight") << 1 << "cmdweight" << "cmdweightback" << "frmmaindoc" << "frmweight" << "lbldocsay"
+                                 << "Remember, the health benefits of quitting smoking are far greater than any risks "
+                                    "from the small weight gain."
+                                 << doctor;
+    QTest::newRow("disease stats") << 1 << "cmddesstats" << "cmddeseaseback" << "frmmaindoc" << "frmdesstats"
+                                   << "lbldocsay"
+                                   << "This shows how much percent your chance has been reduced of getting these "
+                                      "diseases. It's not personal, but average for any smoker with your stop time."
+                                   << virtualDoctor;
+    QTest::newRow("body monitor") << 1 << "cmdbodyfunctions" << "cmddocback" << "frmmaindoc" << "frmbodyfunctions"
+                                  << "lbldocsay" << "" << doctor;
+    QTest::newRow("troubles") << 3 << "cmdtroublewith" << "cmdtroubleback" << "frmcoachmain" << "frmtrouble"
+                              << "lblcoachsay" << "Let me know what the problem is..." << coach;
+    QTest::newRow("things") << 3 << "cmdthings" << "cmdbackthings" << "frmcoachmain" << "frmthings" << "lblcoachsay"
+                            << "Here are some things you can do to forget about smoking. Click on 'next' to see more."
+                            << coach;
+    QTest::newRow("personal reasons") << 3 << "cmdpersonal" << "cmdpersonalback" << "frmcoachmain" << "frmpersonal"
+                                      << "lblcoachsay" << "Edit you personal reasons here..." << coach;
+    QTest::newRow("reasons to smoke") << 3 << "Command1" << "cmdbackreasons" << "frmcoachmain" << "frmwantsmoke"
+                                      << "lblcoachsay"
+                                      << "If you think you have found a good reason to smoke select it from the list, "
+                                         "then click on 'My answer'."
+                                      << coach;
+    QTest::newRow("stars") << 0 << "Label8" << "cmdstarsback" << "frmcounter" << "frmstars" << "lblmaincomp" << ""
+                           << "";
+}
+
+void NavigationTest::subPanelsOpenAndClose()
+{
+    QFETCH(int, tab);
+    QFETCH(QString, open);
+    QFETCH(QString, back);
+    QFETCH(QString, mainPanel);
+    QFETCH(QString, subPanel);
+    QFETCH(QString, speechLabel);
+    QFETCH(QString, openSpeech);
+    QFETCH(QString, backSpeech);
+    TestProgram program;
+    startCounter(program);
+    program.find<QTabWidget>("SSTab1")->setCurrentIndex(tab);
+    const QString speechBefore = program.text(speechLabel.toLatin1());
+
+    if (open == QLatin1String("Label8"))
+        QMetaObject::invokeMethod(program.find(open.toLatin1()), "clicked");
+    else
+        program.click(open.toLatin1());
+    QVERIFY(program.find(subPanel.toLatin1())->isVisible());
+    QCOMPARE(program.text(speechLabel.toLatin1()), openSpeech.isEmpty() ? speechBefore : openSpeech);
+    // The stars lie over the counter; every other sub-panel replaces its main panel.
+    QCOMPARE(program.shown(mainPanel.toLatin1()), open == QLatin1String("Label8"));
+
+    program.click(back.toLatin1());
+    QVERIFY(!program.shown(subPanel.toLatin1()));
+    QVERIFY(program.find(mainPanel.toLatin1())->isVisible());
+    QCOMPARE(program.text(speechLabel.toLatin1()), backSpeech.isEmpty() ? speechBefore : backSpeech);
+}
+
+void NavigationTest::tabKeepsItsOpenPanel()
+{
+    TestProgram program;
+    startCounter(program);
+    auto *tabs = program.find<QTabWidget>("SSTab1");
+    tabs->setCurrentIndex(1);
+    program.click("cmdifeel");
+    tabs->setCurrentIndex(3);
+    QVERIFY(!program.find("frmfeel")->isVisible());
+    tabs->setCurrentIndex(1);
+    QVERIFY(program.find("frmfeel")->isVisible());
+    QVERIFY(program.shown("frmfeel"));
+    QVERIFY(!program.shown("frmmaindoc"));
+}
+
+void NavigationTest::picturesPutTheGreetingBack_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("leave");
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<QString>("speechLabel");
+    QTest::addColumn<QString>("greeting");
+    QTest::newRow("doctor") << 1 << "cmdifeel" << "Image9" << "lbldocsay"
+                            << "Hello. I am your doctor. I can give you information about your health and help you with "
+                               "some problems.";
+    QTest::newRow("professor") << 2 << "" << "Image2" << "lblprofsay"
+                               << "Hello. I am your professor. I can teach you a lot of things about smoking.";
+    QTest::newRow("coach") << 3 << "cmdthings" << "Image15" << "lblcoachsay"
+                           << "Hi. I am your coach. I will try to help you mentally and emotionally.";
+    QTest::newRow("mechanic") << 4 << "" << "imgmechanic" << "lblsetsay"
+                              << "Hi. Here you can change the program settings.";
+}
+
+void NavigationTest::picturesPutTheGreetingBack()
+{
+    QFETCH(int, tab);
+    QFETCH(QString, leave);
+    QFETCH(QString, picture);
+    QFETCH(QString, speechLabel);
+    QFETCH(QString, greeting);
+    TestProgram program;
+    startCounter(program);
+    program.find<QTabWidget>("SSTab1")->setCurrentIndex(tab);
+    if (!leave.isEmpty())
+        program.click(leave.toLatin1());
+    program.label(speechLabel.toLatin1())->setText(QStringLiteral("something else"));
+    auto *image = program.find<QAbstractButton>(picture.toLatin1());
+    QCOMPARE(image->cursor().shape(), Qt::WhatsThisCursor);
+    QCOMPARE(image->focusPolicy(), Qt::StrongFocus);
+    // The keyboard works as well as the mouse.
+    image->setFocus();
+    QTest::keyClick(image, Qt::Key_Return);
+    QCOMPARE(program.text(speechLabel.toLatin1()), greeting);
+}
+
+void NavigationTest::passwordEntryFollowsItsBox()
+{
+    TestProgram program;
+    startCounter(program);
+    program.find<QTabWidget>("SSTab1")->setCurrentIndex(4);
+    QVERIFY(!program.shown("txtpassword"));
+    program.click("chkpassword");
+    QVERIFY(program.shown("txtpassword"));
+    QVERIFY(program.shown("lblpassword"));
+    program.click("chkpassword");
+    QVERIFY(!program.shown("txtpassword"));
+    QVERIFY(!program.shown("lblpassword"));
+}
+
+QTEST_MAIN(NavigationTest)
+#include "tst_navigation.moc"
