@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QFrame>
+#include <QList>
 
 struct SmokeFreeTime;
+class QLabel;
 class QPushButton;
 
 // The doctor's view of the falling risk of four diseases.
@@ -17,5 +19,6 @@ public:
     void showRisks(const SmokeFreeTime &time);
 
 private:
+    QList<QLabel *> m_values; // in the order of the disease table
     QPushButton *m_back;
 };
