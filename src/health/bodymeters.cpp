@@ -106,4 +106,9 @@ QRect twipsToPixels(const QRectF &twips, double dotsPerInchX, double dotsPerInch
     return QRect(left, top, right - left, bottom - top);
 }
 
+double pixelsToTwips(double pixels, double dotsPerInch)
+{
+    return dotsPerInch > 0 ? pixels * twipsPerInch / dotsPerInch : 0;
+}
+
 } // namespace bodymeters

@@ -55,5 +55,6 @@ double markerTop(const Meter &meter, const SmokeFreeTime &time);
 // edge by edge, so shapes that share an edge in twips share it in pixels.
 int twipsToPixels(double twips, double dotsPerInch);
 QRect twipsToPixels(const QRectF &twips, double dotsPerInchX, double dotsPerInchY);
+double pixelsToTwips(double pixels, double dotsPerInch);
 
 } // namespace bodymeters

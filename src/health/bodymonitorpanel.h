@@ -2,11 +2,16 @@
 
 #include <QColor>
 #include <QFrame>
+#include <QList>
 
 struct SmokeFreeTime;
+class Picture;
+class QLabel;
 class QPushButton;
 
 // The body monitor: seven meters that climb from "smoker" to "normal".
+// Everything on it stands where its twips geometry says, at the screen's
+// logical resolution, so it grows with the fonts and the scale factor.
 class BodyMonitorPanel : public QFrame
 {
     Q_OBJECT
@@ -17,10 +22,35 @@ public:
     // One update of the meters from the smoke-free time as the counter shows it.
     void showMeters(const SmokeFreeTime &time);
 
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
 signals:
     // The doctor explains what the mouse is over.
     void explanation(const QString &text, const QColor &colour);
 
+protected:
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
 private:
+    void frmbodyfunctions_MouseMove();
+    // m1_MouseMove to m7_MouseMove: one shape, told apart by the meter.
+    void meter_MouseMove(int index);
+    // Puts every control where the geometry says at the current resolution.
+    void placeControls();
+    QRect toPixels(const QRectF &twips) const;
+    // The meters stand in the middle of the panel, with room for the captions
+    // left of them. In twips.
+    double leftmostMeter() const;
+    double firstMeterLeft() const;
+
+    QList<Picture *> m_meters;
+    QList<Picture *> m_markers;
+    QList<double> m_markerTops; // twips, in the order of the meter table
+    QLabel *m_normal;
+    QLabel *m_smoker;
     QPushButton *m_back;
 };
