@@ -21,10 +21,25 @@
 #include "ui/resources.h"
 
 #include <QIcon>
+#include <QPalette>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+
+namespace {
+
+// Soft greens: fresh air, without shouting.
+QPalette calmPalette(QPalette palette)
+{
+    palette.setColor(QPalette::Window, QColor(0xf3, 0xf8, 0xf4));
+    palette.setColor(QPalette::Button, QColor(0xe6, 0xf1, 0xe9));
+    palette.setColor(QPalette::Highlight, QColor(0x2e, 0x9d, 0x5b));
+    palette.setColor(QPalette::Base, Qt::white);
+    return palette;
+}
+
+} // namespace
 
 MainWindow::MainWindow(const Environment &environment, QWidget *parent)
     : QWidget(parent), m_environment(environment), m_store(environment.programFolder, m_state.profile)
@@ -33,6 +48,7 @@ MainWindow::MainWindow(const Environment &environment, QWidget *parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(tr("Clearwind"));
     setWindowIcon(QIcon(pictures::path("smiley")));
+    setPalette(calmPalette(palette()));
 
     m_layers = new LayerStack(this);
     m_SSTab1 = buildTabs();

@@ -31,7 +31,10 @@ PasswordLockPanel::PasswordLockPanel(QWidget *parent) : QFrame(parent)
     m_lblpass2->setBuddy(m_txtpasswordinput);
     QPushButton *cmdpasscheck = controls::button(this, QStringLiteral("cmdpasscheck"), tr("Continue >>>"));
 
-    auto *form = new QGridLayout;
+    auto *entry = new QWidget(this);
+    entry->setMaximumWidth(440);
+    auto *form = new QGridLayout(entry);
+    form->setContentsMargins(0, 0, 0, 0);
     form->addWidget(m_lblpass2, 0, 0, 1, 2);
     form->addWidget(m_txtpasswordinput, 1, 0);
     form->addWidget(cmdpasscheck, 1, 1);
@@ -41,12 +44,17 @@ PasswordLockPanel::PasswordLockPanel(QWidget *parent) : QFrame(parent)
     layout->addWidget(picture, 0, Qt::AlignHCenter);
     layout->addWidget(lblpass1, 0, Qt::AlignHCenter);
     layout->addSpacing(16);
-    layout->addLayout(form);
-    layout->setAlignment(form, Qt::AlignHCenter);
+    layout->addWidget(entry, 0, Qt::AlignHCenter);
     layout->addStretch(3);
 
     connect(cmdpasscheck, &QPushButton::clicked, this, &PasswordLockPanel::cmdpasscheck_Click);
     connect(m_txtpasswordinput, &QLineEdit::returnPressed, cmdpasscheck, &QPushButton::click);
+}
+
+void PasswordLockPanel::showEvent(QShowEvent *event)
+{
+    QFrame::showEvent(event);
+    m_txtpasswordinput->setFocus();
 }
 
 void PasswordLockPanel::cmdpasscheck_Click()

@@ -18,6 +18,9 @@ public:
 public slots:
     void cmdpasscheck_Click();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     QString m_password;
     QLabel *m_lblpass2;
