@@ -4,6 +4,8 @@
 #include "advisors/doctortab.h"
 #include "advisors/professortab.h"
 #include "app/passwordlockpanel.h"
+#include "encourage/greetings.h"
+#include "encourage/milestones.h"
 #include "platform/clock.h"
 #include "platform/instanceguard.h"
 #include "platform/messageservice.h"
@@ -16,6 +18,8 @@
 #include "profile/settingstab.h"
 #include "profile/startpanel.h"
 #include "progress/countertab.h"
+#include "progress/stars.h"
+#include "progress/statistics.h"
 #include "ui/layerstack.h"
 #include "ui/picture.h"
 #include "ui/resources.h"
@@ -184,6 +188,8 @@ void MainWindow::StartCounterView()
     m_counterTab->showCounter();
     m_counterTab->setStoppedAt(tr("You stopped smoking on ") + regional::dateToText(m_state.profile.StopDate)
                                + tr(" at ") + regional::timeToText(m_state.profile.StopTime));
+    LoadCoachTips();
+    LoadProfTips();
 
     m_tmrrandomgr->start();
 }
@@ -203,22 +209,53 @@ void MainWindow::tmrcount_Timer()
         setWindowTitle(title);
 }
 
+void MainWindow::LoadCoachTips()
+{
+    m_coachTips.load(m_environment.path(datapaths::coachTips));
+}
+
+void MainWindow::LoadProfTips()
+{
+    m_professorTips.load(m_environment.path(datapaths::professorTips));
+}
+
 void MainWindow::timerrest_Timer()
 {
+    const SmokeFreeTime &shown = m_state.shown;
+    m_counterTab->showStatistics(statistics::sentences(shown, m_state.profile));
+    m_counterTab->showStars(stars::earned(shown.days, statistics::notSmoked(shown, m_state.profile.CigarettesPerDay)));
     m_timerrest->setInterval(10000);
 }
 
 void MainWindow::timersmilesay_Timer()
 {
+    const MilestoneMessage message = milestoneMessage(m_state.shown, m_state.profile.UserName);
+    if (m_doctorTab->isMainPanelShown())
+        m_doctorTab->say(message.doctor);
+    m_counterTab->say(message.companion);
     m_timersmilesay->setInterval(60000);
 }
 
 void MainWindow::tmrrandomgr_Timer()
 {
+    if (const auto text = greeting(m_state.shown, *m_environment.random))
+        m_counterTab->say(*text);
     m_tmrrandomgr->stop();
 }
 
-void MainWindow::timercoachandteacher_Timer() {}
+void MainWindow::timercoachandteacher_Timer()
+{
+    if (!tipsAllowed(m_state.shown))
+        return;
+    if (m_coachTab->isMainPanelShown()) {
+        if (const auto tip = m_coachTips.draw(*m_environment.random, coachFallback()))
+            m_coachTab->say(*tip);
+    }
+    if (!m_professorTab->isFactOpen()) {
+        if (const auto tip = m_professorTips.draw(*m_environment.random, professorFallback()))
+            m_professorTab->say(*tip);
+    }
+}
 
 void MainWindow::Timerdisstats_Timer()
 {

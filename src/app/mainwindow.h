@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/sharedstate.h"
+#include "encourage/tips.h"
 #include "platform/environment.h"
 #include "profile/profilestore.h"
 
@@ -38,6 +39,8 @@ public:
 
 public slots:
     void StartCounterView();
+    void LoadCoachTips();
+    void LoadProfTips();
     void Timerdate_Timer();
     void tmrcount_Timer();
     void timerrest_Timer();
@@ -56,6 +59,8 @@ private:
     Environment m_environment;
     SharedState m_state;
     ProfileStore m_store;
+    TipList m_coachTips;
+    TipList m_professorTips;
 
     LayerStack *m_layers;
     QTabWidget *m_SSTab1;

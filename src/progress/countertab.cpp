@@ -1,6 +1,7 @@
 #include "progress/countertab.h"
 
 #include "app/sharedstate.h"
+#include "progress/deaths.h"
 #include "ui/clickablelabel.h"
 #include "ui/controls.h"
 #include "ui/layerstack.h"
@@ -74,6 +75,7 @@ CounterTab::CounterTab(SharedState &state, QWidget *parent) : CharacterTab(compa
     m_frmstars = buildStars();
     panels()->addLayer(m_frmcounter);
     panels()->addLayer(m_frmstars);
+    connect(picture(), &PictureButton::clicked, this, &CounterTab::imgsmiley_Click);
 }
 
 QFrame *CounterTab::buildCounter()
@@ -113,10 +115,10 @@ QFrame *CounterTab::buildCounter()
     m_lblseconds = frame->findChild<QLabel *>(QStringLiteral("lblseconds"));
 
     m_lblstoppedat = statisticsLine(frame, "lblstoppedat", controls::colours::navy);
-    QLabel *lblcigcount = statisticsLine(frame, "lblcigcount", controls::colours::black);
-    QLabel *lblminsaved = statisticsLine(frame, "lblminsaved", controls::colours::navy);
-    QLabel *lblmoneysaved = statisticsLine(frame, "lblmoneysaved", controls::colours::navy);
-    QLabel *lbllifeext = statisticsLine(frame, "lbllifeext", controls::colours::black);
+    m_lblcigcount = statisticsLine(frame, "lblcigcount", controls::colours::black);
+    m_lblminsaved = statisticsLine(frame, "lblminsaved", controls::colours::navy);
+    m_lblmoneysaved = statisticsLine(frame, "lblmoneysaved", controls::colours::navy);
+    m_lbllifeext = statisticsLine(frame, "lbllifeext", controls::colours::black);
     m_lblstopdate = controls::label(frame, QStringLiteral("lblstopdate"), QString(25, u'-'));
     m_lblstopdate->hide();
 
@@ -145,7 +147,7 @@ QFrame *CounterTab::buildCounter()
     layout->addLayout(numbers);
     layout->setAlignment(numbers, Qt::AlignHCenter);
     layout->addSpacing(10);
-    for (QLabel *line : {m_lblstoppedat, lblcigcount, lblminsaved, lblmoneysaved, lbllifeext})
+    for (QLabel *line : {m_lblstoppedat, m_lblcigcount, m_lblminsaved, m_lblmoneysaved, m_lbllifeext})
         layout->addWidget(line);
     layout->addStretch();
     layout->addLayout(starRow);
@@ -222,6 +224,31 @@ void CounterTab::setStopDateText(const QString &text)
 void CounterTab::setStoppedAt(const QString &sentence)
 {
     controls::setText(m_lblstoppedat, sentence);
+}
+
+void CounterTab::showStatistics(const statistics::Sentences &sentences)
+{
+    controls::setText(m_lblcigcount, sentences.cigarettes);
+    controls::setText(m_lblminsaved, sentences.minutes);
+    if (!sentences.money.isEmpty())
+        controls::setText(m_lblmoneysaved, sentences.money);
+    controls::setText(m_lbllifeext, sentences.life);
+}
+
+void CounterTab::showStars(const stars::Earned &earned)
+{
+    for (int index = 0; index < starCount; ++index) {
+        if (earned[index])
+            m_starList[index]->show();
+    }
+    const int pictures = stars::rowPictures(earned);
+    for (int index = 0; index < pictures && index < starCount; ++index)
+        m_starRow[index]->show();
+}
+
+void CounterTab::imgsmiley_Click()
+{
+    say(deathsSentence(m_state.shown));
 }
 
 void CounterTab::Label8_Click()

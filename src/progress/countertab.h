@@ -1,5 +1,7 @@
 #pragma once
 
+#include "progress/stars.h"
+#include "progress/statistics.h"
 #include "ui/charactertab.h"
 
 #include <array>
@@ -25,8 +27,13 @@ public:
     QString stopDateText() const;
     void setStopDateText(const QString &text);
     void setStoppedAt(const QString &sentence);
+    // A sentence left empty (money that cannot be read) keeps the old one.
+    void showStatistics(const statistics::Sentences &sentences);
+    // Stars are only ever added: an earned star stays until the program ends.
+    void showStars(const stars::Earned &earned);
 
 public slots:
+    void imgsmiley_Click();
     void Label8_Click();
     void cmdstarsback_Click();
 
@@ -43,6 +50,10 @@ private:
     QLabel *m_lblseconds = nullptr;
     QLabel *m_lblstoppedat = nullptr;
     QLabel *m_lblstopdate = nullptr;
+    QLabel *m_lblcigcount = nullptr;
+    QLabel *m_lblminsaved = nullptr;
+    QLabel *m_lblmoneysaved = nullptr;
+    QLabel *m_lbllifeext = nullptr;
     std::array<Picture *, starCount> m_starRow{};
     std::array<Picture *, starCount> m_starList{};
 };
