@@ -34,7 +34,8 @@ void ProfileFile::apply(const QStringList &lines, QuitProfile &profile)
     if (const QString *text = line(0))
         profile.UserName = *text;
     if (const QString *text = line(1)) {
-        if (const auto value = regional::shortFromText(*text))
+        // A count below zero cannot come from the questionnaire and would turn every saving negative.
+        if (const auto value = regional::shortFromText(*text); value && *value >= 0)
             profile.CigarettesPerDay = *value;
     }
     if (const QString *text = line(2))

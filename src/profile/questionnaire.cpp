@@ -9,8 +9,13 @@ namespace questionnaire {
 
 bool isMoneyAmount(const QString &text)
 {
-    static const QRegularExpression number(QStringLiteral(R"(^\s*[+-]?(\d+\.?\d*|\.\d+)\s*$)"));
-    return number.match(text).hasMatch();
+    static const QRegularExpression number(QStringLiteral(R"(^\s*([+-]?)(\d+\.?\d*|\.\d+)\s*$)"));
+    static const QRegularExpression zero(QStringLiteral(R"(^[0.]*$)"));
+    const QRegularExpressionMatch match = number.match(text);
+    if (!match.hasMatch())
+        return false;
+    // Money spent cannot be below zero: "-5" would turn every saving negative.
+    return match.captured(1) != QLatin1String("-") || zero.match(match.captured(2)).hasMatch();
 }
 
 std::optional<Refusal> firstRefusal(const QuestionnaireAnswers &answers)

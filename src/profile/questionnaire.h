@@ -28,7 +28,8 @@ struct Refusal
 
 // A decimal number with "." as separator, optionally signed and surrounded
 // by blanks: "2.5", " 2.5 ", "-0", "+3", ".5", "5.". No exponent, no
-// thousands separator, one "." at most, at least one digit.
+// thousands separator, one "." at most, at least one digit, and never below
+// zero.
 bool isMoneyAmount(const QString &text);
 
 std::optional<Refusal> firstRefusal(const QuestionnaireAnswers &answers);

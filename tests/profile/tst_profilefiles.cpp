@@ -105,6 +105,8 @@ void ProfileFilesTest::badProfileLines_data()
                                             << 7 << QDate(2026, 3, 14) << "YES";
     QTest::newRow("cigarettes beyond 16 bits")
         << QByteArray("A\r\n70000\r\neuro\r\n5\r\n2026-03-14\r\n10:00:00\r\nNO\r\n") << 7 << QDate(2026, 3, 14) << "NO";
+    QTest::newRow("negative cigarettes") << QByteArray("A\r\n-5\r\neuro\r\n5\r\n2026-03-14\r\n10:00:00\r\nYES\r\n")
+                                         << 7 << QDate(2026, 3, 14) << "YES";
     QTest::newRow("not a date") << QByteArray("A\r\n20\r\neuro\r\n5\r\nsoon\r\n10:00:00\r\nYES\r\n") << 20 << kept
                                 << "YES";
     QTest::newRow("three lines") << QByteArray("A\r\n20\r\neuro\r\n") << 20 << kept << "";

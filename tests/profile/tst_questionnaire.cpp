@@ -25,7 +25,8 @@ void QuestionnaireRulesTest::moneyAmounts_data()
         {"0.0", true},   {"5.50", true},  {" 2.5 ", true},  {"-0", true},   {"+3", true},   {".5", true},
         {"5.", true},    {"12", true},    {"", false},      {".", false},   {"2..5", false}, {"1e3", false},
         {"2,5", false},  {"abc", false},  {"1 000", false}, {"--1", false}, {"+", false},   {"0x1", false},
-        {"\xd9\xa3", false},
+        {"\xd9\xa3", false}, {"-5", false},   {"-0.0", true},   {"-.01", false},
+        {"+0", true},
     };
     for (const auto &entry : cases)
         QTest::newRow(entry.text) << QString::fromUtf8(entry.text) << entry.accepted;
