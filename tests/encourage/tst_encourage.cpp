@@ -1,3 +1,4 @@
+#include "support/defaultlocale.h"
 #include "encourage/greetings.h"
 #include "encourage/milestones.h"
 #include "encourage/tips.h"
@@ -157,16 +158,6 @@ QByteArray numberedLines(int count, const char *ending)
     return bytes;
 }
 
-// Switches the default locale for one test and puts the old one back.
-class DefaultLocale
-{
-public:
-    explicit DefaultLocale(const QString &name) { QLocale::setDefault(QLocale(name)); }
-    ~DefaultLocale() { QLocale::setDefault(m_previous); }
-
-private:
-    QLocale m_previous;
-};
 
 } // namespace
 

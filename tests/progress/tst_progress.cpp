@@ -1,3 +1,4 @@
+#include "support/defaultlocale.h"
 #include "profile/quitprofile.h"
 #include "progress/deaths.h"
 #include "progress/stars.h"
@@ -11,16 +12,6 @@
 
 namespace {
 
-// Switches the default locale for one test and puts the old one back.
-class DefaultLocale
-{
-public:
-    explicit DefaultLocale(const QString &name) { QLocale::setDefault(QLocale(name)); }
-    ~DefaultLocale() { QLocale::setDefault(m_previous); }
-
-private:
-    QLocale m_previous;
-};
 
 SmokeFreeTime at(qint64 days, int hours, int minutes, int seconds = 0)
 {
