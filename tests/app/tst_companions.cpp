@@ -21,6 +21,7 @@ private slots:
     void greetingComesOnceAndOnlyAfterMinuteZero();
     void tipsRespectOpenPanels_data();
     void tipsRespectOpenPanels();
+    void openFactKeepsTheProfessorsComment();
     void noTipsInTheFirstTenMinutes();
     void missingTipFilesGiveTheFallbacks();
 };
@@ -177,6 +178,23 @@ void CompanionsTest::tipsRespectOpenPanels()
     program.tick("timercoachandteacher");
     QCOMPARE(program.text("lblcoachsay"), coachSays ? QStringLiteral("Coach two") : coachBefore);
     QCOMPARE(program.text("lblprofsay"), QStringLiteral("Professor one"));
+}
+
+void CompanionsTest::openFactKeepsTheProfessorsComment()
+{
+    TestProgram program;
+    writeTips(program, "Coach\r\n", "Professor\r\n");
+    startRunning(program, 3, 0, 0);
+    program.find<QTabWidget>("SSTab1")->setCurrentIndex(2);
+    // A fact open in the professor's box: his comment on it stays.
+    program.find("txtfacts")->show();
+    program.label("lblprofsay")->setText(QStringLiteral("About this fact"));
+    program.tick("timercoachandteacher");
+    QCOMPARE(program.text("lblprofsay"), QStringLiteral("About this fact"));
+    QCOMPARE(program.text("lblcoachsay"), QStringLiteral("Coach"));
+    program.find("txtfacts")->hide();
+    program.tick("timercoachandteacher");
+    QCOMPARE(program.text("lblprofsay"), QStringLiteral("Professor"));
 }
 
 void CompanionsTest::noTipsInTheFirstTenMinutes()
