@@ -84,6 +84,7 @@ QuestionnairePanel::QuestionnairePanel(const Environment &environment, ProfileSt
     m_txtbeforetips->setObjectName(QStringLiteral("txtbeforetips"));
     m_txtbeforetips->setReadOnly(true);
     m_txtbeforetips->setFocusPolicy(Qt::NoFocus);
+    m_txtbeforetips->setMaximumHeight(260);
     m_txtbeforetips->hide();
 
     m_cmdcontinue = controls::button(this, QStringLiteral("cmdcontinue"), tr("Continue"));
@@ -110,10 +111,12 @@ QuestionnairePanel::QuestionnairePanel(const Environment &environment, ProfileSt
         ++row;
     }
     form->setColumnStretch(2, 1);
+    form->setRowStretch(row, 1);
 
     auto *summaryPlace = new QVBoxLayout;
     summaryPlace->addWidget(m_imgwrite);
     summaryPlace->addWidget(m_txtbeforetips);
+    summaryPlace->addStretch();
 
     auto *middle = new QHBoxLayout;
     middle->addLayout(form, 3);
@@ -146,6 +149,12 @@ QuestionnairePanel::QuestionnairePanel(const Environment &environment, ProfileSt
     connect(m_cmbcigcount, &QComboBox::currentTextChanged, this, &QuestionnairePanel::refreshSummary);
     connect(m_txtcurrency, &QComboBox::currentTextChanged, this, &QuestionnairePanel::refreshSummary);
     connect(m_cmbyears, &QComboBox::currentTextChanged, this, &QuestionnairePanel::refreshSummary);
+}
+
+void QuestionnairePanel::showEvent(QShowEvent *event)
+{
+    QFrame::showEvent(event);
+    m_txtname->setFocus();
 }
 
 bool QuestionnairePanel::isConfirming() const

@@ -32,6 +32,7 @@ signals:
     void confirmed();
 
 protected:
+    void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

@@ -18,6 +18,9 @@ CharacterTab::CharacterTab(const Character &character, QWidget *parent) : QWidge
     m_speech = controls::textLabel(bubble, character.speechName, character.greeting);
     m_speech->setAccessibleDescription(character.speechDescription);
     m_speech->setMinimumHeight(64);
+    QFont speechFont = m_speech->font();
+    speechFont.setPointSizeF(speechFont.pointSizeF() * 1.15);
+    m_speech->setFont(speechFont);
     auto *bubbleLayout = new QVBoxLayout(bubble);
     bubbleLayout->setContentsMargins(22, 6, 12, 6);
     bubbleLayout->addWidget(m_speech);
