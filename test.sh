@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up what is missing, builds everything and runs every test: once in a
-# plain build and once with AddressSanitizer and UndefinedBehaviorSanitizer.
+# plain build and once with AddressSanitizer and UndefinedBehaviorSanitizer,
+# then feeds the readers of the data folder to the fuzzer.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/setup.sh
@@ -18,3 +19,5 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:halt_on_error=1 \
 LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0" \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-sanitize --output-on-failure --timeout 900
+
+scripts/fuzz.sh

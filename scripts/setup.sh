@@ -9,7 +9,7 @@ packages=(
   libgl-dev libxkbcommon-dev
   fonts-dejavu-core
   xvfb xauth
-  libclang-rt-14-dev
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets with clang and runs each of them.
+#   scripts/fuzz.sh             a fixed number of runs from a fixed seed (what the tests run)
+#   scripts/fuzz.sh SECONDS     a free search for that long per target
+set -euo pipefail
+cd "$(dirname "$0")/.."
+targets=(fuzz_profile fuzz_settings fuzz_tips fuzz_lines)
+if [ $# -gt 0 ]; then
+  budget=(-max_total_time="$1")
+else
+  budget=(-runs=20000 -seed=1)
+fi
+if [ ! -f build-fuzz/build.ninja ]; then
+  CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCLEARWIND_FUZZ=ON -DCLEARWIND_SANITIZE=ON > /dev/null
+fi
+cmake --build build-fuzz --parallel "$(nproc)" --target "${targets[@]}"
+for target in "${targets[@]}"; do
+  corpus="build-fuzz/corpus/$target"
+  mkdir -p "$corpus"
+  cp -n fuzz/seeds/* "$corpus"/
+  echo "Fuzzing $target"
+  ASAN_OPTIONS=detect_leaks=0 "build-fuzz/fuzz/$target" "${budget[@]}" -max_len=65536 "$corpus" > "build-fuzz/$target.log" 2>&1 \
+    || { tail -n 40 "build-fuzz/$target.log"; exit 1; }
+  tail -n 1 "build-fuzz/$target.log"
+done
