@@ -78,10 +78,11 @@ CoachTab::CoachTab(QWidget *parent) : CharacterTab(coach(), parent)
     auto *centre = new Picture(QStringLiteral("imgcoachtrouble"), pictures::path("coach"), tr("Coach"), troubleGrid);
     centre->setMinimumSize(64, 64);
     static_cast<QGridLayout *>(troubleGrid->layout())->addWidget(centre, 1, 1);
-    m_frmtrouble = new TopicPanel(panels(),
-                                  {QStringLiteral("frmtrouble"), QStringLiteral("txtcoachtrouble"), tr("smoking sucks!"),
-                                   QStringLiteral("cmdokcoach"), QStringLiteral("cmdtroubleback")},
-                                  troubleGrid);
+    m_frmtrouble =
+        new TopicPanel(panels(),
+                       {QStringLiteral("frmtrouble"), QStringLiteral("txtcoachtrouble"), tr("smoking sucks!"),
+                        QStringLiteral("cmdokcoach"), QStringLiteral("cmdtroubleback")},
+                       troubleGrid);
 
     auto *txtthings = new DocumentBox(nullptr, QStringLiteral("txtthings"), tr("Things you can do..."));
     m_frmthings = buildBoxPanel(QStringLiteral("frmthings"), txtthings,

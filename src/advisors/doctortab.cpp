@@ -16,7 +16,8 @@
 namespace {
 
 const char *const greeting = QT_TRANSLATE_NOOP(
-    "DoctorTab", "Hello. I am your doctor. I can give you information about your health and help you with some problems.");
+    "DoctorTab",
+    "Hello. I am your doctor. I can give you information about your health and help you with some problems.");
 const char *const shortGreeting =
     QT_TRANSLATE_NOOP("DoctorTab", "Hello. I am your doctor. I can give you information about your health.");
 const char *const virtualGreeting =
@@ -52,9 +53,8 @@ const ButtonGrid::Topic weightQuestions[] = {
 
 CharacterTab::Character doctor()
 {
-    return {QStringLiteral("Image9"),        pictures::path("doctor"),
-            DoctorTab::tr("Doctor"),         QStringLiteral("lbldocsay"),
-            DoctorTab::tr("Doctor says"),    DoctorTab::tr(greeting)};
+    return {QStringLiteral("Image9"),    pictures::path("doctor"),     DoctorTab::tr("Doctor"),
+            QStringLiteral("lbldocsay"), DoctorTab::tr("Doctor says"), DoctorTab::tr(greeting)};
 }
 
 QPushButton *buttonNamed(QWidget *parent, const char *name)
@@ -74,17 +74,19 @@ DoctorTab::DoctorTab(QWidget *parent) : CharacterTab(doctor(), parent)
     mainLayout->addWidget(mainButtons, 2);
     mainLayout->addWidget(heart, 1, Qt::AlignHCenter);
 
-    m_frmfeel = new TopicPanel(panels(), {QStringLiteral("frmfeel"), QStringLiteral("txtsup"), QString(),
-                                          QStringLiteral("cmdokdoc"), QStringLiteral("cmdbackfeel")},
+    m_frmfeel = new TopicPanel(panels(),
+                               {QStringLiteral("frmfeel"), QStringLiteral("txtsup"), QString(),
+                                QStringLiteral("cmdokdoc"), QStringLiteral("cmdbackfeel")},
                                new ButtonGrid(nullptr, "DoctorTab", symptoms, std::size(symptoms)));
-    m_frmweight = new TopicPanel(panels(), {QStringLiteral("frmweight"), QStringLiteral("txtweight"), QString(),
-                                            QStringLiteral("cmdok8"), QStringLiteral("cmdweightback")},
+    m_frmweight = new TopicPanel(panels(),
+                                 {QStringLiteral("frmweight"), QStringLiteral("txtweight"), QString(),
+                                  QStringLiteral("cmdok8"), QStringLiteral("cmdweightback")},
                                  new ButtonGrid(nullptr, "DoctorTab", weightQuestions, std::size(weightQuestions)));
     m_frmdesstats = new DiseasePanel(panels());
     m_frmbodyfunctions = new BodyMonitorPanel(panels());
 
-    for (QWidget *panel : std::initializer_list<QWidget *>{m_frmmaindoc, m_frmfeel, m_frmweight, m_frmdesstats,
-                                                           m_frmbodyfunctions})
+    for (QWidget *panel :
+         std::initializer_list<QWidget *>{m_frmmaindoc, m_frmfeel, m_frmweight, m_frmdesstats, m_frmbodyfunctions})
         panels()->addLayer(panel);
 
     connect(picture(), &PictureButton::clicked, this, &DoctorTab::Image9_Click);

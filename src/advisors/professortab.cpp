@@ -26,9 +26,8 @@ const ButtonGrid::Topic questions[] = {
 
 CharacterTab::Character professor()
 {
-    return {QStringLiteral("Image2"),          pictures::path("professor"),
-            ProfessorTab::tr("Professor"),     QStringLiteral("lblprofsay"),
-            ProfessorTab::tr("Professor says"), ProfessorTab::tr(greeting)};
+    return {QStringLiteral("Image2"),     pictures::path("professor"),        ProfessorTab::tr("Professor"),
+            QStringLiteral("lblprofsay"), ProfessorTab::tr("Professor says"), ProfessorTab::tr(greeting)};
 }
 
 } // namespace

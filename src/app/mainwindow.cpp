@@ -6,13 +6,13 @@
 #include "app/passwordlockpanel.h"
 #include "encourage/greetings.h"
 #include "encourage/milestones.h"
+#include "health/bodymonitorpanel.h"
+#include "health/diseasepanel.h"
 #include "platform/clock.h"
 #include "platform/instanceguard.h"
 #include "platform/messageservice.h"
 #include "platform/randomsource.h"
 #include "platform/regionalformats.h"
-#include "health/bodymonitorpanel.h"
-#include "health/diseasepanel.h"
 #include "profile/questionnairepanel.h"
 #include "profile/relapsepanel.h"
 #include "profile/settingstab.h"
@@ -186,8 +186,8 @@ void MainWindow::StartCounterView()
     m_SSTab1->setEnabled(true);
     m_frmmain->hide();
     m_counterTab->showCounter();
-    m_counterTab->setStoppedAt(tr("You stopped smoking on ") + regional::dateToText(m_state.profile.StopDate)
-                               + tr(" at ") + regional::timeToText(m_state.profile.StopTime));
+    m_counterTab->setStoppedAt(tr("You stopped smoking on ") + regional::dateToText(m_state.profile.StopDate) +
+                               tr(" at ") + regional::timeToText(m_state.profile.StopTime));
     LoadCoachTips();
     LoadProfTips();
 

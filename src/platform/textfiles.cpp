@@ -81,7 +81,8 @@ WriteResult writeAtomically(const QString &path, const QByteArray &bytes)
 {
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
-        return {false, QCoreApplication::translate("textfiles", "The folder %1 could not be created.").arg(QDir::toNativeSeparators(folder))};
+        return {false, QCoreApplication::translate("textfiles", "The folder %1 could not be created.")
+                           .arg(QDir::toNativeSeparators(folder))};
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return {false, file.errorString()};

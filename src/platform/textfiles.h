@@ -18,7 +18,7 @@ struct ReadLimits
 struct LineFile
 {
     bool opened = false;
-    QStringList lines;      // the first maxKeptLines lines
+    QStringList lines;       // the first maxKeptLines lines
     qsizetype lineCount = 0; // every line within maxBytes, kept or not
 };
 

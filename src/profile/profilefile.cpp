@@ -57,19 +57,15 @@ void ProfileFile::apply(const QStringList &lines, QuitProfile &profile)
 QStringList ProfileFile::lines(const QString &userName, const QString &cigarettes, const QString &currency,
                                const QString &money, const QDateTime &moment, const QString &marker)
 {
-    return {userName,
-            cigarettes,
-            currency,
-            money,
-            regional::dateToText(moment.date()),
-            regional::timeToText(moment.time()),
-            marker};
+    return {
+        userName, cigarettes, currency, money, regional::dateToText(moment.date()), regional::timeToText(moment.time()),
+        marker};
 }
 
 QStringList ProfileFile::lines(const QuitProfile &profile)
 {
-    return lines(profile.UserName, QString::number(profile.CigarettesPerDay), profile.CurrencyName,
-                 profile.MoneyPerDay, QDateTime(profile.StopDate, profile.StopTime), profile.QuitStarted);
+    return lines(profile.UserName, QString::number(profile.CigarettesPerDay), profile.CurrencyName, profile.MoneyPerDay,
+                 QDateTime(profile.StopDate, profile.StopTime), profile.QuitStarted);
 }
 
 textfiles::WriteResult ProfileFile::write(const QStringList &lines) const
@@ -93,7 +89,8 @@ textfiles::RemoveResult ProfileFile::archiveAndRemove(const QString &historyFold
         copy = QDir(historyFolder).filePath(QStringLiteral("attempt-%1-%2.dat").arg(stamp).arg(n));
     const textfiles::WriteResult kept = textfiles::writeAtomically(copy, bytes);
     if (!kept.ok)
-        return {false, QCoreApplication::translate("ProfileFile", "Your previous attempt could not be kept: %1")
-                           .arg(kept.error)};
+        return {
+            false,
+            QCoreApplication::translate("ProfileFile", "Your previous attempt could not be kept: %1").arg(kept.error)};
     return textfiles::remove(m_path);
 }

@@ -4,10 +4,8 @@
 
 ProfileStore::ProfileStore(const QString &programFolder, QuitProfile &profile)
     : m_file(programFolder + u'/' + QLatin1String(datapaths::profile)),
-      m_historyFolder(programFolder + u'/' + QLatin1String(datapaths::history)),
-      m_profile(profile)
-{
-}
+      m_historyFolder(programFolder + u'/' + QLatin1String(datapaths::history)), m_profile(profile)
+{}
 
 void ProfileStore::ReadProfile()
 {
@@ -15,8 +13,7 @@ void ProfileStore::ReadProfile()
 }
 
 textfiles::WriteResult ProfileStore::saveAnswers(const QString &name, const QString &cigarettes,
-                                                 const QString &currency, const QString &money,
-                                                 const QDateTime &now)
+                                                 const QString &currency, const QString &money, const QDateTime &now)
 {
     return m_file.write(
         ProfileFile::lines(name, cigarettes, currency, money, now, QLatin1String(QuitProfile::notStarted)));

@@ -50,10 +50,10 @@ QString summary(const QuestionnaireAnswers &answers)
 {
     const auto tr = [](const char *text) { return QCoreApplication::translate("Questionnaire", text); };
     const QString blank = QStringLiteral("\n\n");
-    return QStringLiteral("\n") + tr("Hi ") + answers.name + blank + tr("On average you are smoking ")
-           + answers.cigarettes + tr(" cigarettes a day.") + blank + tr("You waste ") + answers.money + u' '
-           + answers.currency + tr(" in a day on cigarettes.") + blank + tr("You have smoked for ") + answers.years
-           + tr(" years.") + blank + tr("Is this information correct?");
+    return QStringLiteral("\n") + tr("Hi ") + answers.name + blank + tr("On average you are smoking ") +
+           answers.cigarettes + tr(" cigarettes a day.") + blank + tr("You waste ") + answers.money + u' ' +
+           answers.currency + tr(" in a day on cigarettes.") + blank + tr("You have smoked for ") + answers.years +
+           tr(" years.") + blank + tr("Is this information correct?");
 }
 
 } // namespace questionnaire

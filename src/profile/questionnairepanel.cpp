@@ -188,8 +188,8 @@ void QuestionnairePanel::cmdcontinue_Click()
         return;
     }
 
-    const textfiles::WriteResult written = m_store.saveAnswers(given.name, given.cigarettes, given.currency,
-                                                               given.money, m_environment.clock->now());
+    const textfiles::WriteResult written =
+        m_store.saveAnswers(given.name, given.cigarettes, given.currency, given.money, m_environment.clock->now());
     if (!written.ok) {
         m_environment.messages->show(tr("Your answers could not be saved in %1.\n\n%2")
                                          .arg(QDir::toNativeSeparators(m_store.filePath()), written.error),

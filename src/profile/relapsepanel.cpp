@@ -9,11 +9,11 @@
 
 #include <QDir>
 
-#include <algorithm>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 const char *const areYouSure = QT_TRANSLATE_NOOP("RelapsePanel", "Are you sure?");

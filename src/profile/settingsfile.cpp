@@ -9,8 +9,8 @@ constexpr qsizetype readLimitBytes = 4096;
 
 bool isTypeable(const QString &password)
 {
-    return password.size() <= SettingsFile::maxPasswordLength
-           && std::none_of(password.begin(), password.end(), [](QChar c) { return c.category() == QChar::Other_Control; });
+    return password.size() <= SettingsFile::maxPasswordLength &&
+           std::none_of(password.begin(), password.end(), [](QChar c) { return c.category() == QChar::Other_Control; });
 }
 } // namespace
 

@@ -21,12 +21,9 @@ namespace {
 
 CharacterTab::Character mechanic()
 {
-    return {QStringLiteral("imgmechanic"),
-            pictures::path("mechanic"),
-            SettingsTab::tr("Mechanic"),
-            QStringLiteral("lblsetsay"),
-            SettingsTab::tr("Mechanic says"),
-            SettingsTab::tr("Hi. Here you can change the program settings.")};
+    return {QStringLiteral("imgmechanic"),    pictures::path("mechanic"),
+            SettingsTab::tr("Mechanic"),      QStringLiteral("lblsetsay"),
+            SettingsTab::tr("Mechanic says"), SettingsTab::tr("Hi. Here you can change the program settings.")};
 }
 
 } // namespace
@@ -51,7 +48,8 @@ SettingsTab::SettingsTab(const Environment &environment, ProgramSettings &settin
     m_cmdhelp = controls::button(frame4, QStringLiteral("cmdhelp"), tr("help"));
     m_lblweb = new ClickableLabel(frame4, QStringLiteral("lblweb"), tr("Version 1.2 2026 www.clearwind.example"));
     controls::setTextColour(m_lblweb, controls::colours::navy);
-    auto *image1 = new PictureButton(QStringLiteral("Image1"), pictures::path("banner"), tr("Clearwind web page"), frame4);
+    auto *image1 =
+        new PictureButton(QStringLiteral("Image1"), pictures::path("banner"), tr("Clearwind web page"), frame4);
     image1->setFixedSize(240, 60);
     image1->setCursor(Qt::WhatsThisCursor);
     auto *image11 = new Picture(QStringLiteral("Image11"), pictures::path("toolbox"), tr("Toolbox"), frame4);

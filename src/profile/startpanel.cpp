@@ -21,7 +21,8 @@ StartPanel::StartPanel(const Environment &environment, ProfileStore &store, QWid
     setObjectName(QStringLiteral("frmstart"));
     hide();
 
-    QLabel *lblstart = controls::label(this, QStringLiteral("lblstart"), tr("Are you ready to stop smoking right now?"));
+    QLabel *lblstart =
+        controls::label(this, QStringLiteral("lblstart"), tr("Are you ready to stop smoking right now?"));
     QFont big = lblstart->font();
     big.setPointSizeF(big.pointSizeF() * 1.4);
     big.setBold(true);

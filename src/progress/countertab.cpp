@@ -19,7 +19,7 @@ namespace {
 
 CharacterTab::Character companion()
 {
-    return {QStringLiteral("imgsmiley"), pictures::path("smiley"), CounterTab::tr("Companion"),
+    return {QStringLiteral("imgsmiley"),   pictures::path("smiley"),         CounterTab::tr("Companion"),
             QStringLiteral("lblmaincomp"), CounterTab::tr("Companion says"), QString()};
 }
 
@@ -33,8 +33,10 @@ struct CounterUnit
 };
 
 const CounterUnit counterUnits[] = {
-    {"lbldays", "Label21", QT_TRANSLATE_NOOP("CounterTab", "Days"), QT_TRANSLATE_NOOP("CounterTab", "Smoke-free days"), 128},
-    {"lblhours", "Label16", QT_TRANSLATE_NOOP("CounterTab", "Hours"), QT_TRANSLATE_NOOP("CounterTab", "Smoke-free hours"), 192},
+    {"lbldays", "Label21", QT_TRANSLATE_NOOP("CounterTab", "Days"), QT_TRANSLATE_NOOP("CounterTab", "Smoke-free days"),
+     128},
+    {"lblhours", "Label16", QT_TRANSLATE_NOOP("CounterTab", "Hours"),
+     QT_TRANSLATE_NOOP("CounterTab", "Smoke-free hours"), 192},
     {"lblminutes", "Label25", QT_TRANSLATE_NOOP("CounterTab", "Minutes"),
      QT_TRANSLATE_NOOP("CounterTab", "Smoke-free minutes"), 255},
     {"lblseconds", "Label9", QT_TRANSLATE_NOOP("CounterTab", "Seconds"),
@@ -171,8 +173,8 @@ QFrame *CounterTab::buildStars()
         star->setFixedSize(20, 20);
         star->setVisible(index == 0);
         m_starList[index] = star;
-        QLabel *reason = controls::label(frame, QString::fromLatin1(starReasons[index].captionName),
-                                         tr(starReasons[index].reason));
+        QLabel *reason =
+            controls::label(frame, QString::fromLatin1(starReasons[index].captionName), tr(starReasons[index].reason));
         list->addWidget(star, index, 0);
         list->addWidget(reason, index, 1);
     }

@@ -33,7 +33,10 @@ inline const QColor red(255, 0, 0);
 inline const QColor blue(0, 0, 255);
 inline const QColor navy(0, 0, 128);
 inline const QColor olive(128, 128, 0);
-inline QColor green(int shade) { return QColor(0, shade, 0); }
+inline QColor green(int shade)
+{
+    return QColor(0, shade, 0);
+}
 } // namespace colours
 
 } // namespace controls

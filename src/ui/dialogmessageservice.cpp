@@ -18,6 +18,7 @@ void DialogMessageService::show(const QString &text, Icon icon, const QString &t
             shown = entry.shown;
     }
     const QString caption = title.isEmpty() ? QCoreApplication::translate("DialogMessageService", "Clearwind") : title;
-    QMessageBox box(shown, caption, text, QMessageBox::Ok, m_parent && m_parent->isVisible() ? m_parent.data() : nullptr);
+    QMessageBox box(shown, caption, text, QMessageBox::Ok,
+                    m_parent && m_parent->isVisible() ? m_parent.data() : nullptr);
     box.exec();
 }

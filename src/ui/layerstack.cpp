@@ -2,7 +2,8 @@
 
 #include <QEvent>
 
-LayerStack::LayerStack(QWidget *parent) : QWidget(parent) {}
+LayerStack::LayerStack(QWidget *parent) : QWidget(parent)
+{}
 
 void LayerStack::addLayer(QWidget *panel)
 {

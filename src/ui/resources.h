@@ -5,5 +5,8 @@
 // The program's own pictures, compiled into the program.
 namespace pictures {
 void load();
-inline QString path(const char *name) { return QStringLiteral(":/pictures/") + QLatin1String(name) + QStringLiteral(".svg"); }
+inline QString path(const char *name)
+{
+    return QStringLiteral(":/pictures/") + QLatin1String(name) + QStringLiteral(".svg");
+}
 } // namespace pictures

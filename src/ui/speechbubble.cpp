@@ -6,8 +6,7 @@
 #include <algorithm>
 
 SpeechBubble::SpeechBubble(QWidget *parent) : QFrame(parent)
-{
-}
+{}
 
 void SpeechBubble::paintEvent(QPaintEvent *)
 {

@@ -113,9 +113,9 @@ void CompanionsTest::milestoneWritesDoctorOnlyOnHisMainPanel()
 
     program.tick("timersmilesay");
     QCOMPARE(program.text("lblmaincomp"), QStringLiteral("More then 40 minutes smoke free. well done."));
-    QCOMPARE(program.text("lbldocsay"), doctorWritten
-                                            ? QStringLiteral("Good job, you bloodpressure is back to a normal level now.")
-                                            : doctorBefore);
+    QCOMPARE(program.text("lbldocsay"),
+             doctorWritten ? QStringLiteral("Good job, you bloodpressure is back to a normal level now.")
+                           : doctorBefore);
     QCOMPARE(program.timer("timersmilesay")->interval(), 60000);
 }
 

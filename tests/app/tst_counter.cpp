@@ -42,26 +42,24 @@ void CounterTest::smokeFreeTime_data()
     QTest::newRow("worked example") << at(3, 3, 22, 0, 0) << at(3, 5, 8, 30, 15) << qint64(1) << 10 << 30 << 15;
     QTest::newRow("the stop moment itself") << at(3, 3, 22, 0, 0) << at(3, 3, 22, 0, 0) << qint64(0) << 0 << 0 << 0;
     QTest::newRow("same day") << at(3, 3, 10, 0, 0) << at(3, 3, 13, 14, 15) << qint64(0) << 3 << 14 << 15;
-    QTest::newRow("one second short of a day") << at(3, 3, 10, 0, 0) << at(3, 4, 9, 59, 59) << qint64(0) << 23 << 59
-                                               << 59;
+    QTest::newRow("one second short of a day")
+        << at(3, 3, 10, 0, 0) << at(3, 4, 9, 59, 59) << qint64(0) << 23 << 59 << 59;
     QTest::newRow("a day to the second") << at(3, 3, 10, 0, 0) << at(3, 4, 10, 0, 0) << qint64(1) << 0 << 0 << 0;
     QTest::newRow("passing the stop time") << at(3, 3, 10, 0, 0) << at(3, 5, 10, 0, 1) << qint64(2) << 0 << 0 << 1;
     QTest::newRow("midnight") << at(3, 3, 10, 0, 0) << at(3, 4, 0, 0, 0) << qint64(0) << 14 << 0 << 0;
     QTest::newRow("before midnight") << at(3, 3, 10, 0, 0) << at(3, 3, 23, 59, 59) << qint64(0) << 13 << 59 << 59;
     QTest::newRow("stop at 00:00:00") << at(3, 3, 0, 0, 0) << at(3, 10, 0, 0, 0) << qint64(7) << 0 << 0 << 0;
-    QTest::newRow("stop at 00:00:00, afternoon") << at(3, 3, 0, 0, 0) << at(3, 10, 15, 4, 3) << qint64(7) << 15 << 4
-                                                 << 3;
+    QTest::newRow("stop at 00:00:00, afternoon")
+        << at(3, 3, 0, 0, 0) << at(3, 10, 15, 4, 3) << qint64(7) << 15 << 4 << 3;
     QTest::newRow("clock set back a day") << at(3, 3, 22, 0, 0) << at(3, 2, 23, 0, 0) << qint64(0) << 0 << 0 << 0;
-    QTest::newRow("clock set back a second") << at(3, 3, 22, 0, 0) << at(3, 3, 21, 59, 59) << qint64(0) << 0 << 0
-                                             << 0;
-    QTest::newRow("clock set back years") << at(3, 3, 22, 0, 0) << at(3, 3, 22, 0, 0, 2001) << qint64(0) << 0 << 0
-                                          << 0;
+    QTest::newRow("clock set back a second") << at(3, 3, 22, 0, 0) << at(3, 3, 21, 59, 59) << qint64(0) << 0 << 0 << 0;
+    QTest::newRow("clock set back years") << at(3, 3, 22, 0, 0) << at(3, 3, 22, 0, 0, 2001) << qint64(0) << 0 << 0 << 0;
     QTest::newRow("leap day") << at(2, 28, 12, 0, 0, 2028) << at(3, 1, 12, 0, 0, 2028) << qint64(2) << 0 << 0 << 0;
     QTest::newRow("a year") << at(3, 3, 22, 0, 0) << at(3, 3, 22, 0, 0, 2027) << qint64(365) << 0 << 0 << 0;
     QTest::newRow("a long quit") << at(1, 1, 8, 0, 0, 1960) << at(3, 3, 9, 1, 2) << qint64(24168) << 1 << 1 << 2;
     // Beyond what the 16-bit day count holds the days stay at their highest; the rest still runs.
-    QTest::newRow("more than 32767 days") << at(1, 1, 8, 0, 0, 1900) << at(3, 3, 9, 1, 2) << qint64(32767) << 1 << 1
-                                          << 2;
+    QTest::newRow("more than 32767 days")
+        << at(1, 1, 8, 0, 0, 1900) << at(3, 3, 9, 1, 2) << qint64(32767) << 1 << 1 << 2;
 }
 
 void CounterTest::smokeFreeTime()
@@ -117,7 +115,9 @@ void CounterTest::daylightSavingChanges_data()
     QTest::addColumn<qint64>("days");
     QTest::addColumn<int>("hours");
     const QTimeZone berlin("Europe/Berlin");
-    const auto at = [&](int month, int day, int hour) { return QDateTime(QDate(2026, month, day), QTime(hour, 0), berlin); };
+    const auto at = [&](int month, int day, int hour) {
+        return QDateTime(QDate(2026, month, day), QTime(hour, 0), berlin);
+    };
     // Counting by calendar and time of day: a day is a day on the wall clock.
     QTest::newRow("over the March change") << at(3, 28, 12) << at(3, 29, 12) << qint64(1) << 0;
     QTest::newRow("over the October change") << at(10, 24, 12) << at(10, 25, 12) << qint64(1) << 0;
@@ -145,13 +145,20 @@ void CounterTest::dayCount_data()
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("second");
     QTest::addColumn<int>("days");
-    QTest::newRow("same day") << "3/3/2026" << "3/3/2026" << 0;
-    QTest::newRow("forward") << "3/3/2026" << "3/5/2026" << 2;
-    QTest::newRow("either order") << "3/5/2026" << "3/3/2026" << 2;
-    QTest::newRow("iso") << "2026-03-03" << "3/13/2026" << 10;
-    QTest::newRow("16-bit limit") << "1/1/1900" << "1/1/2026" << 32767;
-    QTest::newRow("not a date") << "-------------------------" << "3/3/2026" << 0;
-    QTest::newRow("empty") << "" << "3/3/2026" << 0;
+    QTest::newRow("same day") << "3/3/2026"
+                              << "3/3/2026" << 0;
+    QTest::newRow("forward") << "3/3/2026"
+                             << "3/5/2026" << 2;
+    QTest::newRow("either order") << "3/5/2026"
+                                  << "3/3/2026" << 2;
+    QTest::newRow("iso") << "2026-03-03"
+                         << "3/13/2026" << 10;
+    QTest::newRow("16-bit limit") << "1/1/1900"
+                                  << "1/1/2026" << 32767;
+    QTest::newRow("not a date") << "-------------------------"
+                                << "3/3/2026" << 0;
+    QTest::newRow("empty") << ""
+                           << "3/3/2026" << 0;
 }
 
 void CounterTest::dayCount()
@@ -219,9 +226,12 @@ void CounterTest::counterViewStartsOnce()
         const char *name;
         bool active;
         int interval;
-    } timers[] = {{"tmrcount", true, 1000},       {"timerrest", true, 1500},
-                  {"Timerdate", false, 1000},     {"timersmilesay", true, 5000},
-                  {"timercoachandteacher", true, 60000}, {"tmrrandomgr", true, 1600}};
+    } timers[] = {{"tmrcount", true, 1000},
+                  {"timerrest", true, 1500},
+                  {"Timerdate", false, 1000},
+                  {"timersmilesay", true, 5000},
+                  {"timercoachandteacher", true, 60000},
+                  {"tmrrandomgr", true, 1600}};
     for (const auto &timer : timers) {
         QCOMPARE(program.timer(timer.name)->isActive(), timer.active);
         QCOMPARE(program.timer(timer.name)->interval(), timer.interval);

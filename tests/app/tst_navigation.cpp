@@ -42,32 +42,67 @@ void NavigationTest::subPanelsOpenAndClose_data()
     const QString virtualDoctor =
         QStringLiteral("Hello. I am your virtual doctor. I can give you information about your health.");
     const QString coach = QStringLiteral("Hi. I am your coach. I will try to help you mentally and emotionally.");
-    QTest::newRow("withdrawal symptoms") << 1 << "cmdifeel" << "cmdbackfeel" << "frmmaindoc" << "frmfeel" << "lbldocsay"
+    QTest::newRow("withdrawal symptoms") << 1 << "cmdifeel"
+                                         << "cmdbackfeel"
+                                         << "frmmaindoc"
+                                         << "frmfeel"
+                                         << "lbldocsay"
                                          << "What physical withdrawal symptoms are you experiencing?" << virtualDoctor;
-    QTest::newRow("body weight") << 1 << "cmdweight" << "cmdweightback" << "frmmaindoc" << "frmweight" << "lbldocsay"
+    QTest::newRow("body weight") << 1 << "cmdweight"
+                                 << "cmdweightback"
+                                 << "frmmaindoc"
+                                 << "frmweight"
+                                 << "lbldocsay"
                                  << "Remember, the health benefits of quitting smoking are far greater than any risks "
                                     "from the small weight gain."
                                  << doctor;
-    QTest::newRow("disease stats") << 1 << "cmddesstats" << "cmddeseaseback" << "frmmaindoc" << "frmdesstats"
+    QTest::newRow("disease stats") << 1 << "cmddesstats"
+                                   << "cmddeseaseback"
+                                   << "frmmaindoc"
+                                   << "frmdesstats"
                                    << "lbldocsay"
                                    << "This shows how much percent your chance has been reduced of getting these "
                                       "diseases. It's not personal, but average for any smoker with your stop time."
                                    << virtualDoctor;
-    QTest::newRow("body monitor") << 1 << "cmdbodyfunctions" << "cmddocback" << "frmmaindoc" << "frmbodyfunctions"
-                                  << "lbldocsay" << "" << doctor;
-    QTest::newRow("troubles") << 3 << "cmdtroublewith" << "cmdtroubleback" << "frmcoachmain" << "frmtrouble"
-                              << "lblcoachsay" << "Let me know what the problem is..." << coach;
-    QTest::newRow("things") << 3 << "cmdthings" << "cmdbackthings" << "frmcoachmain" << "frmthings" << "lblcoachsay"
+    QTest::newRow("body monitor") << 1 << "cmdbodyfunctions"
+                                  << "cmddocback"
+                                  << "frmmaindoc"
+                                  << "frmbodyfunctions"
+                                  << "lbldocsay"
+                                  << "" << doctor;
+    QTest::newRow("troubles") << 3 << "cmdtroublewith"
+                              << "cmdtroubleback"
+                              << "frmcoachmain"
+                              << "frmtrouble"
+                              << "lblcoachsay"
+                              << "Let me know what the problem is..." << coach;
+    QTest::newRow("things") << 3 << "cmdthings"
+                            << "cmdbackthings"
+                            << "frmcoachmain"
+                            << "frmthings"
+                            << "lblcoachsay"
                             << "Here are some things you can do to forget about smoking. Click on 'next' to see more."
                             << coach;
-    QTest::newRow("personal reasons") << 3 << "cmdpersonal" << "cmdpersonalback" << "frmcoachmain" << "frmpersonal"
-                                      << "lblcoachsay" << "Edit you personal reasons here..." << coach;
-    QTest::newRow("reasons to smoke") << 3 << "Command1" << "cmdbackreasons" << "frmcoachmain" << "frmwantsmoke"
+    QTest::newRow("personal reasons") << 3 << "cmdpersonal"
+                                      << "cmdpersonalback"
+                                      << "frmcoachmain"
+                                      << "frmpersonal"
+                                      << "lblcoachsay"
+                                      << "Edit you personal reasons here..." << coach;
+    QTest::newRow("reasons to smoke") << 3 << "Command1"
+                                      << "cmdbackreasons"
+                                      << "frmcoachmain"
+                                      << "frmwantsmoke"
                                       << "lblcoachsay"
                                       << "If you think you have found a good reason to smoke select it from the list, "
                                          "then click on 'My answer'."
                                       << coach;
-    QTest::newRow("stars") << 0 << "Label8" << "cmdstarsback" << "frmcounter" << "frmstars" << "lblmaincomp" << ""
+    QTest::newRow("stars") << 0 << "Label8"
+                           << "cmdstarsback"
+                           << "frmcounter"
+                           << "frmstars"
+                           << "lblmaincomp"
+                           << ""
                            << "";
 }
 
@@ -123,14 +158,23 @@ void NavigationTest::picturesPutTheGreetingBack_data()
     QTest::addColumn<QString>("picture");
     QTest::addColumn<QString>("speechLabel");
     QTest::addColumn<QString>("greeting");
-    QTest::newRow("doctor") << 1 << "cmdifeel" << "Image9" << "lbldocsay"
-                            << "Hello. I am your doctor. I can give you information about your health and help you with "
-                               "some problems.";
-    QTest::newRow("professor") << 2 << "" << "Image2" << "lblprofsay"
+    QTest::newRow("doctor")
+        << 1 << "cmdifeel"
+        << "Image9"
+        << "lbldocsay"
+        << "Hello. I am your doctor. I can give you information about your health and help you with "
+           "some problems.";
+    QTest::newRow("professor") << 2 << ""
+                               << "Image2"
+                               << "lblprofsay"
                                << "Hello. I am your professor. I can teach you a lot of things about smoking.";
-    QTest::newRow("coach") << 3 << "cmdthings" << "Image15" << "lblcoachsay"
+    QTest::newRow("coach") << 3 << "cmdthings"
+                           << "Image15"
+                           << "lblcoachsay"
                            << "Hi. I am your coach. I will try to help you mentally and emotionally.";
-    QTest::newRow("mechanic") << 4 << "" << "imgmechanic" << "lblsetsay"
+    QTest::newRow("mechanic") << 4 << ""
+                              << "imgmechanic"
+                              << "lblsetsay"
                               << "Hi. Here you can change the program settings.";
 }
 

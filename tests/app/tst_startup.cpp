@@ -335,13 +335,20 @@ void StartupTest::screenReaderDescriptions_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("description");
     const char *const described[][2] = {
-        {"lbldays", "Smoke-free days"},      {"lblhours", "Smoke-free hours"},
-        {"lblminutes", "Smoke-free minutes"}, {"lblseconds", "Smoke-free seconds"},
-        {"lblmaincomp", "Companion says"},    {"lbldocsay", "Doctor says"},
-        {"lblprofsay", "Professor says"},     {"lblcoachsay", "Coach says"},
-        {"lblsetsay", "Mechanic says"},       {"imgsmiley", "Companion"},
-        {"Image9", "Doctor"},                 {"Image2", "Professor"},
-        {"Image15", "Coach"},                 {"imgmechanic", "Mechanic"},
+        {"lbldays", "Smoke-free days"},
+        {"lblhours", "Smoke-free hours"},
+        {"lblminutes", "Smoke-free minutes"},
+        {"lblseconds", "Smoke-free seconds"},
+        {"lblmaincomp", "Companion says"},
+        {"lbldocsay", "Doctor says"},
+        {"lblprofsay", "Professor says"},
+        {"lblcoachsay", "Coach says"},
+        {"lblsetsay", "Mechanic says"},
+        {"imgsmiley", "Companion"},
+        {"Image9", "Doctor"},
+        {"Image2", "Professor"},
+        {"Image15", "Coach"},
+        {"imgmechanic", "Mechanic"},
         {"Image1", "Clearwind web page"},
     };
     for (const auto &entry : described)

@@ -1,7 +1,7 @@
-#include "support/defaultlocale.h"
 #include "encourage/greetings.h"
 #include "encourage/milestones.h"
 #include "encourage/tips.h"
+#include "support/defaultlocale.h"
 #include "support/fakes.h"
 
 #include <QFile>
@@ -157,7 +157,6 @@ QByteArray numberedLines(int count, const char *ending)
         bytes += "line " + QByteArray::number(i) + ending;
     return bytes;
 }
-
 
 } // namespace
 

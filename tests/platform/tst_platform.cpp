@@ -215,7 +215,8 @@ void PlatformTest::failedWriteKeepsOldFileAndSaysWhy()
     // A file where the folder should be: nothing can be written below it.
     const QString blocker = folder.filePath(QStringLiteral("data"));
     QVERIFY(textfiles::writeAtomically(blocker, "old").ok);
-    const textfiles::WriteResult result = textfiles::writeAtomically(blocker + QStringLiteral("/settings/x.dat"), "new");
+    const textfiles::WriteResult result =
+        textfiles::writeAtomically(blocker + QStringLiteral("/settings/x.dat"), "new");
     QVERIFY(!result.ok);
     QVERIFY(!result.error.isEmpty());
     QFile file(blocker);

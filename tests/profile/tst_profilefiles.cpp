@@ -101,18 +101,21 @@ void ProfileFilesTest::badProfileLines_data()
     QTest::addColumn<QDate>("stopDate");
     QTest::addColumn<QString>("marker");
     const QDate kept(2020, 1, 1);
-    QTest::newRow("letters for cigarettes") << QByteArray("A\r\nabc\r\neuro\r\n5\r\n2026-03-14\r\n10:00:00\r\nYES\r\n")
-                                            << 7 << QDate(2026, 3, 14) << "YES";
+    QTest::newRow("letters for cigarettes")
+        << QByteArray("A\r\nabc\r\neuro\r\n5\r\n2026-03-14\r\n10:00:00\r\nYES\r\n") << 7 << QDate(2026, 3, 14) << "YES";
     QTest::newRow("cigarettes beyond 16 bits")
         << QByteArray("A\r\n70000\r\neuro\r\n5\r\n2026-03-14\r\n10:00:00\r\nNO\r\n") << 7 << QDate(2026, 3, 14) << "NO";
-    QTest::newRow("negative cigarettes") << QByteArray("A\r\n-5\r\neuro\r\n5\r\n2026-03-14\r\n10:00:00\r\nYES\r\n")
-                                         << 7 << QDate(2026, 3, 14) << "YES";
+    QTest::newRow("negative cigarettes") << QByteArray("A\r\n-5\r\neuro\r\n5\r\n2026-03-14\r\n10:00:00\r\nYES\r\n") << 7
+                                         << QDate(2026, 3, 14) << "YES";
     QTest::newRow("not a date") << QByteArray("A\r\n20\r\neuro\r\n5\r\nsoon\r\n10:00:00\r\nYES\r\n") << 20 << kept
                                 << "YES";
     QTest::newRow("three lines") << QByteArray("A\r\n20\r\neuro\r\n") << 20 << kept << "";
     QTest::newRow("lone CR endings") << QByteArray("A\r20\reuro\r5\r2026-03-14\r10:00:00\rNO") << 20
                                      << QDate(2026, 3, 14) << "NO";
-    QTest::newRow("NUL bytes") << QByteArray("A\0B\r\n2\x00" "0\r\n", 11) << 7 << kept << "";
+    QTest::newRow("NUL bytes") << QByteArray("A\0B\r\n2\x00"
+                                             "0\r\n",
+                                             11)
+                               << 7 << kept << "";
 }
 
 void ProfileFilesTest::badProfileLines()

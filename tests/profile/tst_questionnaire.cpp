@@ -22,11 +22,10 @@ void QuestionnaireRulesTest::moneyAmounts_data()
         const char *text;
         bool accepted;
     } cases[] = {
-        {"0.0", true},   {"5.50", true},  {" 2.5 ", true},  {"-0", true},   {"+3", true},   {".5", true},
-        {"5.", true},    {"12", true},    {"", false},      {".", false},   {"2..5", false}, {"1e3", false},
-        {"2,5", false},  {"abc", false},  {"1 000", false}, {"--1", false}, {"+", false},   {"0x1", false},
-        {"\xd9\xa3", false}, {"-5", false},   {"-0.0", true},   {"-.01", false},
-        {"+0", true},
+        {"0.0", true},       {"5.50", true}, {" 2.5 ", true},  {"-0", true},    {"+3", true},    {".5", true},
+        {"5.", true},        {"12", true},   {"", false},      {".", false},    {"2..5", false}, {"1e3", false},
+        {"2,5", false},      {"abc", false}, {"1 000", false}, {"--1", false},  {"+", false},    {"0x1", false},
+        {"\xd9\xa3", false}, {"-5", false},  {"-0.0", true},   {"-.01", false}, {"+0", true},
     };
     for (const auto &entry : cases)
         QTest::newRow(entry.text) << QString::fromUtf8(entry.text) << entry.accepted;
@@ -66,8 +65,7 @@ void QuestionnaireRulesTest::refusalOrder()
     QFETCH(int, question);
     QFETCH(QString, message);
     QFETCH(bool, informationIcon);
-    const auto refusal =
-        questionnaire::firstRefusal({answers[0], answers[1], answers[2], answers[3], answers[4]});
+    const auto refusal = questionnaire::firstRefusal({answers[0], answers[1], answers[2], answers[3], answers[4]});
     QVERIFY(refusal);
     QCOMPARE(int(refusal->question), question);
     QCOMPARE(refusal->message, message);
@@ -77,9 +75,10 @@ void QuestionnaireRulesTest::refusalOrder()
 
 void QuestionnaireRulesTest::summaryText()
 {
-    QCOMPARE(questionnaire::summary({"Ann", "20", "euro", "6.50", "10-15"}),
-             QStringLiteral("\nHi Ann\n\nOn average you are smoking 20 cigarettes a day.\n\nYou waste 6.50 euro in a day "
-                            "on cigarettes.\n\nYou have smoked for 10-15 years.\n\nIs this information correct?"));
+    QCOMPARE(
+        questionnaire::summary({"Ann", "20", "euro", "6.50", "10-15"}),
+        QStringLiteral("\nHi Ann\n\nOn average you are smoking 20 cigarettes a day.\n\nYou waste 6.50 euro in a day "
+                       "on cigarettes.\n\nYou have smoked for 10-15 years.\n\nIs this information correct?"));
 }
 
 QTEST_GUILESS_MAIN(QuestionnaireRulesTest)

@@ -69,21 +69,35 @@ void QuitFlowTest::questionnaireRefusesEachGapInOrder_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("redLabel");
     QTest::addColumn<QString>("focus");
-    QTest::newRow("all empty") << "" << -1 << "" << "" << -1
+    QTest::newRow("all empty") << "" << -1 << ""
+                               << "" << -1
                                << "You did not enter your name. Please enter your name, or at least 1 letter"
-                               << "lblname" << "txtname";
-    QTest::newRow("count") << "A" << -1 << "" << "" << -1 << "You did not enter how many cigarettes you some in a day"
-                           << "lblcigday" << "cmbcigcount";
-    QTest::newRow("currency") << "A" << 0 << "" << "" << -1 << "You did not enter your currency." << "lblcur"
+                               << "lblname"
+                               << "txtname";
+    QTest::newRow("count") << "A" << -1 << ""
+                           << "" << -1 << "You did not enter how many cigarettes you some in a day"
+                           << "lblcigday"
+                           << "cmbcigcount";
+    QTest::newRow("currency") << "A" << 0 << ""
+                              << "" << -1 << "You did not enter your currency."
+                              << "lblcur"
                               << "txtcurrency";
-    QTest::newRow("money") << "A" << 0 << "euro" << "" << -1
-                           << "Please enter how much money you spend on cigarettes each day" << "lblmoney" << "cmbmoney";
-    QTest::newRow("money letters") << "A" << 0 << "euro" << "abc" << -1 << "Please enter numbers only!" << "lblmoney"
+    QTest::newRow("money") << "A" << 0 << "euro"
+                           << "" << -1 << "Please enter how much money you spend on cigarettes each day"
+                           << "lblmoney"
+                           << "cmbmoney";
+    QTest::newRow("money letters") << "A" << 0 << "euro"
+                                   << "abc" << -1 << "Please enter numbers only!"
+                                   << "lblmoney"
                                    << "cmbmoney";
-    QTest::newRow("money two points") << "A" << 0 << "euro" << "2..5" << 3 << "Please enter numbers only!"
-                                      << "lblmoney" << "cmbmoney";
-    QTest::newRow("years") << "A" << 0 << "euro" << "0.0" << -1
-                           << "You did not enter for how many years you have smoked." << "lblyears" << "cmbyears";
+    QTest::newRow("money two points") << "A" << 0 << "euro"
+                                      << "2..5" << 3 << "Please enter numbers only!"
+                                      << "lblmoney"
+                                      << "cmbmoney";
+    QTest::newRow("years") << "A" << 0 << "euro"
+                           << "0.0" << -1 << "You did not enter for how many years you have smoked."
+                           << "lblyears"
+                           << "cmbyears";
 }
 
 void QuitFlowTest::questionnaireRefusesEachGapInOrder()
@@ -279,10 +293,10 @@ void QuitFlowTest::stopNowLogsTheMomentAndStartsTheCounter_data()
     QTest::addColumn<QByteArray>("timeLine");
     QTest::newRow("evening") << QDateTime(QDate(2026, 3, 14), QTime(21, 5, 33)) << QByteArray("3/14/2026")
                              << QByteArray("9:05:33 PM");
-    QTest::newRow("last second of the day") << QDateTime(QDate(2026, 3, 14), QTime(23, 59, 59))
-                                            << QByteArray("3/14/2026") << QByteArray("11:59:59 PM");
-    QTest::newRow("clock set back a year") << QDateTime(QDate(2025, 3, 1), QTime(0, 0, 0)) << QByteArray("3/1/2025")
-                                           << QByteArray("12:00:00 AM");
+    QTest::newRow("last second of the day")
+        << QDateTime(QDate(2026, 3, 14), QTime(23, 59, 59)) << QByteArray("3/14/2026") << QByteArray("11:59:59 PM");
+    QTest::newRow("clock set back a year")
+        << QDateTime(QDate(2025, 3, 1), QTime(0, 0, 0)) << QByteArray("3/1/2025") << QByteArray("12:00:00 AM");
 }
 
 void QuitFlowTest::stopNowLogsTheMomentAndStartsTheCounter()
@@ -345,18 +359,19 @@ void QuitFlowTest::relapseDialogue_data()
                                          "your next attempt should be more succesful!");
     const QString reset = QStringLiteral("The program has been reset. Please try again to stop smoking when you are "
                                          "ready. The more you try , the better chances you have of actually stopping!");
-    QTest::newRow("Q") << QStringList{} << "Have you smoked ?" << "" << QStringList{"cmdyes", "cmdno"} << false << true;
-    QTest::newRow("Q no") << QStringList{"cmdno"} << "Have you smoked ?" << "" << QStringList{"cmdyes", "cmdno"}
-                          << true << true;
+    QTest::newRow("Q") << QStringList{} << "Have you smoked ?"
+                       << "" << QStringList{"cmdyes", "cmdno"} << false << true;
+    QTest::newRow("Q no") << QStringList{"cmdno"} << "Have you smoked ?"
+                          << "" << QStringList{"cmdyes", "cmdno"} << true << true;
     QTest::newRow("R") << QStringList{"cmdyes"} << "If you have smoked , you can reset Clearwind and try again."
                        << sorry << QStringList{"cmdyessmoke", "cmdnocontinue"} << false << true;
     QTest::newRow("R no, continue") << QStringList{"cmdyes", "cmdnocontinue"}
                                     << "If you have smoked , you can reset Clearwind and try again." << sorry
                                     << QStringList{"cmdyessmoke", "cmdnocontinue"} << true << true;
-    QTest::newRow("S") << QStringList{"cmdyes", "cmdyessmoke"} << "" << "Are you sure?"
-                       << QStringList{"cmdyes", "cmdno"} << false << true;
-    QTest::newRow("S no") << QStringList{"cmdyes", "cmdyessmoke", "cmdno"} << "" << "Are you sure?"
-                          << QStringList{"cmdyes", "cmdno"} << true << true;
+    QTest::newRow("S") << QStringList{"cmdyes", "cmdyessmoke"} << ""
+                       << "Are you sure?" << QStringList{"cmdyes", "cmdno"} << false << true;
+    QTest::newRow("S no") << QStringList{"cmdyes", "cmdyessmoke", "cmdno"} << ""
+                          << "Are you sure?" << QStringList{"cmdyes", "cmdno"} << true << true;
     QTest::newRow("X") << QStringList{"cmdyes", "cmdyessmoke", "cmdyes"} << "" << reset << QStringList{"cmdexit"}
                        << false << false;
 }

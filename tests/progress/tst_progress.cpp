@@ -1,8 +1,8 @@
-#include "support/defaultlocale.h"
 #include "profile/quitprofile.h"
 #include "progress/deaths.h"
 #include "progress/stars.h"
 #include "progress/statistics.h"
+#include "support/defaultlocale.h"
 
 #include <QLocale>
 #include <QTest>
@@ -11,7 +11,6 @@
 #include <limits>
 
 namespace {
-
 
 SmokeFreeTime at(qint64 days, int hours, int minutes, int seconds = 0)
 {

@@ -49,9 +49,8 @@ bool TestProgram::exists(const char *relative) const
 
 void TestProgram::writeRunningProfile(const QDateTime &stop, const QString &name, int cigarettes, const QString &money)
 {
-    const QString text = name + "\r\n" + QString::number(cigarettes) + "\r\neuro\r\n" + money + "\r\n"
-                         + regional::dateToText(stop.date()) + "\r\n" + regional::timeToText(stop.time())
-                         + "\r\nYES\r\n";
+    const QString text = name + "\r\n" + QString::number(cigarettes) + "\r\neuro\r\n" + money + "\r\n" +
+                         regional::dateToText(stop.date()) + "\r\n" + regional::timeToText(stop.time()) + "\r\nYES\r\n";
     writeFile("data/settings/data.dat", text.toUtf8());
 }
 
