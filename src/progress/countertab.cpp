@@ -171,6 +171,10 @@ QFrame *CounterTab::buildStars()
     for (int index = 0; index < starCount; ++index) {
         auto *star = new Picture(QStringLiteral("s%1").arg(index + 1), pictures::path("star"), tr("Star"), frame);
         star->setFixedSize(20, 20);
+        // An unearned star keeps its place, so the reasons stay evenly spaced.
+        QSizePolicy keepPlace = star->sizePolicy();
+        keepPlace.setRetainSizeWhenHidden(true);
+        star->setSizePolicy(keepPlace);
         star->setVisible(index == 0);
         m_starList[index] = star;
         QLabel *reason =
