@@ -2,18 +2,24 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QStandardPaths>
 
+#include <unistd.h>
+
 LockFileInstanceGuard::LockFileInstanceGuard(const QString &programFolder, const QString &lockFolder)
 {
     QString folder = lockFolder;
-    if (folder.isEmpty())
+    // The user's runtime folder where the session has one; otherwise a folder
+    // of the user's own under the temporary folder, as the session would give.
+    if (folder.isEmpty() && qEnvironmentVariableIsSet("XDG_RUNTIME_DIR"))
         folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (folder.isEmpty())
-        folder = QDir::tempPath();
-    QDir().mkpath(folder);
+        folder = QDir::temp().filePath(QStringLiteral("clearwind-runtime-%1").arg(QString::number(getuid())));
+    if (QDir().mkpath(folder))
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
     QString canonical = QFileInfo(programFolder).canonicalFilePath();
     if (canonical.isEmpty())
