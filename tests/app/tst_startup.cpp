@@ -36,6 +36,15 @@ private slots:
 namespace {
 const QByteArray runningProfile = "Ann\r\n20\r\neuro\r\n6.50\r\n2026-03-10\r\n08:00:00\r\nYES\r\n";
 const QByteArray waitingProfile = "Ann\r\n20\r\neuro\r\n6.50\r\n2026-03-10\r\n08:00:00\r\nNO\r\n";
+// Empty bytes stand for no settings file at all.
+void useSettings(TestProgram &program, const QByteArray &settings)
+{
+    if (settings.isEmpty())
+        QFile::remove(program.path("data/settings/settings.dat"));
+    else
+        program.writeSettings(settings);
+}
+
 } // namespace
 
 void StartupTest::firstScreen_data()
@@ -129,10 +138,7 @@ void StartupTest::passwordCheck()
     QFETCH(QString, typed);
     QFETCH(bool, opens);
     TestProgram program;
-    if (settings.isEmpty())
-        QFile::remove(program.path("data/settings/settings.dat"));
-    else
-        program.writeSettings(settings);
+    useSettings(program, settings);
     program.start();
     QCOMPARE(program.shown("frmpasscheck"), locked);
     if (!locked)
@@ -175,10 +181,7 @@ void StartupTest::settingsTabShowsTheFile()
     QFETCH(QString, password);
     QFETCH(bool, autostartTicked);
     TestProgram program;
-    if (settings.isEmpty())
-        QFile::remove(program.path("data/settings/settings.dat"));
-    else
-        program.writeSettings(settings);
+    useSettings(program, settings);
     program.start();
     QCOMPARE(program.find<QCheckBox>("chkpassword")->isChecked(), passwordTicked);
     QCOMPARE(program.find<QCheckBox>("chkautostart")->isChecked(), autostartTicked);
