@@ -61,11 +61,6 @@ CharacterTab::Character coach()
             CoachTab::tr("Hi. I am your coach. I will try to help you mental and emotional problems.")};
 }
 
-QPushButton *buttonNamed(QWidget *parent, const char *name)
-{
-    return parent->findChild<QPushButton *>(QString::fromLatin1(name));
-}
-
 } // namespace
 
 CoachTab::CoachTab(QWidget *parent) : CharacterTab(coach(), parent)
@@ -109,14 +104,17 @@ CoachTab::CoachTab(QWidget *parent) : CharacterTab(coach(), parent)
         panels()->addLayer(panel);
 
     connect(picture(), &PictureButton::clicked, this, &CoachTab::Image15_Click);
-    connect(buttonNamed(m_frmcoachmain, "cmdtroublewith"), &QPushButton::clicked, this,
+    connect(controls::buttonNamed(m_frmcoachmain, "cmdtroublewith"), &QPushButton::clicked, this,
             &CoachTab::cmdtroublewith_Click);
-    connect(buttonNamed(m_frmcoachmain, "cmdthings"), &QPushButton::clicked, this, &CoachTab::cmdthings_Click);
-    connect(buttonNamed(m_frmcoachmain, "cmdpersonal"), &QPushButton::clicked, this, &CoachTab::cmdpersonal_Click);
-    connect(buttonNamed(m_frmcoachmain, "Command1"), &QPushButton::clicked, this, &CoachTab::Command1_Click);
+    connect(controls::buttonNamed(m_frmcoachmain, "cmdthings"), &QPushButton::clicked, this,
+            &CoachTab::cmdthings_Click);
+    connect(controls::buttonNamed(m_frmcoachmain, "cmdpersonal"), &QPushButton::clicked, this,
+            &CoachTab::cmdpersonal_Click);
+    connect(controls::buttonNamed(m_frmcoachmain, "Command1"), &QPushButton::clicked, this, &CoachTab::Command1_Click);
     connect(m_frmtrouble->backButton(), &QPushButton::clicked, this, &CoachTab::cmdtroubleback_Click);
-    connect(buttonNamed(m_frmthings, "cmdbackthings"), &QPushButton::clicked, this, &CoachTab::cmdbackthings_Click);
-    connect(buttonNamed(m_frmpersonal, "cmdpersonalback"), &QPushButton::clicked, this,
+    connect(controls::buttonNamed(m_frmthings, "cmdbackthings"), &QPushButton::clicked, this,
+            &CoachTab::cmdbackthings_Click);
+    connect(controls::buttonNamed(m_frmpersonal, "cmdpersonalback"), &QPushButton::clicked, this,
             &CoachTab::cmdpersonalback_Click);
     connect(m_frmwantsmoke->backButton(), &QPushButton::clicked, this, &CoachTab::cmdbackreasons_Click);
 }

@@ -57,11 +57,6 @@ CharacterTab::Character doctor()
             QStringLiteral("lbldocsay"), DoctorTab::tr("Doctor says"), DoctorTab::tr(greeting)};
 }
 
-QPushButton *buttonNamed(QWidget *parent, const char *name)
-{
-    return parent->findChild<QPushButton *>(QString::fromLatin1(name));
-}
-
 } // namespace
 
 DoctorTab::DoctorTab(QWidget *parent) : CharacterTab(doctor(), parent)
@@ -90,10 +85,11 @@ DoctorTab::DoctorTab(QWidget *parent) : CharacterTab(doctor(), parent)
         panels()->addLayer(panel);
 
     connect(picture(), &PictureButton::clicked, this, &DoctorTab::Image9_Click);
-    connect(buttonNamed(m_frmmaindoc, "cmdifeel"), &QPushButton::clicked, this, &DoctorTab::cmdifeel_Click);
-    connect(buttonNamed(m_frmmaindoc, "cmdweight"), &QPushButton::clicked, this, &DoctorTab::cmdweight_Click);
-    connect(buttonNamed(m_frmmaindoc, "cmddesstats"), &QPushButton::clicked, this, &DoctorTab::cmddesstats_Click);
-    connect(buttonNamed(m_frmmaindoc, "cmdbodyfunctions"), &QPushButton::clicked, this,
+    connect(controls::buttonNamed(m_frmmaindoc, "cmdifeel"), &QPushButton::clicked, this, &DoctorTab::cmdifeel_Click);
+    connect(controls::buttonNamed(m_frmmaindoc, "cmdweight"), &QPushButton::clicked, this, &DoctorTab::cmdweight_Click);
+    connect(controls::buttonNamed(m_frmmaindoc, "cmddesstats"), &QPushButton::clicked, this,
+            &DoctorTab::cmddesstats_Click);
+    connect(controls::buttonNamed(m_frmmaindoc, "cmdbodyfunctions"), &QPushButton::clicked, this,
             &DoctorTab::cmdbodyfunctions_Click);
     connect(m_frmfeel->backButton(), &QPushButton::clicked, this, &DoctorTab::cmdbackfeel_Click);
     connect(m_frmweight->backButton(), &QPushButton::clicked, this, &DoctorTab::cmdweightback_Click);

@@ -51,7 +51,6 @@ SettingsTab::SettingsTab(const Environment &environment, ProgramSettings &settin
     auto *image1 =
         new PictureButton(QStringLiteral("Image1"), pictures::path("banner"), tr("Clearwind web page"), frame4);
     image1->setFixedSize(240, 60);
-    image1->setCursor(Qt::WhatsThisCursor);
     auto *image11 = new Picture(QStringLiteral("Image11"), pictures::path("toolbox"), tr("Toolbox"), frame4);
     image11->setFixedSize(72, 72);
 
