@@ -1,5 +1,8 @@
 #include "advisors/coachtab.h"
 
+#include "advisors/advicefiles.h"
+#include "platform/environment.h"
+#include "platform/messageservice.h"
 #include "ui/buttongrid.h"
 #include "ui/controls.h"
 #include "ui/documentbox.h"
@@ -8,7 +11,7 @@
 #include "ui/resources.h"
 #include "ui/topicpanel.h"
 
-#include <QGridLayout>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
@@ -16,40 +19,88 @@
 
 namespace {
 
-const ButtonGrid::Topic helpKinds[] = {
-    {"cmdtroublewith", QT_TRANSLATE_NOOP("CoachTab", "I have mental or emotional withdrawal symptoms"), 0, 0},
-    {"cmdthings", QT_TRANSLATE_NOOP("CoachTab", "Things you can do to forget about smoking"), 1, 0},
-    {"cmdpersonal", QT_TRANSLATE_NOOP("CoachTab", "Show me my list of personal reasons"), 2, 0},
-    {"Command1", QT_TRANSLATE_NOOP("CoachTab", "I found a good reason to smoke"), 3, 0},
+using Action = ButtonGrid::Action<CoachTab>;
+
+const Action helpKinds[] = {
+    {{"cmdtroublewith", QT_TRANSLATE_NOOP("CoachTab", "I have mental or emotional withdrawal symptoms"), 0, 0},
+     &CoachTab::cmdtroublewith_Click},
+    {{"cmdthings", QT_TRANSLATE_NOOP("CoachTab", "Things you can do to forget about smoking"), 1, 0},
+     &CoachTab::cmdthings_Click},
+    {{"cmdpersonal", QT_TRANSLATE_NOOP("CoachTab", "Show me my list of personal reasons"), 2, 0},
+     &CoachTab::cmdpersonal_Click},
+    {{"Command1", QT_TRANSLATE_NOOP("CoachTab", "I found a good reason to smoke"), 3, 0}, &CoachTab::Command1_Click},
 };
 
-const ButtonGrid::Topic troubles[] = {
-    {"Command4", QT_TRANSLATE_NOOP("CoachTab", "Carvings"), 0, 0},
-    {"Command7", QT_TRANSLATE_NOOP("CoachTab", "Bored"), 0, 1},
-    {"Command11", QT_TRANSLATE_NOOP("CoachTab", "Alone / Lonely"), 0, 2},
-    {"Command15", QT_TRANSLATE_NOOP("CoachTab", "Anger"), 1, 0},
-    {"Command19", QT_TRANSLATE_NOOP("CoachTab", "Restless"), 1, 2},
-    {"Command18", QT_TRANSLATE_NOOP("CoachTab", "Stress"), 2, 0},
-    {"Command22", QT_TRANSLATE_NOOP("CoachTab", "Uncomfortable"), 2, 1},
-    {"Command23", QT_TRANSLATE_NOOP("CoachTab", "Depressed"), 2, 2},
+struct TroubleTopic
+{
+    CoachTab::Trouble trouble;
+    Action button;
+    const char *document;
+    const char *sentence;
 };
 
-const char *const reasonsToSmoke[] = {
-    QT_TRANSLATE_NOOP("CoachTab", "I just can't quit!"),
-    QT_TRANSLATE_NOOP("CoachTab", "I think it's better to quit by gradual reduction"),
-    QT_TRANSLATE_NOOP("CoachTab", "Quitting Smoking is giving up a part of my life."),
-    QT_TRANSLATE_NOOP("CoachTab", "I will switch to safer cigarettes."),
-    QT_TRANSLATE_NOOP("CoachTab", "I think it's to late. I think i am already sick."),
-    QT_TRANSLATE_NOOP("CoachTab", "I will just smoke a lot less."),
-    QT_TRANSLATE_NOOP("CoachTab", "Smoking is the only wat i can deal with stress."),
-    QT_TRANSLATE_NOOP("CoachTab", "How else would I deal with a (new) situation?"),
-    QT_TRANSLATE_NOOP("CoachTab", "It's the only way I can feel good."),
-    QT_TRANSLATE_NOOP("CoachTab", "I Smoke because I don't care if I destroy myself."),
-    QT_TRANSLATE_NOOP("CoachTab", "I Smoke Because I just like to smoke."),
-    QT_TRANSLATE_NOOP("CoachTab", "I am a nicotine junkie."),
-    QT_TRANSLATE_NOOP("CoachTab", "Cigarettes are my (only) friend."),
-    QT_TRANSLATE_NOOP("CoachTab", "Other people around me also smoke."),
+// clang-format off
+constexpr TroubleTopic troubles[] = {
+    {CoachTab::Cravings, {{"Command4", QT_TRANSLATE_NOOP("CoachTab", "Carvings"), 0, 0}, &CoachTab::Command4_Click},
+     "data/coach/withdraw/carvings.rtf",
+     QT_TRANSLATE_NOOP("CoachTab", "Remember, as time goes by, this feeling will go away")},
+    {CoachTab::Bored, {{"Command7", QT_TRANSLATE_NOOP("CoachTab", "Bored"), 0, 1}, &CoachTab::Command7_Click},
+     "data/coach/withdraw/irritable.rtf",
+     QT_TRANSLATE_NOOP("CoachTab", "Feeling bored is always temporary. It will go away within two weeks. Keep up the good work!")},
+    {CoachTab::Lonely, {{"Command11", QT_TRANSLATE_NOOP("CoachTab", "Alone / Lonely"), 0, 2}, &CoachTab::Command11_Click},
+     "data/coach/withdraw/alone.rtf",
+     QT_TRANSLATE_NOOP("CoachTab", "Find something to keep your mind busy. Talk to other ex-smokers on internet.")},
+    {CoachTab::Anger, {{"Command15", QT_TRANSLATE_NOOP("CoachTab", "Anger"), 1, 0}, &CoachTab::Command15_Click},
+     "data/coach/withdraw/down.rtf",
+     QT_TRANSLATE_NOOP("CoachTab", "Take a walk. Do deep breathing exercises.")},
+    {CoachTab::Restless, {{"Command19", QT_TRANSLATE_NOOP("CoachTab", "Restless"), 1, 2}, &CoachTab::Command19_Click},
+     "data/coach/withdraw/restless.rtf",
+     QT_TRANSLATE_NOOP("CoachTab", "Feeling restless will usually go aways within a few days after quitting.")},
+    {CoachTab::Stress, {{"Command18", QT_TRANSLATE_NOOP("CoachTab", "Stress"), 2, 0}, &CoachTab::Command18_Click},
+     "data/coach/withdraw/stress.rtf",
+     QT_TRANSLATE_NOOP("CoachTab", "Remember, you will in time find another way to cope with stress.")},
+    {CoachTab::Uncomfortable, {{"Command22", QT_TRANSLATE_NOOP("CoachTab", "Uncomfortable"), 2, 1}, &CoachTab::Command22_Click},
+     "data/coach/withdraw/uncomfortable.rtf",
+     QT_TRANSLATE_NOOP("CoachTab", "It might be a good idea to skip a party if you have just stopped smoking.")},
+    {CoachTab::Depressed, {{"Command23", QT_TRANSLATE_NOOP("CoachTab", "Depressed"), 2, 2}, &CoachTab::Command23_Click},
+     "data/coach/withdraw/depressed.rtf",
+     QT_TRANSLATE_NOOP("CoachTab", "Take it easy your depression will go away within 2-5 weeks.")},
 };
+// clang-format on
+static_assert(rowsInOrder(troubles, &TroubleTopic::trouble, CoachTab::TroubleCount));
+
+struct Reason
+{
+    const char *text;
+    const char *answer;
+};
+
+const Reason reasonsToSmoke[] = {
+    {QT_TRANSLATE_NOOP("CoachTab", "I just can't quit!"), "data/coach/wantsmoke/cantquit.rtf"},
+    {QT_TRANSLATE_NOOP("CoachTab", "I think it's better to quit by gradual reduction"),
+     "data/coach/wantsmoke/gradualwithdraw.rtf"},
+    {QT_TRANSLATE_NOOP("CoachTab", "Quitting Smoking is giving up a part of my life."),
+     "data/coach/wantsmoke/partlife.rtf"},
+    {QT_TRANSLATE_NOOP("CoachTab", "I will switch to safer cigarettes."), "data/coach/wantsmoke/saferway.rtf"},
+    {QT_TRANSLATE_NOOP("CoachTab", "I think it's to late. I think i am already sick."),
+     "data/coach/wantsmoke/alreadysick.rtf"},
+    {QT_TRANSLATE_NOOP("CoachTab", "I will just smoke a lot less."), "data/coach/wantsmoke/nopoint.rtf"},
+    {QT_TRANSLATE_NOOP("CoachTab", "Smoking is the only wat i can deal with stress."),
+     "data/coach/wantsmoke/stress.rtf"},
+    {QT_TRANSLATE_NOOP("CoachTab", "How else would I deal with a (new) situation?"),
+     "data/coach/wantsmoke/dealelse.rtf"},
+    {QT_TRANSLATE_NOOP("CoachTab", "It's the only way I can feel good."), "data/coach/wantsmoke/addict.rtf"},
+    {QT_TRANSLATE_NOOP("CoachTab", "I Smoke because I don't care if I destroy myself."),
+     "data/coach/wantsmoke/selfdestruct.rtf"},
+    {QT_TRANSLATE_NOOP("CoachTab", "I Smoke Because I just like to smoke."), "data/coach/wantsmoke/ilike.rtf"},
+    {QT_TRANSLATE_NOOP("CoachTab", "I am a nicotine junkie."), "data/coach/wantsmoke/junky.rtf"},
+    {QT_TRANSLATE_NOOP("CoachTab", "Cigarettes are my (only) friend."), "data/coach/wantsmoke/friend.rtf"},
+    {QT_TRANSLATE_NOOP("CoachTab", "Other people around me also smoke."), "data/coach/wantsmoke/otherpeople.rtf"},
+};
+
+// The first step of the things pager changes the caption of Next for good.
+const char *const thingsNextFirst = QT_TRANSLATE_NOOP("CoachTab", "Next  >>>");
+const char *const thingsNextRunning = QT_TRANSLATE_NOOP("CoachTab", "Next >>>");
 
 CharacterTab::Character coach()
 {
@@ -63,60 +114,83 @@ CharacterTab::Character coach()
 
 } // namespace
 
-CoachTab::CoachTab(QWidget *parent) : CharacterTab(coach(), parent)
+CoachTab::CoachTab(const Environment &environment, QWidget *parent)
+    : CharacterTab(coach(), parent), m_environment(environment), m_things(*environment.random, *environment.clock)
 {
-    m_frmcoachmain = controls::panel(panels(), QStringLiteral("frmcoachmain"), true);
-    auto *mainLayout = new QVBoxLayout(m_frmcoachmain);
-    mainLayout->addWidget(new ButtonGrid(m_frmcoachmain, "CoachTab", helpKinds, std::size(helpKinds)));
-
-    auto *troubleGrid = new ButtonGrid(nullptr, "CoachTab", troubles, std::size(troubles));
-    auto *centre = new Picture(QStringLiteral("imgcoachtrouble"), pictures::path("coach"), tr("Coach"), troubleGrid);
-    centre->setMinimumSize(64, 64);
-    static_cast<QGridLayout *>(troubleGrid->layout())->addWidget(centre, 1, 1);
-    m_frmtrouble =
-        new TopicPanel(panels(),
-                       {QStringLiteral("frmtrouble"), QStringLiteral("txtcoachtrouble"), tr("smoking sucks!"),
-                        QStringLiteral("cmdokcoach"), QStringLiteral("cmdtroubleback")},
-                       troubleGrid);
-
-    auto *txtthings = new DocumentBox(nullptr, QStringLiteral("txtthings"), tr("Things you can do..."));
-    m_frmthings = buildBoxPanel(QStringLiteral("frmthings"), txtthings,
-                                controls::button(nullptr, QStringLiteral("cmdthingsnext"), tr("Next  >>>")), nullptr,
-                                controls::button(nullptr, QStringLiteral("cmdbackthings"), tr("Back")));
-
-    auto *txtpersonal = new DocumentBox(nullptr, QStringLiteral("txtpersonal"),
-                                        tr("Enter your personal reason not to smoke here."), true);
-    m_frmpersonal = buildBoxPanel(QStringLiteral("frmpersonal"), txtpersonal, nullptr,
-                                  controls::button(nullptr, QStringLiteral("Command2"), tr("Print")),
-                                  controls::button(nullptr, QStringLiteral("cmdpersonalback"), tr("Back")));
-
-    m_lst1 = new QListWidget;
-    m_lst1->setObjectName(QStringLiteral("lst1"));
-    m_lst1->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_frmwantsmoke = new TopicPanel(panels(),
-                                    {QStringLiteral("frmwantsmoke"), QStringLiteral("txtanswer"), QString(),
-                                     QStringLiteral("cmdok7"), QStringLiteral("cmdbackreasons")},
-                                    m_lst1);
-    m_frmwantsmoke->addLeftButton(controls::button(m_frmwantsmoke, QStringLiteral("cmdshowanwser"), tr("My answer")));
-
+    m_frmcoachmain = buildMainPanel();
+    m_frmtrouble = buildTroublePanel();
+    m_frmthings = buildThingsPanel();
+    m_frmpersonal = buildPersonalPanel();
+    m_frmwantsmoke = buildReasonsPanel();
     for (QWidget *panel :
          std::initializer_list<QWidget *>{m_frmcoachmain, m_frmtrouble, m_frmthings, m_frmpersonal, m_frmwantsmoke})
         panels()->addLayer(panel);
-
     connect(picture(), &PictureButton::clicked, this, &CoachTab::Image15_Click);
-    connect(controls::buttonNamed(m_frmcoachmain, "cmdtroublewith"), &QPushButton::clicked, this,
-            &CoachTab::cmdtroublewith_Click);
-    connect(controls::buttonNamed(m_frmcoachmain, "cmdthings"), &QPushButton::clicked, this,
-            &CoachTab::cmdthings_Click);
-    connect(controls::buttonNamed(m_frmcoachmain, "cmdpersonal"), &QPushButton::clicked, this,
-            &CoachTab::cmdpersonal_Click);
-    connect(controls::buttonNamed(m_frmcoachmain, "Command1"), &QPushButton::clicked, this, &CoachTab::Command1_Click);
-    connect(m_frmtrouble->backButton(), &QPushButton::clicked, this, &CoachTab::cmdtroubleback_Click);
-    connect(controls::buttonNamed(m_frmthings, "cmdbackthings"), &QPushButton::clicked, this,
-            &CoachTab::cmdbackthings_Click);
-    connect(controls::buttonNamed(m_frmpersonal, "cmdpersonalback"), &QPushButton::clicked, this,
-            &CoachTab::cmdpersonalback_Click);
-    connect(m_frmwantsmoke->backButton(), &QPushButton::clicked, this, &CoachTab::cmdbackreasons_Click);
+}
+
+QFrame *CoachTab::buildMainPanel()
+{
+    QFrame *frame = controls::panel(panels(), QStringLiteral("frmcoachmain"), true);
+    auto *grid = new ButtonGrid(frame, "CoachTab");
+    for (const Action &action : helpKinds)
+        grid->addButton(action, this);
+    auto *layout = new QVBoxLayout(frame);
+    layout->addWidget(grid);
+    return frame;
+}
+
+TopicPanel *CoachTab::buildTroublePanel()
+{
+    auto *grid = new ButtonGrid(nullptr, "CoachTab");
+    for (const TroubleTopic &row : troubles)
+        grid->addButton(row.button, this);
+    auto *centre = new Picture(QStringLiteral("imgcoachtrouble"), pictures::path("coach"), tr("Coach"), grid);
+    centre->setMinimumSize(64, 64);
+    grid->addWidget(centre, 1, 1);
+    auto *panel = new TopicPanel(panels(),
+                                 {QStringLiteral("frmtrouble"), QStringLiteral("txtcoachtrouble"), tr("smoking sucks!"),
+                                  QStringLiteral("cmdokcoach"), QStringLiteral("cmdtroubleback")},
+                                 grid);
+    connect(panel->okButton(), &QPushButton::clicked, this, &CoachTab::cmdokcoach_Click);
+    connect(panel->backButton(), &QPushButton::clicked, this, &CoachTab::cmdtroubleback_Click);
+    return panel;
+}
+
+QFrame *CoachTab::buildThingsPanel()
+{
+    m_txtthings = new DocumentBox(nullptr, QStringLiteral("txtthings"), tr("Things you can do..."));
+    m_cmdthingsnext = controls::button(nullptr, QStringLiteral("cmdthingsnext"), tr(thingsNextFirst));
+    QPushButton *back = controls::button(nullptr, QStringLiteral("cmdbackthings"), tr("Back"));
+    connect(m_cmdthingsnext, &QPushButton::clicked, this, &CoachTab::cmdthingsnext_Click);
+    connect(back, &QPushButton::clicked, this, &CoachTab::cmdbackthings_Click);
+    return buildBoxPanel(QStringLiteral("frmthings"), m_txtthings, m_cmdthingsnext, nullptr, back);
+}
+
+QFrame *CoachTab::buildPersonalPanel()
+{
+    m_txtpersonal = new DocumentBox(nullptr, QStringLiteral("txtpersonal"),
+                                    tr("Enter your personal reason not to smoke here."), true);
+    m_Command2 = controls::button(nullptr, QStringLiteral("Command2"), tr("Print"));
+    QPushButton *back = controls::button(nullptr, QStringLiteral("cmdpersonalback"), tr("Back"));
+    connect(back, &QPushButton::clicked, this, &CoachTab::cmdpersonalback_Click);
+    return buildBoxPanel(QStringLiteral("frmpersonal"), m_txtpersonal, nullptr, m_Command2, back);
+}
+
+TopicPanel *CoachTab::buildReasonsPanel()
+{
+    m_lst1 = new QListWidget;
+    m_lst1->setObjectName(QStringLiteral("lst1"));
+    m_lst1->setSelectionMode(QAbstractItemView::SingleSelection);
+    auto *panel = new TopicPanel(panels(),
+                                 {QStringLiteral("frmwantsmoke"), QStringLiteral("txtanswer"), QString(),
+                                  QStringLiteral("cmdok7"), QStringLiteral("cmdbackreasons")},
+                                 m_lst1);
+    m_cmdshowanwser = controls::button(panel, QStringLiteral("cmdshowanwser"), tr("My answer"));
+    panel->addLeftButton(m_cmdshowanwser);
+    connect(m_cmdshowanwser, &QPushButton::clicked, this, &CoachTab::cmdshowanwser_Click);
+    connect(panel->okButton(), &QPushButton::clicked, this, &CoachTab::cmdok7_Click);
+    connect(panel->backButton(), &QPushButton::clicked, this, &CoachTab::cmdbackreasons_Click);
+    return panel;
 }
 
 QFrame *CoachTab::buildBoxPanel(const QString &name, DocumentBox *box, QPushButton *left, QPushButton *centre,
@@ -155,20 +229,86 @@ void CoachTab::Image15_Click()
 
 void CoachTab::cmdtroublewith_Click()
 {
-    controls::switchPanels(m_frmcoachmain, m_frmtrouble);
-    say(tr("Let me know what the problem is..."));
+    switchPanels(m_frmcoachmain, m_frmtrouble, tr("Let me know what the problem is..."));
 }
 
 void CoachTab::cmdtroubleback_Click()
 {
-    controls::switchPanels(m_frmtrouble, m_frmcoachmain);
+    switchPanels(m_frmtrouble, m_frmcoachmain, QString());
     sayGreeting();
+}
+
+void CoachTab::showTrouble(Trouble trouble)
+{
+    const TroubleTopic &row = troubles[trouble];
+    // A document that cannot be loaded leaves the previous one in the box.
+    m_frmtrouble->box()->load(m_environment.path(row.document));
+    say(tr(row.sentence));
+    ShowCoachDocument();
+}
+
+void CoachTab::ShowCoachDocument()
+{
+    controls::setTextColour(speech(), controls::colours::blue);
+    m_frmtrouble->showDocument();
+}
+
+void CoachTab::cmdokcoach_Click()
+{
+    m_frmtrouble->showTopics();
+    say(tr("How do you feel?"), controls::colours::black);
+}
+
+void CoachTab::Command4_Click()
+{
+    showTrouble(Cravings);
+}
+void CoachTab::Command7_Click()
+{
+    showTrouble(Bored);
+}
+void CoachTab::Command11_Click()
+{
+    showTrouble(Lonely);
+}
+void CoachTab::Command15_Click()
+{
+    showTrouble(Anger);
+}
+void CoachTab::Command19_Click()
+{
+    showTrouble(Restless);
+}
+void CoachTab::Command18_Click()
+{
+    showTrouble(Stress);
+}
+void CoachTab::Command22_Click()
+{
+    showTrouble(Uncomfortable);
+}
+void CoachTab::Command23_Click()
+{
+    showTrouble(Depressed);
 }
 
 void CoachTab::cmdthings_Click()
 {
     controls::switchPanels(m_frmcoachmain, m_frmthings);
+    showNextThing();
     say(tr("Here are some things you can do to forget about smoking. Click on 'next' to see more."));
+}
+
+void CoachTab::cmdthingsnext_Click()
+{
+    showNextThing();
+}
+
+void CoachTab::showNextThing()
+{
+    const QString thing = m_things.step(m_environment.path(datapaths::thingsToDo));
+    m_cmdthingsnext->setText(tr(thingsNextRunning));
+    m_txtthings->setText(thing);
 }
 
 void CoachTab::cmdbackthings_Click()
@@ -180,23 +320,68 @@ void CoachTab::cmdbackthings_Click()
 void CoachTab::cmdpersonal_Click()
 {
     controls::switchPanels(m_frmcoachmain, m_frmpersonal);
+    // Before the first store the box keeps its invitation to write.
+    m_txtpersonal->load(m_environment.path(datapaths::personalReasons));
     say(tr("Edit you personal reasons here..."));
 }
 
 void CoachTab::cmdpersonalback_Click()
 {
+    // Reasons that could not be stored stay on the screen, so nothing is lost.
+    if (!savePersonalReasons())
+        return;
     controls::switchPanels(m_frmpersonal, m_frmcoachmain);
     sayGreeting();
+}
+
+bool CoachTab::savePersonalReasons()
+{
+    const QString path = m_environment.path(datapaths::personalReasons);
+    const textfiles::WriteResult result = m_txtpersonal->save(path);
+    if (!result.ok)
+        m_environment.messages->show(
+            tr("Your personal reasons could not be saved to %1: %2").arg(QDir::toNativeSeparators(path), result.error),
+            MessageService::Icon::Warning, tr("Clearwind"));
+    return result.ok;
+}
+
+bool CoachTab::storeChangedPersonalReasons()
+{
+    if (!m_txtpersonal->isChanged() || savePersonalReasons())
+        return true;
+    return m_environment.messages->ask(tr("Close Clearwind anyway? What you wrote since the last save will be lost."),
+                                       tr("Clearwind"));
 }
 
 void CoachTab::Command1_Click()
 {
     controls::switchPanels(m_frmcoachmain, m_frmwantsmoke);
     m_lst1->clear();
-    for (const char *reason : reasonsToSmoke)
-        m_lst1->addItem(tr(reason));
+    for (const Reason &reason : reasonsToSmoke)
+        m_lst1->addItem(tr(reason.text));
     say(tr("If you think you have found a good reason to smoke select it from the list, then click on 'My "
            "answer'."));
+}
+
+void CoachTab::cmdshowanwser_Click()
+{
+    m_frmwantsmoke->showDocument();
+    m_cmdshowanwser->hide();
+    DocumentBox *txtanswer = m_frmwantsmoke->box();
+    const QList<QListWidgetItem *> selected = m_lst1->selectedItems();
+    if (selected.isEmpty())
+        txtanswer->setText(tr("You did not select anything."));
+    else
+        txtanswer->load(m_environment.path(reasonsToSmoke[m_lst1->row(selected.first())].answer));
+    txtanswer->moveCaretToStart();
+    say(tr("Remeber, there is NO good reason to start smoking again. It's the nicotin addiction trying to mess with "
+           "your mind."));
+}
+
+void CoachTab::cmdok7_Click()
+{
+    m_frmwantsmoke->showTopics();
+    m_cmdshowanwser->show();
 }
 
 void CoachTab::cmdbackreasons_Click()

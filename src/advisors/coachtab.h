@@ -1,7 +1,9 @@
 #pragma once
 
+#include "advisors/linepager.h"
 #include "ui/charactertab.h"
 
+struct Environment;
 class DocumentBox;
 class TopicPanel;
 class QFrame;
@@ -14,31 +16,66 @@ class CoachTab : public CharacterTab
 {
     Q_OBJECT
 public:
-    explicit CoachTab(QWidget *parent = nullptr);
+    CoachTab(const Environment &environment, QWidget *parent = nullptr);
 
     // The coach's tips appear only while his main panel is shown.
     bool isMainPanelShown() const;
+
+    // Stores the personal reasons where they changed since they were loaded
+    // or stored. False when they could not be stored and the user chose to
+    // keep the program open.
+    bool storeChangedPersonalReasons();
+
+    enum Trouble { Cravings, Bored, Lonely, Anger, Restless, Stress, Uncomfortable, Depressed, TroubleCount };
 
 public slots:
     void Image15_Click();
     void cmdtroublewith_Click();
     void cmdtroubleback_Click();
+    void cmdokcoach_Click();
+    void Command4_Click();
+    void Command7_Click();
+    void Command11_Click();
+    void Command15_Click();
+    void Command19_Click();
+    void Command18_Click();
+    void Command22_Click();
+    void Command23_Click();
     void cmdthings_Click();
+    void cmdthingsnext_Click();
     void cmdbackthings_Click();
     void cmdpersonal_Click();
     void cmdpersonalback_Click();
     void Command1_Click();
+    void cmdshowanwser_Click();
+    void cmdok7_Click();
     void cmdbackreasons_Click();
 
 private:
+    QFrame *buildMainPanel();
+    TopicPanel *buildTroublePanel();
+    QFrame *buildThingsPanel();
+    QFrame *buildPersonalPanel();
+    TopicPanel *buildReasonsPanel();
     QFrame *buildBoxPanel(const QString &name, DocumentBox *box, QPushButton *left, QPushButton *centre,
                           QPushButton *back);
     void sayGreeting();
+    void showTrouble(Trouble trouble);
+    void ShowCoachDocument();
+    void showNextThing();
+    bool savePersonalReasons();
 
+    const Environment &m_environment;
+    LinePager m_things;
     QFrame *m_frmcoachmain;
     TopicPanel *m_frmtrouble;
     QFrame *m_frmthings;
+    DocumentBox *m_txtthings;
+    QPushButton *m_cmdthingsnext;
     QFrame *m_frmpersonal;
+    DocumentBox *m_txtpersonal;
+    QPushButton *m_Command2;
     TopicPanel *m_frmwantsmoke;
     QListWidget *m_lst1;
+    QPushButton *m_cmdshowanwser;
 };

@@ -2,10 +2,14 @@
 
 #include "ui/charactertab.h"
 
+#include <array>
+
+struct Environment;
 class BodyMonitorPanel;
 class DiseasePanel;
 class TopicPanel;
 class QFrame;
+class QPushButton;
 
 // Tab 1: the doctor, with the withdrawal symptoms, the body weight, the
 // disease risks and the body monitor.
@@ -13,19 +17,53 @@ class DoctorTab : public CharacterTab
 {
     Q_OBJECT
 public:
-    explicit DoctorTab(QWidget *parent = nullptr);
+    DoctorTab(const Environment &environment, QWidget *parent = nullptr);
 
     // The doctor's own remarks appear only while his main panel is shown.
     bool isMainPanelShown() const;
     DiseasePanel *diseasePanel() const { return m_frmdesstats; }
     BodyMonitorPanel *bodyMonitor() const { return m_frmbodyfunctions; }
 
+    enum Symptom {
+        Tired,
+        Constipation,
+        Chest,
+        TimePerception,
+        Dizzy,
+        SoreThroat,
+        BadTaste,
+        Tensions,
+        Sleeping,
+        Concentration,
+        Headaches,
+        Others,
+        SymptomCount
+    };
+    enum WeightQuestion { AboutWeight, WhyGain, WhatToDo, WeightQuestionCount };
+
 public slots:
     void Image9_Click();
     void cmdifeel_Click();
     void cmdbackfeel_Click();
+    void cmdokdoc_Click();
+    void cmdfeeltired_Click();
+    void cmdfeelConstipation_Click();
+    void cmdfeelchest_Click();
+    void cmdtimeper_Click();
+    void cmdfeeldizzy_Click();
+    void cmdfeelthroat_Click();
+    void cmdnausea_Click();
+    void cmdfeelIrritability_Click();
+    void cmdfeelSleeplessness_Click();
+    void cmdfeelconcentration_Click();
+    void cmdfeelheadaches_Click();
+    void cmdfeelothers_Click();
     void cmdweight_Click();
     void cmdweightback_Click();
+    void cmdminweight_Click();
+    void cmdwhygain_Click();
+    void cmdnothingworks_Click();
+    void cmdok8_Click();
     void cmddesstats_Click();
     void cmddeseaseback_Click();
     void cmdbodyfunctions_Click();
@@ -36,9 +74,19 @@ signals:
     void bodyMonitorRunning(bool running);
 
 private:
+    QFrame *buildMainPanel();
+    TopicPanel *buildSymptomPanel();
+    TopicPanel *buildWeightPanel();
+    void ShowDoctorDocument();
+    void showSymptom(Symptom symptom);
+    void showWeightDocument(WeightQuestion question);
+    void setWeightQuestionsShown(bool shown);
+
+    const Environment &m_environment;
     QFrame *m_frmmaindoc;
     TopicPanel *m_frmfeel;
     TopicPanel *m_frmweight;
+    std::array<QPushButton *, WeightQuestionCount> m_weightQuestions{};
     DiseasePanel *m_frmdesstats;
     BodyMonitorPanel *m_frmbodyfunctions;
 };

@@ -1,5 +1,7 @@
 #include "advisors/professortab.h"
 
+#include "advisors/advicefiles.h"
+#include "platform/environment.h"
 #include "ui/buttongrid.h"
 #include "ui/controls.h"
 #include "ui/documentbox.h"
@@ -16,13 +18,39 @@ namespace {
 
 const char *const greeting =
     QT_TRANSLATE_NOOP("ProfessorTab", "Hello. I am your professor. I can teach you a lot of things about smoking.");
+// The caption of Next tells whether the pager has started on the open file.
+const char *const nextFirst = QT_TRANSLATE_NOOP("ProfessorTab", "Next....");
+const char *const nextRunning = QT_TRANSLATE_NOOP("ProfessorTab", "Next...");
 
-const ButtonGrid::Topic questions[] = {
-    {"cmdf1", QT_TRANSLATE_NOOP("ProfessorTab", "What health problems does smoking cause?"), 0, 0},
-    {"cmdf2", QT_TRANSLATE_NOOP("ProfessorTab", "What does smoking do to my appearance?"), 1, 0},
-    {"cmdf4", QT_TRANSLATE_NOOP("ProfessorTab", "Why do people smoke?"), 2, 0},
-    {"cmdf5", QT_TRANSLATE_NOOP("ProfessorTab", "Do you have stop-tips?"), 3, 0},
+struct QuestionRow
+{
+    ProfessorTab::Question question;
+    ButtonGrid::Action<ProfessorTab> button;
+    const char *factFile; // none for the document
+    const char *sentence;
 };
+
+// clang-format off
+constexpr QuestionRow questions[] = {
+    {ProfessorTab::HealthProblems,
+     {{"cmdf1", QT_TRANSLATE_NOOP("ProfessorTab", "What health problems does smoking cause?"), 0, 0}, &ProfessorTab::cmdf1_Click},
+     "data/prof/healthproblems.txt",
+     QT_TRANSLATE_NOOP("ProfessorTab", "Smoking causes a lot of healthproblems. Click on 'Next' to see other healthproblems smoking can cause.")},
+    {ProfessorTab::Appearance,
+     {{"cmdf2", QT_TRANSLATE_NOOP("ProfessorTab", "What does smoking do to my appearance?"), 1, 0}, &ProfessorTab::cmdf2_Click},
+     "data/prof/appearance.txt",
+     QT_TRANSLATE_NOOP("ProfessorTab", "When you smoke , you change your appearance. Click on 'Next' to see what else smoking does to your appearance.")},
+    {ProfessorTab::WhyPeopleSmoke,
+     {{"cmdf4", QT_TRANSLATE_NOOP("ProfessorTab", "Why do people smoke?"), 2, 0}, &ProfessorTab::cmdf4_Click},
+     nullptr,
+     QT_TRANSLATE_NOOP("ProfessorTab", "Why people smoke?")},
+    {ProfessorTab::StopTips,
+     {{"cmdf5", QT_TRANSLATE_NOOP("ProfessorTab", "Do you have stop-tips?"), 3, 0}, &ProfessorTab::cmdf5_Click},
+     "data/prof/ways.txt",
+     QT_TRANSLATE_NOOP("ProfessorTab", "Here are some good tips for people who want to stop smoking.")},
+};
+// clang-format on
+static_assert(rowsInOrder(questions, &QuestionRow::question, ProfessorTab::QuestionCount));
 
 CharacterTab::Character professor()
 {
@@ -32,31 +60,35 @@ CharacterTab::Character professor()
 
 } // namespace
 
-ProfessorTab::ProfessorTab(QWidget *parent) : CharacterTab(professor(), parent)
+ProfessorTab::ProfessorTab(const Environment &environment, QWidget *parent)
+    : CharacterTab(professor(), parent), m_environment(environment), m_facts(*environment.random, *environment.clock)
 {
     QFrame *frame1 = controls::panel(panels(), QStringLiteral("Frame1"), true);
     auto *area = new LayerStack(frame1);
-    auto *questionButtons = new ButtonGrid(nullptr, "ProfessorTab", questions, std::size(questions));
+    auto *questionButtons = new ButtonGrid(nullptr, "ProfessorTab");
+    for (const QuestionRow &row : questions)
+        m_questions[row.question] = questionButtons->addButton(row.button, this);
     m_txtfacts = new DocumentBox(nullptr, QStringLiteral("txtfacts"), QString());
     m_txtfacts->hide();
     area->addLayer(questionButtons);
     area->addLayer(m_txtfacts);
 
-    auto *imgbook = new Picture(QStringLiteral("imgbook"), pictures::path("book"), tr("Book"), frame1);
-    imgbook->setFixedSize(48, 48);
-    imgbook->hide();
-    QLabel *lblfile = controls::label(frame1, QStringLiteral("lblfile"), QStringLiteral("file.txt"));
-    lblfile->hide();
-    QPushButton *cmdfact = controls::button(frame1, QStringLiteral("cmdfact"), tr("Next...."));
-    QPushButton *cmdbacktoprof = controls::button(frame1, QStringLiteral("cmdbacktoprof"), tr("Back"));
-    cmdfact->hide();
-    cmdbacktoprof->hide();
+    m_imgbook = new Picture(QStringLiteral("imgbook"), pictures::path("book"), tr("Book"), frame1);
+    m_imgbook->setFixedSize(48, 48);
+    m_imgbook->hide();
+    // Holds the path of the open fact file; never shown.
+    m_lblfile = controls::label(frame1, QStringLiteral("lblfile"), QStringLiteral("file.txt"));
+    m_lblfile->hide();
+    m_cmdfact = controls::button(frame1, QStringLiteral("cmdfact"), tr(nextFirst));
+    m_cmdbacktoprof = controls::button(frame1, QStringLiteral("cmdbacktoprof"), tr("Back"));
+    m_cmdfact->hide();
+    m_cmdbacktoprof->hide();
 
     auto *buttons = new QHBoxLayout;
-    buttons->addWidget(imgbook);
-    buttons->addWidget(cmdfact);
+    buttons->addWidget(m_imgbook);
+    buttons->addWidget(m_cmdfact);
     buttons->addStretch();
-    buttons->addWidget(cmdbacktoprof);
+    buttons->addWidget(m_cmdbacktoprof);
     auto *layout = new QVBoxLayout(frame1);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addWidget(area, 1);
@@ -64,6 +96,8 @@ ProfessorTab::ProfessorTab(QWidget *parent) : CharacterTab(professor(), parent)
     panels()->addLayer(frame1);
 
     connect(picture(), &PictureButton::clicked, this, &ProfessorTab::Image2_Click);
+    connect(m_cmdfact, &QPushButton::clicked, this, &ProfessorTab::cmdfact_Click);
+    connect(m_cmdbacktoprof, &QPushButton::clicked, this, &ProfessorTab::cmdbacktoprof_Click);
 }
 
 bool ProfessorTab::isFactOpen() const
@@ -74,4 +108,76 @@ bool ProfessorTab::isFactOpen() const
 void ProfessorTab::Image2_Click()
 {
     say(tr(greeting));
+}
+
+void ProfessorTab::cmdf1_Click()
+{
+    openFactFile(HealthProblems);
+}
+void ProfessorTab::cmdf2_Click()
+{
+    openFactFile(Appearance);
+}
+void ProfessorTab::cmdf5_Click()
+{
+    openFactFile(StopTips);
+}
+
+void ProfessorTab::openFactFile(Question question)
+{
+    const QuestionRow &row = questions[question];
+    say(tr(row.sentence));
+    m_lblfile->setText(m_environment.path(row.factFile));
+    ShowFactPager();
+}
+
+void ProfessorTab::ShowFactPager()
+{
+    setQuestionsShown(false);
+    m_cmdfact->show();
+    m_cmdbacktoprof->show();
+    cmdfact_Click();
+    m_imgbook->show();
+}
+
+void ProfessorTab::cmdfact_Click()
+{
+    m_txtfacts->show();
+    const QString fact = m_facts.step(m_lblfile->text());
+    m_cmdfact->setText(tr(nextRunning));
+    m_txtfacts->setText(fact);
+}
+
+void ProfessorTab::cmdf4_Click()
+{
+    say(tr(questions[WhyPeopleSmoke].sentence));
+    // A document that cannot be loaded leaves the box as it was.
+    m_txtfacts->load(m_environment.path(datapaths::whyPeopleSmoke));
+    setQuestionsShown(false);
+    m_cmdbacktoprof->show();
+    m_imgbook->show();
+    m_txtfacts->show();
+}
+
+void ProfessorTab::cmdbacktoprof_Click()
+{
+    say(tr("What else would like like to know about smoking?"));
+    m_cmdfact->setText(tr(nextFirst));
+    m_facts.restart();
+    m_cmdbacktoprof->hide();
+    m_txtfacts->hide();
+    m_cmdfact->hide();
+    ShowProfQuestions();
+}
+
+void ProfessorTab::ShowProfQuestions()
+{
+    setQuestionsShown(true);
+    m_imgbook->hide();
+}
+
+void ProfessorTab::setQuestionsShown(bool shown)
+{
+    for (QPushButton *question : m_questions)
+        question->setVisible(shown);
 }

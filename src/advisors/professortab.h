@@ -1,22 +1,50 @@
 #pragma once
 
+#include "advisors/linepager.h"
 #include "ui/charactertab.h"
 
-class DocumentBox;
+#include <array>
 
-// Tab 2: the professor, who teaches facts about smoking.
+struct Environment;
+class DocumentBox;
+class Picture;
+class QLabel;
+class QPushButton;
+
+// Tab 2: the professor, who pages through facts about smoking, one a line of
+// a file, and shows the document on why people smoke.
 class ProfessorTab : public CharacterTab
 {
     Q_OBJECT
 public:
-    explicit ProfessorTab(QWidget *parent = nullptr);
+    ProfessorTab(const Environment &environment, QWidget *parent = nullptr);
 
     // While a fact or the document is open, the professor's comment on it stays.
     bool isFactOpen() const;
 
+    enum Question { HealthProblems, Appearance, WhyPeopleSmoke, StopTips, QuestionCount };
+
 public slots:
     void Image2_Click();
+    void cmdf1_Click();
+    void cmdf2_Click();
+    void cmdf4_Click();
+    void cmdf5_Click();
+    void cmdfact_Click();
+    void cmdbacktoprof_Click();
 
 private:
+    void openFactFile(Question question);
+    void ShowFactPager();
+    void ShowProfQuestions();
+    void setQuestionsShown(bool shown);
+
+    const Environment &m_environment;
+    LinePager m_facts;
+    std::array<QPushButton *, QuestionCount> m_questions{};
     DocumentBox *m_txtfacts;
+    QPushButton *m_cmdfact;
+    QPushButton *m_cmdbacktoprof;
+    Picture *m_imgbook;
+    QLabel *m_lblfile;
 };

@@ -24,6 +24,7 @@
 #include "ui/picture.h"
 #include "ui/resources.h"
 
+#include <QCloseEvent>
 #include <QIcon>
 #include <QPalette>
 #include <QTabBar>
@@ -108,9 +109,9 @@ QTabWidget *MainWindow::buildTabs()
     tabs->setIconSize(QSize(48, 48));
     tabs->setDocumentMode(false);
     m_counterTab = new CounterTab(m_state);
-    m_doctorTab = new DoctorTab;
-    m_professorTab = new ProfessorTab;
-    m_coachTab = new CoachTab;
+    m_doctorTab = new DoctorTab(m_environment);
+    m_professorTab = new ProfessorTab(m_environment);
+    m_coachTab = new CoachTab(m_environment);
     m_settingsTab = new SettingsTab(m_environment, m_state.settings);
     const struct
     {
@@ -192,6 +193,15 @@ void MainWindow::StartCounterView()
     LoadProfTips();
 
     m_tmrrandomgr->start();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (!m_coachTab->storeChangedPersonalReasons()) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
 }
 
 void MainWindow::Timerdate_Timer()

@@ -51,6 +51,10 @@ public slots:
     void timerbodyf_Timer();
     void Timerend_Timer();
 
+protected:
+    // What was typed into the personal reasons is stored before the window closes.
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     QTimer *makeTimer(const char *name, int interval, bool enabled, void (MainWindow::*tick)());
     QTabWidget *buildTabs();

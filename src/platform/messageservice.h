@@ -2,8 +2,9 @@
 
 #include <QString>
 
-// Modal message boxes with a single OK button. The real service blocks until
-// the user presses OK; a test records what would have been shown.
+// Modal message boxes: a message with a single OK button, or a question
+// answered Yes or No. The real service blocks until the user answers; a test
+// records what would have been shown and answers for the user.
 class MessageService
 {
 public:
@@ -11,4 +12,6 @@ public:
 
     virtual ~MessageService() = default;
     virtual void show(const QString &text, Icon icon = Icon::None, const QString &title = QString()) = 0;
+    // True for Yes. No is the answer a stray key press gives.
+    virtual bool ask(const QString &text, const QString &title = QString()) = 0;
 };

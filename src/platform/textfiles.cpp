@@ -7,7 +7,27 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <algorithm>
+
 namespace textfiles {
+
+namespace {
+
+// The length of the bytes without a UTF-8 sequence that the end cuts short.
+qsizetype withoutBrokenCharacterAtEnd(const QByteArray &bytes)
+{
+    qsizetype size = bytes.size();
+    for (qsizetype back = 1; back <= 3 && back <= size; ++back) {
+        const auto byte = static_cast<unsigned char>(bytes.at(size - back));
+        if ((byte & 0xC0) != 0x80) {
+            const int length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
+            return length > back ? size - back : size;
+        }
+    }
+    return size;
+}
+
+} // namespace
 
 QString decode(const QByteArray &bytes)
 {
@@ -62,7 +82,16 @@ LineFile readLines(const QString &path, const ReadLimits &limits)
     if (!file.open(QIODevice::ReadOnly))
         return result;
     result.opened = true;
-    const QByteArray bytes = file.read(limits.maxBytes);
+    QByteArray bytes = file.read(limits.maxBytes);
+    if (!file.atEnd()) {
+        // Cut off where the limit fell: the last line read is only a part of
+        // one, and may end inside a character.
+        const qsizetype lastBreak = std::max(bytes.lastIndexOf('\n'), bytes.lastIndexOf('\r'));
+        if (lastBreak >= 0)
+            bytes.truncate(lastBreak + 1);
+        else
+            bytes.truncate(withoutBrokenCharacterAtEnd(bytes));
+    }
     result.lines = splitLines(decode(bytes), limits.maxKeptLines, &result.lineCount);
     return result;
 }

@@ -94,6 +94,7 @@ QFrame *CounterTab::buildCounter()
     auto *numbers = new QGridLayout;
     numbers->setHorizontalSpacing(28);
     int column = 0;
+    QList<QLabel *> numberLabels;
     for (const CounterUnit &unit : counterUnits) {
         QLabel *number = controls::label(frame, QString::fromLatin1(unit.numberName), QStringLiteral("00"));
         number->setAccessibleDescription(tr(unit.description));
@@ -107,14 +108,16 @@ QFrame *CounterTab::buildCounter()
         caption->setAlignment(Qt::AlignCenter);
         for (QLabel *label : {number, caption})
             controls::setTextColour(label, controls::colours::green(unit.green));
+        numberLabels.append(number);
         numbers->addWidget(number, 0, column);
         numbers->addWidget(caption, 1, column);
         ++column;
     }
-    m_lbldays = frame->findChild<QLabel *>(QStringLiteral("lbldays"));
-    m_lblhours = frame->findChild<QLabel *>(QStringLiteral("lblhours"));
-    m_lblminutes = frame->findChild<QLabel *>(QStringLiteral("lblminutes"));
-    m_lblseconds = frame->findChild<QLabel *>(QStringLiteral("lblseconds"));
+    // In the order of the table: days, hours, minutes, seconds.
+    m_lbldays = numberLabels.at(0);
+    m_lblhours = numberLabels.at(1);
+    m_lblminutes = numberLabels.at(2);
+    m_lblseconds = numberLabels.at(3);
 
     m_lblstoppedat = statisticsLine(frame, "lblstoppedat", controls::colours::navy);
     m_lblcigcount = statisticsLine(frame, "lblcigcount", controls::colours::black);

@@ -6,17 +6,23 @@
 #include <QGridLayout>
 #include <QPushButton>
 
-ButtonGrid::ButtonGrid(QWidget *parent, const char *context, const Topic *topics, int count) : QWidget(parent)
+ButtonGrid::ButtonGrid(QWidget *parent, const char *context)
+    : QWidget(parent), m_context(context), m_layout(new QGridLayout(this))
 {
-    auto *layout = new QGridLayout(this);
-    layout->setSpacing(8);
-    for (int i = 0; i < count; ++i) {
-        const Topic &topic = topics[i];
-        QPushButton *button = controls::button(this, QString::fromLatin1(topic.name),
-                                               QCoreApplication::translate(context, topic.caption));
-        button->setMinimumHeight(40);
-        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-        layout->addWidget(button, topic.row, topic.column);
-        m_buttons.append(button);
-    }
+    m_layout->setSpacing(8);
+}
+
+QPushButton *ButtonGrid::addButton(const Topic &topic)
+{
+    QPushButton *button =
+        controls::button(this, QString::fromLatin1(topic.name), QCoreApplication::translate(m_context, topic.caption));
+    button->setMinimumHeight(40);
+    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    m_layout->addWidget(button, topic.row, topic.column);
+    return button;
+}
+
+void ButtonGrid::addWidget(QWidget *widget, int row, int column)
+{
+    m_layout->addWidget(widget, row, column);
 }

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QPushButton>
 #include <QWidget>
 
-class QPushButton;
+#include <cstddef>
+
+class QGridLayout;
 
 // Topic buttons laid out in rows and columns.
 class ButtonGrid : public QWidget
@@ -11,14 +14,47 @@ public:
     struct Topic
     {
         const char *name;
-        const char *caption;
+        const char *caption; // translated in the grid's context
         int row;
         int column;
     };
 
-    ButtonGrid(QWidget *parent, const char *context, const Topic *topics, int count);
-    QList<QPushButton *> buttons() const { return m_buttons; }
+    // A topic and the handler of its click.
+    template<typename Owner>
+    struct Action
+    {
+        Topic topic;
+        void (Owner::*handler)();
+    };
+
+    ButtonGrid(QWidget *parent, const char *context);
+
+    QPushButton *addButton(const Topic &topic);
+    template<typename Owner>
+    QPushButton *addButton(const Action<Owner> &action, Owner *owner)
+    {
+        QPushButton *button = addButton(action.topic);
+        QObject::connect(button, &QPushButton::clicked, owner, action.handler);
+        return button;
+    }
+    // Puts any other widget into a cell, such as a picture between the buttons.
+    void addWidget(QWidget *widget, int row, int column);
 
 private:
-    QList<QPushButton *> m_buttons;
+    const char *m_context;
+    QGridLayout *m_layout;
 };
+
+// Whether each row of a table stands at the place its key names, so that a
+// handler can find its row by its key.
+template<typename Row, std::size_t size, typename Key>
+constexpr bool rowsInOrder(const Row (&rows)[size], Key Row::*key, int count)
+{
+    if (static_cast<int>(size) != count)
+        return false;
+    for (int i = 0; i < count; ++i) {
+        if (static_cast<int>(rows[i].*key) != i)
+            return false;
+    }
+    return true;
+}

@@ -52,6 +52,12 @@ void CharacterTab::say(const QString &text, const QColor &colour)
     say(text);
 }
 
+void CharacterTab::switchPanels(QWidget *leave, QWidget *open, const QString &sentence)
+{
+    controls::switchPanels(leave, open);
+    say(sentence);
+}
+
 void CharacterTab::addToCharacterRow(QWidget *widget)
 {
     m_characterRow->addWidget(widget, 0, Qt::AlignTop);

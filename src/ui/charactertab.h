@@ -31,6 +31,8 @@ public:
 
     void say(const QString &text);
     void say(const QString &text, const QColor &colour);
+    // Leaves one panel for another, then says the sentence that goes with it.
+    void switchPanels(QWidget *leave, QWidget *open, const QString &sentence);
 
 protected:
     LayerStack *panels() const { return m_panels; }

@@ -38,11 +38,6 @@ QFrame *panel(QWidget *parent, const QString &objectName, bool visible)
     return frame;
 }
 
-QPushButton *buttonNamed(QWidget *parent, const char *objectName)
-{
-    return parent->findChild<QPushButton *>(QString::fromLatin1(objectName));
-}
-
 void setText(QLabel *label, const QString &text)
 {
     if (label->text() != text)

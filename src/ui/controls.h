@@ -18,8 +18,6 @@ QLabel *textLabel(QWidget *parent, const QString &objectName, const QString &tex
 QPushButton *button(QWidget *parent, const QString &objectName, const QString &text);
 // A panel (frame) that lies in a stack of panels; hidden ones stay hidden.
 QFrame *panel(QWidget *parent, const QString &objectName, bool visible);
-// The button of that name inside a panel.
-QPushButton *buttonNamed(QWidget *parent, const char *objectName);
 
 // Rewrites a label only when its text changes.
 void setText(QLabel *label, const QString &text);

@@ -17,8 +17,23 @@ void DialogMessageService::show(const QString &text, Icon icon, const QString &t
         if (entry.icon == icon)
             shown = entry.shown;
     }
-    const QString caption = title.isEmpty() ? QCoreApplication::translate("DialogMessageService", "Clearwind") : title;
-    QMessageBox box(shown, caption, text, QMessageBox::Ok,
-                    m_parent && m_parent->isVisible() ? m_parent.data() : nullptr);
+    QMessageBox box(shown, caption(title), text, QMessageBox::Ok, parentWindow());
     box.exec();
+}
+
+bool DialogMessageService::ask(const QString &text, const QString &title)
+{
+    QMessageBox box(QMessageBox::Question, caption(title), text, QMessageBox::Yes | QMessageBox::No, parentWindow());
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+QWidget *DialogMessageService::parentWindow() const
+{
+    return m_parent && m_parent->isVisible() ? m_parent.data() : nullptr;
+}
+
+QString DialogMessageService::caption(const QString &title)
+{
+    return title.isEmpty() ? QCoreApplication::translate("DialogMessageService", "Clearwind") : title;
 }

@@ -11,7 +11,11 @@ class DialogMessageService : public MessageService
 public:
     void setParentWindow(QWidget *window) { m_parent = window; }
     void show(const QString &text, Icon icon, const QString &title) override;
+    bool ask(const QString &text, const QString &title) override;
 
 private:
+    QWidget *parentWindow() const;
+    static QString caption(const QString &title);
+
     QPointer<QWidget> m_parent;
 };

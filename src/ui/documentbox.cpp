@@ -1,13 +1,101 @@
 #include "ui/documentbox.h"
 
+#include "richtext/documentfile.h"
+
+#include <QFontDatabase>
+#include <QKeyEvent>
+#include <QScrollBar>
+#include <QTextCursor>
+
+namespace {
+
+struct FormatShortcut
+{
+    QKeySequence::StandardKey key;
+    void (*apply)(QTextCharFormat &, bool);
+    bool (*isOn)(const QTextCharFormat &);
+};
+
+const FormatShortcut formatShortcuts[] = {
+    {QKeySequence::Bold, [](QTextCharFormat &f, bool on) { f.setFontWeight(on ? QFont::Bold : QFont::Normal); },
+     [](const QTextCharFormat &f) { return f.fontWeight() >= QFont::Bold; }},
+    {QKeySequence::Italic, [](QTextCharFormat &f, bool on) { f.setFontItalic(on); },
+     [](const QTextCharFormat &f) { return f.fontItalic(); }},
+    {QKeySequence::Underline, [](QTextCharFormat &f, bool on) { f.setFontUnderline(on); },
+     [](const QTextCharFormat &f) { return f.fontUnderline(); }},
+};
+
+} // namespace
+
 DocumentBox::DocumentBox(QWidget *parent, const QString &objectName, const QString &initialText, bool editable)
     : QTextEdit(parent)
 {
     setObjectName(objectName);
     setReadOnly(!editable);
     setAcceptRichText(editable);
-    QFont font = this->font();
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    document()->setDocumentMargin(14);
+
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setPointSize(10);
     font.setBold(true);
+    setFont(font);
     setCurrentFont(font);
-    setPlainText(initialText);
+    setText(initialText);
+    document()->setModified(false);
+}
+
+bool DocumentBox::load(const QString &path)
+{
+    if (!richtext::loadFile(path, document()))
+        return false;
+    document()->setModified(false);
+    moveCaretToStart();
+    return true;
+}
+
+textfiles::WriteResult DocumentBox::save(const QString &path)
+{
+    const textfiles::WriteResult result = richtext::saveFile(path, *document());
+    if (result.ok)
+        document()->setModified(false);
+    return result;
+}
+
+void DocumentBox::setText(const QString &text)
+{
+    setPlainText(text);
+    moveCaretToStart();
+}
+
+void DocumentBox::moveCaretToStart()
+{
+    moveCursor(QTextCursor::Start);
+    verticalScrollBar()->setValue(0);
+}
+
+bool DocumentBox::isChanged() const
+{
+    return document()->isModified();
+}
+
+void DocumentBox::keyPressEvent(QKeyEvent *event)
+{
+    if (!isReadOnly()) {
+        for (const FormatShortcut &shortcut : formatShortcuts) {
+            if (event->matches(shortcut.key)) {
+                toggleFormat(shortcut.apply, shortcut.isOn);
+                return;
+            }
+        }
+    }
+    QTextEdit::keyPressEvent(event);
+}
+
+void DocumentBox::toggleFormat(void (*apply)(QTextCharFormat &, bool), bool (*isOn)(const QTextCharFormat &))
+{
+    QTextCharFormat format;
+    apply(format, !isOn(currentCharFormat()));
+    mergeCurrentCharFormat(format);
 }

@@ -1,12 +1,32 @@
 #pragma once
 
+#include "platform/textfiles.h"
+
 #include <QTextEdit>
 
-// A box that shows an advice document. Only the personal reasons are typed
-// into; the other boxes are for reading.
+// A box that shows an advice document, set like a page: comfortable margins,
+// a scroll bar only when the document needs one, shown from its top. Only the
+// personal reasons are typed into; the other boxes are for reading.
 class DocumentBox : public QTextEdit
 {
     Q_OBJECT
 public:
     DocumentBox(QWidget *parent, const QString &objectName, const QString &initialText, bool editable = false);
+
+    // Replaces the whole content with the file's, shown from its top. A file
+    // that cannot be loaded leaves the content as it was.
+    bool load(const QString &path);
+    // Writes the whole content as RTF. What is written counts as unchanged.
+    textfiles::WriteResult save(const QString &path);
+    // Replaces the whole content with plain text, caret at the start.
+    void setText(const QString &text);
+    void moveCaretToStart();
+    // Whether the content differs from what was last loaded or saved.
+    bool isChanged() const;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void toggleFormat(void (*apply)(QTextCharFormat &, bool), bool (*isOn)(const QTextCharFormat &));
 };

@@ -39,3 +39,17 @@ void TopicPanel::addLeftButton(QPushButton *button)
 {
     m_buttons->insertWidget(0, button);
 }
+
+void TopicPanel::showDocument()
+{
+    m_box->show();
+    m_back->hide();
+    m_ok->show();
+}
+
+void TopicPanel::showTopics()
+{
+    m_box->hide();
+    m_back->show();
+    m_ok->hide();
+}

@@ -7,7 +7,7 @@ class QPushButton;
 
 // An advisor's panel of topics with a document box that lies over the
 // topics while a document is read, Ok at the bottom centre and Back at the
-// bottom right.
+// bottom right. Choosing a topic shows the box and Ok; Ok hides them again.
 class TopicPanel : public QFrame
 {
     Q_OBJECT
@@ -28,6 +28,11 @@ public:
     QPushButton *backButton() const { return m_back; }
     // Puts a button at the bottom left.
     void addLeftButton(QPushButton *button);
+
+    // Reading: the box over the topics, Ok instead of Back.
+    void showDocument();
+    // Choosing: the topics, Back instead of Ok.
+    void showTopics();
 
 private:
     DocumentBox *m_box;

@@ -178,8 +178,14 @@ void PlatformTest::readingStopsAtItsLimits()
     const textfiles::LineFile read = textfiles::readLines(path, {10000, 7});
     QVERIFY(read.opened);
     QCOMPARE(read.lines.size(), 7);
-    QCOMPARE(read.lineCount, 100); // 10000 bytes hold 100 lines of 101 bytes, the last one cut short
+    QCOMPARE(read.lineCount, 99); // 10000 bytes hold 99 whole lines of 101 bytes; the cut one is dropped
     QCOMPARE(read.lines.first(), QString::fromLatin1(line));
+
+    // A limit that falls inside a character must not turn UTF-8 into windows-1252.
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(QString(3000, u'ß').toUtf8());
+    file.close();
+    QCOMPARE(textfiles::readLines(path, {1001, 7}).lines, QStringList{QString(500, u'ß')});
 }
 
 void PlatformTest::missingFileIsNotOpened()

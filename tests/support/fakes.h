@@ -32,7 +32,8 @@ public:
     QList<quint32> seeds;
 };
 
-// Records the message boxes that would have been shown; OK is pressed at once.
+// Records the message boxes that would have been shown; OK is pressed at
+// once, and questions get the answers the test lines up (then No).
 class MessageRecorder : public MessageService
 {
 public:
@@ -43,9 +44,15 @@ public:
         QString title;
     };
     void show(const QString &text, Icon icon, const QString &title) override { shown.append({text, icon, title}); }
+    bool ask(const QString &text, const QString &title) override
+    {
+        shown.append({text, Icon::None, title});
+        return !answers.isEmpty() && answers.takeFirst();
+    }
     QStringList texts() const;
 
     QList<Message> shown;
+    QList<bool> answers;
 };
 
 class FakeInstanceGuard : public InstanceGuard
