@@ -212,6 +212,16 @@ QFrame *CoachTab::buildBoxPanel(const QString &name, DocumentBox *box, QPushButt
     return frame;
 }
 
+QStringList CoachTab::documents()
+{
+    QStringList paths;
+    for (const TroubleTopic &row : troubles)
+        paths << QString::fromLatin1(row.document);
+    for (const Reason &reason : reasonsToSmoke)
+        paths << QString::fromLatin1(reason.answer);
+    return paths;
+}
+
 bool CoachTab::isMainPanelShown() const
 {
     return !m_frmcoachmain->isHidden();

@@ -20,6 +20,8 @@ public:
 
     // The coach's tips appear only while his main panel is shown.
     bool isMainPanelShown() const;
+    // The documents the coach shows, relative to the program folder.
+    static QStringList documents();
 
     // Stores the personal reasons where they changed since they were loaded
     // or stored. False when they could not be stored and the user chose to

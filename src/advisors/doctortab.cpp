@@ -176,6 +176,16 @@ TopicPanel *DoctorTab::buildWeightPanel()
     return panel;
 }
 
+QStringList DoctorTab::documents()
+{
+    QStringList paths;
+    for (const SymptomTopic &row : symptoms)
+        paths << QString::fromLatin1(row.document);
+    for (const WeightTopic &row : weightQuestions)
+        paths << QString::fromLatin1(row.document);
+    return paths;
+}
+
 bool DoctorTab::isMainPanelShown() const
 {
     return !m_frmmaindoc->isHidden();

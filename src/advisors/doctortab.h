@@ -23,6 +23,8 @@ public:
     bool isMainPanelShown() const;
     DiseasePanel *diseasePanel() const { return m_frmdesstats; }
     BodyMonitorPanel *bodyMonitor() const { return m_frmbodyfunctions; }
+    // The documents the doctor shows, relative to the program folder.
+    static QStringList documents();
 
     enum Symptom {
         Tired,

@@ -100,6 +100,16 @@ ProfessorTab::ProfessorTab(const Environment &environment, QWidget *parent)
     connect(m_cmdbacktoprof, &QPushButton::clicked, this, &ProfessorTab::cmdbacktoprof_Click);
 }
 
+QStringList ProfessorTab::factFiles()
+{
+    QStringList paths;
+    for (const QuestionRow &row : questions) {
+        if (row.factFile)
+            paths << QString::fromLatin1(row.factFile);
+    }
+    return paths;
+}
+
 bool ProfessorTab::isFactOpen() const
 {
     return !m_txtfacts->isHidden();

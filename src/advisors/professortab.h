@@ -21,6 +21,8 @@ public:
 
     // While a fact or the document is open, the professor's comment on it stays.
     bool isFactOpen() const;
+    // The fact files the professor pages through, relative to the program folder.
+    static QStringList factFiles();
 
     enum Question { HealthProblems, Appearance, WhyPeopleSmoke, StopTips, QuestionCount };
 
