@@ -3,5 +3,5 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/setup.sh
-scripts/build.sh build
+CLEARWIND_TARGETS=Clearwind scripts/build.sh build
 exec build/Clearwind "$@"

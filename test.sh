@@ -13,6 +13,7 @@ chmod 700 "$XDG_RUNTIME_DIR"
 
 scripts/build.sh build
 ctest --test-dir build --output-on-failure --timeout 600
+scripts/check-install.sh build
 
 scripts/build.sh build-sanitize -DCLEARWIND_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:halt_on_error=1 \

@@ -10,6 +10,8 @@ packages=(
   fonts-dejavu-core
   xvfb xauth
   clang libclang-rt-14-dev
+  # Test tools: the validators of the desktop entry and the metainfo.
+  desktop-file-utils appstream
 )
 
 missing=()
