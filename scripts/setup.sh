@@ -10,6 +10,8 @@ packages=(
   fonts-dejavu-core
   xvfb xauth
   clang libclang-rt-14-dev
+  # A test tool: the rich-text tests check that a word processor opens what we write.
+  libreoffice-writer-nogui
 )
 
 missing=()
