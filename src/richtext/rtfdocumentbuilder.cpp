@@ -1,5 +1,6 @@
 #include "richtext/rtfdocumentbuilder.h"
 
+#include "richtext/rtfcharacters.h"
 #include "richtext/rtflisttable.h"
 #include "richtext/rtftables.h"
 
@@ -18,15 +19,7 @@ constexpr qreal twipsPerPixel = 15.0;
 
 constexpr Qt::Alignment alignments[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight, Qt::AlignJustify};
 
-// Characters that would break the document's structure if they went in as
-// text: line and paragraph breaks, frame and object markers.
-bool unwanted(char16_t c)
-{
-    return (c < 0x20 && c != u'\t') || c == QChar::ParagraphSeparator || c == 0xFDD0 || c == 0xFDD1 ||
-           c == QChar::ObjectReplacementCharacter;
-}
-
-// The text without unwanted characters, and with a replacement character for
+// The text without characters that cannot be text, and with a replacement character for
 // half a surrogate pair.
 QString cleaned(const QString &text)
 {
@@ -39,7 +32,7 @@ QString cleaned(const QString &text)
             result += text[++i];
         } else if (QChar::isSurrogate(c)) {
             result += QChar(QChar::ReplacementCharacter);
-        } else if (!unwanted(c)) {
+        } else if (belongsInText(c)) {
             result += QChar(c);
         }
     }
@@ -213,8 +206,8 @@ void DocumentBuilder::formatBlock(const ParagraphState &paragraph, bool breakAft
 QTextCharFormat DocumentBuilder::charFormat(const CharacterState &state) const
 {
     QTextCharFormat format;
-    if (state.bold)
-        format.setFontWeight(QFont::Bold);
+    // Given either way, so a heading keeps the weight the file gives it.
+    format.setFontWeight(state.bold ? QFont::Bold : QFont::Normal);
     if (state.italic)
         format.setFontItalic(true);
     if (state.underline)

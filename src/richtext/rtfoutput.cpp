@@ -1,5 +1,7 @@
 #include "richtext/rtfoutput.h"
 
+#include "richtext/rtfcharacters.h"
+
 #include <algorithm>
 #include <iterator>
 
@@ -18,12 +20,6 @@ constexpr Escape escapes[] = {
     {u'\\', "\\\\", false},   {u'{', "\\{", false},   {u'}', "\\}", false},   {u'\t', "\\tab", true},
     {0x2028, "\\line", true}, {0x00A0, "\\~", false}, {0x00AD, "\\-", false}, {0x2011, "\\_", false},
 };
-
-// Characters that cannot be part of a paragraph's text.
-bool leftOut(char16_t c)
-{
-    return c < 0x20 || c == 0x2029 || c == 0xFDD0 || c == 0xFDD1 || c == 0xFFFC;
-}
 
 } // namespace
 
@@ -78,7 +74,7 @@ void RtfOutput::character(char16_t c)
         m_afterWord = escape->isWord;
         return;
     }
-    if (leftOut(c))
+    if (!belongsInText(c))
         return;
     if (c < 0x80) {
         if (m_afterWord)

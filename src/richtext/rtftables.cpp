@@ -1,5 +1,6 @@
 #include "richtext/rtftables.h"
 
+#include "richtext/rtfcharacters.h"
 #include "richtext/rtfcodepages.h"
 
 #include <algorithm>
@@ -41,7 +42,7 @@ void FontTable::commit()
 {
     if (!m_open)
         return;
-    m_pending.family = m_pending.family.trimmed();
+    m_pending.family = withoutNonText(m_pending.family).trimmed();
     m_fonts.insert(m_pendingNumber, m_pending);
     m_open = false;
 }
