@@ -4,7 +4,7 @@
 #   scripts/fuzz.sh SECONDS     a free search for that long per target
 set -euo pipefail
 cd "$(dirname "$0")/.."
-targets=(fuzz_profile fuzz_settings fuzz_tips fuzz_lines)
+targets=(fuzz_profile fuzz_settings fuzz_tips fuzz_lines fuzz_rtf)
 if [ $# -gt 0 ]; then
   budget=(-max_total_time="$1")
 else
@@ -19,8 +19,10 @@ for target in "${targets[@]}"; do
   corpus="build-fuzz/corpus/$target"
   mkdir -p "$corpus"
   cp -n fuzz/seeds/* "$corpus"/
+  # A target with a dictionary of its format's words gets it.
+  dictionary=(); [ -f "fuzz/${target#fuzz_}.dict" ] && dictionary=(-dict="fuzz/${target#fuzz_}.dict")
   echo "Fuzzing $target"
-  ASAN_OPTIONS=detect_leaks=0 "build-fuzz/fuzz/$target" "${budget[@]}" -max_len=65536 "$corpus" > "build-fuzz/$target.log" 2>&1 \
+  ASAN_OPTIONS=detect_leaks=0 "build-fuzz/fuzz/$target" "${budget[@]}" "${dictionary[@]}" -max_len=65536 "$corpus" > "build-fuzz/$target.log" 2>&1 \
     || { tail -n 40 "build-fuzz/$target.log"; exit 1; }
   tail -n 1 "build-fuzz/$target.log"
 done

@@ -12,6 +12,8 @@ packages=(
   clang libclang-rt-14-dev
   # Test tools: the validators of the desktop entry and the metainfo.
   desktop-file-utils appstream
+  # A test tool: the rich-text tests check that a word processor opens what we write.
+  libreoffice-writer-nogui
 )
 
 missing=()

@@ -1,19 +1,40 @@
 #include "richtext/rtfreader.h"
 
 #include "platform/textfiles.h"
+#include "richtext/rtfinterpreter.h"
 
 #include <QTextDocument>
 
 namespace richtext {
 
+namespace {
+
+qsizetype firstNonBlank(const QByteArray &bytes)
+{
+    qsizetype i = 0;
+    while (i < bytes.size() && (bytes[i] == ' ' || bytes[i] == '\t' || bytes[i] == '\r' || bytes[i] == '\n'))
+        ++i;
+    return i;
+}
+
+} // namespace
+
 bool looksLikeRtf(const QByteArray &bytes)
 {
-    return bytes.trimmed().startsWith("{\\rtf");
+    return QByteArrayView(bytes).sliced(firstNonBlank(bytes)).startsWith("{\\rtf");
 }
 
 void read(const QByteArray &bytes, QTextDocument *document)
 {
-    document->setPlainText(textfiles::decode(bytes));
+    if (!looksLikeRtf(bytes)) {
+        document->setPlainText(textfiles::decode(bytes));
+        return;
+    }
+    const bool undo = document->isUndoRedoEnabled();
+    document->setUndoRedoEnabled(false);
+    document->clear();
+    RtfInterpreter(document).read(bytes);
+    document->setUndoRedoEnabled(undo);
 }
 
 } // namespace richtext

@@ -1,0 +1,236 @@
+#include "richtext/rtfdocumentbuilder.h"
+
+#include "richtext/rtfcharacters.h"
+#include "richtext/rtflisttable.h"
+#include "richtext/rtftables.h"
+
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextList>
+
+#include <algorithm>
+
+namespace richtext {
+
+namespace {
+
+// Block lengths are pixels at 96 per inch: 15 twips each.
+constexpr qreal twipsPerPixel = 15.0;
+
+constexpr Qt::Alignment alignments[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight, Qt::AlignJustify};
+
+// The text without characters that cannot be text, and with a replacement character for
+// half a surrogate pair.
+QString cleaned(const QString &text)
+{
+    QString result;
+    result.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            result += text[i];
+            result += text[++i];
+        } else if (QChar::isSurrogate(c)) {
+            result += QChar(QChar::ReplacementCharacter);
+        } else if (belongsInText(c)) {
+            result += QChar(c);
+        }
+    }
+    return result;
+}
+
+} // namespace
+
+bool ParagraphLists::place(const ParagraphState &paragraph, QTextCursor &cursor)
+{
+    if (paragraph.listOverride > 0) {
+        m_numberingLists.clear();
+        const QTextListFormat::Style style = m_table.style(paragraph.listOverride, paragraph.listLevel);
+        if (style == QTextListFormat::ListStyleUndefined)
+            return false;
+        QTextList *&list = m_tableLists[{paragraph.listOverride, paragraph.listLevel}];
+        list = add(list, style, paragraph.listLevel + 1, cursor);
+        return true;
+    }
+    if (paragraph.numberingStyle == QTextListFormat::ListStyleUndefined) {
+        m_numberingLists.clear();
+        return false;
+    }
+    const int level = std::clamp(paragraph.numberingLevel, 1, ListTable::levelCount);
+    m_numberingLists.resize(level);
+    QTextList *&list = m_numberingLists[level - 1];
+    if (list && list->format().style() != paragraph.numberingStyle)
+        list = nullptr;
+    list = add(list, paragraph.numberingStyle, level, cursor);
+    return true;
+}
+
+QTextList *ParagraphLists::add(QTextList *list, QTextListFormat::Style style, int level, QTextCursor &cursor)
+{
+    if (list) {
+        list->add(cursor.block());
+        return list;
+    }
+    QTextListFormat format;
+    format.setStyle(style);
+    format.setIndent(level);
+    return cursor.createList(format);
+}
+
+DocumentBuilder::DocumentBuilder(QTextDocument *document, const FontTable &fonts, const ColorTable &colors,
+                                 const ListTable &lists)
+    : m_cursor(document), m_fonts(fonts), m_colors(colors), m_lists(lists)
+{}
+
+int DocumentBuilder::addLink(const QString &target)
+{
+    m_links.append(target);
+    return static_cast<int>(m_links.size() - 1);
+}
+
+void DocumentBuilder::appendBytes(QByteArrayView bytes, int codePage, const CharacterState &state)
+{
+    if (state.hidden || bytes.isEmpty())
+        return;
+    startRun(state);
+    if (codePage != m_pendingCodePage)
+        decodePending();
+    m_pendingBytes += bytes;
+    m_pendingCodePage = codePage;
+}
+
+void DocumentBuilder::appendText(QStringView text, const CharacterState &state)
+{
+    if (state.hidden || text.isEmpty())
+        return;
+    startRun(state);
+    decodePending();
+    m_run += text;
+}
+
+void DocumentBuilder::endParagraph(const ParagraphState &paragraph)
+{
+    flushRun();
+    openBlock();
+    formatBlock(paragraph, false);
+    m_blockPending = true;
+}
+
+void DocumentBuilder::breakPage(const ParagraphState &paragraph)
+{
+    flushRun();
+    if (!m_paragraphHasText) {
+        m_breakBefore = true;
+        return;
+    }
+    openBlock();
+    formatBlock(paragraph, true);
+    m_blockPending = true;
+}
+
+void DocumentBuilder::finish(const ParagraphState &paragraph)
+{
+    flushRun();
+    if (!m_blockPending)
+        formatBlock(paragraph, false);
+}
+
+void DocumentBuilder::startRun(const CharacterState &state)
+{
+    if (state == m_runState)
+        return;
+    flushRun();
+    m_runState = state;
+}
+
+void DocumentBuilder::decodePending()
+{
+    if (m_pendingBytes.isEmpty())
+        return;
+    m_run += m_decoder.decode(m_pendingBytes, m_pendingCodePage);
+    m_pendingBytes.resize(0);
+}
+
+void DocumentBuilder::flushRun()
+{
+    decodePending();
+    const QString text = cleaned(m_run);
+    m_run.resize(0);
+    if (text.isEmpty())
+        return;
+    openBlock();
+    m_cursor.insertText(text, charFormat(m_runState));
+    m_paragraphHasText = true;
+}
+
+void DocumentBuilder::openBlock()
+{
+    if (!m_blockPending)
+        return;
+    m_cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+    m_blockPending = false;
+}
+
+void DocumentBuilder::formatBlock(const ParagraphState &paragraph, bool breakAfter)
+{
+    QTextBlockFormat format;
+    if (paragraph.alignment != Alignment::Left)
+        format.setAlignment(alignments[static_cast<int>(paragraph.alignment)]);
+    if (paragraph.spaceBefore)
+        format.setTopMargin(paragraph.spaceBefore / twipsPerPixel);
+    if (paragraph.spaceAfter)
+        format.setBottomMargin(paragraph.spaceAfter / twipsPerPixel);
+    if (paragraph.headingLevel)
+        format.setHeadingLevel(paragraph.headingLevel);
+    if (paragraph.pageBreakBefore || m_breakBefore)
+        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    if (breakAfter)
+        format.setPageBreakPolicy(format.pageBreakPolicy() | QTextFormat::PageBreak_AlwaysAfter);
+    m_cursor.setBlockFormat(format);
+    // A list indents its items itself; the paragraph's own indents would
+    // indent them twice.
+    if (!m_lists.place(paragraph, m_cursor)) {
+        QTextBlockFormat indents;
+        if (paragraph.leftIndent)
+            indents.setLeftMargin(paragraph.leftIndent / twipsPerPixel);
+        if (paragraph.rightIndent)
+            indents.setRightMargin(paragraph.rightIndent / twipsPerPixel);
+        if (paragraph.firstIndent)
+            indents.setTextIndent(paragraph.firstIndent / twipsPerPixel);
+        m_cursor.mergeBlockFormat(indents);
+    }
+    m_breakBefore = false;
+    m_paragraphHasText = false;
+}
+
+QTextCharFormat DocumentBuilder::charFormat(const CharacterState &state) const
+{
+    QTextCharFormat format;
+    // Given either way, so a heading keeps the weight the file gives it.
+    format.setFontWeight(state.bold ? QFont::Bold : QFont::Normal);
+    if (state.italic)
+        format.setFontItalic(true);
+    if (state.underline)
+        format.setFontUnderline(true);
+    if (state.strike)
+        format.setFontStrikeOut(true);
+    if (state.position == VerticalPosition::Super)
+        format.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+    else if (state.position == VerticalPosition::Sub)
+        format.setVerticalAlignment(QTextCharFormat::AlignSubScript);
+    format.setFontPointSize(state.halfPoints / 2.0);
+    const QString family = m_fonts.family(state.font >= 0 ? state.font : m_defaultFont);
+    if (!family.isEmpty())
+        format.setFontFamilies({family});
+    if (const QColor color = m_colors.color(state.foreground); color.isValid())
+        format.setForeground(color);
+    if (const QColor color = m_colors.color(state.background); color.isValid())
+        format.setBackground(color);
+    if (state.link >= 0) {
+        format.setAnchor(true);
+        format.setAnchorHref(m_links.value(state.link));
+    }
+    return format;
+}
+
+} // namespace richtext

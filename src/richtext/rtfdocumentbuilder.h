@@ -1,0 +1,85 @@
+#pragma once
+
+#include "richtext/rtfcodepages.h"
+#include "richtext/rtfstate.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QTextCharFormat>
+#include <QTextCursor>
+
+class QTextDocument;
+class QTextList;
+
+namespace richtext {
+
+class ColorTable;
+class FontTable;
+class ListTable;
+
+// Puts list paragraphs into QTextLists: one list for each list and level of
+// the list table, and one for each run of paragraphs of the older form.
+class ParagraphLists
+{
+public:
+    explicit ParagraphLists(const ListTable &table) : m_table(table) {}
+
+    // Makes the cursor's block an item of the paragraph's list, if it has one.
+    bool place(const ParagraphState &paragraph, QTextCursor &cursor);
+
+private:
+    static QTextList *add(QTextList *list, QTextListFormat::Style style, int level, QTextCursor &cursor);
+
+    const ListTable &m_table;
+    QHash<std::pair<int, int>, QTextList *> m_tableLists;
+    QList<QTextList *> m_numberingLists; // by level
+};
+
+// Writes the text the reader meets into the document. Text with the same
+// formatting is gathered into one run before it goes in, and a paragraph
+// takes its formatting when it ends, as in the file.
+class DocumentBuilder
+{
+public:
+    DocumentBuilder(QTextDocument *document, const FontTable &fonts, const ColorTable &colors, const ListTable &lists);
+
+    void setDefaultFont(int number) { m_defaultFont = number; }
+    int addLink(const QString &target);
+
+    void appendBytes(QByteArrayView bytes, int codePage, const CharacterState &state);
+    void appendText(QStringView text, const CharacterState &state);
+    void endParagraph(const ParagraphState &paragraph);
+    void breakPage(const ParagraphState &paragraph);
+    // Ends the last paragraph. A file that ends with a paragraph mark has no
+    // empty paragraph after it.
+    void finish(const ParagraphState &paragraph);
+
+private:
+    void startRun(const CharacterState &state);
+    void decodePending();
+    void flushRun();
+    void openBlock();
+    void formatBlock(const ParagraphState &paragraph, bool breakAfter);
+    QTextCharFormat charFormat(const CharacterState &state) const;
+
+    QTextCursor m_cursor;
+    const FontTable &m_fonts;
+    const ColorTable &m_colors;
+    ParagraphLists m_lists;
+    CodePageDecoder m_decoder;
+    QStringList m_links;
+    int m_defaultFont = 0;
+
+    CharacterState m_runState;
+    QString m_run;
+    QByteArray m_pendingBytes;
+    int m_pendingCodePage = 0;
+    bool m_blockPending = false; // a paragraph ended; the next text opens a block
+    bool m_paragraphHasText = false;
+    bool m_breakBefore = false;
+};
+
+} // namespace richtext
