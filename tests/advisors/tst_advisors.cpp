@@ -1,0 +1,503 @@
+#include "support/testwindow.h"
+#include "ui/controls.h"
+#include "ui/documentbox.h"
+
+#include <QCloseEvent>
+#include <QListWidget>
+#include <QTabWidget>
+#include <QTest>
+
+// The advisors' panels, driven by their handlers' buttons: which document a
+// topic shows, the states of reading and choosing, the pagers, and the
+// personal reasons that must never be lost.
+class AdvisorsTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void topicShowsItsDocument_data();
+    void topicShowsItsDocument();
+    void unloadableDocumentLeavesTheBox_data();
+    void unloadableDocumentLeavesTheBox();
+    void reasonsToSmoke();
+    void pagers_data();
+    void pagers();
+    void pagerGoesOnFromTheTopOfAShorterFile_data();
+    void pagerGoesOnFromTheTopOfAShorterFile();
+    void factsStartAtRandomAgainAfterBack();
+    void whyPeopleSmoke();
+    void personalReasonsKeepTheirFormatAcrossARestart();
+    void failedSaveOfPersonalReasonsStaysWithTheText();
+    void closingStoresChangedPersonalReasons_data();
+    void closingStoresChangedPersonalReasons();
+};
+
+namespace {
+
+enum Tab { Doctor = 1, Professor = 2, Coach = 3 };
+
+void startCounter(TestProgram &program)
+{
+    program.writeRunningProfile(QDateTime(QDate(2026, 3, 3), QTime(22, 0, 0)));
+    program.start();
+    program.click("cmdno");
+}
+
+void showTab(TestProgram &program, int tab)
+{
+    program.find<QTabWidget>("SSTab1")->setCurrentIndex(tab);
+}
+
+// A small RTF document whose text names it.
+void writeDocument(TestProgram &program, const QString &relative, const QString &word)
+{
+    program.writeFile(relative.toUtf8().constData(), "{\\rtf1\\ansi Document " + word.toUtf8() + "\\par}");
+}
+
+QString boxText(const TestProgram &program, const char *box)
+{
+    return program.find<DocumentBox>(box)->toPlainText().trimmed();
+}
+
+QColor colourOf(const TestProgram &program, const char *label)
+{
+    return controls::textColour(program.label(label));
+}
+
+void writeLines(TestProgram &program, const char *relative, int count)
+{
+    QByteArray bytes;
+    for (int i = 1; i <= count; ++i)
+        bytes += "line " + QByteArray::number(i) + "\r\n";
+    program.writeFile(relative, bytes);
+}
+
+DocumentBox *personalBox(TestProgram &program)
+{
+    showTab(program, Coach);
+    program.click("cmdpersonal");
+    return program.find<DocumentBox>("txtpersonal");
+}
+
+} // namespace
+
+void AdvisorsTest::topicShowsItsDocument_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("open");
+    QTest::addColumn<QString>("topic");
+    QTest::addColumn<QString>("document");
+    QTest::addColumn<QString>("sentence");
+    const struct
+    {
+        const char *topic;
+        const char *document;
+        const char *sentence;
+    } doctor[] = {
+        {"cmdfeeltired", "data/doc/withdraw/tired.rtf",
+         "After a week or two you should begin feeling much better. You will see that you have more energy than you "
+         "may have felt in years."},
+        {"cmdfeelConstipation", "data/doc/withdraw/constipation.rtf",
+         "Drink plenty of liquids, eat fruits, vegetables, and whole grain cereals. Go for walks."},
+        {"cmdfeelchest", "data/doc/withdraw/chest.rtf",
+         "Remember that your lungs need moisture to help with healing and flushing."},
+        {"cmdtimeper", "data/doc/withdraw/timeperception.rtf",
+         "Your time perception will go back to normal, as soon as the other withdrawal symptoms dissapear."},
+        {"cmdfeeldizzy", "data/doc/withdraw/dizzy.rtf",
+         "Get fresh air, go for a walk, change positions slowly until your body adjusts to increased oxygen intake"},
+        {"cmdfeelthroat", "data/doc/withdraw/sorethroat.rtf",
+         "Suck sweets, eat honey or anything else that will soothe your throat"},
+        {"cmdnausea", "data/doc/withdraw/nausea.rtf",
+         "Eat something that will make your bad taste go away, and drink lot's of water ofcourse."},
+        {"cmdfeelIrritability", "data/doc/withdraw/tension.rtf",
+         "Try deep breathing and do some exercise. Within 4 weeks this symtons will stop to appear."},
+        {"cmdfeelSleeplessness", "data/doc/withdraw/sleeping.rtf",
+         "Try to sleep as much as you can. Take a hot bath, avoid caffeine a few hours before you go sleep, try "
+         "relaxing at bedtime with a glass of warm milk."},
+        {"cmdfeelconcentration", "data/doc/withdraw/concentration.rtf",
+         "Change activities, get some fresh air, exercise, deep breathe, listen to music, watch TV, do more physical "
+         "activity,"},
+        {"cmdfeelheadaches", "data/doc/withdraw/headache.rtf",
+         "There are many things you can do about headaches. Try searching the internet."},
+        {"cmdfeelothers", "data/doc/withdraw/others.rtf",
+         "Remeber, if a symptom won't go away in a few weeks, or if you think it is not normal, go visit a doctor."},
+    };
+    for (const auto &row : doctor)
+        QTest::newRow(row.topic) << int(Doctor) << "cmdifeel" << row.topic << row.document << row.sentence;
+    const struct
+    {
+        const char *topic;
+        const char *document;
+        const char *sentence;
+    } coach[] = {
+        {"Command4", "data/coach/withdraw/carvings.rtf", "Remember, as time goes by, this feeling will go away"},
+        {"Command7", "data/coach/withdraw/irritable.rtf",
+         "Feeling bored is always temporary. It will go away within two weeks. Keep up the good work!"},
+        {"Command11", "data/coach/withdraw/alone.rtf",
+         "Find something to keep your mind busy. Talk to other ex-smokers on internet."},
+        {"Command15", "data/coach/withdraw/down.rtf", "Take a walk. Do deep breathing exercises."},
+        {"Command19", "data/coach/withdraw/restless.rtf",
+         "Feeling restless will usually go aways within a few days after quitting."},
+        {"Command18", "data/coach/withdraw/stress.rtf",
+         "Remember, you will in time find another way to cope with stress."},
+        {"Command22", "data/coach/withdraw/uncomfortable.rtf",
+         "It might be a good idea to skip a party if you have just stopped smoking."},
+        {"Command23", "data/coach/withdraw/depressed.rtf",
+         "Take it easy your depression will go away within 2-5 weeks."},
+    };
+    for (const auto &row : coach)
+        QTest::newRow(row.topic) << int(Coach) << "cmdtroublewith" << row.topic << row.document << row.sentence;
+}
+
+void AdvisorsTest::topicShowsItsDocument()
+{
+    QFETCH(int, tab);
+    QFETCH(QString, open);
+    QFETCH(QString, topic);
+    QFETCH(QString, document);
+    QFETCH(QString, sentence);
+    const bool doctor = tab == Doctor;
+    const char *box = doctor ? "txtsup" : "txtcoachtrouble";
+    const char *ok = doctor ? "cmdokdoc" : "cmdokcoach";
+    const char *back = doctor ? "cmdbackfeel" : "cmdtroubleback";
+    const char *speech = doctor ? "lbldocsay" : "lblcoachsay";
+    TestProgram program;
+    writeDocument(program, document, topic);
+    startCounter(program);
+    showTab(program, tab);
+    program.click(open.toLatin1());
+
+    program.click(topic.toLatin1());
+    QCOMPARE(boxText(program, box), "Document " + topic);
+    QVERIFY(program.find(box)->isVisible());
+    QVERIFY(program.shown(ok));
+    QVERIFY(!program.shown(back));
+    QCOMPARE(program.text(speech), sentence);
+    QCOMPARE(colourOf(program, speech), controls::colours::blue);
+
+    // Another tab and back: still reading.
+    showTab(program, 0);
+    showTab(program, tab);
+    QVERIFY(program.find(box)->isVisible());
+
+    program.click(ok);
+    QVERIFY(!program.shown(box));
+    QVERIFY(!program.shown(ok));
+    QVERIFY(program.shown(back));
+    QCOMPARE(program.text(speech), doctor ? QStringLiteral("What withdrawal symptom are you experiencing?")
+                                          : QStringLiteral("How do you feel?"));
+    QCOMPARE(colourOf(program, speech), controls::colours::black);
+}
+
+void AdvisorsTest::unloadableDocumentLeavesTheBox_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<QString>("presentDocument");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<bool>("oversized");
+    QTest::newRow("first symptom") << int(Doctor) << QStringList{"cmdifeel", "cmdfeelchest"} << QString() << "txtsup"
+                                   << "" << false;
+    QTest::newRow("symptom after another")
+        << int(Doctor) << QStringList{"cmdifeel", "cmdfeeltired", "cmdokdoc", "cmdfeelchest"}
+        << "data/doc/withdraw/tired.rtf"
+        << "txtsup"
+        << "Document tired" << false;
+    QTest::newRow("symptom over the size limit")
+        << int(Doctor) << QStringList{"cmdifeel", "cmdfeeltired", "cmdokdoc", "cmdfeelchest"}
+        << "data/doc/withdraw/tired.rtf"
+        << "txtsup"
+        << "Document tired" << true;
+    QTest::newRow("first trouble") << int(Coach) << QStringList{"cmdtroublewith", "Command4"} << QString()
+                                   << "txtcoachtrouble"
+                                   << "smoking sucks!" << false;
+    // Ok empties the weight box, so a missing document never shows the last one.
+    QTest::newRow("weight after another")
+        << int(Doctor) << QStringList{"cmdweight", "cmdwhygain", "cmdok8", "cmdminweight"}
+        << "data/doc/weight/whygain.rtf"
+        << "txtweight"
+        << "" << false;
+}
+
+void AdvisorsTest::unloadableDocumentLeavesTheBox()
+{
+    QFETCH(int, tab);
+    QFETCH(QStringList, clicks);
+    QFETCH(QString, presentDocument);
+    QFETCH(QString, box);
+    QFETCH(QString, expected);
+    QFETCH(bool, oversized);
+    TestProgram program;
+    if (!presentDocument.isEmpty())
+        writeDocument(program, presentDocument, QFileInfo(presentDocument).baseName());
+    if (oversized)
+        program.writeFile("data/doc/withdraw/chest.rtf", QByteArray(8 * 1024 * 1024 + 1, 'x'));
+    startCounter(program);
+    showTab(program, tab);
+    for (const QString &click : clicks)
+        program.click(click.toLatin1());
+    QCOMPARE(boxText(program, box.toLatin1()), expected);
+    QVERIFY(program.find(box.toLatin1())->isVisible());
+}
+
+void AdvisorsTest::reasonsToSmoke()
+{
+    TestProgram program;
+    writeDocument(program, "data/coach/wantsmoke/nopoint.rtf", "nopoint");
+    startCounter(program);
+    showTab(program, Coach);
+    program.click("Command1");
+    auto *list = program.find<QListWidget>("lst1");
+    QCOMPARE(list->count(), 14);
+
+    program.click("cmdshowanwser");
+    QCOMPARE(boxText(program, "txtanswer"), QStringLiteral("You did not select anything."));
+    QVERIFY(program.shown("cmdok7"));
+    QVERIFY(!program.shown("cmdshowanwser"));
+    QVERIFY(!program.shown("cmdbackreasons"));
+    QCOMPARE(program.text("lblcoachsay"), QStringLiteral("Remeber, there is NO good reason to start smoking again. "
+                                                         "It's the nicotin addiction trying to mess with your mind."));
+    QCOMPARE(colourOf(program, "lblcoachsay"), controls::colours::black);
+
+    program.click("cmdok7");
+    list->setCurrentRow(5);
+    QCOMPARE(list->item(5)->text(), QStringLiteral("I will just smoke a lot less."));
+    program.click("cmdshowanwser");
+    QCOMPARE(boxText(program, "txtanswer"), QStringLiteral("Document nopoint"));
+    program.click("cmdok7");
+    QCOMPARE(list->selectedItems().value(0), list->item(5));
+
+    program.click("cmdbackreasons");
+    QVERIFY(!program.shown("cmdok7"));
+    program.click("Command1");
+    QVERIFY(list->selectedItems().isEmpty());
+}
+
+void AdvisorsTest::pagers_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("open");
+    QTest::addColumn<QString>("next");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<double>("draw");
+    QTest::addColumn<QStringList>("pages");
+    QTest::addColumn<QString>("firstCaption");
+    QTest::addColumn<QString>("runningCaption");
+    const QString things = QStringLiteral("data/coach/things.txt");
+    const QString health = QStringLiteral("data/prof/healthproblems.txt");
+    const QStringList threeFromTheLast{"line 3", "line 1", "line 2", "line 3"};
+    QTest::newRow("things") << int(Coach) << "cmdthings"
+                            << "cmdthingsnext" << things << 3 << 0.7 << threeFromTheLast << "Next  >>>"
+                            << "Next >>>";
+    QTest::newRow("health facts") << int(Professor) << "cmdf1"
+                                  << "cmdfact" << health << 3 << 0.7 << threeFromTheLast << "Next...."
+                                  << "Next...";
+    QTest::newRow("appearance") << int(Professor) << "cmdf2"
+                                << "cmdfact"
+                                << "data/prof/appearance.txt" << 1 << 0.5 << QStringList{"line 1", "line 1"}
+                                << "Next...."
+                                << "Next...";
+    QTest::newRow("stop tips") << int(Professor) << "cmdf5"
+                               << "cmdfact"
+                               << "data/prof/ways.txt" << 2 << 0.0 << QStringList{"line 1", "line 2", "line 1"}
+                               << "Next...."
+                               << "Next...";
+    // Only the first 501 lines are kept, and the pager wraps after the last kept one.
+    for (const auto &[name, tab, open, next, file, first, running] :
+         {std::tuple{"long things", int(Coach), "cmdthings", "cmdthingsnext", things, "Next  >>>", "Next >>>"},
+          std::tuple{"long facts", int(Professor), "cmdf1", "cmdfact", health, "Next....", "Next..."}})
+        QTest::newRow(name) << tab << open << next << file << 700 << 500.5 / 501
+                            << QStringList{"line 501", "line 1", "line 2"} << first << running;
+    QTest::newRow("empty things") << int(Coach) << "cmdthings"
+                                  << "cmdthingsnext" << things << 0 << 0.5 << QStringList{"", ""} << "Next  >>>"
+                                  << "Next >>>";
+    QTest::newRow("missing facts") << int(Professor) << "cmdf1"
+                                   << "cmdfact" << QString() << 0 << 0.5 << QStringList{"", ""} << "Next...."
+                                   << "Next...";
+}
+
+void AdvisorsTest::pagers()
+{
+    QFETCH(int, tab);
+    QFETCH(QString, open);
+    QFETCH(QString, next);
+    QFETCH(QString, file);
+    QFETCH(int, lines);
+    QFETCH(double, draw);
+    QFETCH(QStringList, pages);
+    QFETCH(QString, firstCaption);
+    QFETCH(QString, runningCaption);
+    const char *box = tab == Coach ? "txtthings" : "txtfacts";
+    TestProgram program;
+    if (!file.isEmpty())
+        writeLines(program, file.toLatin1(), lines);
+    startCounter(program);
+    showTab(program, tab);
+    QCOMPARE(program.find<QPushButton>(next.toLatin1())->text(), firstCaption);
+    program.clock.set(QDateTime(QDate(2026, 3, 14), QTime(8, 30, 15)));
+    program.random.draws = {draw};
+
+    program.click(open.toLatin1());
+    QCOMPARE(program.random.seeds.last(), quint32(8 * 3600 + 30 * 60 + 15));
+    QCOMPARE(program.find<QPushButton>(next.toLatin1())->text(), runningCaption);
+    QStringList shown{boxText(program, box)};
+    while (shown.size() < pages.size()) {
+        program.click(next.toLatin1());
+        shown << boxText(program, box);
+    }
+    QCOMPARE(shown, pages);
+}
+
+void AdvisorsTest::pagerGoesOnFromTheTopOfAShorterFile_data()
+{
+    QTest::addColumn<QString>("open");
+    QTest::addColumn<QString>("next");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("things") << "cmdthings"
+                            << "cmdthingsnext"
+                            << "data/coach/things.txt";
+    QTest::newRow("facts") << "cmdf5"
+                           << "cmdfact"
+                           << "data/prof/ways.txt";
+}
+
+void AdvisorsTest::pagerGoesOnFromTheTopOfAShorterFile()
+{
+    QFETCH(QString, open);
+    QFETCH(QString, next);
+    QFETCH(QString, file);
+    TestProgram program;
+    writeLines(program, file.toLatin1(), 10);
+    startCounter(program);
+    showTab(program, open == QLatin1String("cmdthings") ? Coach : Professor);
+    program.random.draws = {0.75};
+    program.click(open.toLatin1());
+    const char *box = open == QLatin1String("cmdthings") ? "txtthings" : "txtfacts";
+    QCOMPARE(boxText(program, box), QStringLiteral("line 8"));
+    writeLines(program, file.toLatin1(), 4);
+    program.click(next.toLatin1());
+    QCOMPARE(boxText(program, box), QStringLiteral("line 1"));
+}
+
+void AdvisorsTest::factsStartAtRandomAgainAfterBack()
+{
+    TestProgram program;
+    writeLines(program, "data/prof/healthproblems.txt", 5);
+    startCounter(program);
+    showTab(program, Professor);
+    program.random.draws = {0.2, 0.8};
+    program.click("cmdf1");
+    QCOMPARE(boxText(program, "txtfacts"), QStringLiteral("line 2"));
+    program.click("cmdfact");
+    QCOMPARE(boxText(program, "txtfacts"), QStringLiteral("line 3"));
+    program.click("cmdbacktoprof");
+    QCOMPARE(program.find<QPushButton>("cmdfact")->text(), QStringLiteral("Next...."));
+    program.click("cmdf1");
+    QCOMPARE(boxText(program, "txtfacts"), QStringLiteral("line 5"));
+}
+
+void AdvisorsTest::whyPeopleSmoke()
+{
+    TestProgram program;
+    writeDocument(program, "data/prof/whypeoplesmoke.rtf", "why");
+    startCounter(program);
+    showTab(program, Professor);
+    program.click("cmdf4");
+    QCOMPARE(program.text("lblprofsay"), QStringLiteral("Why people smoke?"));
+    QCOMPARE(boxText(program, "txtfacts"), QStringLiteral("Document why"));
+    QVERIFY(!program.shown("cmdfact"));
+    for (const char *shown : {"cmdbacktoprof", "imgbook", "txtfacts"})
+        QVERIFY2(program.shown(shown), shown);
+    for (const char *question : {"cmdf1", "cmdf2", "cmdf4", "cmdf5"})
+        QVERIFY2(!program.shown(question), question);
+
+    program.click("cmdbacktoprof");
+    QCOMPARE(program.text("lblprofsay"), QStringLiteral("What else would like like to know about smoking?"));
+    for (const char *question : {"cmdf1", "cmdf2", "cmdf4", "cmdf5"})
+        QVERIFY2(program.shown(question), question);
+    for (const char *hidden : {"cmdbacktoprof", "imgbook", "txtfacts", "cmdfact"})
+        QVERIFY2(!program.shown(hidden), hidden);
+}
+
+void AdvisorsTest::personalReasonsKeepTheirFormatAcrossARestart()
+{
+    TestProgram program;
+    startCounter(program);
+    DocumentBox *box = personalBox(program);
+    QCOMPARE(box->toPlainText(), QStringLiteral("Enter your personal reason not to smoke here."));
+    box->selectAll();
+    QTest::keyClicks(box, "For ");
+    QTest::keyClick(box, Qt::Key_B, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_I, Qt::ControlModifier);
+    QTest::keyClicks(box, "Lena");
+    QTest::keyClick(box, Qt::Key_I, Qt::ControlModifier);
+    QTest::keyClicks(box, " and me");
+    program.click("cmdpersonalback");
+    QVERIFY(program.messages.shown.isEmpty());
+
+    program.start();
+    program.click("cmdno");
+    box = personalBox(program);
+    QCOMPARE(box->toPlainText(), QStringLiteral("For Lena and me"));
+    QTextCursor cursor(box->document());
+    const auto formatAt = [&](int position) {
+        cursor.setPosition(position + 1);
+        return cursor.charFormat();
+    };
+    // The box starts in bold, so Ctrl+B turned bold off for the name.
+    QVERIFY(formatAt(0).fontWeight() >= QFont::Bold);
+    QVERIFY(formatAt(4).fontWeight() < QFont::Bold);
+    QVERIFY(formatAt(4).fontItalic());
+    QVERIFY(!formatAt(9).fontItalic());
+    QVERIFY(!formatAt(0).fontItalic());
+}
+
+void AdvisorsTest::failedSaveOfPersonalReasonsStaysWithTheText()
+{
+    TestProgram program;
+    // A folder where the file should be: nothing can be written there.
+    QDir().mkpath(program.path("data/coach/personal.rtf"));
+    startCounter(program);
+    DocumentBox *box = personalBox(program);
+    box->setPlainText(QStringLiteral("My children"));
+    program.click("cmdpersonalback");
+    QCOMPARE(program.messages.shown.size(), 1);
+    QVERIFY(program.messages.shown.first().text.contains(
+        QDir::toNativeSeparators(program.path("data/coach/personal.rtf"))));
+    QVERIFY(program.shown("frmpersonal"));
+    QCOMPARE(box->toPlainText(), QStringLiteral("My children"));
+}
+
+void AdvisorsTest::closingStoresChangedPersonalReasons_data()
+{
+    QTest::addColumn<bool>("writable");
+    QTest::addColumn<QList<bool>>("answers");
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("stored") << true << QList<bool>{} << true;
+    QTest::newRow("not stored, stay") << false << QList<bool>{false} << false;
+    QTest::newRow("not stored, close anyway") << false << QList<bool>{true} << true;
+}
+
+void AdvisorsTest::closingStoresChangedPersonalReasons()
+{
+    QFETCH(bool, writable);
+    QFETCH(QList<bool>, answers);
+    QFETCH(bool, closes);
+    TestProgram program;
+    if (!writable)
+        QDir().mkpath(program.path("data/coach/personal.rtf"));
+    startCounter(program);
+    QTest::keyClicks(personalBox(program), "To breathe freely");
+    program.messages.answers = answers;
+
+    QCloseEvent close;
+    QCoreApplication::sendEvent(&program.window(), &close);
+    QCOMPARE(close.isAccepted(), closes);
+    QVERIFY(program.messages.answers.isEmpty());
+    if (writable)
+        QVERIFY(program.readFile("data/coach/personal.rtf").contains("To breathe freely"));
+}
+
+QTEST_MAIN(AdvisorsTest)
+#include "tst_advisors.moc"

@@ -1,0 +1,117 @@
+#include "advisors/advicefiles.h"
+#include "advisors/coachtab.h"
+#include "advisors/doctortab.h"
+#include "advisors/professortab.h"
+#include "platform/textfiles.h"
+#include "richtext/documentfile.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+
+// What ships in the built data folder: every document and line file the
+// advisors name is there, and reads as a well-made page.
+class LibraryTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void documentsReadWell_data();
+    void documentsReadWell();
+    void lineFilesAreFull_data();
+    void lineFilesAreFull();
+    void helpLinksResolve();
+};
+
+namespace {
+
+QString shipped(const QString &relative)
+{
+    return QStringLiteral(CLEARWIND_BUILD_DIR) + u'/' + relative;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+qreal pointSizeAt(const QTextBlock &block)
+{
+    return block.begin().fragment().charFormat().font().pointSizeF();
+}
+
+} // namespace
+
+void LibraryTest::documentsReadWell_data()
+{
+    QTest::addColumn<QString>("document");
+    const QStringList documents =
+        DoctorTab::documents() + CoachTab::documents() + QStringList{QString::fromLatin1(datapaths::whyPeopleSmoke)};
+    QCOMPARE(documents.size(), 38);
+    for (const QString &document : documents)
+        QTest::newRow(qPrintable(document)) << document;
+}
+
+void LibraryTest::documentsReadWell()
+{
+    QFETCH(QString, document);
+    QTextDocument text;
+    QVERIFY2(richtext::loadFile(shipped(document), &text), "missing");
+    const qsizetype words =
+        text.toPlainText().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts).size();
+    QVERIFY2(words >= 150 && words <= 500, qPrintable(QString::number(words) + " words"));
+
+    // A title: a first line in bold, larger than the text under it.
+    const QTextBlock title = text.begin();
+    QVERIFY(!title.text().trimmed().isEmpty());
+    QVERIFY(title.begin().fragment().charFormat().fontWeight() >= QFont::Bold);
+    QVERIFY(pointSizeAt(title) > pointSizeAt(title.next()));
+}
+
+void LibraryTest::lineFilesAreFull_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("minimum");
+    QTest::newRow("things") << QString::fromLatin1(datapaths::thingsToDo) << 60;
+    for (const QString &facts : ProfessorTab::factFiles())
+        QTest::newRow(qPrintable(facts)) << facts << 40;
+}
+
+void LibraryTest::lineFilesAreFull()
+{
+    QFETCH(QString, file);
+    QFETCH(int, minimum);
+    const textfiles::LineFile read = textfiles::readLines(shipped(file));
+    QVERIFY(read.opened);
+    QVERIFY2(read.lines.size() >= minimum, qPrintable(QString::number(read.lines.size())));
+    QSet<QString> seen;
+    for (const QString &line : read.lines) {
+        QVERIFY2(!line.trimmed().isEmpty(), "blank line");
+        QVERIFY2(!seen.contains(line), qPrintable(line));
+        seen.insert(line);
+    }
+}
+
+void LibraryTest::helpLinksResolve()
+{
+    QVERIFY(QFile::exists(shipped(QStringLiteral("data/bht.html"))));
+    const QString help = QString::fromUtf8(readAll(shipped(QStringLiteral("data/help/help.html"))));
+    QVERIFY(!help.isEmpty());
+    QSet<QString> anchors;
+    for (const QRegularExpressionMatch &id : QRegularExpression(QStringLiteral("\\bid=\"([^\"]+)\"")).globalMatch(help))
+        anchors.insert(id.captured(1));
+    int links = 0;
+    for (const QRegularExpressionMatch &href :
+         QRegularExpression(QStringLiteral("href=\"([^\"]*)\"")).globalMatch(help)) {
+        const QString target = href.captured(1);
+        QVERIFY2(target.startsWith(u'#') && anchors.contains(target.mid(1)), qPrintable(target));
+        ++links;
+    }
+    QVERIFY(links > 0);
+}
+
+QTEST_MAIN(LibraryTest)
+#include "tst_library.moc"
