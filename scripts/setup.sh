@@ -10,6 +10,11 @@ packages=(
   fonts-dejavu-core
   xvfb xauth
   clang libclang-rt-14-dev
+  # Printing: the CUPS client library, and a private CUPS with a PDF queue for the printing test
+  libcups2-dev
+  cups cups-client printer-driver-cups-pdf poppler-utils
+  # Finding and starting the web browser through GIO; the MIME database tells it what a page is
+  libglib2.0-dev shared-mime-info
 )
 
 missing=()

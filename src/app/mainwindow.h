@@ -12,6 +12,7 @@
 class CoachTab;
 class CounterTab;
 class DoctorTab;
+class ExportWindow;
 class LayerStack;
 class PasswordLockPanel;
 class ProfessorTab;
@@ -50,11 +51,17 @@ public slots:
     void Timerdisstats_Timer();
     void timerbodyf_Timer();
     void Timerend_Timer();
+    void cmdexport_Click();
+    void cmdhelp_Click();
+    void lblweb_Click();
+    void Image1_Click();
 
 private:
     QTimer *makeTimer(const char *name, int interval, bool enabled, void (MainWindow::*tick)());
     QTabWidget *buildTabs();
     void StartQuitCounter();
+    void OpenInBrowser(const QString &page);
+    void connectSettingsTab();
 
     Environment m_environment;
     SharedState m_state;
@@ -73,6 +80,8 @@ private:
     StartPanel *m_frmstart;
     QuestionnairePanel *m_frmdata;
     PasswordLockPanel *m_frmpasscheck;
+    // Made when the first report is exported.
+    ExportWindow *m_frmexport = nullptr;
 
     QTimer *m_Timerdate;
     QTimer *m_tmrcount;

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "platform/browser.h"
 #include "platform/clock.h"
 #include "platform/instanceguard.h"
 #include "platform/messageservice.h"
+#include "platform/printer.h"
 #include "platform/randomsource.h"
 
 #include <QList>
@@ -53,4 +55,24 @@ class FakeInstanceGuard : public InstanceGuard
 public:
     bool acquire() override { return onlyCopy; }
     bool onlyCopy = true;
+};
+
+// Keeps the text of every document it is given; answers as the test says.
+class FakePrinter : public Printer
+{
+public:
+    PrintResult print(const QTextDocument &document) override;
+
+    PrintResult answer{true, QString()};
+    QStringList printed;
+};
+
+// Records the pages it is asked to open; no browser starts.
+class FakeBrowser : public Browser
+{
+public:
+    Outcome open(const QString &probeFile, const QString &pageUri) override;
+
+    Outcome answer = Outcome::Opened;
+    QStringList opened;
 };

@@ -8,7 +8,9 @@
 #include <QFileInfo>
 #include <QTest>
 
-TestProgram::TestProgram()
+TestProgram::TestProgram(const QString &folderTemplate)
+    : m_folder(folderTemplate.isEmpty() ? QDir::tempPath() + QStringLiteral("/TestProgram-XXXXXX") : folderTemplate),
+      m_autostart(m_configHome.filePath(QStringLiteral("autostart")))
 {
     QDir(m_folder.path()).mkpath(QStringLiteral("data/settings"));
     writeSettings("noword\r\n0");
@@ -17,6 +19,10 @@ TestProgram::TestProgram()
     m_environment.random = &random;
     m_environment.messages = &messages;
     m_environment.instanceGuard = &instanceGuard;
+    m_environment.logonList = &m_autostart;
+    m_environment.printer = &printer;
+    m_environment.browser = &browser;
+    m_environment.chooseFileToSave = [this](const QString &) { return fileToSave; };
     m_environment.endProgram = [this] { ++endRequests; };
 }
 
@@ -52,6 +58,14 @@ void TestProgram::writeRunningProfile(const QDateTime &stop, const QString &name
     const QString text = name + "\r\n" + QString::number(cigarettes) + "\r\neuro\r\n" + money + "\r\n" +
                          regional::dateToText(stop.date()) + "\r\n" + regional::timeToText(stop.time()) + "\r\nYES\r\n";
     writeFile("data/settings/data.dat", text.toUtf8());
+}
+
+void TestProgram::answer(const QStringList &buttons)
+{
+    for (const QString &button : buttons) {
+        clock.advance(1);
+        click(button.toLatin1());
+    }
 }
 
 MainWindow &TestProgram::start()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/mainwindow.h"
+#include "platform/xdgautostart.h"
 #include "support/fakes.h"
 
 #include <QByteArray>
@@ -17,7 +18,8 @@
 class TestProgram
 {
 public:
-    TestProgram();
+    // The program folder's name is made from the template when one is given.
+    explicit TestProgram(const QString &folderTemplate = QString());
 
     QString folder() const { return m_folder.path(); }
     QString path(const char *relative) const;
@@ -29,6 +31,13 @@ public:
     void writeRunningProfile(const QDateTime &stop, const QString &name = QStringLiteral("Ann"), int cigarettes = 20,
                              const QString &money = QStringLiteral("6.50"));
     void writeSettings(const QByteArray &bytes) const { writeFile("data/settings/settings.dat", bytes); }
+
+    // Presses the buttons in order, a second apart, as a person would.
+    void answer(const QStringList &buttons);
+
+    // What start() builds the window from: a test may put in other adapters first.
+    Environment &environment() { return m_environment; }
+    QString autostartFolder() const { return m_autostart.folder(); }
 
     // Builds the main window, runs start-up and shows it offscreen.
     MainWindow &start();
@@ -52,10 +61,16 @@ public:
     ScriptedRandom random;
     MessageRecorder messages;
     FakeInstanceGuard instanceGuard;
+    FakePrinter printer;
+    FakeBrowser browser;
+    // What the user picks when asked where to save; empty is "Cancel".
+    QString fileToSave;
     int endRequests = 0;
 
 private:
     QTemporaryDir m_folder;
+    QTemporaryDir m_configHome;
+    XdgAutostart m_autostart;
     Environment m_environment;
     std::unique_ptr<MainWindow> m_window;
 };
