@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QTabWidget>
 #include <QTest>
 
 #include <sys/stat.h>
@@ -38,14 +37,6 @@ const QByteArray unchanged = "noword\r\n0";
 QString entryPath(const TestProgram &program)
 {
     return program.autostartFolder() + QStringLiteral("/Clearwind.desktop");
-}
-
-void openSettingsTab(TestProgram &program)
-{
-    program.writeRunningProfile(QDateTime(QDate(2026, 3, 3), QTime(22, 0, 0)));
-    program.start();
-    program.answer({"cmdno"});
-    program.find<QTabWidget>("SSTab1")->setCurrentIndex(4);
 }
 
 void fillIn(TestProgram &program, bool password, const QString &typed, bool autostart)
@@ -88,7 +79,7 @@ void SettingsTest::saving()
     QFETCH(QString, message);
     QFETCH(bool, entry);
     TestProgram program;
-    openSettingsTab(program);
+    program.startOnTab(4);
     // An entry left from before: unticking the box removes it.
     QDir().mkpath(program.autostartFolder());
     QFile(entryPath(program)).open(QIODevice::WriteOnly);
@@ -122,7 +113,7 @@ void SettingsTest::failureChangesNothingAndSaysWhy()
     QFETCH(bool, logonBlocked);
     QFETCH(QString, start);
     TestProgram program;
-    openSettingsTab(program);
+    program.startOnTab(4);
     // A file where a folder should be: it can be neither created nor written.
     const QString blocked = logonBlocked ? program.autostartFolder() : program.path("data/settings/settings.dat");
     QDir().mkpath(QFileInfo(blocked).absolutePath());
@@ -154,7 +145,7 @@ void SettingsTest::logonEntryStartsTheProgram()
 {
     QFETCH(QString, folderTemplate);
     TestProgram program(QDir::temp().filePath(folderTemplate));
-    openSettingsTab(program);
+    program.startOnTab(4);
     fillIn(program, false, QString(), true);
     program.click("cmdsaveset");
 

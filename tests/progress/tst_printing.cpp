@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QProcess>
-#include <QTabWidget>
 #include <QTest>
 #include <QTextEdit>
 
@@ -125,12 +124,9 @@ void PrintingTest::cleanupTestCase()
 void PrintingTest::exportReport(TestProgram &program)
 {
     program.environment().printer = &m_printer;
-    program.writeRunningProfile(QDateTime(QDate(2026, 3, 3), QTime(22, 0, 0)));
-    program.start();
-    program.answer({"cmdno"});
+    program.startOnTab(4);
     program.tick("tmrcount");
     program.tick("timerrest");
-    program.find<QTabWidget>("SSTab1")->setCurrentIndex(4);
     // A second export replaces the first.
     program.answer({"cmdexport", "cmdexport"});
     QWidget *window = program.find("frmexport");

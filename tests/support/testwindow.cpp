@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTabWidget>
 #include <QTest>
 
 TestProgram::TestProgram(const QString &folderTemplate)
@@ -75,6 +76,14 @@ MainWindow &TestProgram::start()
     if (onlyCopy)
         m_window->show();
     return *m_window;
+}
+
+void TestProgram::startOnTab(int tab)
+{
+    writeRunningProfile(QDateTime(QDate(2026, 3, 3), QTime(22, 0, 0)));
+    start();
+    answer({"cmdno"});
+    find<QTabWidget>("SSTab1")->setCurrentIndex(tab);
 }
 
 QString TestProgram::text(const char *name) const

@@ -41,6 +41,9 @@ public:
 
     // Builds the main window, runs start-up and shows it offscreen.
     MainWindow &start();
+    // Starts with a quit running since 3 March 2026, 22:00, answers "No" to
+    // the relapse question and opens the tab of that index.
+    void startOnTab(int tab);
     MainWindow &window() { return *m_window; }
 
     template<typename T = QWidget>
