@@ -103,7 +103,7 @@ void RelapsePanel::cmdyes_Click()
             resetProfile();
         } else {
             m_askedToResetWithoutCopy = true;
-            askToConfirm(tr("Your previous attempt could not be kept: %1 Do you want to reset Clearwind anyway?")
+            askToConfirm(tr("Your previous attempt could not be kept: %1\nDo you want to reset Clearwind anyway?")
                              .arg(kept.error));
         }
         return;

@@ -17,6 +17,11 @@ ExportWindow::ExportWindow(const Environment &environment, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmexport"));
     setWindowTitle(tr("Clearwind"));
+    // A window of its own takes nothing from its parent unless told.
+    if (parent) {
+        setPalette(parent->palette());
+        setWindowIcon(parent->windowIcon());
+    }
 
     m_txtexport = new QTextEdit(this);
     m_txtexport->setObjectName(QStringLiteral("txtexport"));
