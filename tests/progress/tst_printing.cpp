@@ -31,7 +31,6 @@ private slots:
     void reportSavedAsPdf();
 
 private:
-    bool run(const QString &program, const QStringList &arguments);
     void exportReport(TestProgram &program);
 
     QTemporaryDir m_cups;
@@ -50,16 +49,31 @@ const QStringList reportLines = {
     "You saved 71.23 euro.",
 };
 
+QByteArray outputOf(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    return process.waitForFinished() ? process.readAllStandardOutput() : QByteArray();
+}
+
 QStringList pdfLines(const QString &pdf)
 {
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
-    pdftotext.waitForFinished();
-    QStringList lines = QString::fromUtf8(pdftotext.readAllStandardOutput()).split(u'\n');
+    QStringList lines =
+        QString::fromUtf8(outputOf(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")})).split(u'\n');
     for (QString &line : lines)
         line = line.trimmed();
     lines.removeAll(QString());
     return lines;
+}
+
+// The default printer writes PDF files; accepting tells whether it takes jobs.
+bool usePdfPrinter(bool accepting)
+{
+    return QProcess::execute("lpadmin",
+                             {"-p", "PDF", "-v", "cups-pdf:/", "-E", "-m", "lsb/usr/cups-pdf/CUPS-PDF_opt.ppd", "-o",
+                              "pdftops-renderer-default=pdftocairo"}) == 0 &&
+           QProcess::execute("lpadmin", {"-d", "PDF"}) == 0 &&
+           QProcess::execute(accepting ? "cupsaccept" : "cupsreject", {"PDF"}) == 0;
 }
 
 // cups-pdf puts its files into the PDF folder of the user who prints.
@@ -70,21 +84,15 @@ QDir printedFolder()
 
 } // namespace
 
-bool PrintingTest::run(const QString &program, const QStringList &arguments)
-{
-    return QProcess::execute(program, arguments) == 0;
-}
-
 void PrintingTest::initTestCase()
 {
     if (getuid() != 0)
         QSKIP("The PDF printer's backend runs only for root.");
     const QString dir = m_cups.path();
     // Filters run as the print system's own user, which must reach the spool.
-    QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther |
-                                   QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup);
     QVERIFY(QDir(dir).mkdir(QStringLiteral("tmp")));
-    QVERIFY(::chmod(QFile::encodeName(m_cups.filePath(QStringLiteral("tmp"))).constData(), 01777) == 0);
+    QVERIFY(::chmod(QFile::encodeName(dir).constData(), 0755) == 0);
+    QVERIFY(::chmod(QFile::encodeName(dir + QStringLiteral("/tmp")).constData(), 01777) == 0);
     QByteArray files;
     const char *const inside[][2] = {
         {"ServerRoot", ""},         {"RequestRoot", "/spool"}, {"CacheDir", "/cache"},
@@ -94,13 +102,10 @@ void PrintingTest::initTestCase()
         files += QByteArray(line[0]) + ' ' + dir.toUtf8() + line[1] + '\n';
     files += "ServerBin /usr/lib/cups\nDataDir /usr/share/cups\n";
     const QString socket = m_cups.filePath(QStringLiteral("cups.sock"));
-    const QByteArray daemon =
-        "Listen " + socket.toUtf8() + "\nBrowsing No\n<Location />\n  Order allow,deny\n  Allow all\n</Location>\n";
-    for (const auto &[name, bytes] : {std::pair{"cups-files.conf", files}, std::pair{"cupsd.conf", daemon}}) {
-        QFile file(m_cups.filePath(QLatin1String(name)));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
+    writeFileAt(m_cups.filePath(QStringLiteral("cups-files.conf")), files);
+    writeFileAt(m_cups.filePath(QStringLiteral("cupsd.conf")), "Listen " + socket.toUtf8() +
+                                                                   "\nBrowsing No\n<Location />\n  Order allow,deny\n"
+                                                                   "  Allow all\n</Location>\n");
     // Should the test die, its print system dies with it.
     m_cupsd.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
     m_cupsd.start(QStringLiteral("cupsd"),
@@ -145,12 +150,8 @@ void PrintingTest::failedPrintSaysErrorPrinting_data()
 void PrintingTest::failedPrintSaysErrorPrinting()
 {
     QFETCH(bool, queue);
-    if (queue) {
-        QVERIFY(run("lpadmin", {"-p", "PDF", "-v", "cups-pdf:/", "-E", "-m", "lsb/usr/cups-pdf/CUPS-PDF_opt.ppd", "-o",
-                                "pdftops-renderer-default=pdftocairo"}));
-        QVERIFY(run("lpadmin", {"-d", "PDF"}));
-        QVERIFY(run("cupsreject", {"PDF"}));
-    }
+    if (queue)
+        QVERIFY(usePdfPrinter(false));
     TestProgram program;
     exportReport(program);
     program.click("cmdprint");
@@ -159,21 +160,14 @@ void PrintingTest::failedPrintSaysErrorPrinting()
 
 void PrintingTest::reportComesOutOfThePrinter()
 {
-    QVERIFY(run("lpadmin", {"-p", "PDF", "-v", "cups-pdf:/", "-E", "-m", "lsb/usr/cups-pdf/CUPS-PDF_opt.ppd", "-o",
-                            "pdftops-renderer-default=pdftocairo"}));
-    QVERIFY(run("lpadmin", {"-d", "PDF"}));
+    QVERIFY(usePdfPrinter(true));
     const QStringList before = printedFolder().entryList({"*.pdf"}, QDir::Files);
     TestProgram program;
     exportReport(program);
     program.click("cmdprint");
     QCOMPARE(program.messages.texts(), QStringList());
 
-    auto queueEmpty = [] {
-        QProcess lpstat;
-        lpstat.start(QStringLiteral("lpstat"), {QStringLiteral("-o")});
-        return lpstat.waitForFinished() && lpstat.readAllStandardOutput().trimmed().isEmpty();
-    };
-    QTRY_VERIFY_WITH_TIMEOUT(queueEmpty(), 60000);
+    QTRY_VERIFY_WITH_TIMEOUT(outputOf(QStringLiteral("lpstat"), {QStringLiteral("-o")}).trimmed().isEmpty(), 60000);
     // The backend may still be writing its file when the queue is empty.
     auto printed = [&before] {
         QStringList files = printedFolder().entryList({"*.pdf"}, QDir::Files);
@@ -190,31 +184,29 @@ void PrintingTest::reportComesOutOfThePrinter()
 void PrintingTest::reportSavedAsPdf_data()
 {
     QTest::addColumn<QString>("chosen");
-    QTest::addColumn<QString>("saved");
-    QTest::newRow("name without its suffix") << "report"
-                                             << "report.pdf";
-    QTest::newRow("folder that cannot be made") << "blocked/report.pdf"
-                                                << "";
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("name without its suffix") << "report" << true;
+    QTest::newRow("folder that cannot be made") << "blocked/report.pdf" << false;
 }
 
 void PrintingTest::reportSavedAsPdf()
 {
     QFETCH(QString, chosen);
-    QFETCH(QString, saved);
+    QFETCH(bool, saved);
     QTemporaryDir folder;
+    writeFileAt(folder.filePath(QStringLiteral("blocked")), "a file, not a folder");
     TestProgram program;
     program.fileToSave = folder.filePath(chosen);
-    QFile(folder.filePath(QStringLiteral("blocked"))).open(QIODevice::WriteOnly);
     exportReport(program);
     program.click("cmdsavepdf");
-    if (saved.isEmpty()) {
+    if (saved) {
+        QCOMPARE(program.messages.texts(), QStringList());
+        QCOMPARE(pdfLines(program.fileToSave + ".pdf"), reportLines);
+    } else {
         QCOMPARE(program.messages.shown.size(), 1);
         QVERIFY(program.messages.texts().first().startsWith("The report could not be saved in " +
                                                             QDir::toNativeSeparators(program.fileToSave) + ": "));
-        return;
     }
-    QCOMPARE(program.messages.texts(), QStringList());
-    QCOMPARE(pdfLines(folder.filePath(saved)), reportLines);
 }
 
 QTEST_MAIN(PrintingTest)

@@ -57,22 +57,11 @@ public:
     bool onlyCopy = true;
 };
 
-// Keeps the text of every document it is given; answers as the test says.
-class FakePrinter : public Printer
+// Neither prints nor opens pages, so no test reaches a real printer or
+// browser unless it puts one in.
+class NoDevices : public Printer, public Browser
 {
 public:
-    PrintResult print(const QTextDocument &document) override;
-
-    PrintResult answer{true, QString()};
-    QStringList printed;
-};
-
-// Records the pages it is asked to open; no browser starts.
-class FakeBrowser : public Browser
-{
-public:
-    Outcome open(const QString &probeFile, const QString &pageUri) override;
-
-    Outcome answer = Outcome::Opened;
-    QStringList opened;
+    PrintResult print(const QTextDocument &) override { return {false, QStringLiteral("No printer in tests.")}; }
+    Outcome open(const QString &, const QString &) override { return Outcome::NotFound; }
 };

@@ -21,8 +21,8 @@ TestProgram::TestProgram(const QString &folderTemplate)
     m_environment.messages = &messages;
     m_environment.instanceGuard = &instanceGuard;
     m_environment.logonList = &m_autostart;
-    m_environment.printer = &printer;
-    m_environment.browser = &browser;
+    m_environment.printer = &devices;
+    m_environment.browser = &devices;
     m_environment.chooseFileToSave = [this](const QString &) { return fileToSave; };
     m_environment.endProgram = [this] { ++endRequests; };
 }
@@ -32,13 +32,19 @@ QString TestProgram::path(const char *relative) const
     return m_folder.filePath(QString::fromUtf8(relative));
 }
 
+void writeFileAt(const QString &path, const QByteArray &bytes, bool executable)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(path));
+    file.write(bytes);
+    if (executable)
+        file.setPermissions(file.permissions() | QFile::ExeOwner);
+}
+
 void TestProgram::writeFile(const char *relative, const QByteArray &bytes) const
 {
-    const QString target = path(relative);
-    QDir().mkpath(QFileInfo(target).absolutePath());
-    QFile file(target);
-    QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(target));
-    file.write(bytes);
+    writeFileAt(path(relative), bytes);
 }
 
 QByteArray TestProgram::readFile(const char *relative) const

@@ -13,6 +13,9 @@
 
 #include <memory>
 
+// Writes a whole file, making its folders; an executable one can be run.
+void writeFileAt(const QString &path, const QByteArray &bytes, bool executable = false);
+
 // A program folder of its own in a temporary directory, with the fakes a test
 // drives: the clock, the random draws, the message boxes and the program's end.
 class TestProgram
@@ -64,8 +67,7 @@ public:
     ScriptedRandom random;
     MessageRecorder messages;
     FakeInstanceGuard instanceGuard;
-    FakePrinter printer;
-    FakeBrowser browser;
+    NoDevices devices;
     // What the user picks when asked where to save; empty is "Cancel".
     QString fileToSave;
     int endRequests = 0;
