@@ -179,6 +179,7 @@ void PrintingTest::reportComesOutOfThePrinter()
     const QString pdf = printedFolder().filePath(printed().first());
     QTRY_COMPARE_WITH_TIMEOUT(pdfLines(pdf), reportLines, 30000);
     QFile::remove(pdf);
+    QDir().rmdir(printedFolder().path());
 }
 
 void PrintingTest::reportSavedAsPdf_data()
