@@ -14,6 +14,11 @@ packages=(
   desktop-file-utils appstream
   # A test tool: the rich-text tests check that a word processor opens what we write.
   libreoffice-writer-nogui
+  # Printing: the CUPS client library, and a private CUPS with a PDF queue for the printing test
+  libcups2-dev
+  cups cups-client printer-driver-cups-pdf poppler-utils
+  # Finding and starting the web browser through GIO; the MIME database tells it what a page is
+  libglib2.0-dev shared-mime-info
 )
 
 missing=()

@@ -1,10 +1,15 @@
 #include "app/mainwindow.h"
 #include "platform/clock.h"
+#include "platform/giobrowser.h"
 #include "platform/instanceguard.h"
 #include "platform/randomsource.h"
+#include "platform/systemprinter.h"
+#include "platform/xdgautostart.h"
 #include "ui/dialogmessageservice.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <cstdlib>
 
 int main(int argc, char *argv[])
@@ -18,6 +23,9 @@ int main(int argc, char *argv[])
     SeededRandom random;
     DialogMessageService messages;
     LockFileInstanceGuard instanceGuard(programFolder);
+    XdgAutostart logonList(XdgAutostart::defaultFolder());
+    SystemPrinter printer;
+    GioBrowser browser;
 
     Environment environment;
     environment.programFolder = programFolder;
@@ -25,6 +33,14 @@ int main(int argc, char *argv[])
     environment.random = &random;
     environment.messages = &messages;
     environment.instanceGuard = &instanceGuard;
+    environment.logonList = &logonList;
+    environment.printer = &printer;
+    environment.browser = &browser;
+    environment.chooseFileToSave = [](const QString &suggestedName) {
+        return QFileDialog::getSaveFileName(
+            QApplication::activeWindow(), QCoreApplication::translate("main", "Save as PDF"),
+            QDir::home().filePath(suggestedName), QCoreApplication::translate("main", "PDF files (*.pdf)"));
+    };
     // The program ends at once, without asking and without saving anything.
     environment.endProgram = [] { QApplication::exit(0); };
 

@@ -18,15 +18,20 @@
 #include "profile/settingstab.h"
 #include "profile/startpanel.h"
 #include "progress/countertab.h"
+#include "progress/exportwindow.h"
+#include "progress/report.h"
 #include "progress/stars.h"
 #include "progress/statistics.h"
+#include "ui/clickablelabel.h"
 #include "ui/layerstack.h"
 #include "ui/picture.h"
 #include "ui/resources.h"
+#include "web/webpages.h"
 
 #include <QCloseEvent>
 #include <QIcon>
 #include <QPalette>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -87,6 +92,15 @@ MainWindow::MainWindow(const Environment &environment, QWidget *parent)
             [this](bool running) { running ? m_Timerdisstats->start() : m_Timerdisstats->stop(); });
     connect(m_doctorTab, &DoctorTab::bodyMonitorRunning, m_timerbodyf,
             [this](bool running) { running ? m_timerbodyf->start() : m_timerbodyf->stop(); });
+    connectSettingsTab();
+}
+
+void MainWindow::connectSettingsTab()
+{
+    connect(m_settingsTab->exportButton(), &QPushButton::clicked, this, &MainWindow::cmdexport_Click);
+    connect(m_settingsTab->helpButton(), &QPushButton::clicked, this, &MainWindow::cmdhelp_Click);
+    connect(m_settingsTab->webLabel(), &ClickableLabel::clicked, this, &MainWindow::lblweb_Click);
+    connect(m_settingsTab->webPicture(), &PictureButton::clicked, this, &MainWindow::Image1_Click);
 }
 
 MainWindow::~MainWindow() = default;
@@ -281,4 +295,31 @@ void MainWindow::Timerend_Timer()
 {
     m_Timerend->stop();
     m_environment.endProgram();
+}
+
+void MainWindow::cmdexport_Click()
+{
+    if (!m_frmexport)
+        m_frmexport = new ExportWindow(m_environment, this);
+    m_frmexport->showReport(report::progressReport(m_counterTab->reportCaptions()));
+}
+
+void MainWindow::OpenInBrowser(const QString &page)
+{
+    web::openInBrowser(m_environment, page);
+}
+
+void MainWindow::cmdhelp_Click()
+{
+    OpenInBrowser(m_environment.path(datapaths::helpPage));
+}
+
+void MainWindow::lblweb_Click()
+{
+    OpenInBrowser(QLatin1String(web::homePage));
+}
+
+void MainWindow::Image1_Click()
+{
+    OpenInBrowser(QLatin1String(web::homePage));
 }

@@ -12,6 +12,7 @@
 class CoachTab;
 class CounterTab;
 class DoctorTab;
+class ExportWindow;
 class LayerStack;
 class PasswordLockPanel;
 class ProfessorTab;
@@ -50,6 +51,10 @@ public slots:
     void Timerdisstats_Timer();
     void timerbodyf_Timer();
     void Timerend_Timer();
+    void cmdexport_Click();
+    void cmdhelp_Click();
+    void lblweb_Click();
+    void Image1_Click();
 
 protected:
     // What was typed into the personal reasons is stored before the window closes.
@@ -59,6 +64,8 @@ private:
     QTimer *makeTimer(const char *name, int interval, bool enabled, void (MainWindow::*tick)());
     QTabWidget *buildTabs();
     void StartQuitCounter();
+    void OpenInBrowser(const QString &page);
+    void connectSettingsTab();
 
     Environment m_environment;
     SharedState m_state;
@@ -77,6 +84,8 @@ private:
     StartPanel *m_frmstart;
     QuestionnairePanel *m_frmdata;
     PasswordLockPanel *m_frmpasscheck;
+    // Made when the first report is exported.
+    ExportWindow *m_frmexport = nullptr;
 
     QTimer *m_Timerdate;
     QTimer *m_tmrcount;

@@ -23,10 +23,7 @@ PasswordLockPanel::PasswordLockPanel(QWidget *parent) : QFrame(parent)
     big.setBold(true);
     lblpass1->setFont(big);
     m_lblpass2 = controls::label(this, QStringLiteral("lblpass2"), tr("Please enter your password :"));
-    m_txtpasswordinput = new QLineEdit(this);
-    m_txtpasswordinput->setObjectName(QStringLiteral("txtpasswordinput"));
-    m_txtpasswordinput->setEchoMode(QLineEdit::Password);
-    m_txtpasswordinput->setMaxLength(20);
+    m_txtpasswordinput = controls::passwordEntry(this, QStringLiteral("txtpasswordinput"), 20);
     m_txtpasswordinput->setMinimumWidth(220);
     m_lblpass2->setBuddy(m_txtpasswordinput);
     QPushButton *cmdpasscheck = controls::button(this, QStringLiteral("cmdpasscheck"), tr("Continue >>>"));

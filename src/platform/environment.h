@@ -8,6 +8,9 @@ class Clock;
 class RandomSource;
 class MessageService;
 class InstanceGuard;
+class LogonList;
+class Printer;
+class Browser;
 
 // Relative paths of the data folder beside the program.
 namespace datapaths {
@@ -16,6 +19,8 @@ inline constexpr auto settings = "data/settings/settings.dat";
 inline constexpr auto history = "data/settings/history";
 inline constexpr auto coachTips = "data/coach/randomcoach.txt";
 inline constexpr auto professorTips = "data/prof/randomprof.txt";
+inline constexpr auto browserProbe = "data/bht.html";
+inline constexpr auto helpPage = "data/help/help.html";
 } // namespace datapaths
 
 // Everything the program takes from the machine it runs on. main() builds the
@@ -28,6 +33,11 @@ struct Environment
     RandomSource *random = nullptr;
     MessageService *messages = nullptr;
     InstanceGuard *instanceGuard = nullptr;
+    LogonList *logonList = nullptr;
+    Printer *printer = nullptr;
+    Browser *browser = nullptr;
+    // Asks where to save a file; an empty answer means the user cancelled.
+    std::function<QString(const QString &suggestedName)> chooseFileToSave;
     // Ends the process at once: nothing is saved, nothing is asked.
     std::function<void()> endProgram;
 

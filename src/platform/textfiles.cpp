@@ -106,7 +106,7 @@ QByteArray joinLines(const QStringList &lines)
     return bytes;
 }
 
-WriteResult writeAtomically(const QString &path, const QByteArray &bytes)
+WriteResult writeAtomically(const QString &path, const QByteArray &bytes, QFileDevice::Permissions permissions)
 {
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
@@ -115,6 +115,12 @@ WriteResult writeAtomically(const QString &path, const QByteArray &bytes)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return {false, file.errorString()};
+    // Before a byte is written, so the content is never readable by others.
+    if (permissions && !file.setPermissions(permissions)) {
+        const QString error = file.errorString();
+        file.cancelWriting();
+        return {false, error};
+    }
     if (file.write(bytes) != bytes.size()) {
         const QString error = file.errorString();
         file.cancelWriting();

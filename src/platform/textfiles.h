@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFileDevice>
 #include <QString>
 #include <QStringList>
 
@@ -37,8 +38,9 @@ struct WriteResult
 };
 
 // Writes the whole file or nothing: the old file or the new one remains,
-// never a torn one. Creates the folder when it is missing.
-WriteResult writeAtomically(const QString &path, const QByteArray &bytes);
+// never a torn one. Creates the folder when it is missing. Given permissions
+// replace those of the old file; without, the old file's are kept.
+WriteResult writeAtomically(const QString &path, const QByteArray &bytes, QFileDevice::Permissions permissions = {});
 
 struct RemoveResult
 {

@@ -73,13 +73,14 @@ textfiles::WriteResult ProfileFile::write(const QStringList &lines) const
     return textfiles::writeAtomically(m_path, textfiles::joinLines(lines));
 }
 
-textfiles::RemoveResult ProfileFile::archiveAndRemove(const QString &historyFolder, const QDateTime &moment) const
+textfiles::WriteResult ProfileFile::keepCopy(const QString &historyFolder, const QDateTime &moment) const
 {
     if (!exists())
-        return textfiles::remove(m_path);
+        return {true, QString()};
     QFile current(m_path);
     if (!current.open(QIODevice::ReadOnly))
-        return {false, current.errorString()};
+        return {false, QCoreApplication::translate("ProfileFile", "%1 could not be read: %2")
+                           .arg(QDir::toNativeSeparators(m_path), current.errorString())};
     const QByteArray bytes = current.read(readLimitBytes);
     current.close();
 
@@ -88,9 +89,13 @@ textfiles::RemoveResult ProfileFile::archiveAndRemove(const QString &historyFold
     for (int n = 2; QFileInfo::exists(copy); ++n)
         copy = QDir(historyFolder).filePath(QStringLiteral("attempt-%1-%2.dat").arg(stamp).arg(n));
     const textfiles::WriteResult kept = textfiles::writeAtomically(copy, bytes);
-    if (!kept.ok)
-        return {
-            false,
-            QCoreApplication::translate("ProfileFile", "Your previous attempt could not be kept: %1").arg(kept.error)};
+    if (kept.ok)
+        return kept;
+    return {false, QCoreApplication::translate("ProfileFile", "%1 could not be written: %2")
+                       .arg(QDir::toNativeSeparators(copy), kept.error)};
+}
+
+textfiles::RemoveResult ProfileFile::remove() const
+{
     return textfiles::remove(m_path);
 }

@@ -26,8 +26,10 @@ public:
 
     textfiles::WriteResult write(const QStringList &lines) const;
 
-    // Keeps a copy of the current file in the history folder, then removes it.
-    textfiles::RemoveResult archiveAndRemove(const QString &historyFolder, const QDateTime &moment) const;
+    // Keeps a copy of the current file in the history folder. The error names
+    // the file that could not be read or written.
+    textfiles::WriteResult keepCopy(const QString &historyFolder, const QDateTime &moment) const;
+    textfiles::RemoveResult remove() const;
 
 private:
     QString m_path;

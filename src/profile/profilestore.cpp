@@ -32,9 +32,14 @@ textfiles::WriteResult ProfileStore::startQuit(const QDateTime &now)
     return result;
 }
 
-textfiles::RemoveResult ProfileStore::reset(const QDateTime &now)
+textfiles::WriteResult ProfileStore::keepAttempt(const QDateTime &now)
 {
-    textfiles::RemoveResult result = m_file.archiveAndRemove(m_historyFolder, now);
+    return m_file.keepCopy(m_historyFolder, now);
+}
+
+textfiles::RemoveResult ProfileStore::removeProfile()
+{
+    const textfiles::RemoveResult result = m_file.remove();
     if (result.ok && m_file.exists())
         return {false, QString()};
     return result;

@@ -8,7 +8,7 @@
 
 // The profile as the program keeps it: the record in memory and its file.
 // The questionnaire saves the answers, the start of the quit logs the stop
-// moment, and the reset removes the file after keeping a copy of it.
+// moment, and the reset removes the file, after keeping a copy of it where it can.
 class ProfileStore
 {
 public:
@@ -23,7 +23,10 @@ public:
                                        const QString &money, const QDateTime &now);
     // Logs now as the stop moment; on success the record holds it as stored.
     textfiles::WriteResult startQuit(const QDateTime &now);
-    textfiles::RemoveResult reset(const QDateTime &now);
+    // The reset: a copy of the attempt is kept first where that is possible,
+    // then the profile is removed.
+    textfiles::WriteResult keepAttempt(const QDateTime &now);
+    textfiles::RemoveResult removeProfile();
 
 private:
     ProfileFile m_file;

@@ -8,10 +8,11 @@
 #include "ui/resources.h"
 
 #include <QDir>
-
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyleHints>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -86,19 +87,24 @@ void RelapsePanel::showButtons(std::initializer_list<QPushButton *> shown)
 
 void RelapsePanel::cmdyes_Click()
 {
+    if (answeredTooSoon())
+        return;
     m_imgquestion->hide();
     m_imgunhappy->show();
 
+    if (m_askedToResetWithoutCopy) {
+        resetProfile();
+        return;
+    }
     if (m_lblyessmoked->text() == tr(areYouSure)) {
-        const textfiles::RemoveResult removed = m_store.reset(m_environment.clock->now());
-        showButtons({m_cmdexit});
-        if (removed.ok) {
-            m_lblyessmoked->setText(tr("The program has been reset. Please try again to stop smoking when you are "
-                                       "ready. The more you try , the better chances you have of actually stopping!"));
+        // Keeping the attempt is a kindness, not a condition: the user decides.
+        const textfiles::WriteResult kept = m_store.keepAttempt(m_environment.clock->now());
+        if (kept.ok) {
+            resetProfile();
         } else {
-            const QString reason = removed.error.isEmpty() ? tr("The file is still there.") : removed.error;
-            m_lblyessmoked->setText(tr("The reset could not be completed: %1 could not be removed. %2")
-                                        .arg(QDir::toNativeSeparators(m_store.filePath()), reason));
+            m_askedToResetWithoutCopy = true;
+            askToConfirm(tr("Your previous attempt could not be kept: %1\nDo you want to reset Clearwind anyway?")
+                             .arg(kept.error));
         }
         return;
     }
@@ -108,15 +114,48 @@ void RelapsePanel::cmdyes_Click()
     showButtons({m_cmdyessmoke, m_cmdnocontinue});
 }
 
+void RelapsePanel::resetProfile()
+{
+    const textfiles::RemoveResult removed = m_store.removeProfile();
+    showButtons({m_cmdexit});
+    if (removed.ok) {
+        m_lblyessmoked->setText(tr("The program has been reset. Please try again to stop smoking when you are "
+                                   "ready. The more you try , the better chances you have of actually stopping!"));
+    } else {
+        const QString reason = removed.error.isEmpty() ? tr("The file is still there.") : removed.error;
+        m_lblyessmoked->setText(tr("The reset could not be completed: %1 could not be removed. %2")
+                                    .arg(QDir::toNativeSeparators(m_store.filePath()), reason));
+    }
+}
+
 void RelapsePanel::cmdyessmoke_Click()
 {
     m_lblmain->setText(QString());
-    m_lblyessmoked->setText(tr(areYouSure));
+    askToConfirm(tr(areYouSure));
+}
+
+void RelapsePanel::askToConfirm(const QString &question)
+{
+    m_lblyessmoked->setText(question);
     showButtons({m_cmdyes, m_cmdno});
+    // The "Yes" now lies where the mouse and the keyboard just were: the focus
+    // goes to "No", and what arrives within a double-click does not count.
+    m_cmdno->setFocus();
+    m_askedAt = m_environment.clock->now();
+}
+
+bool RelapsePanel::answeredTooSoon() const
+{
+    if (!m_askedAt.isValid())
+        return false;
+    const qint64 elapsed = m_askedAt.msecsTo(m_environment.clock->now());
+    return elapsed >= 0 && elapsed < QGuiApplication::styleHints()->mouseDoubleClickInterval();
 }
 
 void RelapsePanel::cmdno_Click()
 {
+    if (answeredTooSoon())
+        return;
     emit quitContinues();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QFrame>
 
 struct Environment;
@@ -28,6 +29,10 @@ signals:
 
 private:
     void showButtons(std::initializer_list<QPushButton *> shown);
+    // A question whose "Yes" resets: it must be answered by a second, deliberate act.
+    void askToConfirm(const QString &question);
+    bool answeredTooSoon() const;
+    void resetProfile();
 
     const Environment &m_environment;
     ProfileStore &m_store;
@@ -40,4 +45,8 @@ private:
     QPushButton *m_cmdyessmoke;
     QPushButton *m_cmdnocontinue;
     QPushButton *m_cmdexit;
+    // When the last confirming question appeared; invalid before the first.
+    QDateTime m_askedAt;
+    // The copy of the attempt could not be kept, and the user was asked to reset all the same.
+    bool m_askedToResetWithoutCopy = false;
 };

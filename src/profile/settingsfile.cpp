@@ -33,5 +33,6 @@ QByteArray SettingsFile::format(const ProgramSettings &settings)
 
 textfiles::WriteResult SettingsFile::write(const ProgramSettings &settings) const
 {
-    return textfiles::writeAtomically(m_path, format(settings));
+    // The password stands in clear text: only its owner may read the file.
+    return textfiles::writeAtomically(m_path, format(settings), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }

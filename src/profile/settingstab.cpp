@@ -1,6 +1,8 @@
 #include "profile/settingstab.h"
 
 #include "platform/environment.h"
+#include "platform/logonlist.h"
+#include "platform/messageservice.h"
 #include "profile/programsettings.h"
 #include "profile/settingsfile.h"
 #include "ui/clickablelabel.h"
@@ -10,6 +12,7 @@
 #include "ui/resources.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -35,10 +38,7 @@ SettingsTab::SettingsTab(const Environment &environment, ProgramSettings &settin
     m_chkpassword = new QCheckBox(tr("Protect Clearwind with a password "), frame4);
     m_chkpassword->setObjectName(QStringLiteral("chkpassword"));
     m_lblpassword = controls::label(frame4, QStringLiteral("lblpassword"), tr("Specify password :"));
-    m_txtpassword = new QLineEdit(frame4);
-    m_txtpassword->setObjectName(QStringLiteral("txtpassword"));
-    m_txtpassword->setEchoMode(QLineEdit::Password);
-    m_txtpassword->setMaxLength(15);
+    m_txtpassword = controls::passwordEntry(frame4, QStringLiteral("txtpassword"), 15);
     m_lblpassword->setBuddy(m_txtpassword);
     m_lblpassword->hide();
     m_txtpassword->hide();
@@ -48,9 +48,8 @@ SettingsTab::SettingsTab(const Environment &environment, ProgramSettings &settin
     m_cmdhelp = controls::button(frame4, QStringLiteral("cmdhelp"), tr("help"));
     m_lblweb = new ClickableLabel(frame4, QStringLiteral("lblweb"), tr("Version 1.2 2026 www.clearwind.example"));
     controls::setTextColour(m_lblweb, controls::colours::navy);
-    auto *image1 =
-        new PictureButton(QStringLiteral("Image1"), pictures::path("banner"), tr("Clearwind web page"), frame4);
-    image1->setFixedSize(240, 60);
+    m_Image1 = new PictureButton(QStringLiteral("Image1"), pictures::path("banner"), tr("Clearwind web page"), frame4);
+    m_Image1->setFixedSize(240, 60);
     auto *image11 = new Picture(QStringLiteral("Image11"), pictures::path("toolbox"), tr("Toolbox"), frame4);
     image11->setFixedSize(72, 72);
 
@@ -66,7 +65,7 @@ SettingsTab::SettingsTab(const Environment &environment, ProgramSettings &settin
     actions->addStretch();
 
     auto *web = new QHBoxLayout;
-    web->addWidget(image1);
+    web->addWidget(m_Image1);
     web->addSpacing(12);
     web->addWidget(m_lblweb);
     web->addStretch();
@@ -90,6 +89,7 @@ SettingsTab::SettingsTab(const Environment &environment, ProgramSettings &settin
     connect(m_chkpassword, &QCheckBox::toggled, this, &SettingsTab::chkpassword_Click);
     connect(picture(), &PictureButton::clicked, this, &SettingsTab::imgmechanic_Click);
     connect(cmdloadset, &QPushButton::clicked, this, &SettingsTab::cmdloadset_Click);
+    connect(cmdsaveset, &QPushButton::clicked, this, &SettingsTab::cmdsaveset_Click);
 }
 
 void SettingsTab::cmdloadset_Click()
@@ -117,4 +117,57 @@ void SettingsTab::chkpassword_Click()
 void SettingsTab::imgmechanic_Click()
 {
     say(tr("Hi. Here you can change the program settings."));
+}
+
+void SettingsTab::cmdsaveset_Click()
+{
+    const bool passwordTicked = m_chkpassword->isChecked();
+    // The marker for "no password" cannot be a password: it would switch the lock off.
+    if (passwordTicked && m_txtpassword->text() == QLatin1String(ProgramSettings::noPassword)) {
+        refusePassword(tr("\"noword\" cannot be a password, because Clearwind reads it as no password at all. "
+                          "Please choose another password."));
+        return;
+    }
+
+    const bool startAtLogon = m_chkautostart->isChecked();
+    const textfiles::WriteResult logon =
+        m_environment.logonList->setStartAtLogon(startAtLogon, m_environment.programFolder);
+    if (!logon.ok) {
+        reportFailure(tr("Starting Clearwind at logon could not be changed. %1").arg(logon.error));
+        return;
+    }
+
+    if (passwordTicked && m_txtpassword->text().isEmpty()) {
+        refusePassword(tr("Enter a password, or at least 1 character"));
+        return;
+    }
+    ProgramSettings saved;
+    saved.Password = passwordTicked ? m_txtpassword->text() : QLatin1String(ProgramSettings::noPassword);
+    saved.AutoStart = startAtLogon ? 1 : 0;
+    const QString path = m_environment.path(datapaths::settings);
+    const textfiles::WriteResult written = SettingsFile(path).write(saved);
+    if (!written.ok) {
+        reportFailure(
+            tr("The settings could not be saved in %1: %2").arg(QDir::toNativeSeparators(path), written.error));
+        return;
+    }
+
+    say(tr("Settings are saved."));
+    if (passwordTicked) {
+        say(tr("Settings are saved. Don't forget your password!!!"));
+        controls::setTextColour(m_lblpassword, controls::colours::black);
+    }
+}
+
+void SettingsTab::refusePassword(const QString &message)
+{
+    m_environment.messages->show(message);
+    controls::setTextColour(m_lblpassword, controls::colours::red);
+    m_txtpassword->setFocus();
+}
+
+void SettingsTab::reportFailure(const QString &message)
+{
+    m_environment.messages->show(message, MessageService::Icon::Warning);
+    say(tr("The settings are not saved."));
 }

@@ -7,6 +7,7 @@ struct ProgramSettings;
 class ClickableLabel;
 class QCheckBox;
 class QLineEdit;
+class PictureButton;
 class QPushButton;
 
 // The mechanic's tab: the password, starting at logon, the report, help and
@@ -20,14 +21,20 @@ public:
     QPushButton *exportButton() const { return m_cmdexport; }
     QPushButton *helpButton() const { return m_cmdhelp; }
     ClickableLabel *webLabel() const { return m_lblweb; }
+    PictureButton *webPicture() const { return m_Image1; }
 
 public slots:
     // The settings loader: reads the settings file, then shows it on the tab.
     void cmdloadset_Click();
     void chkpassword_Click();
+    void cmdsaveset_Click();
     void imgmechanic_Click();
 
 private:
+    // A refused password: the message, the label red, the focus in the entry.
+    void refusePassword(const QString &message);
+    void reportFailure(const QString &message);
+
     const Environment &m_environment;
     ProgramSettings &m_settings;
     QCheckBox *m_chkpassword;
@@ -37,4 +44,5 @@ private:
     QPushButton *m_cmdexport;
     QPushButton *m_cmdhelp;
     ClickableLabel *m_lblweb;
+    PictureButton *m_Image1;
 };

@@ -270,3 +270,9 @@ void CounterTab::cmdstarsback_Click()
     m_frmcounter->show();
     m_frmstars->hide();
 }
+
+report::Captions CounterTab::reportCaptions() const
+{
+    return {m_state.profile.UserName, m_lbldays->text(),    m_lblhours->text(),     m_lblstoppedat->text(),
+            m_lblcigcount->text(),    m_lbllifeext->text(), m_lblmoneysaved->text()};
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "progress/report.h"
 #include "progress/stars.h"
 #include "progress/statistics.h"
 #include "ui/charactertab.h"
@@ -31,6 +32,8 @@ public:
     void showStatistics(const statistics::Sentences &sentences);
     // Stars are only ever added: an earned star stays until the program ends.
     void showStars(const stars::Earned &earned);
+    // What the progress report is made of, as the counter shows it now.
+    report::Captions reportCaptions() const;
 
 public slots:
     void imgsmiley_Click();

@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 namespace controls {
@@ -27,6 +28,17 @@ QPushButton *button(QWidget *parent, const QString &objectName, const QString &t
     button->setObjectName(objectName);
     button->setAutoDefault(true);
     return button;
+}
+
+QLineEdit *passwordEntry(QWidget *parent, const QString &objectName, int maxLength)
+{
+    auto *entry = new QLineEdit(parent);
+    entry->setObjectName(objectName);
+    entry->setEchoMode(QLineEdit::Password);
+    entry->setMaxLength(maxLength);
+    // Styles choose their own mask character (often a dot); this one is asked for.
+    entry->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
+    return entry;
 }
 
 QFrame *panel(QWidget *parent, const QString &objectName, bool visible)

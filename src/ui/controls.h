@@ -4,6 +4,7 @@
 #include <QString>
 
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QWidget;
 class QFrame;
@@ -16,6 +17,8 @@ QLabel *label(QWidget *parent, const QString &objectName, const QString &text);
 // A label that wraps its text over several lines.
 QLabel *textLabel(QWidget *parent, const QString &objectName, const QString &text);
 QPushButton *button(QWidget *parent, const QString &objectName, const QString &text);
+// An entry that shows "*" for every character typed, whatever the style.
+QLineEdit *passwordEntry(QWidget *parent, const QString &objectName, int maxLength);
 // A panel (frame) that lies in a stack of panels; hidden ones stay hidden.
 QFrame *panel(QWidget *parent, const QString &objectName, bool visible);
 

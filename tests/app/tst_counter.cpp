@@ -216,8 +216,7 @@ void CounterTest::counterViewStartsOnce()
     TestProgram program;
     program.writeRunningProfile(QDateTime(QDate(2026, 3, 3), QTime(22, 0, 0)));
     program.start();
-    for (const QString &press : presses)
-        program.click(press.toLatin1());
+    program.answer(presses);
     QVERIFY(!program.shown("frmmain"));
     QVERIFY(program.find("frmcounter")->isVisible());
     QVERIFY(program.find("SSTab1")->isEnabled());

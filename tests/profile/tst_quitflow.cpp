@@ -1,7 +1,9 @@
 #include "support/testwindow.h"
 
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QStyleHints>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextEdit>
@@ -35,7 +37,10 @@ private slots:
     void relapseDialogue_data();
     void relapseDialogue();
     void resetKeepsThePreviousAttempt();
-    void failedResetSaysSo();
+    void attemptThatCannotBeKeptAsksFirst_data();
+    void attemptThatCannotBeKeptAsksFirst();
+    void confirmationNeedsASecondAct_data();
+    void confirmationNeedsASecondAct();
     void nextStartAfterResetShowsQuestionnaireUnderTheLock();
 };
 
@@ -387,8 +392,7 @@ void QuitFlowTest::relapseDialogue()
     TestProgram program;
     program.writeFile("data/settings/data.dat", runningProfile);
     program.start();
-    for (const QString &press : presses)
-        program.click(press.toLatin1());
+    program.answer(presses);
 
     QCOMPARE(program.find("SSTab1")->isEnabled(), counterRuns);
     QCOMPARE(program.timer("tmrcount")->isActive(), counterRuns);
@@ -419,26 +423,88 @@ void QuitFlowTest::resetKeepsThePreviousAttempt()
     program.writeFile("data/settings/data.dat", runningProfile);
     program.clock.set(QDateTime(QDate(2026, 4, 2), QTime(7, 8, 9)));
     program.start();
-    for (const char *press : {"cmdyes", "cmdyessmoke", "cmdyes"})
-        program.click(press);
+    program.answer({"cmdyes", "cmdyessmoke", "cmdyes"});
     QVERIFY(!program.exists("data/settings/data.dat"));
-    QCOMPARE(program.readFile("data/settings/history/attempt-20260402-070809.dat"), runningProfile);
+    QCOMPARE(program.readFile("data/settings/history/attempt-20260402-070812.dat"), runningProfile);
     QCOMPARE(program.readFile("data/settings/settings.dat"), QByteArray("noword\r\n0"));
 }
 
-void QuitFlowTest::failedResetSaysSo()
+void QuitFlowTest::attemptThatCannotBeKeptAsksFirst_data()
 {
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("profileKept");
+    QTest::addColumn<bool>("counterRuns");
+    QTest::newRow("reset anyway") << "cmdyes" << false << false;
+    QTest::newRow("keep everything") << "cmdno" << true << true;
+}
+
+void QuitFlowTest::attemptThatCannotBeKeptAsksFirst()
+{
+    QFETCH(QString, answer);
+    QFETCH(bool, profileKept);
+    QFETCH(bool, counterRuns);
     TestProgram program;
     program.writeFile("data/settings/data.dat", runningProfile);
-    // A file where the history folder should be: the attempt cannot be kept, so nothing is removed.
+    // A file where the history folder should be: the attempt cannot be kept.
     program.writeFile("data/settings/history", "blocked");
     program.start();
-    for (const char *press : {"cmdyes", "cmdyessmoke", "cmdyes"})
-        program.click(press);
+    program.answer({"cmdyes", "cmdyessmoke", "cmdyes"});
+
+    const QString question = program.text("lblyessmoked");
+    QVERIFY2(question.startsWith(QLatin1String("Your previous attempt could not be kept: ")), qPrintable(question));
+    QVERIFY2(question.contains(QDir::toNativeSeparators(program.path("data/settings/history"))), qPrintable(question));
+    QVERIFY(question.endsWith(QLatin1String("Do you want to reset Clearwind anyway?")));
     QVERIFY(program.exists("data/settings/data.dat"));
-    QVERIFY(program.text("lblyessmoked").startsWith(QLatin1String("The reset could not be completed: ")));
-    QVERIFY(program.shown("cmdexit"));
-    QVERIFY(!program.shown("cmdyes"));
+    QVERIFY(program.shown("cmdyes") && program.shown("cmdno"));
+
+    program.answer({answer});
+    QCOMPARE(program.exists("data/settings/data.dat"), profileKept);
+    QCOMPARE(program.timer("tmrcount")->isActive(), counterRuns);
+    if (!profileKept) {
+        QVERIFY(program.text("lblyessmoked").startsWith(QLatin1String("The program has been reset.")));
+        QVERIFY(program.shown("cmdexit"));
+    }
+}
+
+void QuitFlowTest::confirmationNeedsASecondAct_data()
+{
+    const int interval = QGuiApplication::styleHints()->mouseDoubleClickInterval();
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<int>("pause");
+    QTest::addColumn<bool>("byKeyboard");
+    QTest::addColumn<bool>("answered");
+    QTest::newRow("double-click on Yes") << "cmdyes" << 0 << false << false;
+    QTest::newRow("Yes just within a double-click") << "cmdyes" << interval - 1 << false << false;
+    QTest::newRow("Space pressed twice") << "cmdno" << 0 << true << false;
+    QTest::newRow("Yes after a double-click") << "cmdyes" << interval << false << true;
+    QTest::newRow("No after a double-click") << "cmdno" << interval << true << true;
+}
+
+void QuitFlowTest::confirmationNeedsASecondAct()
+{
+    QFETCH(QString, answer);
+    QFETCH(int, pause);
+    QFETCH(bool, byKeyboard);
+    QFETCH(bool, answered);
+    TestProgram program;
+    program.writeFile("data/settings/data.dat", runningProfile);
+    program.start();
+    program.answer({"cmdyes"});
+    auto *confirm = program.find<QPushButton>("cmdyessmoke");
+    byKeyboard ? QTest::keyClick(confirm, Qt::Key_Space) : confirm->click();
+    QCOMPARE(program.text("lblyessmoked"), QStringLiteral("Are you sure?"));
+    QWidget *focused = program.window().focusWidget();
+    QCOMPARE(focused ? focused->objectName() : QString(), QStringLiteral("cmdno"));
+
+    program.clock.set(program.clock.now().addMSecs(pause));
+    auto *button = program.find<QPushButton>(answer.toLatin1());
+    byKeyboard ? QTest::keyClick(button, Qt::Key_Space) : button->click();
+    const bool reset = answered && answer == QLatin1String("cmdyes");
+    const bool continued = answered && answer == QLatin1String("cmdno");
+    QCOMPARE(program.exists("data/settings/data.dat"), !reset);
+    QCOMPARE(program.timer("tmrcount")->isActive(), continued);
+    if (!answered)
+        QCOMPARE(program.text("lblyessmoked"), QStringLiteral("Are you sure?"));
 }
 
 void QuitFlowTest::nextStartAfterResetShowsQuestionnaireUnderTheLock()
@@ -450,8 +516,7 @@ void QuitFlowTest::nextStartAfterResetShowsQuestionnaireUnderTheLock()
         program.start();
         program.find<QLineEdit>("txtpasswordinput")->setText(QStringLiteral("pw"));
         program.click("cmdpasscheck");
-        for (const char *press : {"cmdyes", "cmdyessmoke", "cmdyes"})
-            program.click(press);
+        program.answer({"cmdyes", "cmdyessmoke", "cmdyes"});
     }
     program.start();
     QVERIFY(program.shown("frmpasscheck"));

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "platform/browser.h"
 #include "platform/clock.h"
 #include "platform/instanceguard.h"
 #include "platform/messageservice.h"
+#include "platform/printer.h"
 #include "platform/randomsource.h"
 
 #include <QList>
@@ -60,4 +62,13 @@ class FakeInstanceGuard : public InstanceGuard
 public:
     bool acquire() override { return onlyCopy; }
     bool onlyCopy = true;
+};
+
+// Neither prints nor opens pages, so no test reaches a real printer or
+// browser unless it puts one in.
+class NoDevices : public Printer, public Browser
+{
+public:
+    PrintResult print(const QTextDocument &) override { return {false, QStringLiteral("No printer in tests.")}; }
+    Outcome open(const QString &, const QString &) override { return Outcome::NotFound; }
 };

@@ -6,9 +6,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTabWidget>
 #include <QTest>
 
-TestProgram::TestProgram()
+TestProgram::TestProgram(const QString &folderTemplate)
+    : m_folder(folderTemplate.isEmpty() ? QDir::tempPath() + QStringLiteral("/TestProgram-XXXXXX") : folderTemplate),
+      m_autostart(m_configHome.filePath(QStringLiteral("autostart")))
 {
     QDir(m_folder.path()).mkpath(QStringLiteral("data/settings"));
     writeSettings("noword\r\n0");
@@ -17,6 +20,10 @@ TestProgram::TestProgram()
     m_environment.random = &random;
     m_environment.messages = &messages;
     m_environment.instanceGuard = &instanceGuard;
+    m_environment.logonList = &m_autostart;
+    m_environment.printer = &devices;
+    m_environment.browser = &devices;
+    m_environment.chooseFileToSave = [this](const QString &) { return fileToSave; };
     m_environment.endProgram = [this] { ++endRequests; };
 }
 
@@ -25,13 +32,19 @@ QString TestProgram::path(const char *relative) const
     return m_folder.filePath(QString::fromUtf8(relative));
 }
 
+void writeFileAt(const QString &path, const QByteArray &bytes, bool executable)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(path));
+    file.write(bytes);
+    if (executable)
+        file.setPermissions(file.permissions() | QFile::ExeOwner);
+}
+
 void TestProgram::writeFile(const char *relative, const QByteArray &bytes) const
 {
-    const QString target = path(relative);
-    QDir().mkpath(QFileInfo(target).absolutePath());
-    QFile file(target);
-    QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(target));
-    file.write(bytes);
+    writeFileAt(path(relative), bytes);
 }
 
 QByteArray TestProgram::readFile(const char *relative) const
@@ -54,6 +67,14 @@ void TestProgram::writeRunningProfile(const QDateTime &stop, const QString &name
     writeFile("data/settings/data.dat", text.toUtf8());
 }
 
+void TestProgram::answer(const QStringList &buttons)
+{
+    for (const QString &button : buttons) {
+        clock.advance(1);
+        click(button.toLatin1());
+    }
+}
+
 MainWindow &TestProgram::start()
 {
     m_window = std::make_unique<MainWindow>(m_environment);
@@ -61,6 +82,14 @@ MainWindow &TestProgram::start()
     if (onlyCopy)
         m_window->show();
     return *m_window;
+}
+
+void TestProgram::startOnTab(int tab)
+{
+    writeRunningProfile(QDateTime(QDate(2026, 3, 3), QTime(22, 0, 0)));
+    start();
+    answer({"cmdno"});
+    find<QTabWidget>("SSTab1")->setCurrentIndex(tab);
 }
 
 QString TestProgram::text(const char *name) const

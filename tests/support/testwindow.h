@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/mainwindow.h"
+#include "platform/xdgautostart.h"
 #include "support/fakes.h"
 
 #include <QByteArray>
@@ -12,12 +13,16 @@
 
 #include <memory>
 
+// Writes a whole file, making its folders; an executable one can be run.
+void writeFileAt(const QString &path, const QByteArray &bytes, bool executable = false);
+
 // A program folder of its own in a temporary directory, with the fakes a test
 // drives: the clock, the random draws, the message boxes and the program's end.
 class TestProgram
 {
 public:
-    TestProgram();
+    // The program folder's name is made from the template when one is given.
+    explicit TestProgram(const QString &folderTemplate = QString());
 
     QString folder() const { return m_folder.path(); }
     QString path(const char *relative) const;
@@ -30,8 +35,18 @@ public:
                              const QString &money = QStringLiteral("6.50"));
     void writeSettings(const QByteArray &bytes) const { writeFile("data/settings/settings.dat", bytes); }
 
+    // Presses the buttons in order, a second apart, as a person would.
+    void answer(const QStringList &buttons);
+
+    // What start() builds the window from: a test may put in other adapters first.
+    Environment &environment() { return m_environment; }
+    QString autostartFolder() const { return m_autostart.folder(); }
+
     // Builds the main window, runs start-up and shows it offscreen.
     MainWindow &start();
+    // Starts with a quit running since 3 March 2026, 22:00, answers "No" to
+    // the relapse question and opens the tab of that index.
+    void startOnTab(int tab);
     MainWindow &window() { return *m_window; }
 
     template<typename T = QWidget>
@@ -52,10 +67,15 @@ public:
     ScriptedRandom random;
     MessageRecorder messages;
     FakeInstanceGuard instanceGuard;
+    NoDevices devices;
+    // What the user picks when asked where to save; empty is "Cancel".
+    QString fileToSave;
     int endRequests = 0;
 
 private:
     QTemporaryDir m_folder;
+    QTemporaryDir m_configHome;
+    XdgAutostart m_autostart;
     Environment m_environment;
     std::unique_ptr<MainWindow> m_window;
 };

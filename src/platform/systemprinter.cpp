@@ -1,0 +1,35 @@
+#include "platform/systemprinter.h"
+
+#include <QCoreApplication>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include <cups/cups.h>
+
+namespace {
+
+// Qt hands the finished job to CUPS without looking at the answer, so the
+// answer is read here: a printer that does not accept jobs refuses it.
+PrintResult cupsAnswer()
+{
+    const ipp_status_t status = cupsLastError();
+    if (status >= IPP_STATUS_OK && status < IPP_STATUS_REDIRECTION_OTHER_SITE)
+        return {true, QString()};
+    return {false, QString::fromUtf8(cupsLastErrorString())};
+}
+
+} // namespace
+
+PrintResult SystemPrinter::print(const QTextDocument &document)
+{
+    const QPrinterInfo target = QPrinterInfo::defaultPrinter();
+    if (target.isNull())
+        return {false, QCoreApplication::translate("SystemPrinter", "There is no default printer.")};
+    QPrinter printer(target, QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("Clearwind"));
+    printing::preparePages(printer);
+    if (!printing::paintPages(document, printer))
+        return {false, QCoreApplication::translate("SystemPrinter", "The printer %1 cannot be reached.")
+                           .arg(target.printerName())};
+    return cupsAnswer();
+}

@@ -1,0 +1,71 @@
+#include "progress/exportwindow.h"
+
+#include "platform/environment.h"
+#include "platform/messageservice.h"
+#include "platform/printer.h"
+#include "ui/controls.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+ExportWindow::ExportWindow(const Environment &environment, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_environment(environment)
+{
+    setObjectName(QStringLiteral("frmexport"));
+    setWindowTitle(tr("Clearwind"));
+    // A window of its own takes nothing from its parent unless told.
+    if (parent) {
+        setPalette(parent->palette());
+        setWindowIcon(parent->windowIcon());
+    }
+
+    m_txtexport = new QTextEdit(this);
+    m_txtexport->setObjectName(QStringLiteral("txtexport"));
+    m_txtexport->setReadOnly(true);
+    m_txtexport->setAcceptRichText(false);
+    QPushButton *cmdsavepdf = controls::button(this, QStringLiteral("cmdsavepdf"), tr("Save as PDF..."));
+    QPushButton *cmdprint = controls::button(this, QStringLiteral("cmdprint"), tr("Print"));
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdsavepdf);
+    buttons->addWidget(cmdprint);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_txtexport);
+    layout->addLayout(buttons);
+    resize(560, 300);
+
+    connect(cmdprint, &QPushButton::clicked, this, &ExportWindow::cmdprint_Click);
+    connect(cmdsavepdf, &QPushButton::clicked, this, &ExportWindow::cmdsavepdf_Click);
+}
+
+void ExportWindow::showReport(const QString &text)
+{
+    m_txtexport->setPlainText(text);
+    show();
+    raise();
+    activateWindow();
+}
+
+void ExportWindow::cmdprint_Click()
+{
+    printing::printOrSay(m_environment, *m_txtexport->document());
+}
+
+void ExportWindow::cmdsavepdf_Click()
+{
+    QString path = m_environment.chooseFileToSave(tr("Clearwind report.pdf"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".pdf");
+    const PrintResult saved = printing::saveAsPdf(*m_txtexport->document(), path);
+    if (!saved.ok)
+        m_environment.messages->show(
+            tr("The report could not be saved in %1: %2").arg(QDir::toNativeSeparators(path), saved.error),
+            MessageService::Icon::Warning);
+}

@@ -1,0 +1,205 @@
+#include "support/testwindow.h"
+
+#include "platform/xdgautostart.h"
+#include "ui/controls.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QTest>
+
+#include <sys/stat.h>
+
+#include <glib.h>
+
+// The settings tab's save: the password line, the logon entry, and what the
+// user reads when something cannot be done.
+class SettingsTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void saving_data();
+    void saving();
+    void failureChangesNothingAndSaysWhy_data();
+    void failureChangesNothingAndSaysWhy();
+    void logonEntryStartsTheProgram_data();
+    void logonEntryStartsTheProgram();
+    void autostartFolderFollowsTheConfigHome_data();
+    void autostartFolderFollowsTheConfigHome();
+    void passwordEntriesShowStars_data();
+    void passwordEntriesShowStars();
+};
+
+namespace {
+
+const QByteArray unchanged = "noword\r\n0";
+
+QString entryPath(const TestProgram &program)
+{
+    return program.autostartFolder() + QStringLiteral("/Clearwind.desktop");
+}
+
+void fillIn(TestProgram &program, bool password, const QString &typed, bool autostart)
+{
+    program.find<QCheckBox>("chkpassword")->setChecked(password);
+    auto *entry = program.find<QLineEdit>("txtpassword");
+    entry->clear();
+    QTest::keyClicks(entry, typed);
+    program.find<QCheckBox>("chkautostart")->setChecked(autostart);
+}
+
+} // namespace
+
+void SettingsTest::saving_data()
+{
+    QTest::addColumn<bool>("password");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("autostart");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("entry");
+    const QString noword = QStringLiteral("\"noword\" cannot be a password, because Clearwind reads it as no password "
+                                          "at all. Please choose another password.");
+    QTest::newRow("password") << true << "a" << false << QByteArray("a\r\n0") << "" << false;
+    QTest::newRow("no password, autostart") << false << "a" << true << QByteArray("noword\r\n1") << "" << true;
+    QTest::newRow("empty password keeps the logon change")
+        << true << "" << true << unchanged << "Enter a password, or at least 1 character" << true;
+    QTest::newRow("the no-password marker is refused, nothing written")
+        << true << "noword" << false << unchanged << noword << true;
+}
+
+void SettingsTest::saving()
+{
+    QFETCH(bool, password);
+    QFETCH(QString, typed);
+    QFETCH(bool, autostart);
+    QFETCH(QByteArray, file);
+    QFETCH(QString, message);
+    QFETCH(bool, entry);
+    TestProgram program;
+    program.startOnTab(4);
+    // An entry left from before: unticking the box removes it.
+    writeFileAt(entryPath(program), QByteArray());
+    fillIn(program, password, typed, autostart);
+    program.click("cmdsaveset");
+
+    QCOMPARE(program.readFile("data/settings/settings.dat"), file);
+    QCOMPARE(program.messages.texts(), message.isEmpty() ? QStringList() : QStringList{message});
+    QCOMPARE(QFileInfo::exists(entryPath(program)), entry);
+    const bool refused = !message.isEmpty();
+    QCOMPARE(controls::textColour(program.label("lblpassword")), refused ? QColor(Qt::red) : QColor(Qt::black));
+    if (refused)
+        return;
+    QCOMPARE(program.text("lblsetsay"), password ? QStringLiteral("Settings are saved. Don't forget your password!!!")
+                                                 : QStringLiteral("Settings are saved."));
+    struct stat status;
+    QCOMPARE(::stat(QFile::encodeName(program.path("data/settings/settings.dat")).constData(), &status), 0);
+    QCOMPARE(status.st_mode & 0777, 0600u);
+}
+
+void SettingsTest::failureChangesNothingAndSaysWhy_data()
+{
+    QTest::addColumn<bool>("logonBlocked");
+    QTest::addColumn<QString>("start");
+    QTest::newRow("logon list cannot be opened") << true << "Starting Clearwind at logon could not be changed. ";
+    QTest::newRow("settings file cannot be written") << false << "The settings could not be saved in ";
+}
+
+void SettingsTest::failureChangesNothingAndSaysWhy()
+{
+    QFETCH(bool, logonBlocked);
+    QFETCH(QString, start);
+    TestProgram program;
+    program.startOnTab(4);
+    // A file where the logon folder should be, a folder where the settings file should be.
+    const QString blocked = logonBlocked ? program.autostartFolder() : program.path("data/settings/settings.dat");
+    QFile::remove(blocked);
+    logonBlocked ? writeFileAt(blocked, QByteArray()) : void(QDir().mkpath(blocked + "/x"));
+    fillIn(program, true, QStringLiteral("a"), true);
+    program.click("cmdsaveset");
+
+    QCOMPARE(program.messages.shown.size(), 1);
+    const QString message = program.messages.shown.first().text;
+    QVERIFY2(message.startsWith(start), qPrintable(message));
+    QVERIFY2(message.contains(QDir::toNativeSeparators(blocked)), qPrintable(message));
+    QCOMPARE(program.text("lblsetsay"), QStringLiteral("The settings are not saved."));
+    if (logonBlocked)
+        QCOMPARE(program.readFile("data/settings/settings.dat"), unchanged);
+}
+
+void SettingsTest::logonEntryStartsTheProgram_data()
+{
+    QTest::addColumn<QString>("folderTemplate");
+    QTest::newRow("blanks") << "program folder XXXXXX";
+    QTest::newRow("quotes, dollar and backtick") << "it's \"$HOME\" `x` XXXXXX";
+    QTest::newRow("percent and backslash") << "100% \\ %U XXXXXX";
+}
+
+// The entry is read back the way a desktop reads it: the key file's escapes,
+// then the field codes (only %% can be there), then the quoting.
+void SettingsTest::logonEntryStartsTheProgram()
+{
+    QFETCH(QString, folderTemplate);
+    TestProgram program(QDir::temp().filePath(folderTemplate));
+    program.startOnTab(4);
+    fillIn(program, false, QString(), true);
+    program.click("cmdsaveset");
+
+    QFile entry(entryPath(program));
+    QVERIFY(entry.open(QIODevice::ReadOnly));
+    const QByteArray bytes = entry.readAll();
+    QVERIFY(bytes.startsWith("[Desktop Entry]\nType=Application\nName=Clearwind\nExec="));
+    GKeyFile *keys = g_key_file_new();
+    QVERIFY(g_key_file_load_from_data(keys, bytes.constData(), bytes.size(), G_KEY_FILE_NONE, nullptr));
+    char *exec = g_key_file_get_string(keys, "Desktop Entry", "Exec", nullptr);
+    g_key_file_free(keys);
+    QVERIFY(exec);
+    const QByteArray expanded = QByteArray(exec).replace("%%", "%");
+    g_free(exec);
+    int argc = 0;
+    char **argv = nullptr;
+    QVERIFY(g_shell_parse_argv(expanded.constData(), &argc, &argv, nullptr));
+    const QString program0 = QString::fromUtf8(argv[0]);
+    g_strfreev(argv);
+    QCOMPARE(argc, 1);
+    QCOMPARE(program0, program.path("Clearwind"));
+}
+
+void SettingsTest::autostartFolderFollowsTheConfigHome_data()
+{
+    QTest::addColumn<QByteArray>("configHome");
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("set") << QByteArray("/cfg/home") << "/cfg/home/autostart";
+    QTest::newRow("unset") << QByteArray() << "/home/ann/.config/autostart";
+    QTest::newRow("relative, so ignored") << QByteArray("cfg") << "/home/ann/.config/autostart";
+}
+
+void SettingsTest::autostartFolderFollowsTheConfigHome()
+{
+    QFETCH(QByteArray, configHome);
+    QFETCH(QString, folder);
+    QCOMPARE(XdgAutostart::folderFor(configHome, QStringLiteral("/home/ann")), folder);
+}
+
+void SettingsTest::passwordEntriesShowStars_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::newRow("lock") << "txtpasswordinput";
+    QTest::newRow("settings tab") << "txtpassword";
+}
+
+void SettingsTest::passwordEntriesShowStars()
+{
+    QFETCH(QString, entry);
+    // A style whose own mask is a dot.
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    TestProgram program;
+    program.writeSettings("pw\r\n0");
+    program.start();
+    auto *field = program.find<QLineEdit>(entry.toLatin1());
+    field->setText(QStringLiteral("abc"));
+    QCOMPARE(field->displayText(), QStringLiteral("***"));
+}
+
+QTEST_MAIN(SettingsTest)
+#include "tst_settings.moc"

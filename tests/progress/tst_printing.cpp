@@ -1,0 +1,214 @@
+#include "support/testwindow.h"
+
+#include "platform/systemprinter.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTest>
+#include <QTextEdit>
+
+#include <csignal>
+#include <pwd.h>
+#include <sys/prctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+// The progress report on paper and in a PDF file. Printing goes to a real
+// CUPS of the test's own, with a PDF printer as the default, so no printer of
+// the machine is ever touched.
+class PrintingTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init() { QLocale::setDefault(QLocale(QStringLiteral("en_US"))); }
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
+    void failedPrintSaysErrorPrinting_data();
+    void failedPrintSaysErrorPrinting();
+    void reportComesOutOfThePrinter();
+    void reportSavedAsPdf_data();
+    void reportSavedAsPdf();
+
+private:
+    void exportReport(TestProgram &program);
+
+    QTemporaryDir m_cups;
+    QProcess m_cupsd;
+    SystemPrinter m_printer;
+};
+
+namespace {
+
+const QStringList reportLines = {
+    "Stopdata for : Ann",
+    "You have not smoked for :10 days and 23 hours.",
+    "You stopped smoking on 3/3/2026 at 10:00:00 PM",
+    "You have NOT smoked 219 cigarettes.",
+    "You have extended your life by 2409 minutes.",
+    "You saved 71.23 euro.",
+};
+
+QByteArray outputOf(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    return process.waitForFinished() ? process.readAllStandardOutput() : QByteArray();
+}
+
+QStringList pdfLines(const QString &pdf)
+{
+    QStringList lines =
+        QString::fromUtf8(outputOf(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")})).split(u'\n');
+    for (QString &line : lines)
+        line = line.trimmed();
+    lines.removeAll(QString());
+    return lines;
+}
+
+// The default printer writes PDF files; accepting tells whether it takes jobs.
+bool usePdfPrinter(bool accepting)
+{
+    return QProcess::execute("lpadmin",
+                             {"-p", "PDF", "-v", "cups-pdf:/", "-E", "-m", "lsb/usr/cups-pdf/CUPS-PDF_opt.ppd", "-o",
+                              "pdftops-renderer-default=pdftocairo"}) == 0 &&
+           QProcess::execute("lpadmin", {"-d", "PDF"}) == 0 &&
+           QProcess::execute(accepting ? "cupsaccept" : "cupsreject", {"PDF"}) == 0;
+}
+
+// cups-pdf puts its files into the PDF folder of the user who prints.
+QDir printedFolder()
+{
+    return QDir(QFile::decodeName(getpwuid(getuid())->pw_dir) + QStringLiteral("/PDF"));
+}
+
+} // namespace
+
+void PrintingTest::initTestCase()
+{
+    if (getuid() != 0)
+        QSKIP("The PDF printer's backend runs only for root.");
+    const QString dir = m_cups.path();
+    // Filters run as the print system's own user, which must reach the spool.
+    QVERIFY(QDir(dir).mkdir(QStringLiteral("tmp")));
+    QVERIFY(::chmod(QFile::encodeName(dir).constData(), 0755) == 0);
+    QVERIFY(::chmod(QFile::encodeName(dir + QStringLiteral("/tmp")).constData(), 01777) == 0);
+    QByteArray files;
+    const char *const inside[][2] = {
+        {"ServerRoot", ""},         {"RequestRoot", "/spool"}, {"CacheDir", "/cache"},
+        {"StateDir", "/state"},     {"TempDir", "/tmp"},       {"AccessLog", "/access_log"},
+        {"ErrorLog", "/error_log"}, {"PageLog", "/page_log"},  {"Printcap", "/printcap"}};
+    for (const auto &line : inside)
+        files += QByteArray(line[0]) + ' ' + dir.toUtf8() + line[1] + '\n';
+    files += "ServerBin /usr/lib/cups\nDataDir /usr/share/cups\n";
+    const QString socket = m_cups.filePath(QStringLiteral("cups.sock"));
+    writeFileAt(m_cups.filePath(QStringLiteral("cups-files.conf")), files);
+    writeFileAt(m_cups.filePath(QStringLiteral("cupsd.conf")), "Listen " + socket.toUtf8() +
+                                                                   "\nBrowsing No\n<Location />\n  Order allow,deny\n"
+                                                                   "  Allow all\n</Location>\n");
+    // Should the test die, its print system dies with it.
+    m_cupsd.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+    m_cupsd.start(QStringLiteral("cupsd"),
+                  {"-f", "-c", m_cups.filePath("cupsd.conf"), "-s", m_cups.filePath("cups-files.conf")});
+    QVERIFY2(m_cupsd.waitForStarted(), qPrintable(m_cupsd.errorString()));
+    QTRY_VERIFY(QFileInfo::exists(socket));
+    qputenv("CUPS_SERVER", QFile::encodeName(socket));
+    // Nor may a default printer of the user's own settings count.
+    qputenv("HOME", QFile::encodeName(m_cups.path()));
+}
+
+void PrintingTest::cleanupTestCase()
+{
+    if (m_cupsd.state() == QProcess::NotRunning)
+        return;
+    m_cupsd.terminate();
+    if (!m_cupsd.waitForFinished(10000))
+        m_cupsd.kill();
+}
+
+void PrintingTest::exportReport(TestProgram &program)
+{
+    program.environment().printer = &m_printer;
+    program.startOnTab(4);
+    program.tick("tmrcount");
+    program.tick("timerrest");
+    // A second export replaces the first.
+    program.answer({"cmdexport", "cmdexport"});
+    QWidget *window = program.find("frmexport");
+    QVERIFY(window && window->isVisible() && window->isWindow() && !window->isModal());
+    QCOMPARE(window->windowTitle(), QStringLiteral("Clearwind"));
+    QCOMPARE(program.find<QTextEdit>("txtexport")->toPlainText().split(u'\n'), reportLines);
+}
+
+void PrintingTest::failedPrintSaysErrorPrinting_data()
+{
+    QTest::addColumn<bool>("queue");
+    QTest::newRow("no printer") << false;
+    QTest::newRow("printer refuses jobs") << true;
+}
+
+void PrintingTest::failedPrintSaysErrorPrinting()
+{
+    QFETCH(bool, queue);
+    if (queue)
+        QVERIFY(usePdfPrinter(false));
+    TestProgram program;
+    exportReport(program);
+    program.click("cmdprint");
+    QCOMPARE(program.messages.texts(), QStringList{"Error printing"});
+}
+
+void PrintingTest::reportComesOutOfThePrinter()
+{
+    QVERIFY(usePdfPrinter(true));
+    const QStringList before = printedFolder().entryList({"*.pdf"}, QDir::Files);
+    TestProgram program;
+    exportReport(program);
+    program.click("cmdprint");
+    QCOMPARE(program.messages.texts(), QStringList());
+
+    QTRY_VERIFY_WITH_TIMEOUT(outputOf(QStringLiteral("lpstat"), {QStringLiteral("-o")}).trimmed().isEmpty(), 60000);
+    // The backend may still be writing its file when the queue is empty.
+    auto printed = [&before] {
+        QStringList files = printedFolder().entryList({"*.pdf"}, QDir::Files);
+        for (const QString &old : before)
+            files.removeAll(old);
+        return files;
+    };
+    QTRY_COMPARE_WITH_TIMEOUT(printed().size(), 1, 30000);
+    const QString pdf = printedFolder().filePath(printed().first());
+    QTRY_COMPARE_WITH_TIMEOUT(pdfLines(pdf), reportLines, 30000);
+    QFile::remove(pdf);
+    QDir().rmdir(printedFolder().path());
+}
+
+void PrintingTest::reportSavedAsPdf_data()
+{
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("name without its suffix") << "report" << true;
+    QTest::newRow("folder that cannot be made") << "blocked/report.pdf" << false;
+}
+
+void PrintingTest::reportSavedAsPdf()
+{
+    QFETCH(QString, chosen);
+    QFETCH(bool, saved);
+    QTemporaryDir folder;
+    writeFileAt(folder.filePath(QStringLiteral("blocked")), "a file, not a folder");
+    TestProgram program;
+    program.fileToSave = folder.filePath(chosen);
+    exportReport(program);
+    program.click("cmdsavepdf");
+    if (saved) {
+        QCOMPARE(program.messages.texts(), QStringList());
+        QCOMPARE(pdfLines(program.fileToSave + ".pdf"), reportLines);
+    } else {
+        QCOMPARE(program.messages.shown.size(), 1);
+        QVERIFY(program.messages.texts().first().startsWith("The report could not be saved in " +
+                                                            QDir::toNativeSeparators(program.fileToSave) + ": "));
+    }
+}
+
+QTEST_MAIN(PrintingTest)
+#include "tst_printing.moc"
