@@ -3,6 +3,7 @@
 #include "advisors/advicefiles.h"
 #include "platform/environment.h"
 #include "platform/messageservice.h"
+#include "platform/printer.h"
 #include "ui/buttongrid.h"
 #include "ui/controls.h"
 #include "ui/documentbox.h"
@@ -172,6 +173,7 @@ QFrame *CoachTab::buildPersonalPanel()
                                     tr("Enter your personal reason not to smoke here."), true);
     m_Command2 = controls::button(nullptr, QStringLiteral("Command2"), tr("Print"));
     QPushButton *back = controls::button(nullptr, QStringLiteral("cmdpersonalback"), tr("Back"));
+    connect(m_Command2, &QPushButton::clicked, this, &CoachTab::Command2_Click);
     connect(back, &QPushButton::clicked, this, &CoachTab::cmdpersonalback_Click);
     return buildBoxPanel(QStringLiteral("frmpersonal"), m_txtpersonal, nullptr, m_Command2, back);
 }
@@ -342,6 +344,11 @@ void CoachTab::cmdpersonalback_Click()
         return;
     controls::switchPanels(m_frmpersonal, m_frmcoachmain);
     sayGreeting();
+}
+
+void CoachTab::Command2_Click()
+{
+    printing::printOrSay(m_environment, *m_txtpersonal->document());
 }
 
 bool CoachTab::savePersonalReasons()

@@ -48,6 +48,7 @@ public slots:
     void cmdbackthings_Click();
     void cmdpersonal_Click();
     void cmdpersonalback_Click();
+    void Command2_Click();
     void Command1_Click();
     void cmdshowanwser_Click();
     void cmdok7_Click();

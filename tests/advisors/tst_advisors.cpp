@@ -27,6 +27,7 @@ private slots:
     void whyPeopleSmoke();
     void personalReasonsKeepTheirFormatAcrossARestart();
     void failedSaveOfPersonalReasonsStaysWithTheText();
+    void personalReasonsPrintOnTheReportsPrinter();
     void closingStoresChangedPersonalReasons_data();
     void closingStoresChangedPersonalReasons();
 };
@@ -467,6 +468,16 @@ void AdvisorsTest::failedSaveOfPersonalReasonsStaysWithTheText()
         QDir::toNativeSeparators(program.path("data/coach/personal.rtf"))));
     QVERIFY(program.shown("frmpersonal"));
     QCOMPARE(box->toPlainText(), QStringLiteral("My children"));
+}
+
+void AdvisorsTest::personalReasonsPrintOnTheReportsPrinter()
+{
+    TestProgram program;
+    startCounter(program);
+    personalBox(program);
+    // The tests' printer refuses every job.
+    program.click("Command2");
+    QCOMPARE(program.messages.texts(), QStringList{"Error printing"});
 }
 
 void AdvisorsTest::closingStoresChangedPersonalReasons_data()
