@@ -118,13 +118,13 @@ CharacterTab::Character coach()
 CoachTab::CoachTab(const Environment &environment, QWidget *parent)
     : CharacterTab(coach(), parent), m_environment(environment), m_things(*environment.random, *environment.clock)
 {
-    m_frmcoachmain = buildMainPanel();
-    m_frmtrouble = buildTroublePanel();
-    m_frmthings = buildThingsPanel();
-    m_frmpersonal = buildPersonalPanel();
-    m_frmwantsmoke = buildReasonsPanel();
+    m_mainPanel = buildMainPanel();
+    m_troubles = buildTroublePanel();
+    m_thingsPanel = buildThingsPanel();
+    m_personalPanel = buildPersonalPanel();
+    m_reasonsToSmoke = buildReasonsPanel();
     for (QWidget *panel :
-         std::initializer_list<QWidget *>{m_frmcoachmain, m_frmtrouble, m_frmthings, m_frmpersonal, m_frmwantsmoke})
+         std::initializer_list<QWidget *>{m_mainPanel, m_troubles, m_thingsPanel, m_personalPanel, m_reasonsToSmoke})
         panels()->addLayer(panel);
     connect(picture(), &PictureButton::clicked, this, &CoachTab::Image15_Click);
 }
@@ -159,37 +159,37 @@ TopicPanel *CoachTab::buildTroublePanel()
 
 QFrame *CoachTab::buildThingsPanel()
 {
-    m_txtthings = new DocumentBox(nullptr, QStringLiteral("txtthings"), tr("Things you can do..."));
-    m_cmdthingsnext = controls::button(nullptr, QStringLiteral("cmdthingsnext"), tr(thingsNextFirst));
+    m_thingBox = new DocumentBox(nullptr, QStringLiteral("txtthings"), tr("Things you can do..."));
+    m_nextThing = controls::button(nullptr, QStringLiteral("cmdthingsnext"), tr(thingsNextFirst));
     QPushButton *back = controls::button(nullptr, QStringLiteral("cmdbackthings"), tr("Back"));
-    connect(m_cmdthingsnext, &QPushButton::clicked, this, &CoachTab::cmdthingsnext_Click);
+    connect(m_nextThing, &QPushButton::clicked, this, &CoachTab::cmdthingsnext_Click);
     connect(back, &QPushButton::clicked, this, &CoachTab::cmdbackthings_Click);
-    return buildBoxPanel(QStringLiteral("frmthings"), m_txtthings, m_cmdthingsnext, nullptr, back);
+    return buildBoxPanel(QStringLiteral("frmthings"), m_thingBox, m_nextThing, nullptr, back);
 }
 
 QFrame *CoachTab::buildPersonalPanel()
 {
-    m_txtpersonal = new DocumentBox(nullptr, QStringLiteral("txtpersonal"),
-                                    tr("Enter your personal reason not to smoke here."), true);
-    m_Command2 = controls::button(nullptr, QStringLiteral("Command2"), tr("Print"));
+    m_personalReasons = new DocumentBox(nullptr, QStringLiteral("txtpersonal"),
+                                        tr("Enter your personal reason not to smoke here."), true);
+    m_printReasons = controls::button(nullptr, QStringLiteral("Command2"), tr("Print"));
     QPushButton *back = controls::button(nullptr, QStringLiteral("cmdpersonalback"), tr("Back"));
-    connect(m_Command2, &QPushButton::clicked, this, &CoachTab::Command2_Click);
+    connect(m_printReasons, &QPushButton::clicked, this, &CoachTab::Command2_Click);
     connect(back, &QPushButton::clicked, this, &CoachTab::cmdpersonalback_Click);
-    return buildBoxPanel(QStringLiteral("frmpersonal"), m_txtpersonal, nullptr, m_Command2, back);
+    return buildBoxPanel(QStringLiteral("frmpersonal"), m_personalReasons, nullptr, m_printReasons, back);
 }
 
 TopicPanel *CoachTab::buildReasonsPanel()
 {
-    m_lst1 = new QListWidget;
-    m_lst1->setObjectName(QStringLiteral("lst1"));
-    m_lst1->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_reasonList = new QListWidget;
+    m_reasonList->setObjectName(QStringLiteral("lst1"));
+    m_reasonList->setSelectionMode(QAbstractItemView::SingleSelection);
     auto *panel = new TopicPanel(panels(),
                                  {QStringLiteral("frmwantsmoke"), QStringLiteral("txtanswer"), QString(),
                                   QStringLiteral("cmdok7"), QStringLiteral("cmdbackreasons")},
-                                 m_lst1);
-    m_cmdshowanwser = controls::button(panel, QStringLiteral("cmdshowanwser"), tr("My answer"));
-    panel->addLeftButton(m_cmdshowanwser);
-    connect(m_cmdshowanwser, &QPushButton::clicked, this, &CoachTab::cmdshowanwser_Click);
+                                 m_reasonList);
+    m_answerButton = controls::button(panel, QStringLiteral("cmdshowanwser"), tr("My answer"));
+    panel->addLeftButton(m_answerButton);
+    connect(m_answerButton, &QPushButton::clicked, this, &CoachTab::cmdshowanwser_Click);
     connect(panel->okButton(), &QPushButton::clicked, this, &CoachTab::cmdok7_Click);
     connect(panel->backButton(), &QPushButton::clicked, this, &CoachTab::cmdbackreasons_Click);
     return panel;
@@ -226,7 +226,7 @@ QStringList CoachTab::documents()
 
 bool CoachTab::isMainPanelShown() const
 {
-    return !m_frmcoachmain->isHidden();
+    return !m_mainPanel->isHidden();
 }
 
 void CoachTab::sayGreeting()
@@ -241,12 +241,12 @@ void CoachTab::Image15_Click()
 
 void CoachTab::cmdtroublewith_Click()
 {
-    switchPanels(m_frmcoachmain, m_frmtrouble, tr("Let me know what the problem is..."));
+    switchPanels(m_mainPanel, m_troubles, tr("Let me know what the problem is..."));
 }
 
 void CoachTab::cmdtroubleback_Click()
 {
-    switchPanels(m_frmtrouble, m_frmcoachmain, QString());
+    switchPanels(m_troubles, m_mainPanel, QString());
     sayGreeting();
 }
 
@@ -254,7 +254,7 @@ void CoachTab::showTrouble(Trouble trouble)
 {
     const TroubleTopic &row = troubles[trouble];
     // A document that cannot be loaded leaves the previous one in the box.
-    m_frmtrouble->box()->load(m_environment.path(row.document));
+    m_troubles->box()->load(m_environment.path(row.document));
     say(tr(row.sentence));
     ShowCoachDocument();
 }
@@ -262,12 +262,12 @@ void CoachTab::showTrouble(Trouble trouble)
 void CoachTab::ShowCoachDocument()
 {
     controls::setTextColour(speech(), controls::colours::blue);
-    m_frmtrouble->showDocument();
+    m_troubles->showDocument();
 }
 
 void CoachTab::cmdokcoach_Click()
 {
-    m_frmtrouble->showTopics();
+    m_troubles->showTopics();
     say(tr("How do you feel?"), controls::colours::black);
 }
 
@@ -306,7 +306,7 @@ void CoachTab::Command23_Click()
 
 void CoachTab::cmdthings_Click()
 {
-    controls::switchPanels(m_frmcoachmain, m_frmthings);
+    controls::switchPanels(m_mainPanel, m_thingsPanel);
     showNextThing();
     say(tr("Here are some things you can do to forget about smoking. Click on 'next' to see more."));
 }
@@ -319,21 +319,21 @@ void CoachTab::cmdthingsnext_Click()
 void CoachTab::showNextThing()
 {
     const QString thing = m_things.step(m_environment.path(datapaths::thingsToDo));
-    m_cmdthingsnext->setText(tr(thingsNextRunning));
-    m_txtthings->setText(thing);
+    m_nextThing->setText(tr(thingsNextRunning));
+    m_thingBox->setText(thing);
 }
 
 void CoachTab::cmdbackthings_Click()
 {
-    controls::switchPanels(m_frmthings, m_frmcoachmain);
+    controls::switchPanels(m_thingsPanel, m_mainPanel);
     sayGreeting();
 }
 
 void CoachTab::cmdpersonal_Click()
 {
-    controls::switchPanels(m_frmcoachmain, m_frmpersonal);
+    controls::switchPanels(m_mainPanel, m_personalPanel);
     // Before the first store the box keeps its invitation to write.
-    m_txtpersonal->load(m_environment.path(datapaths::personalReasons));
+    m_personalReasons->load(m_environment.path(datapaths::personalReasons));
     say(tr("Edit you personal reasons here..."));
 }
 
@@ -342,19 +342,19 @@ void CoachTab::cmdpersonalback_Click()
     // Reasons that could not be stored stay on the screen, so nothing is lost.
     if (!savePersonalReasons())
         return;
-    controls::switchPanels(m_frmpersonal, m_frmcoachmain);
+    controls::switchPanels(m_personalPanel, m_mainPanel);
     sayGreeting();
 }
 
 void CoachTab::Command2_Click()
 {
-    printing::printOrSay(m_environment, *m_txtpersonal->document());
+    printing::printOrSay(m_environment, *m_personalReasons->document());
 }
 
 bool CoachTab::savePersonalReasons()
 {
     const QString path = m_environment.path(datapaths::personalReasons);
-    const textfiles::WriteResult result = m_txtpersonal->save(path);
+    const textfiles::WriteResult result = m_personalReasons->save(path);
     if (!result.ok)
         m_environment.messages->show(
             tr("Your personal reasons could not be saved to %1: %2").arg(QDir::toNativeSeparators(path), result.error),
@@ -364,7 +364,7 @@ bool CoachTab::savePersonalReasons()
 
 bool CoachTab::storeChangedPersonalReasons()
 {
-    if (!m_txtpersonal->isChanged() || savePersonalReasons())
+    if (!m_personalReasons->isChanged() || savePersonalReasons())
         return true;
     return m_environment.messages->ask(tr("Close Clearwind anyway? What you wrote since the last save will be lost."),
                                        tr("Clearwind"));
@@ -372,24 +372,24 @@ bool CoachTab::storeChangedPersonalReasons()
 
 void CoachTab::Command1_Click()
 {
-    controls::switchPanels(m_frmcoachmain, m_frmwantsmoke);
-    m_lst1->clear();
+    controls::switchPanels(m_mainPanel, m_reasonsToSmoke);
+    m_reasonList->clear();
     for (const Reason &reason : reasonsToSmoke)
-        m_lst1->addItem(tr(reason.text));
+        m_reasonList->addItem(tr(reason.text));
     say(tr("If you think you have found a good reason to smoke select it from the list, then click on 'My "
            "answer'."));
 }
 
 void CoachTab::cmdshowanwser_Click()
 {
-    m_frmwantsmoke->showDocument();
-    m_cmdshowanwser->hide();
-    DocumentBox *txtanswer = m_frmwantsmoke->box();
-    const QList<QListWidgetItem *> selected = m_lst1->selectedItems();
+    m_reasonsToSmoke->showDocument();
+    m_answerButton->hide();
+    DocumentBox *txtanswer = m_reasonsToSmoke->box();
+    const QList<QListWidgetItem *> selected = m_reasonList->selectedItems();
     if (selected.isEmpty())
         txtanswer->setText(tr("You did not select anything."));
     else
-        txtanswer->load(m_environment.path(reasonsToSmoke[m_lst1->row(selected.first())].answer));
+        txtanswer->load(m_environment.path(reasonsToSmoke[m_reasonList->row(selected.first())].answer));
     txtanswer->moveCaretToStart();
     say(tr("Remeber, there is NO good reason to start smoking again. It's the nicotin addiction trying to mess with "
            "your mind."));
@@ -397,13 +397,13 @@ void CoachTab::cmdshowanwser_Click()
 
 void CoachTab::cmdok7_Click()
 {
-    m_frmwantsmoke->showTopics();
-    m_cmdshowanwser->show();
+    m_reasonsToSmoke->showTopics();
+    m_answerButton->show();
 }
 
 void CoachTab::cmdbackreasons_Click()
 {
-    controls::switchPanels(m_frmwantsmoke, m_frmcoachmain);
-    m_frmwantsmoke->okButton()->hide();
+    controls::switchPanels(m_reasonsToSmoke, m_mainPanel);
+    m_reasonsToSmoke->okButton()->hide();
     sayGreeting();
 }

@@ -70,15 +70,15 @@ private:
 
     const Environment &m_environment;
     LinePager m_things;
-    QFrame *m_frmcoachmain;
-    TopicPanel *m_frmtrouble;
-    QFrame *m_frmthings;
-    DocumentBox *m_txtthings;
-    QPushButton *m_cmdthingsnext;
-    QFrame *m_frmpersonal;
-    DocumentBox *m_txtpersonal;
-    QPushButton *m_Command2;
-    TopicPanel *m_frmwantsmoke;
-    QListWidget *m_lst1;
-    QPushButton *m_cmdshowanwser;
+    QFrame *m_mainPanel;
+    TopicPanel *m_troubles;
+    QFrame *m_thingsPanel;
+    DocumentBox *m_thingBox;
+    QPushButton *m_nextThing;
+    QFrame *m_personalPanel;
+    DocumentBox *m_personalReasons;
+    QPushButton *m_printReasons;
+    TopicPanel *m_reasonsToSmoke;
+    QListWidget *m_reasonList;
+    QPushButton *m_answerButton;
 };

@@ -118,19 +118,19 @@ CharacterTab::Character doctor()
 DoctorTab::DoctorTab(const Environment &environment, QWidget *parent)
     : CharacterTab(doctor(), parent), m_environment(environment)
 {
-    m_frmmaindoc = buildMainPanel();
-    m_frmfeel = buildSymptomPanel();
-    m_frmweight = buildWeightPanel();
-    m_frmdesstats = new DiseasePanel(panels());
-    m_frmbodyfunctions = new BodyMonitorPanel(panels());
+    m_mainPanel = buildMainPanel();
+    m_symptoms = buildSymptomPanel();
+    m_weight = buildWeightPanel();
+    m_diseaseRisks = new DiseasePanel(panels());
+    m_bodyMonitor = new BodyMonitorPanel(panels());
     for (QWidget *panel :
-         std::initializer_list<QWidget *>{m_frmmaindoc, m_frmfeel, m_frmweight, m_frmdesstats, m_frmbodyfunctions})
+         std::initializer_list<QWidget *>{m_mainPanel, m_symptoms, m_weight, m_diseaseRisks, m_bodyMonitor})
         panels()->addLayer(panel);
 
     connect(picture(), &PictureButton::clicked, this, &DoctorTab::Image9_Click);
-    connect(m_frmdesstats->backButton(), &QPushButton::clicked, this, &DoctorTab::cmddeseaseback_Click);
-    connect(m_frmbodyfunctions->backButton(), &QPushButton::clicked, this, &DoctorTab::cmddocback_Click);
-    connect(m_frmbodyfunctions, &BodyMonitorPanel::explanation, this,
+    connect(m_diseaseRisks->backButton(), &QPushButton::clicked, this, &DoctorTab::cmddeseaseback_Click);
+    connect(m_bodyMonitor->backButton(), &QPushButton::clicked, this, &DoctorTab::cmddocback_Click);
+    connect(m_bodyMonitor, &BodyMonitorPanel::explanation, this,
             [this](const QString &text, const QColor &colour) { say(text, colour); });
 }
 
@@ -186,9 +186,19 @@ QStringList DoctorTab::documents()
     return paths;
 }
 
+void DoctorTab::showDiseaseRisks(const SmokeFreeTime &shown)
+{
+    m_diseaseRisks->showRisks(shown);
+}
+
+void DoctorTab::showBodyMeters(const SmokeFreeTime &shown)
+{
+    m_bodyMonitor->showMeters(shown);
+}
+
 bool DoctorTab::isMainPanelShown() const
 {
-    return !m_frmmaindoc->isHidden();
+    return !m_mainPanel->isHidden();
 }
 
 void DoctorTab::Image9_Click()
@@ -198,12 +208,12 @@ void DoctorTab::Image9_Click()
 
 void DoctorTab::cmdifeel_Click()
 {
-    switchPanels(m_frmmaindoc, m_frmfeel, tr("What physical withdrawal symptoms are you experiencing?"));
+    switchPanels(m_mainPanel, m_symptoms, tr("What physical withdrawal symptoms are you experiencing?"));
 }
 
 void DoctorTab::cmdbackfeel_Click()
 {
-    switchPanels(m_frmfeel, m_frmmaindoc, tr(virtualGreeting));
+    switchPanels(m_symptoms, m_mainPanel, tr(virtualGreeting));
 }
 
 void DoctorTab::showSymptom(Symptom symptom)
@@ -211,19 +221,19 @@ void DoctorTab::showSymptom(Symptom symptom)
     const SymptomTopic &row = symptoms[symptom];
     say(tr(row.sentence));
     // A document that cannot be loaded leaves the previous one in the box.
-    m_frmfeel->box()->load(m_environment.path(row.document));
+    m_symptoms->box()->load(m_environment.path(row.document));
     ShowDoctorDocument();
 }
 
 void DoctorTab::ShowDoctorDocument()
 {
-    m_frmfeel->showDocument();
+    m_symptoms->showDocument();
     controls::setTextColour(speech(), controls::colours::blue);
 }
 
 void DoctorTab::cmdokdoc_Click()
 {
-    m_frmfeel->showTopics();
+    m_symptoms->showTopics();
     say(tr("What withdrawal symptom are you experiencing?"), controls::colours::black);
 }
 
@@ -278,14 +288,14 @@ void DoctorTab::cmdfeelothers_Click()
 
 void DoctorTab::cmdweight_Click()
 {
-    switchPanels(m_frmmaindoc, m_frmweight,
+    switchPanels(m_mainPanel, m_weight,
                  tr("Remember, the health benefits of quitting smoking are far greater than any risks from the small "
                     "weight gain."));
 }
 
 void DoctorTab::cmdweightback_Click()
 {
-    switchPanels(m_frmweight, m_frmmaindoc, tr(shortGreeting));
+    switchPanels(m_weight, m_mainPanel, tr(shortGreeting));
 }
 
 void DoctorTab::setWeightQuestionsShown(bool shown)
@@ -297,9 +307,9 @@ void DoctorTab::setWeightQuestionsShown(bool shown)
 // The speech line keeps its sentence and colour while a weight document is read.
 void DoctorTab::showWeightDocument(WeightQuestion question)
 {
-    m_frmweight->showDocument();
+    m_weight->showDocument();
     setWeightQuestionsShown(false);
-    m_frmweight->box()->load(m_environment.path(weightQuestions[question].document));
+    m_weight->box()->load(m_environment.path(weightQuestions[question].document));
 }
 
 void DoctorTab::cmdminweight_Click()
@@ -317,14 +327,14 @@ void DoctorTab::cmdnothingworks_Click()
 
 void DoctorTab::cmdok8_Click()
 {
-    m_frmweight->showTopics();
+    m_weight->showTopics();
     setWeightQuestionsShown(true);
-    m_frmweight->box()->setText(QString());
+    m_weight->box()->setText(QString());
 }
 
 void DoctorTab::cmddesstats_Click()
 {
-    switchPanels(m_frmmaindoc, m_frmdesstats,
+    switchPanels(m_mainPanel, m_diseaseRisks,
                  tr("This shows how much percent your chance has been reduced of getting these diseases. It's not "
                     "personal, but average for any smoker with your stop time."));
     emit diseaseStatsRunning(true);
@@ -332,20 +342,20 @@ void DoctorTab::cmddesstats_Click()
 
 void DoctorTab::cmddeseaseback_Click()
 {
-    switchPanels(m_frmdesstats, m_frmmaindoc, tr(virtualGreeting));
+    switchPanels(m_diseaseRisks, m_mainPanel, tr(virtualGreeting));
     emit diseaseStatsRunning(false);
 }
 
 void DoctorTab::cmdbodyfunctions_Click()
 {
-    controls::switchPanels(m_frmmaindoc, m_frmbodyfunctions);
+    controls::switchPanels(m_mainPanel, m_bodyMonitor);
     emit bodyMonitorRunning(true);
-    m_frmbodyfunctions->backButton()->show();
+    m_bodyMonitor->backButton()->show();
 }
 
 void DoctorTab::cmddocback_Click()
 {
     emit bodyMonitorRunning(false);
-    m_frmbodyfunctions->backButton()->hide();
-    switchPanels(m_frmbodyfunctions, m_frmmaindoc, tr(shortGreeting));
+    m_bodyMonitor->backButton()->hide();
+    switchPanels(m_bodyMonitor, m_mainPanel, tr(shortGreeting));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "progress/smokefreetime.h"
 #include "ui/charactertab.h"
 
 #include <array>
@@ -21,8 +22,9 @@ public:
 
     // The doctor's own remarks appear only while his main panel is shown.
     bool isMainPanelShown() const;
-    DiseasePanel *diseasePanel() const { return m_frmdesstats; }
-    BodyMonitorPanel *bodyMonitor() const { return m_frmbodyfunctions; }
+    // The two health views follow the smoke-free time while they are open.
+    void showDiseaseRisks(const SmokeFreeTime &shown);
+    void showBodyMeters(const SmokeFreeTime &shown);
     // The documents the doctor shows, relative to the program folder.
     static QStringList documents();
 
@@ -85,10 +87,10 @@ private:
     void setWeightQuestionsShown(bool shown);
 
     const Environment &m_environment;
-    QFrame *m_frmmaindoc;
-    TopicPanel *m_frmfeel;
-    TopicPanel *m_frmweight;
+    QFrame *m_mainPanel;
+    TopicPanel *m_symptoms;
+    TopicPanel *m_weight;
     std::array<QPushButton *, WeightQuestionCount> m_weightQuestions{};
-    DiseasePanel *m_frmdesstats;
-    BodyMonitorPanel *m_frmbodyfunctions;
+    DiseasePanel *m_diseaseRisks;
+    BodyMonitorPanel *m_bodyMonitor;
 };

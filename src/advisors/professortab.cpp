@@ -68,27 +68,27 @@ ProfessorTab::ProfessorTab(const Environment &environment, QWidget *parent)
     auto *questionButtons = new ButtonGrid(nullptr, "ProfessorTab");
     for (const QuestionRow &row : questions)
         m_questions[row.question] = questionButtons->addButton(row.button, this);
-    m_txtfacts = new DocumentBox(nullptr, QStringLiteral("txtfacts"), QString());
-    m_txtfacts->hide();
+    m_factBox = new DocumentBox(nullptr, QStringLiteral("txtfacts"), QString());
+    m_factBox->hide();
     area->addLayer(questionButtons);
-    area->addLayer(m_txtfacts);
+    area->addLayer(m_factBox);
 
-    m_imgbook = new Picture(QStringLiteral("imgbook"), pictures::path("book"), tr("Book"), frame1);
-    m_imgbook->setFixedSize(48, 48);
-    m_imgbook->hide();
+    m_book = new Picture(QStringLiteral("imgbook"), pictures::path("book"), tr("Book"), frame1);
+    m_book->setFixedSize(48, 48);
+    m_book->hide();
     // Holds the path of the open fact file; never shown.
-    m_lblfile = controls::label(frame1, QStringLiteral("lblfile"), QStringLiteral("file.txt"));
-    m_lblfile->hide();
-    m_cmdfact = controls::button(frame1, QStringLiteral("cmdfact"), tr(nextFirst));
-    m_cmdbacktoprof = controls::button(frame1, QStringLiteral("cmdbacktoprof"), tr("Back"));
-    m_cmdfact->hide();
-    m_cmdbacktoprof->hide();
+    m_factFile = controls::label(frame1, QStringLiteral("lblfile"), QStringLiteral("file.txt"));
+    m_factFile->hide();
+    m_nextFact = controls::button(frame1, QStringLiteral("cmdfact"), tr(nextFirst));
+    m_backButton = controls::button(frame1, QStringLiteral("cmdbacktoprof"), tr("Back"));
+    m_nextFact->hide();
+    m_backButton->hide();
 
     auto *buttons = new QHBoxLayout;
-    buttons->addWidget(m_imgbook);
-    buttons->addWidget(m_cmdfact);
+    buttons->addWidget(m_book);
+    buttons->addWidget(m_nextFact);
     buttons->addStretch();
-    buttons->addWidget(m_cmdbacktoprof);
+    buttons->addWidget(m_backButton);
     auto *layout = new QVBoxLayout(frame1);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addWidget(area, 1);
@@ -96,8 +96,8 @@ ProfessorTab::ProfessorTab(const Environment &environment, QWidget *parent)
     panels()->addLayer(frame1);
 
     connect(picture(), &PictureButton::clicked, this, &ProfessorTab::Image2_Click);
-    connect(m_cmdfact, &QPushButton::clicked, this, &ProfessorTab::cmdfact_Click);
-    connect(m_cmdbacktoprof, &QPushButton::clicked, this, &ProfessorTab::cmdbacktoprof_Click);
+    connect(m_nextFact, &QPushButton::clicked, this, &ProfessorTab::cmdfact_Click);
+    connect(m_backButton, &QPushButton::clicked, this, &ProfessorTab::cmdbacktoprof_Click);
 }
 
 QStringList ProfessorTab::factFiles()
@@ -112,7 +112,7 @@ QStringList ProfessorTab::factFiles()
 
 bool ProfessorTab::isFactOpen() const
 {
-    return !m_txtfacts->isHidden();
+    return !m_factBox->isHidden();
 }
 
 void ProfessorTab::Image2_Click()
@@ -137,53 +137,53 @@ void ProfessorTab::openFactFile(Question question)
 {
     const QuestionRow &row = questions[question];
     say(tr(row.sentence));
-    m_lblfile->setText(m_environment.path(row.factFile));
+    m_factFile->setText(m_environment.path(row.factFile));
     ShowFactPager();
 }
 
 void ProfessorTab::ShowFactPager()
 {
     setQuestionsShown(false);
-    m_cmdfact->show();
-    m_cmdbacktoprof->show();
+    m_nextFact->show();
+    m_backButton->show();
     cmdfact_Click();
-    m_imgbook->show();
+    m_book->show();
 }
 
 void ProfessorTab::cmdfact_Click()
 {
-    m_txtfacts->show();
-    const QString fact = m_facts.step(m_lblfile->text());
-    m_cmdfact->setText(tr(nextRunning));
-    m_txtfacts->setText(fact);
+    m_factBox->show();
+    const QString fact = m_facts.step(m_factFile->text());
+    m_nextFact->setText(tr(nextRunning));
+    m_factBox->setText(fact);
 }
 
 void ProfessorTab::cmdf4_Click()
 {
     say(tr(questions[WhyPeopleSmoke].sentence));
     // A document that cannot be loaded leaves the box as it was.
-    m_txtfacts->load(m_environment.path(datapaths::whyPeopleSmoke));
+    m_factBox->load(m_environment.path(datapaths::whyPeopleSmoke));
     setQuestionsShown(false);
-    m_cmdbacktoprof->show();
-    m_imgbook->show();
-    m_txtfacts->show();
+    m_backButton->show();
+    m_book->show();
+    m_factBox->show();
 }
 
 void ProfessorTab::cmdbacktoprof_Click()
 {
     say(tr("What else would like like to know about smoking?"));
-    m_cmdfact->setText(tr(nextFirst));
+    m_nextFact->setText(tr(nextFirst));
     m_facts.restart();
-    m_cmdbacktoprof->hide();
-    m_txtfacts->hide();
-    m_cmdfact->hide();
+    m_backButton->hide();
+    m_factBox->hide();
+    m_nextFact->hide();
     ShowProfQuestions();
 }
 
 void ProfessorTab::ShowProfQuestions()
 {
     setQuestionsShown(true);
-    m_imgbook->hide();
+    m_book->hide();
 }
 
 void ProfessorTab::setQuestionsShown(bool shown)

@@ -44,9 +44,9 @@ private:
     const Environment &m_environment;
     LinePager m_facts;
     std::array<QPushButton *, QuestionCount> m_questions{};
-    DocumentBox *m_txtfacts;
-    QPushButton *m_cmdfact;
-    QPushButton *m_cmdbacktoprof;
-    Picture *m_imgbook;
-    QLabel *m_lblfile;
+    DocumentBox *m_factBox;
+    QPushButton *m_nextFact;
+    QPushButton *m_backButton;
+    Picture *m_book;
+    QLabel *m_factFile;
 };

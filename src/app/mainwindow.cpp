@@ -61,13 +61,14 @@ MainWindow::MainWindow(const Environment &environment, QWidget *parent)
     setPalette(calmPalette(palette()));
 
     m_layers = new LayerStack(this);
-    m_SSTab1 = buildTabs();
-    m_frmmain = new RelapsePanel(m_environment, m_store, m_layers);
-    m_frmstart = new StartPanel(m_environment, m_store, m_layers);
-    m_frmdata = new QuestionnairePanel(m_environment, m_store, m_layers);
-    m_frmpasscheck = new PasswordLockPanel(m_layers);
+    m_tabs = buildTabs();
+    m_relapsePanel = new RelapsePanel(m_environment, m_store, m_layers);
+    m_startPanel = new StartPanel(m_environment, m_store, m_layers);
+    m_questionnaire = new QuestionnairePanel(m_environment, m_store, m_layers);
+    m_passwordLock = new PasswordLockPanel(m_layers);
     // Bottom to top: a shown panel hides everything under it.
-    for (QWidget *layer : std::initializer_list<QWidget *>{m_SSTab1, m_frmmain, m_frmstart, m_frmdata, m_frmpasscheck})
+    for (QWidget *layer :
+         std::initializer_list<QWidget *>{m_tabs, m_relapsePanel, m_startPanel, m_questionnaire, m_passwordLock})
         m_layers->addLayer(layer);
 
     auto *layout = new QVBoxLayout(this);
@@ -75,23 +76,23 @@ MainWindow::MainWindow(const Environment &environment, QWidget *parent)
     layout->addWidget(m_layers);
     resize(800, 600);
 
-    m_Timerdate = makeTimer("Timerdate", 1000, true, &MainWindow::Timerdate_Timer);
-    m_tmrcount = makeTimer("tmrcount", 1000, false, &MainWindow::tmrcount_Timer);
-    m_timerrest = makeTimer("timerrest", 1500, false, &MainWindow::timerrest_Timer);
-    m_timersmilesay = makeTimer("timersmilesay", 5000, false, &MainWindow::timersmilesay_Timer);
-    m_tmrrandomgr = makeTimer("tmrrandomgr", 1600, false, &MainWindow::tmrrandomgr_Timer);
-    m_timercoachandteacher = makeTimer("timercoachandteacher", 60000, false, &MainWindow::timercoachandteacher_Timer);
-    m_Timerdisstats = makeTimer("Timerdisstats", 1000, false, &MainWindow::Timerdisstats_Timer);
-    m_timerbodyf = makeTimer("timerbodyf", 1000, false, &MainWindow::timerbodyf_Timer);
-    m_Timerend = makeTimer("Timerend", 500, false, &MainWindow::Timerend_Timer);
+    m_startClockTimer = makeTimer("Timerdate", 1000, true, &MainWindow::Timerdate_Timer);
+    m_counterTimer = makeTimer("tmrcount", 1000, false, &MainWindow::tmrcount_Timer);
+    m_statisticsTimer = makeTimer("timerrest", 1500, false, &MainWindow::timerrest_Timer);
+    m_milestoneTimer = makeTimer("timersmilesay", 5000, false, &MainWindow::timersmilesay_Timer);
+    m_greetingTimer = makeTimer("tmrrandomgr", 1600, false, &MainWindow::tmrrandomgr_Timer);
+    m_tipsTimer = makeTimer("timercoachandteacher", 60000, false, &MainWindow::timercoachandteacher_Timer);
+    m_diseaseRisksTimer = makeTimer("Timerdisstats", 1000, false, &MainWindow::Timerdisstats_Timer);
+    m_bodyMonitorTimer = makeTimer("timerbodyf", 1000, false, &MainWindow::timerbodyf_Timer);
+    m_endTimer = makeTimer("Timerend", 500, false, &MainWindow::Timerend_Timer);
 
-    connect(m_frmdata, &QuestionnairePanel::confirmed, m_frmstart, &QWidget::show);
-    connect(m_frmstart, &StartPanel::quitStarted, this, &MainWindow::StartQuitCounter);
-    connect(m_frmmain, &RelapsePanel::quitContinues, this, &MainWindow::StartCounterView);
-    connect(m_doctorTab, &DoctorTab::diseaseStatsRunning, m_Timerdisstats,
-            [this](bool running) { running ? m_Timerdisstats->start() : m_Timerdisstats->stop(); });
-    connect(m_doctorTab, &DoctorTab::bodyMonitorRunning, m_timerbodyf,
-            [this](bool running) { running ? m_timerbodyf->start() : m_timerbodyf->stop(); });
+    connect(m_questionnaire, &QuestionnairePanel::confirmed, m_startPanel, &QWidget::show);
+    connect(m_startPanel, &StartPanel::quitStarted, this, &MainWindow::StartQuitCounter);
+    connect(m_relapsePanel, &RelapsePanel::quitContinues, this, &MainWindow::StartCounterView);
+    connect(m_doctorTab, &DoctorTab::diseaseStatsRunning, m_diseaseRisksTimer,
+            [this](bool running) { running ? m_diseaseRisksTimer->start() : m_diseaseRisksTimer->stop(); });
+    connect(m_doctorTab, &DoctorTab::bodyMonitorRunning, m_bodyMonitorTimer,
+            [this](bool running) { running ? m_bodyMonitorTimer->start() : m_bodyMonitorTimer->stop(); });
     connectSettingsTab();
 }
 
@@ -122,7 +123,7 @@ QTabWidget *MainWindow::buildTabs()
     tabs->setObjectName(QStringLiteral("SSTab1"));
     tabs->setIconSize(QSize(48, 48));
     tabs->setDocumentMode(false);
-    m_counterTab = new CounterTab(m_state);
+    m_counterTab = new CounterTab;
     m_doctorTab = new DoctorTab(m_environment);
     m_professorTab = new ProfessorTab(m_environment);
     m_coachTab = new CoachTab(m_environment);
@@ -156,27 +157,27 @@ bool MainWindow::Form_Load()
     if (!onlyCopy) {
         hide();
         m_environment.messages->show(tr("This program is already running. You cannot start it twice."));
-        m_Timerend->start();
+        m_endTimer->start();
     }
 
     m_settingsTab->cmdloadset_Click();
     if (m_state.settings.hasPassword()) {
-        m_frmpasscheck->setPassword(m_state.settings.Password);
-        m_frmpasscheck->show();
+        m_passwordLock->setPassword(m_state.settings.Password);
+        m_passwordLock->show();
     }
 
     if (m_store.exists()) {
         m_store.ReadProfile();
         if (!m_state.profile.isQuitRunning()) {
-            m_frmstart->show();
-            m_frmmain->hide();
+            m_startPanel->show();
+            m_relapsePanel->hide();
         } else {
             m_counterTab->setStopDateText(regional::dateToText(m_state.profile.StopDate));
-            m_Timerdate->stop();
+            m_startClockTimer->stop();
         }
     } else {
-        m_frmmain->hide();
-        m_frmdata->show();
+        m_relapsePanel->hide();
+        m_questionnaire->show();
     }
     Timerdate_Timer();
     return onlyCopy;
@@ -185,28 +186,28 @@ bool MainWindow::Form_Load()
 void MainWindow::StartQuitCounter()
 {
     m_counterTab->setStopDateText(regional::dateToText(m_state.profile.StopDate));
-    m_tmrcount->start();
-    m_timerrest->start();
+    m_counterTimer->start();
+    m_statisticsTimer->start();
     StartCounterView();
 }
 
 void MainWindow::StartCounterView()
 {
-    m_tmrcount->start();
-    m_timerrest->start();
-    m_Timerdate->stop();
-    m_timersmilesay->start();
-    m_timercoachandteacher->start();
+    m_counterTimer->start();
+    m_statisticsTimer->start();
+    m_startClockTimer->stop();
+    m_milestoneTimer->start();
+    m_tipsTimer->start();
 
-    m_SSTab1->setEnabled(true);
-    m_frmmain->hide();
+    m_tabs->setEnabled(true);
+    m_relapsePanel->hide();
     m_counterTab->showCounter();
     m_counterTab->setStoppedAt(tr("You stopped smoking on ") + regional::dateToText(m_state.profile.StopDate) +
                                tr(" at ") + regional::timeToText(m_state.profile.StopTime));
     LoadCoachTips();
     LoadProfTips();
 
-    m_tmrrandomgr->start();
+    m_greetingTimer->start();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -220,7 +221,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 void MainWindow::Timerdate_Timer()
 {
-    m_frmstart->showClock(m_environment.clock->now());
+    m_startPanel->showClock(m_environment.clock->now());
 }
 
 void MainWindow::tmrcount_Timer()
@@ -248,7 +249,7 @@ void MainWindow::timerrest_Timer()
     const SmokeFreeTime &shown = m_state.shown;
     m_counterTab->showStatistics(statistics::sentences(shown, m_state.profile));
     m_counterTab->showStars(stars::earned(shown.days, statistics::notSmoked(shown, m_state.profile.CigarettesPerDay)));
-    m_timerrest->setInterval(10000);
+    m_statisticsTimer->setInterval(10000);
 }
 
 void MainWindow::timersmilesay_Timer()
@@ -257,14 +258,14 @@ void MainWindow::timersmilesay_Timer()
     if (m_doctorTab->isMainPanelShown())
         m_doctorTab->say(message.doctor);
     m_counterTab->say(message.companion);
-    m_timersmilesay->setInterval(60000);
+    m_milestoneTimer->setInterval(60000);
 }
 
 void MainWindow::tmrrandomgr_Timer()
 {
     if (const auto text = greeting(m_state.shown, *m_environment.random))
         m_counterTab->say(*text);
-    m_tmrrandomgr->stop();
+    m_greetingTimer->stop();
 }
 
 void MainWindow::timercoachandteacher_Timer()
@@ -283,25 +284,25 @@ void MainWindow::timercoachandteacher_Timer()
 
 void MainWindow::Timerdisstats_Timer()
 {
-    m_doctorTab->diseasePanel()->showRisks(m_state.shown);
+    m_doctorTab->showDiseaseRisks(m_state.shown);
 }
 
 void MainWindow::timerbodyf_Timer()
 {
-    m_doctorTab->bodyMonitor()->showMeters(m_state.shown);
+    m_doctorTab->showBodyMeters(m_state.shown);
 }
 
 void MainWindow::Timerend_Timer()
 {
-    m_Timerend->stop();
+    m_endTimer->stop();
     m_environment.endProgram();
 }
 
 void MainWindow::cmdexport_Click()
 {
-    if (!m_frmexport)
-        m_frmexport = new ExportWindow(m_environment, this);
-    m_frmexport->showReport(report::progressReport(m_counterTab->reportCaptions()));
+    if (!m_exportWindow)
+        m_exportWindow = new ExportWindow(m_environment, this);
+    m_exportWindow->showReport(report::progressReport(m_counterTab->reportCaptions(m_state.profile.UserName)));
 }
 
 void MainWindow::OpenInBrowser(const QString &page)

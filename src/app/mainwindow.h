@@ -74,26 +74,26 @@ private:
     TipList m_professorTips;
 
     LayerStack *m_layers;
-    QTabWidget *m_SSTab1;
+    QTabWidget *m_tabs;
     CounterTab *m_counterTab;
     DoctorTab *m_doctorTab;
     ProfessorTab *m_professorTab;
     CoachTab *m_coachTab;
     SettingsTab *m_settingsTab;
-    RelapsePanel *m_frmmain;
-    StartPanel *m_frmstart;
-    QuestionnairePanel *m_frmdata;
-    PasswordLockPanel *m_frmpasscheck;
+    RelapsePanel *m_relapsePanel;
+    StartPanel *m_startPanel;
+    QuestionnairePanel *m_questionnaire;
+    PasswordLockPanel *m_passwordLock;
     // Made when the first report is exported.
-    ExportWindow *m_frmexport = nullptr;
+    ExportWindow *m_exportWindow = nullptr;
 
-    QTimer *m_Timerdate;
-    QTimer *m_tmrcount;
-    QTimer *m_timerrest;
-    QTimer *m_timersmilesay;
-    QTimer *m_tmrrandomgr;
-    QTimer *m_timercoachandteacher;
-    QTimer *m_Timerdisstats;
-    QTimer *m_timerbodyf;
-    QTimer *m_Timerend;
+    QTimer *m_startClockTimer;
+    QTimer *m_counterTimer;
+    QTimer *m_statisticsTimer;
+    QTimer *m_milestoneTimer;
+    QTimer *m_greetingTimer;
+    QTimer *m_tipsTimer;
+    QTimer *m_diseaseRisksTimer;
+    QTimer *m_bodyMonitorTimer;
+    QTimer *m_endTimer;
 };

@@ -22,18 +22,18 @@ PasswordLockPanel::PasswordLockPanel(QWidget *parent) : QFrame(parent)
     big.setPointSizeF(big.pointSizeF() * 1.3);
     big.setBold(true);
     lblpass1->setFont(big);
-    m_lblpass2 = controls::label(this, QStringLiteral("lblpass2"), tr("Please enter your password :"));
-    m_txtpasswordinput = controls::passwordEntry(this, QStringLiteral("txtpasswordinput"), 20);
-    m_txtpasswordinput->setMinimumWidth(220);
-    m_lblpass2->setBuddy(m_txtpasswordinput);
+    m_prompt = controls::label(this, QStringLiteral("lblpass2"), tr("Please enter your password :"));
+    m_passwordEntry = controls::passwordEntry(this, QStringLiteral("txtpasswordinput"), 20);
+    m_passwordEntry->setMinimumWidth(220);
+    m_prompt->setBuddy(m_passwordEntry);
     QPushButton *cmdpasscheck = controls::button(this, QStringLiteral("cmdpasscheck"), tr("Continue >>>"));
 
     auto *entry = new QWidget(this);
     entry->setMaximumWidth(440);
     auto *form = new QGridLayout(entry);
     form->setContentsMargins(0, 0, 0, 0);
-    form->addWidget(m_lblpass2, 0, 0, 1, 2);
-    form->addWidget(m_txtpasswordinput, 1, 0);
+    form->addWidget(m_prompt, 0, 0, 1, 2);
+    form->addWidget(m_passwordEntry, 1, 0);
     form->addWidget(cmdpasscheck, 1, 1);
 
     auto *layout = new QVBoxLayout(this);
@@ -45,21 +45,21 @@ PasswordLockPanel::PasswordLockPanel(QWidget *parent) : QFrame(parent)
     layout->addStretch(3);
 
     connect(cmdpasscheck, &QPushButton::clicked, this, &PasswordLockPanel::cmdpasscheck_Click);
-    connect(m_txtpasswordinput, &QLineEdit::returnPressed, cmdpasscheck, &QPushButton::click);
+    connect(m_passwordEntry, &QLineEdit::returnPressed, cmdpasscheck, &QPushButton::click);
 }
 
 void PasswordLockPanel::showEvent(QShowEvent *event)
 {
     QFrame::showEvent(event);
-    m_txtpasswordinput->setFocus();
+    m_passwordEntry->setFocus();
 }
 
 void PasswordLockPanel::cmdpasscheck_Click()
 {
     // Exact and case-sensitive; as many tries as the user likes.
-    if (m_txtpasswordinput->text() != m_password) {
-        m_lblpass2->setText(tr("Wrong password, try again :"));
-        controls::setTextColour(m_lblpass2, controls::colours::red);
+    if (m_passwordEntry->text() != m_password) {
+        m_prompt->setText(tr("Wrong password, try again :"));
+        controls::setTextColour(m_prompt, controls::colours::red);
         return;
     }
     hide();

@@ -23,6 +23,6 @@ protected:
 
 private:
     QString m_password;
-    QLabel *m_lblpass2;
-    QLineEdit *m_txtpasswordinput;
+    QLabel *m_prompt;
+    QLineEdit *m_passwordEntry;
 };

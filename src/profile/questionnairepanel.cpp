@@ -47,59 +47,63 @@ QuestionnairePanel::QuestionnairePanel(const Environment &environment, ProfileSt
     big.setBold(true);
     label5->setFont(big);
 
-    m_lblname = controls::label(this, QStringLiteral("lblname"), tr("What is your name ?"));
-    m_txtname = new QLineEdit(this);
-    m_txtname->setObjectName(QStringLiteral("txtname"));
-    m_txtname->setMaxLength(10);
+    m_nameQuestion = controls::label(this, QStringLiteral("lblname"), tr("What is your name ?"));
+    m_name = new QLineEdit(this);
+    m_name->setObjectName(QStringLiteral("txtname"));
+    m_name->setMaxLength(10);
 
     QStringList counts;
     for (int n = 1; n <= 60; ++n)
         counts << QString::number(n);
-    m_lblcigday = controls::label(this, QStringLiteral("lblcigday"), tr("How many cigarettes do you smoke in 1 day?"));
-    m_cmbcigcount = choiceList(this, QStringLiteral("cmbcigcount"), counts);
+    m_cigarettesQuestion =
+        controls::label(this, QStringLiteral("lblcigday"), tr("How many cigarettes do you smoke in 1 day?"));
+    m_cigarettesPerDay = choiceList(this, QStringLiteral("cmbcigcount"), counts);
 
-    m_lblcur = controls::label(this, QStringLiteral("lblcur"), tr("What is the name of your local currency ?"));
-    m_txtcurrency = choiceList(this, QStringLiteral("txtcurrency"), {tr("dollar"), tr("euro"), tr("pound")});
-    m_txtcurrency->setEditable(true);
-    m_txtcurrency->setInsertPolicy(QComboBox::NoInsert);
-    m_txtcurrency->setCurrentText(tr("dollar"));
+    m_currencyQuestion =
+        controls::label(this, QStringLiteral("lblcur"), tr("What is the name of your local currency ?"));
+    m_currency = choiceList(this, QStringLiteral("txtcurrency"), {tr("dollar"), tr("euro"), tr("pound")});
+    m_currency->setEditable(true);
+    m_currency->setInsertPolicy(QComboBox::NoInsert);
+    m_currency->setCurrentText(tr("dollar"));
 
-    m_lblmoney = controls::label(this, QStringLiteral("lblmoney"), tr("How much do you spend on smoking in a day ?"));
-    m_cmbmoney = new QLineEdit(QStringLiteral("0.0"), this);
-    m_cmbmoney->setObjectName(QStringLiteral("cmbmoney"));
-    m_cmbmoney->setMaxLength(5);
-    m_cmbmoney->installEventFilter(this);
+    m_moneyQuestion =
+        controls::label(this, QStringLiteral("lblmoney"), tr("How much do you spend on smoking in a day ?"));
+    m_moneyPerDay = new QLineEdit(QStringLiteral("0.0"), this);
+    m_moneyPerDay->setObjectName(QStringLiteral("cmbmoney"));
+    m_moneyPerDay->setMaxLength(5);
+    m_moneyPerDay->installEventFilter(this);
 
-    m_lblyears = controls::label(this, QStringLiteral("lblyears"), tr("For how many years have you smoked ?"));
-    m_cmbyears = choiceList(this, QStringLiteral("cmbyears"),
-                            {QStringLiteral("0-1"), QStringLiteral("1-2"), QStringLiteral("2-3"), QStringLiteral("3-4"),
-                             QStringLiteral("4-5"), QStringLiteral("5-6"), QStringLiteral("6-7"), QStringLiteral("7-8"),
-                             QStringLiteral("8-9"), QStringLiteral("9-10"), QStringLiteral("10-15"),
-                             QStringLiteral("15-20"), QStringLiteral("20-25"), QStringLiteral("25-30"),
-                             QStringLiteral("30-40"), QStringLiteral("40-50"), QStringLiteral(">50")});
+    m_yearsQuestion = controls::label(this, QStringLiteral("lblyears"), tr("For how many years have you smoked ?"));
+    m_yearsSmoked =
+        choiceList(this, QStringLiteral("cmbyears"),
+                   {QStringLiteral("0-1"), QStringLiteral("1-2"), QStringLiteral("2-3"), QStringLiteral("3-4"),
+                    QStringLiteral("4-5"), QStringLiteral("5-6"), QStringLiteral("6-7"), QStringLiteral("7-8"),
+                    QStringLiteral("8-9"), QStringLiteral("9-10"), QStringLiteral("10-15"), QStringLiteral("15-20"),
+                    QStringLiteral("20-25"), QStringLiteral("25-30"), QStringLiteral("30-40"), QStringLiteral("40-50"),
+                    QStringLiteral(">50")});
 
-    m_imgwrite = new Picture(QStringLiteral("imgwrite"), pictures::path("write"), tr("Writing pad"), this);
-    m_imgwrite->setMinimumSize(120, 120);
-    m_txtbeforetips = new QTextEdit(this);
-    m_txtbeforetips->setObjectName(QStringLiteral("txtbeforetips"));
-    m_txtbeforetips->setReadOnly(true);
-    m_txtbeforetips->setFocusPolicy(Qt::NoFocus);
-    m_txtbeforetips->setMaximumHeight(260);
-    m_txtbeforetips->hide();
+    m_writingPicture = new Picture(QStringLiteral("imgwrite"), pictures::path("write"), tr("Writing pad"), this);
+    m_writingPicture->setMinimumSize(120, 120);
+    m_summary = new QTextEdit(this);
+    m_summary->setObjectName(QStringLiteral("txtbeforetips"));
+    m_summary->setReadOnly(true);
+    m_summary->setFocusPolicy(Qt::NoFocus);
+    m_summary->setMaximumHeight(260);
+    m_summary->hide();
 
-    m_cmdcontinue = controls::button(this, QStringLiteral("cmdcontinue"), tr("Continue"));
-    m_cmdnoback = controls::button(this, QStringLiteral("cmdnoback"), tr("No, go back"));
-    m_cmdnoback->hide();
+    m_continueButton = controls::button(this, QStringLiteral("cmdcontinue"), tr("Continue"));
+    m_goBackButton = controls::button(this, QStringLiteral("cmdnoback"), tr("No, go back"));
+    m_goBackButton->hide();
 
     const struct
     {
         QLabel *question;
         QWidget *answer;
-    } rows[] = {{m_lblname, m_txtname},
-                {m_lblcigday, m_cmbcigcount},
-                {m_lblcur, m_txtcurrency},
-                {m_lblmoney, m_cmbmoney},
-                {m_lblyears, m_cmbyears}};
+    } rows[] = {{m_nameQuestion, m_name},
+                {m_cigarettesQuestion, m_cigarettesPerDay},
+                {m_currencyQuestion, m_currency},
+                {m_moneyQuestion, m_moneyPerDay},
+                {m_yearsQuestion, m_yearsSmoked}};
     auto *form = new QGridLayout;
     form->setVerticalSpacing(10);
     int row = 0;
@@ -114,8 +118,8 @@ QuestionnairePanel::QuestionnairePanel(const Environment &environment, ProfileSt
     form->setRowStretch(row, 1);
 
     auto *summaryPlace = new QVBoxLayout;
-    summaryPlace->addWidget(m_imgwrite);
-    summaryPlace->addWidget(m_txtbeforetips);
+    summaryPlace->addWidget(m_writingPicture);
+    summaryPlace->addWidget(m_summary);
     summaryPlace->addStretch();
 
     auto *middle = new QHBoxLayout;
@@ -124,8 +128,8 @@ QuestionnairePanel::QuestionnairePanel(const Environment &environment, ProfileSt
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(m_cmdcontinue);
-    buttons->addWidget(m_cmdnoback);
+    buttons->addWidget(m_continueButton);
+    buttons->addWidget(m_goBackButton);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 20, 24, 20);
@@ -134,43 +138,44 @@ QuestionnairePanel::QuestionnairePanel(const Environment &environment, ProfileSt
     layout->addLayout(middle, 1);
     layout->addLayout(buttons);
 
-    setTabOrder(m_txtname, m_cmbcigcount);
-    setTabOrder(m_cmbcigcount, m_txtcurrency);
-    setTabOrder(m_txtcurrency, m_cmbmoney);
-    setTabOrder(m_cmbmoney, m_cmbyears);
-    setTabOrder(m_cmbyears, m_cmdcontinue);
-    setTabOrder(m_cmdcontinue, m_cmdnoback);
+    setTabOrder(m_name, m_cigarettesPerDay);
+    setTabOrder(m_cigarettesPerDay, m_currency);
+    setTabOrder(m_currency, m_moneyPerDay);
+    setTabOrder(m_moneyPerDay, m_yearsSmoked);
+    setTabOrder(m_yearsSmoked, m_continueButton);
+    setTabOrder(m_continueButton, m_goBackButton);
 
-    connect(m_cmdcontinue, &QPushButton::clicked, this, &QuestionnairePanel::cmdcontinue_Click);
-    connect(m_cmdnoback, &QPushButton::clicked, this, &QuestionnairePanel::cmdnoback_Click);
+    connect(m_continueButton, &QPushButton::clicked, this, &QuestionnairePanel::cmdcontinue_Click);
+    connect(m_goBackButton, &QPushButton::clicked, this, &QuestionnairePanel::cmdnoback_Click);
     // What is confirmed is what is saved: the summary follows every change.
-    connect(m_txtname, &QLineEdit::textChanged, this, &QuestionnairePanel::refreshSummary);
-    connect(m_cmbmoney, &QLineEdit::textChanged, this, &QuestionnairePanel::refreshSummary);
-    connect(m_cmbcigcount, &QComboBox::currentTextChanged, this, &QuestionnairePanel::refreshSummary);
-    connect(m_txtcurrency, &QComboBox::currentTextChanged, this, &QuestionnairePanel::refreshSummary);
-    connect(m_cmbyears, &QComboBox::currentTextChanged, this, &QuestionnairePanel::refreshSummary);
+    connect(m_name, &QLineEdit::textChanged, this, &QuestionnairePanel::refreshSummary);
+    connect(m_moneyPerDay, &QLineEdit::textChanged, this, &QuestionnairePanel::refreshSummary);
+    connect(m_cigarettesPerDay, &QComboBox::currentTextChanged, this, &QuestionnairePanel::refreshSummary);
+    connect(m_currency, &QComboBox::currentTextChanged, this, &QuestionnairePanel::refreshSummary);
+    connect(m_yearsSmoked, &QComboBox::currentTextChanged, this, &QuestionnairePanel::refreshSummary);
 }
 
 void QuestionnairePanel::showEvent(QShowEvent *event)
 {
     QFrame::showEvent(event);
-    m_txtname->setFocus();
+    m_name->setFocus();
 }
 
 bool QuestionnairePanel::isConfirming() const
 {
-    return !m_txtbeforetips->isHidden();
+    return !m_summary->isHidden();
 }
 
 QuestionnaireAnswers QuestionnairePanel::answers() const
 {
-    return {m_txtname->text(), m_cmbcigcount->currentText(), m_txtcurrency->currentText(), m_cmbmoney->text(),
-            m_cmbyears->currentText()};
+    return {m_name->text(), m_cigarettesPerDay->currentText(), m_currency->currentText(), m_moneyPerDay->text(),
+            m_yearsSmoked->currentText()};
 }
 
 void QuestionnairePanel::cmdcontinue_Click()
 {
-    for (QLabel *question : {m_lblname, m_lblcigday, m_lblcur, m_lblmoney, m_lblyears})
+    for (QLabel *question :
+         {m_nameQuestion, m_cigarettesQuestion, m_currencyQuestion, m_moneyQuestion, m_yearsQuestion})
         controls::setTextColour(question, controls::colours::black);
 
     const QuestionnaireAnswers given = answers();
@@ -180,10 +185,10 @@ void QuestionnairePanel::cmdcontinue_Click()
     }
 
     if (!isConfirming()) {
-        m_imgwrite->hide();
-        m_txtbeforetips->show();
-        m_cmdcontinue->setText(tr("Yes, continue"));
-        m_cmdnoback->show();
+        m_writingPicture->hide();
+        m_summary->show();
+        m_continueButton->setText(tr("Yes, continue"));
+        m_goBackButton->show();
         refreshSummary();
         return;
     }
@@ -202,10 +207,10 @@ void QuestionnairePanel::cmdcontinue_Click()
 
 void QuestionnairePanel::cmdnoback_Click()
 {
-    m_txtbeforetips->hide();
-    m_cmdcontinue->setText(tr("Continue"));
-    m_cmdnoback->hide();
-    m_imgwrite->show();
+    m_summary->hide();
+    m_continueButton->setText(tr("Continue"));
+    m_goBackButton->hide();
+    m_writingPicture->show();
 }
 
 void QuestionnairePanel::refuse(const questionnaire::Refusal &refusal)
@@ -216,11 +221,11 @@ void QuestionnairePanel::refuse(const questionnaire::Refusal &refusal)
         Question question;
         QLabel *label;
         QWidget *field;
-    } places[] = {{Question::Name, m_lblname, m_txtname},
-                  {Question::Cigarettes, m_lblcigday, m_cmbcigcount},
-                  {Question::Currency, m_lblcur, m_txtcurrency},
-                  {Question::Money, m_lblmoney, m_cmbmoney},
-                  {Question::Years, m_lblyears, m_cmbyears}};
+    } places[] = {{Question::Name, m_nameQuestion, m_name},
+                  {Question::Cigarettes, m_cigarettesQuestion, m_cigarettesPerDay},
+                  {Question::Currency, m_currencyQuestion, m_currency},
+                  {Question::Money, m_moneyQuestion, m_moneyPerDay},
+                  {Question::Years, m_yearsQuestion, m_yearsSmoked}};
     m_environment.messages->show(refusal.message, refusal.informationIcon ? MessageService::Icon::Information
                                                                           : MessageService::Icon::None);
     for (const auto &place : places) {
@@ -234,16 +239,16 @@ void QuestionnairePanel::refuse(const questionnaire::Refusal &refusal)
 void QuestionnairePanel::refreshSummary()
 {
     if (isConfirming())
-        m_txtbeforetips->setPlainText(questionnaire::summary(answers()));
+        m_summary->setPlainText(questionnaire::summary(answers()));
 }
 
 bool QuestionnairePanel::eventFilter(QObject *watched, QEvent *event)
 {
     // cmbmoney_KeyPress: the comma key enters the decimal point.
-    if (watched == m_cmbmoney && event->type() == QEvent::KeyPress) {
+    if (watched == m_moneyPerDay && event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
         if (key->text() == QLatin1String(",")) {
-            m_cmbmoney->insert(QStringLiteral("."));
+            m_moneyPerDay->insert(QStringLiteral("."));
             return true;
         }
     }

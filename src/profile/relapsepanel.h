@@ -36,15 +36,15 @@ private:
 
     const Environment &m_environment;
     ProfileStore &m_store;
-    QLabel *m_lblmain;
-    QLabel *m_lblyessmoked;
-    Picture *m_imgquestion;
-    Picture *m_imgunhappy;
-    QPushButton *m_cmdyes;
-    QPushButton *m_cmdno;
-    QPushButton *m_cmdyessmoke;
-    QPushButton *m_cmdnocontinue;
-    QPushButton *m_cmdexit;
+    QLabel *m_question;
+    QLabel *m_answer;
+    Picture *m_questionPicture;
+    Picture *m_sadPicture;
+    QPushButton *m_yesButton;
+    QPushButton *m_noButton;
+    QPushButton *m_resetButton;
+    QPushButton *m_noContinueButton;
+    QPushButton *m_exitButton;
     // When the last confirming question appeared; invalid before the first.
     QDateTime m_askedAt;
     // The copy of the attempt could not be kept, and the user was asked to reset all the same.

@@ -35,46 +35,46 @@ SettingsTab::SettingsTab(const Environment &environment, ProgramSettings &settin
     : CharacterTab(mechanic(), parent), m_environment(environment), m_settings(settings)
 {
     QFrame *frame4 = controls::panel(panels(), QStringLiteral("Frame4"), true);
-    m_chkpassword = new QCheckBox(tr("Protect Clearwind with a password "), frame4);
-    m_chkpassword->setObjectName(QStringLiteral("chkpassword"));
-    m_lblpassword = controls::label(frame4, QStringLiteral("lblpassword"), tr("Specify password :"));
-    m_txtpassword = controls::passwordEntry(frame4, QStringLiteral("txtpassword"), 15);
-    m_lblpassword->setBuddy(m_txtpassword);
-    m_lblpassword->hide();
-    m_txtpassword->hide();
-    m_chkautostart = new QCheckBox(tr("Auto-run Clearwind when windows starts"), frame4);
-    m_chkautostart->setObjectName(QStringLiteral("chkautostart"));
-    m_cmdexport = controls::button(frame4, QStringLiteral("cmdexport"), tr("export stopdata"));
-    m_cmdhelp = controls::button(frame4, QStringLiteral("cmdhelp"), tr("help"));
-    m_lblweb = new ClickableLabel(frame4, QStringLiteral("lblweb"), tr("Version 1.2 2026 www.clearwind.example"));
-    controls::setTextColour(m_lblweb, controls::colours::navy);
-    m_Image1 = new PictureButton(QStringLiteral("Image1"), pictures::path("banner"), tr("Clearwind web page"), frame4);
-    m_Image1->setFixedSize(240, 60);
+    m_usePassword = new QCheckBox(tr("Protect Clearwind with a password "), frame4);
+    m_usePassword->setObjectName(QStringLiteral("chkpassword"));
+    m_newPasswordLabel = controls::label(frame4, QStringLiteral("lblpassword"), tr("Specify password :"));
+    m_newPassword = controls::passwordEntry(frame4, QStringLiteral("txtpassword"), 15);
+    m_newPasswordLabel->setBuddy(m_newPassword);
+    m_newPasswordLabel->hide();
+    m_newPassword->hide();
+    m_startAtLogon = new QCheckBox(tr("Auto-run Clearwind when windows starts"), frame4);
+    m_startAtLogon->setObjectName(QStringLiteral("chkautostart"));
+    m_exportButton = controls::button(frame4, QStringLiteral("cmdexport"), tr("export stopdata"));
+    m_helpButton = controls::button(frame4, QStringLiteral("cmdhelp"), tr("help"));
+    m_webLink = new ClickableLabel(frame4, QStringLiteral("lblweb"), tr("Version 1.2 2026 www.clearwind.example"));
+    controls::setTextColour(m_webLink, controls::colours::navy);
+    m_banner = new PictureButton(QStringLiteral("Image1"), pictures::path("banner"), tr("Clearwind web page"), frame4);
+    m_banner->setFixedSize(240, 60);
     auto *image11 = new Picture(QStringLiteral("Image11"), pictures::path("toolbox"), tr("Toolbox"), frame4);
     image11->setFixedSize(72, 72);
 
     auto *passwordRow = new QHBoxLayout;
     passwordRow->addSpacing(24);
-    passwordRow->addWidget(m_lblpassword);
-    passwordRow->addWidget(m_txtpassword);
+    passwordRow->addWidget(m_newPasswordLabel);
+    passwordRow->addWidget(m_newPassword);
     passwordRow->addStretch();
 
     auto *actions = new QHBoxLayout;
-    actions->addWidget(m_cmdexport);
-    actions->addWidget(m_cmdhelp);
+    actions->addWidget(m_exportButton);
+    actions->addWidget(m_helpButton);
     actions->addStretch();
 
     auto *web = new QHBoxLayout;
-    web->addWidget(m_Image1);
+    web->addWidget(m_banner);
     web->addSpacing(12);
-    web->addWidget(m_lblweb);
+    web->addWidget(m_webLink);
     web->addStretch();
     web->addWidget(image11);
 
     auto *layout = new QVBoxLayout(frame4);
-    layout->addWidget(m_chkpassword);
+    layout->addWidget(m_usePassword);
     layout->addLayout(passwordRow);
-    layout->addWidget(m_chkautostart);
+    layout->addWidget(m_startAtLogon);
     layout->addSpacing(12);
     layout->addLayout(actions);
     layout->addStretch();
@@ -86,7 +86,7 @@ SettingsTab::SettingsTab(const Environment &environment, ProgramSettings &settin
     auto *cmdloadset = controls::button(this, QStringLiteral("cmdloadset"), tr("Load settings"));
     cmdloadset->hide();
 
-    connect(m_chkpassword, &QCheckBox::toggled, this, &SettingsTab::chkpassword_Click);
+    connect(m_usePassword, &QCheckBox::toggled, this, &SettingsTab::chkpassword_Click);
     connect(picture(), &PictureButton::clicked, this, &SettingsTab::imgmechanic_Click);
     connect(cmdloadset, &QPushButton::clicked, this, &SettingsTab::cmdloadset_Click);
     connect(cmdsaveset, &QPushButton::clicked, this, &SettingsTab::cmdsaveset_Click);
@@ -96,22 +96,22 @@ void SettingsTab::cmdloadset_Click()
 {
     SettingsFile(m_environment.path(datapaths::settings)).read(m_settings);
     if (!m_settings.hasPassword()) {
-        m_chkpassword->setChecked(false);
+        m_usePassword->setChecked(false);
     } else {
-        m_chkpassword->setChecked(true);
+        m_usePassword->setChecked(true);
         chkpassword_Click();
-        m_txtpassword->setText(m_settings.Password);
+        m_newPassword->setText(m_settings.Password);
     }
-    m_chkautostart->setChecked(m_settings.AutoStart != 0);
+    m_startAtLogon->setChecked(m_settings.AutoStart != 0);
 }
 
 void SettingsTab::chkpassword_Click()
 {
-    const bool ticked = m_chkpassword->isChecked();
-    m_txtpassword->setVisible(ticked);
-    m_lblpassword->setVisible(ticked);
+    const bool ticked = m_usePassword->isChecked();
+    m_newPassword->setVisible(ticked);
+    m_newPasswordLabel->setVisible(ticked);
     if (ticked)
-        controls::setTextColour(m_lblpassword, controls::colours::black);
+        controls::setTextColour(m_newPasswordLabel, controls::colours::black);
 }
 
 void SettingsTab::imgmechanic_Click()
@@ -121,15 +121,15 @@ void SettingsTab::imgmechanic_Click()
 
 void SettingsTab::cmdsaveset_Click()
 {
-    const bool passwordTicked = m_chkpassword->isChecked();
+    const bool passwordTicked = m_usePassword->isChecked();
     // The marker for "no password" cannot be a password: it would switch the lock off.
-    if (passwordTicked && m_txtpassword->text() == QLatin1String(ProgramSettings::noPassword)) {
+    if (passwordTicked && m_newPassword->text() == QLatin1String(ProgramSettings::noPassword)) {
         refusePassword(tr("\"noword\" cannot be a password, because Clearwind reads it as no password at all. "
                           "Please choose another password."));
         return;
     }
 
-    const bool startAtLogon = m_chkautostart->isChecked();
+    const bool startAtLogon = m_startAtLogon->isChecked();
     const textfiles::WriteResult logon =
         m_environment.logonList->setStartAtLogon(startAtLogon, m_environment.programFolder);
     if (!logon.ok) {
@@ -137,12 +137,12 @@ void SettingsTab::cmdsaveset_Click()
         return;
     }
 
-    if (passwordTicked && m_txtpassword->text().isEmpty()) {
+    if (passwordTicked && m_newPassword->text().isEmpty()) {
         refusePassword(tr("Enter a password, or at least 1 character"));
         return;
     }
     ProgramSettings saved;
-    saved.Password = passwordTicked ? m_txtpassword->text() : QLatin1String(ProgramSettings::noPassword);
+    saved.Password = passwordTicked ? m_newPassword->text() : QLatin1String(ProgramSettings::noPassword);
     saved.AutoStart = startAtLogon ? 1 : 0;
     const QString path = m_environment.path(datapaths::settings);
     const textfiles::WriteResult written = SettingsFile(path).write(saved);
@@ -155,15 +155,15 @@ void SettingsTab::cmdsaveset_Click()
     say(tr("Settings are saved."));
     if (passwordTicked) {
         say(tr("Settings are saved. Don't forget your password!!!"));
-        controls::setTextColour(m_lblpassword, controls::colours::black);
+        controls::setTextColour(m_newPasswordLabel, controls::colours::black);
     }
 }
 
 void SettingsTab::refusePassword(const QString &message)
 {
     m_environment.messages->show(message);
-    controls::setTextColour(m_lblpassword, controls::colours::red);
-    m_txtpassword->setFocus();
+    controls::setTextColour(m_newPasswordLabel, controls::colours::red);
+    m_newPassword->setFocus();
 }
 
 void SettingsTab::reportFailure(const QString &message)

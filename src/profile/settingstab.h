@@ -18,10 +18,10 @@ class SettingsTab : public CharacterTab
 public:
     SettingsTab(const Environment &environment, ProgramSettings &settings, QWidget *parent = nullptr);
 
-    QPushButton *exportButton() const { return m_cmdexport; }
-    QPushButton *helpButton() const { return m_cmdhelp; }
-    ClickableLabel *webLabel() const { return m_lblweb; }
-    PictureButton *webPicture() const { return m_Image1; }
+    QPushButton *exportButton() const { return m_exportButton; }
+    QPushButton *helpButton() const { return m_helpButton; }
+    ClickableLabel *webLabel() const { return m_webLink; }
+    PictureButton *webPicture() const { return m_banner; }
 
 public slots:
     // The settings loader: reads the settings file, then shows it on the tab.
@@ -37,12 +37,12 @@ private:
 
     const Environment &m_environment;
     ProgramSettings &m_settings;
-    QCheckBox *m_chkpassword;
-    QLabel *m_lblpassword;
-    QLineEdit *m_txtpassword;
-    QCheckBox *m_chkautostart;
-    QPushButton *m_cmdexport;
-    QPushButton *m_cmdhelp;
-    ClickableLabel *m_lblweb;
-    PictureButton *m_Image1;
+    QCheckBox *m_usePassword;
+    QLabel *m_newPasswordLabel;
+    QLineEdit *m_newPassword;
+    QCheckBox *m_startAtLogon;
+    QPushButton *m_exportButton;
+    QPushButton *m_helpButton;
+    ClickableLabel *m_webLink;
+    PictureButton *m_banner;
 };

@@ -27,17 +27,17 @@ StartPanel::StartPanel(const Environment &environment, ProfileStore &store, QWid
     big.setPointSizeF(big.pointSizeF() * 1.4);
     big.setBold(true);
     lblstart->setFont(big);
-    m_lblstarttxt = controls::textLabel(
+    m_explanation = controls::textLabel(
         this, QStringLiteral("lblstarttxt"),
         tr("If you click 'no' , you can come back any time when you are ready to stop. If you click 'yes', the current "
            "time and date will be logged as your stop-date! Make sure your computer date and time is correct!"));
-    m_lbldate2 = controls::label(this, QStringLiteral("lbldate2"), QString());
-    m_lbltime2 = controls::label(this, QStringLiteral("lbltime2"), QString());
-    QFont clockFont = m_lbltime2->font();
+    m_dateShown = controls::label(this, QStringLiteral("lbldate2"), QString());
+    m_timeShown = controls::label(this, QStringLiteral("lbltime2"), QString());
+    QFont clockFont = m_timeShown->font();
     clockFont.setPointSizeF(clockFont.pointSizeF() * 1.6);
     clockFont.setBold(true);
-    m_lbltime2->setFont(clockFont);
-    controls::setTextColour(m_lbltime2, controls::colours::green(128));
+    m_timeShown->setFont(clockFont);
+    controls::setTextColour(m_timeShown, controls::colours::green(128));
     auto *image7 = new Picture(QStringLiteral("Image7"), pictures::path("clock"), tr("Clock"), this);
     image7->setFixedSize(110, 110);
 
@@ -49,8 +49,8 @@ StartPanel::StartPanel(const Environment &environment, ProfileStore &store, QWid
     cmdstartnow->setFont(strong);
 
     auto *clock = new QVBoxLayout;
-    clock->addWidget(m_lbldate2);
-    clock->addWidget(m_lbltime2);
+    clock->addWidget(m_dateShown);
+    clock->addWidget(m_timeShown);
     auto *clockRow = new QHBoxLayout;
     clockRow->addWidget(image7);
     clockRow->addSpacing(16);
@@ -67,7 +67,7 @@ StartPanel::StartPanel(const Environment &environment, ProfileStore &store, QWid
     layout->setContentsMargins(24, 24, 24, 20);
     layout->addWidget(lblstart);
     layout->addSpacing(8);
-    layout->addWidget(m_lblstarttxt);
+    layout->addWidget(m_explanation);
     layout->addSpacing(16);
     layout->addLayout(clockRow);
     layout->addStretch();
@@ -80,8 +80,8 @@ StartPanel::StartPanel(const Environment &environment, ProfileStore &store, QWid
 
 void StartPanel::showClock(const QDateTime &now)
 {
-    controls::setText(m_lbltime2, regional::timeToText(now.time()));
-    controls::setText(m_lbldate2, tr("Computer date and time: ") + regional::dateToText(now.date()));
+    controls::setText(m_timeShown, regional::timeToText(now.time()));
+    controls::setText(m_dateShown, tr("Computer date and time: ") + regional::dateToText(now.date()));
 }
 
 void StartPanel::CMDSTARTNOW_Click()
@@ -105,6 +105,6 @@ void StartPanel::cmdstartnot_Click()
 
 void StartPanel::Command6_Click()
 {
-    m_lblstarttxt->setText(tr("Good, you already stopped. Just set your computer date back to the day you stopped, "
+    m_explanation->setText(tr("Good, you already stopped. Just set your computer date back to the day you stopped, "
                               "then click 'yes', then set your computer date back to the current date."));
 }

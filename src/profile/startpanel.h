@@ -29,7 +29,7 @@ signals:
 private:
     const Environment &m_environment;
     ProfileStore &m_store;
-    QLabel *m_lblstarttxt;
-    QLabel *m_lbldate2;
-    QLabel *m_lbltime2;
+    QLabel *m_explanation;
+    QLabel *m_dateShown;
+    QLabel *m_timeShown;
 };

@@ -1,6 +1,5 @@
 #include "progress/countertab.h"
 
-#include "app/sharedstate.h"
 #include "progress/deaths.h"
 #include "ui/clickablelabel.h"
 #include "ui/controls.h"
@@ -71,12 +70,12 @@ QLabel *statisticsLine(QWidget *parent, const char *name, const QColor &colour)
 
 } // namespace
 
-CounterTab::CounterTab(SharedState &state, QWidget *parent) : CharacterTab(companion(), parent), m_state(state)
+CounterTab::CounterTab(QWidget *parent) : CharacterTab(companion(), parent)
 {
-    m_frmcounter = buildCounter();
-    m_frmstars = buildStars();
-    panels()->addLayer(m_frmcounter);
-    panels()->addLayer(m_frmstars);
+    m_counterPanel = buildCounter();
+    m_starsPanel = buildStars();
+    panels()->addLayer(m_counterPanel);
+    panels()->addLayer(m_starsPanel);
     connect(picture(), &PictureButton::clicked, this, &CounterTab::imgsmiley_Click);
 }
 
@@ -114,18 +113,18 @@ QFrame *CounterTab::buildCounter()
         ++column;
     }
     // In the order of the table: days, hours, minutes, seconds.
-    m_lbldays = numberLabels.at(0);
-    m_lblhours = numberLabels.at(1);
-    m_lblminutes = numberLabels.at(2);
-    m_lblseconds = numberLabels.at(3);
+    m_days = numberLabels.at(0);
+    m_hours = numberLabels.at(1);
+    m_minutes = numberLabels.at(2);
+    m_seconds = numberLabels.at(3);
 
-    m_lblstoppedat = statisticsLine(frame, "lblstoppedat", controls::colours::navy);
-    m_lblcigcount = statisticsLine(frame, "lblcigcount", controls::colours::black);
-    m_lblminsaved = statisticsLine(frame, "lblminsaved", controls::colours::navy);
-    m_lblmoneysaved = statisticsLine(frame, "lblmoneysaved", controls::colours::navy);
-    m_lbllifeext = statisticsLine(frame, "lbllifeext", controls::colours::black);
-    m_lblstopdate = controls::label(frame, QStringLiteral("lblstopdate"), QString(25, u'-'));
-    m_lblstopdate->hide();
+    m_stoppedAt = statisticsLine(frame, "lblstoppedat", controls::colours::navy);
+    m_notSmoked = statisticsLine(frame, "lblcigcount", controls::colours::black);
+    m_minutesSaved = statisticsLine(frame, "lblminsaved", controls::colours::navy);
+    m_moneySaved = statisticsLine(frame, "lblmoneysaved", controls::colours::navy);
+    m_lifeGained = statisticsLine(frame, "lbllifeext", controls::colours::black);
+    m_stopDate = controls::label(frame, QStringLiteral("lblstopdate"), QString(25, u'-'));
+    m_stopDate->hide();
 
     auto *starRow = new QHBoxLayout;
     starRow->setSpacing(4);
@@ -152,7 +151,7 @@ QFrame *CounterTab::buildCounter()
     layout->addLayout(numbers);
     layout->setAlignment(numbers, Qt::AlignHCenter);
     layout->addSpacing(10);
-    for (QLabel *line : {m_lblstoppedat, m_lblcigcount, m_lblminsaved, m_lblmoneysaved, m_lbllifeext})
+    for (QLabel *line : {m_stoppedAt, m_notSmoked, m_minutesSaved, m_moneySaved, m_lifeGained})
         layout->addWidget(line);
     layout->addStretch();
     layout->addLayout(starRow);
@@ -209,39 +208,40 @@ QFrame *CounterTab::buildStars()
 
 void CounterTab::showCounter()
 {
-    m_frmcounter->show();
+    m_counterPanel->show();
 }
 
 void CounterTab::showTime(const SmokeFreeTime &time)
 {
-    controls::setText(m_lbldays, QString::number(time.days));
-    controls::setText(m_lblhours, QString::number(time.hours));
-    controls::setText(m_lblminutes, QString::number(time.minutes));
-    controls::setText(m_lblseconds, QString::number(time.seconds));
+    m_shown = time;
+    controls::setText(m_days, QString::number(time.days));
+    controls::setText(m_hours, QString::number(time.hours));
+    controls::setText(m_minutes, QString::number(time.minutes));
+    controls::setText(m_seconds, QString::number(time.seconds));
 }
 
 QString CounterTab::stopDateText() const
 {
-    return m_lblstopdate->text();
+    return m_stopDate->text();
 }
 
 void CounterTab::setStopDateText(const QString &text)
 {
-    m_lblstopdate->setText(text);
+    m_stopDate->setText(text);
 }
 
 void CounterTab::setStoppedAt(const QString &sentence)
 {
-    controls::setText(m_lblstoppedat, sentence);
+    controls::setText(m_stoppedAt, sentence);
 }
 
 void CounterTab::showStatistics(const statistics::Sentences &sentences)
 {
-    controls::setText(m_lblcigcount, sentences.cigarettes);
-    controls::setText(m_lblminsaved, sentences.minutes);
+    controls::setText(m_notSmoked, sentences.cigarettes);
+    controls::setText(m_minutesSaved, sentences.minutes);
     if (!sentences.money.isEmpty())
-        controls::setText(m_lblmoneysaved, sentences.money);
-    controls::setText(m_lbllifeext, sentences.life);
+        controls::setText(m_moneySaved, sentences.money);
+    controls::setText(m_lifeGained, sentences.life);
 }
 
 void CounterTab::showStars(const stars::Earned &earned)
@@ -257,22 +257,27 @@ void CounterTab::showStars(const stars::Earned &earned)
 
 void CounterTab::imgsmiley_Click()
 {
-    say(deathsSentence(m_state.shown));
+    say(deathsSentence(m_shown));
 }
 
 void CounterTab::Label8_Click()
 {
-    m_frmstars->show();
+    m_starsPanel->show();
 }
 
 void CounterTab::cmdstarsback_Click()
 {
-    m_frmcounter->show();
-    m_frmstars->hide();
+    m_counterPanel->show();
+    m_starsPanel->hide();
 }
 
-report::Captions CounterTab::reportCaptions() const
+report::Captions CounterTab::reportCaptions(const QString &userName) const
 {
-    return {m_state.profile.UserName, m_lbldays->text(),    m_lblhours->text(),     m_lblstoppedat->text(),
-            m_lblcigcount->text(),    m_lbllifeext->text(), m_lblmoneysaved->text()};
+    return {userName,
+            m_days->text(),
+            m_hours->text(),
+            m_stoppedAt->text(),
+            m_notSmoked->text(),
+            m_lifeGained->text(),
+            m_moneySaved->text()};
 }

@@ -7,7 +7,6 @@
 
 #include <array>
 
-struct SharedState;
 struct SmokeFreeTime;
 class ClickableLabel;
 class Picture;
@@ -21,7 +20,7 @@ class CounterTab : public CharacterTab
 public:
     static constexpr int starCount = 10;
 
-    CounterTab(SharedState &state, QWidget *parent = nullptr);
+    explicit CounterTab(QWidget *parent = nullptr);
 
     void showCounter();
     void showTime(const SmokeFreeTime &time);
@@ -33,7 +32,7 @@ public:
     // Stars are only ever added: an earned star stays until the program ends.
     void showStars(const stars::Earned &earned);
     // What the progress report is made of, as the counter shows it now.
-    report::Captions reportCaptions() const;
+    report::Captions reportCaptions(const QString &userName) const;
 
 public slots:
     void imgsmiley_Click();
@@ -44,19 +43,20 @@ private:
     QFrame *buildCounter();
     QFrame *buildStars();
 
-    SharedState &m_state;
-    QFrame *m_frmcounter = nullptr;
-    QFrame *m_frmstars = nullptr;
-    QLabel *m_lbldays = nullptr;
-    QLabel *m_lblhours = nullptr;
-    QLabel *m_lblminutes = nullptr;
-    QLabel *m_lblseconds = nullptr;
-    QLabel *m_lblstoppedat = nullptr;
-    QLabel *m_lblstopdate = nullptr;
-    QLabel *m_lblcigcount = nullptr;
-    QLabel *m_lblminsaved = nullptr;
-    QLabel *m_lblmoneysaved = nullptr;
-    QLabel *m_lbllifeext = nullptr;
+    // The smoke-free time as last shown.
+    SmokeFreeTime m_shown;
+    QFrame *m_counterPanel = nullptr;
+    QFrame *m_starsPanel = nullptr;
+    QLabel *m_days = nullptr;
+    QLabel *m_hours = nullptr;
+    QLabel *m_minutes = nullptr;
+    QLabel *m_seconds = nullptr;
+    QLabel *m_stoppedAt = nullptr;
+    QLabel *m_stopDate = nullptr;
+    QLabel *m_notSmoked = nullptr;
+    QLabel *m_minutesSaved = nullptr;
+    QLabel *m_moneySaved = nullptr;
+    QLabel *m_lifeGained = nullptr;
     std::array<Picture *, starCount> m_starRow{};
     std::array<Picture *, starCount> m_starList{};
 };

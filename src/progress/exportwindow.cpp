@@ -23,10 +23,10 @@ ExportWindow::ExportWindow(const Environment &environment, QWidget *parent)
         setWindowIcon(parent->windowIcon());
     }
 
-    m_txtexport = new QTextEdit(this);
-    m_txtexport->setObjectName(QStringLiteral("txtexport"));
-    m_txtexport->setReadOnly(true);
-    m_txtexport->setAcceptRichText(false);
+    m_report = new QTextEdit(this);
+    m_report->setObjectName(QStringLiteral("txtexport"));
+    m_report->setReadOnly(true);
+    m_report->setAcceptRichText(false);
     QPushButton *cmdsavepdf = controls::button(this, QStringLiteral("cmdsavepdf"), tr("Save as PDF..."));
     QPushButton *cmdprint = controls::button(this, QStringLiteral("cmdprint"), tr("Print"));
 
@@ -35,7 +35,7 @@ ExportWindow::ExportWindow(const Environment &environment, QWidget *parent)
     buttons->addWidget(cmdsavepdf);
     buttons->addWidget(cmdprint);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_txtexport);
+    layout->addWidget(m_report);
     layout->addLayout(buttons);
     resize(560, 300);
 
@@ -45,7 +45,7 @@ ExportWindow::ExportWindow(const Environment &environment, QWidget *parent)
 
 void ExportWindow::showReport(const QString &text)
 {
-    m_txtexport->setPlainText(text);
+    m_report->setPlainText(text);
     show();
     raise();
     activateWindow();
@@ -53,7 +53,7 @@ void ExportWindow::showReport(const QString &text)
 
 void ExportWindow::cmdprint_Click()
 {
-    printing::printOrSay(m_environment, *m_txtexport->document());
+    printing::printOrSay(m_environment, *m_report->document());
 }
 
 void ExportWindow::cmdsavepdf_Click()
@@ -63,7 +63,7 @@ void ExportWindow::cmdsavepdf_Click()
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".pdf");
-    const PrintResult saved = printing::saveAsPdf(*m_txtexport->document(), path);
+    const PrintResult saved = printing::saveAsPdf(*m_report->document(), path);
     if (!saved.ok)
         m_environment.messages->show(
             tr("The report could not be saved in %1: %2").arg(QDir::toNativeSeparators(path), saved.error),

@@ -22,5 +22,5 @@ public slots:
 
 private:
     const Environment &m_environment;
-    QTextEdit *m_txtexport;
+    QTextEdit *m_report;
 };
