@@ -226,7 +226,7 @@ QStringList CoachTab::documents()
 
 bool CoachTab::isMainPanelShown() const
 {
-    return !m_mainPanel->isHidden();
+    return controls::isShown(m_mainPanel);
 }
 
 void CoachTab::sayGreeting()

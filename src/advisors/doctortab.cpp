@@ -198,7 +198,7 @@ void DoctorTab::showBodyMeters(const SmokeFreeTime &shown)
 
 bool DoctorTab::isMainPanelShown() const
 {
-    return !m_mainPanel->isHidden();
+    return controls::isShown(m_mainPanel);
 }
 
 void DoctorTab::Image9_Click()
@@ -348,9 +348,10 @@ void DoctorTab::cmddeseaseback_Click()
 
 void DoctorTab::cmdbodyfunctions_Click()
 {
+    // Back first, so the keyboard finds it when the panel comes to the front.
+    m_bodyMonitor->backButton()->show();
     controls::switchPanels(m_mainPanel, m_bodyMonitor);
     emit bodyMonitorRunning(true);
-    m_bodyMonitor->backButton()->show();
 }
 
 void DoctorTab::cmddocback_Click()

@@ -112,7 +112,7 @@ QStringList ProfessorTab::factFiles()
 
 bool ProfessorTab::isFactOpen() const
 {
-    return !m_factBox->isHidden();
+    return controls::isShown(m_factBox);
 }
 
 void ProfessorTab::Image2_Click()

@@ -163,7 +163,7 @@ void QuestionnairePanel::showEvent(QShowEvent *event)
 
 bool QuestionnairePanel::isConfirming() const
 {
-    return !m_summary->isHidden();
+    return controls::isShown(m_summary);
 }
 
 QuestionnaireAnswers QuestionnairePanel::answers() const

@@ -1,5 +1,7 @@
 #include "ui/controls.h"
 
+#include "ui/layerstack.h"
+
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -66,6 +68,13 @@ void setTextColour(QLabel *label, const QColor &colour)
 QColor textColour(const QLabel *label)
 {
     return label->palette().color(QPalette::WindowText);
+}
+
+bool isShown(const QWidget *widget)
+{
+    if (const auto *stack = qobject_cast<const LayerStack *>(widget->parentWidget()))
+        return stack->isShown(widget);
+    return !widget->isHidden();
 }
 
 void switchPanels(QWidget *hide, QWidget *show)

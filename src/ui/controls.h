@@ -27,6 +27,10 @@ void setText(QLabel *label, const QString &text);
 void setTextColour(QLabel *label, const QColor &colour);
 QColor textColour(const QLabel *label);
 
+// Whether the program shows a control. A panel in a stack of panels counts
+// as shown while another panel covers it.
+bool isShown(const QWidget *widget);
+
 // Hides one panel and shows another, the way every sub-panel is opened and left.
 void switchPanels(QWidget *hide, QWidget *show);
 

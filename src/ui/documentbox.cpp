@@ -33,6 +33,10 @@ DocumentBox::DocumentBox(QWidget *parent, const QString &objectName, const QStri
     setObjectName(objectName);
     setReadOnly(!editable);
     setAcceptRichText(editable);
+    // A document to read is still read with the keyboard and a screen reader.
+    if (!editable)
+        setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard | Qt::LinksAccessibleByMouse |
+                                Qt::LinksAccessibleByKeyboard);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     document()->setDocumentMargin(14);

@@ -2,6 +2,22 @@
 
 #include <QEvent>
 
+namespace {
+
+// The keyboard goes where a reader starts: the first control of the panel.
+void focusFirstControl(QWidget *panel)
+{
+    for (QWidget *widget = panel->nextInFocusChain(); widget && widget != panel; widget = widget->nextInFocusChain()) {
+        if (panel->isAncestorOf(widget) && widget->isVisible() && widget->isEnabled() &&
+            (widget->focusPolicy() & Qt::TabFocus)) {
+            widget->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
+} // namespace
+
 LayerStack::LayerStack(QWidget *parent) : QWidget(parent)
 {}
 
@@ -14,16 +30,23 @@ void LayerStack::addLayer(QWidget *panel)
     panel->raise();
     panel->installEventFilter(this);
     m_layers.append(panel);
+    if (!panel->isHidden())
+        m_shown.insert(panel);
     updateCovering();
 }
 
 QWidget *LayerStack::topVisibleLayer() const
 {
     for (auto it = m_layers.crbegin(); it != m_layers.crend(); ++it) {
-        if (!(*it)->isHidden())
+        if (m_shown.contains(*it))
             return *it;
     }
     return nullptr;
+}
+
+bool LayerStack::isShown(const QWidget *panel) const
+{
+    return m_shown.contains(panel);
 }
 
 QSize LayerStack::sizeHint() const
@@ -50,26 +73,36 @@ void LayerStack::resizeEvent(QResizeEvent *)
 
 bool LayerStack::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent)
+    const bool shown = event->type() == QEvent::ShowToParent;
+    if (!m_covering && (shown || event->type() == QEvent::HideToParent)) {
+        auto *layer = static_cast<QWidget *>(watched);
+        if (shown)
+            m_shown.insert(layer);
+        else
+            m_shown.remove(layer);
         updateCovering();
+    }
     return QWidget::eventFilter(watched, event);
 }
 
 void LayerStack::updateCovering()
 {
-    const QWidget *top = topVisibleLayer();
-    bool covered = false;
-    for (auto it = m_layers.crbegin(); it != m_layers.crend(); ++it) {
-        QWidget *layer = *it;
-        const bool wasDisabledByCover = m_disabledByCover.contains(layer);
-        if (covered && !layer->testAttribute(Qt::WA_ForceDisabled) && !wasDisabledByCover) {
-            layer->setEnabled(false);
-            m_disabledByCover.append(layer);
-        } else if (!covered && wasDisabledByCover) {
-            m_disabledByCover.removeAll(layer);
-            layer->setEnabled(true);
-        }
-        if (layer == top)
-            covered = true;
+    QWidget *top = topVisibleLayer();
+    m_covering = true;
+    for (QWidget *layer : std::as_const(m_layers)) {
+        const bool seen = layer == top;
+        if (layer->isHidden() == seen)
+            layer->setVisible(seen);
+        // Qt ignores hide() on a panel it already counts as hidden on
+        // purpose; a panel hidden only by being covered must still hear the
+        // program hide it, so the stack forgets that it was shown.
+        if (!seen)
+            layer->setAttribute(Qt::WA_WState_ExplicitShowHide, false);
+    }
+    m_covering = false;
+    if (top != m_front) {
+        m_front = top;
+        if (top && isVisible())
+            focusFirstControl(top);
     }
 }

@@ -125,7 +125,10 @@ void NavigationTest::subPanelsOpenAndClose()
         QMetaObject::invokeMethod(program.find(open.toLatin1()), "clicked");
     else
         program.click(open.toLatin1());
-    QVERIFY(program.find(subPanel.toLatin1())->isVisible());
+    QWidget *opened = program.find(subPanel.toLatin1());
+    QVERIFY(opened->isVisible());
+    // The keyboard goes on in the panel now in front.
+    QVERIFY(opened->isAncestorOf(program.window().focusWidget()));
     QCOMPARE(program.text(speechLabel.toLatin1()), openSpeech.isEmpty() ? speechBefore : openSpeech);
     // The stars lie over the counter; every other sub-panel replaces its main panel.
     QCOMPARE(program.shown(mainPanel.toLatin1()), open == QLatin1String("Label8"));
@@ -133,6 +136,7 @@ void NavigationTest::subPanelsOpenAndClose()
     program.click(back.toLatin1());
     QVERIFY(!program.shown(subPanel.toLatin1()));
     QVERIFY(program.find(mainPanel.toLatin1())->isVisible());
+    QVERIFY(program.find(mainPanel.toLatin1())->isAncestorOf(program.window().focusWidget()));
     QCOMPARE(program.text(speechLabel.toLatin1()), backSpeech.isEmpty() ? speechBefore : backSpeech);
 }
 

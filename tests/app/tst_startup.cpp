@@ -1,6 +1,7 @@
 #include "support/testwindow.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QTabBar>
@@ -104,13 +105,19 @@ void StartupTest::lockLiesOverEveryFirstScreen()
     program.start();
     QVERIFY(program.shown("frmpasscheck"));
     QVERIFY(program.shown(panel.toLatin1()));
-    // The panel under the lock takes no clicks until the lock opens.
-    QVERIFY(!program.find(panel.toLatin1())->isEnabled());
+    // Nobody reaches the panel under the lock, neither the mouse, the
+    // keyboard nor a screen reader, until the lock opens.
+    QWidget *covered = program.find(panel.toLatin1());
+    QVERIFY(!covered->isVisible());
+    QVERIFY(QAccessible::queryAccessibleInterface(covered)->state().invisible);
+    QVERIFY(!QAccessible::queryAccessibleInterface(program.find("txtpasswordinput"))->state().invisible);
     program.find<QLineEdit>("txtpasswordinput")->setText(QStringLiteral("Abc"));
     program.click("cmdpasscheck");
     QVERIFY(!program.shown("frmpasscheck"));
     QVERIFY(program.shown(panel.toLatin1()));
-    QVERIFY(program.find(panel.toLatin1())->isEnabled());
+    QVERIFY(!QAccessible::queryAccessibleInterface(covered)->state().invisible);
+    // The keyboard goes on in the panel that the lock uncovered.
+    QVERIFY(covered->isAncestorOf(program.window().focusWidget()));
 }
 
 void StartupTest::passwordCheck_data()
@@ -396,10 +403,14 @@ void StartupTest::coveredPanelsCannotTakeTheFocus()
 {
     TestProgram program;
     program.start();
-    // The questionnaire lies over the relapse panel and the tabs.
-    QVERIFY(!program.find("frmmain")->isEnabled());
-    QVERIFY(!program.find("SSTab1")->isEnabled());
-    QVERIFY(program.find("frmdata")->isEnabled());
+    // The questionnaire lies over the tabs, which are still shown by the
+    // program but can be neither seen nor reached.
+    for (const char *covered : {"frmmain", "SSTab1"}) {
+        QVERIFY2(!program.find(covered)->isVisible(), covered);
+        QVERIFY2(QAccessible::queryAccessibleInterface(program.find(covered))->state().invisible, covered);
+    }
+    QVERIFY(program.shown("SSTab1"));
+    QVERIFY(program.find("frmdata")->isVisible());
 }
 
 QTEST_MAIN(StartupTest)

@@ -1,6 +1,7 @@
 #include "support/testwindow.h"
 
 #include "platform/regionalformats.h"
+#include "ui/controls.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -118,5 +119,5 @@ void TestProgram::tick(const char *name) const
 bool TestProgram::shown(const char *name) const
 {
     const QWidget *found = find(name);
-    return found && !found->isHidden();
+    return found && controls::isShown(found);
 }
