@@ -63,7 +63,7 @@ const StarReason starReasons[CounterTab::starCount] = {
 
 QLabel *statisticsLine(QWidget *parent, const char *name, const QColor &colour)
 {
-    QLabel *line = controls::label(parent, QString::fromLatin1(name), QStringLiteral("----"));
+    QLabel *line = controls::textLabel(parent, QString::fromLatin1(name), QStringLiteral("----"));
     controls::setTextColour(line, colour);
     return line;
 }

@@ -24,6 +24,7 @@ private slots:
     void openFactKeepsTheProfessorsComment();
     void noTipsInTheFirstTenMinutes();
     void missingTipFilesGiveTheFallbacks();
+    void longSentencesWrapInsideTheWindow();
 };
 
 namespace {
@@ -219,6 +220,32 @@ void CompanionsTest::missingTipFilesGiveTheFallbacks()
     program.tick("timercoachandteacher");
     QCOMPARE(program.text("lblcoachsay"), QStringLiteral("Don't let the nicotine control you!"));
     QCOMPARE(program.text("lblprofsay"), QStringLiteral("Good luck. "));
+}
+
+void CompanionsTest::longSentencesWrapInsideTheWindow()
+{
+    TestProgram program;
+    const QDateTime now(QDate(2026, 6, 10), QTime(12, 0, 0));
+    program.clock.set(now);
+    // 120 characters of currency name.
+    program.writeRunningProfile(now.addDays(-40), QStringLiteral("Ann"), 20, QStringLiteral("6.50"),
+                                QStringLiteral("Eastern Caribbean dollar ").repeated(5).left(120));
+    program.start();
+    program.click("cmdno");
+    program.tick("tmrcount");
+    program.tick("timerrest");
+    program.window().resize(800, 600);
+    QCoreApplication::processEvents();
+    // The sentences never push the window wider than a small screen.
+    QCOMPARE(program.window().width(), 800);
+    for (const char *name : {"lblstoppedat", "lblcigcount", "lblminsaved", "lblmoneysaved", "lbllifeext"}) {
+        const QLabel *line = program.label(name);
+        const QRect inWindow(line->mapTo(&program.window(), QPoint(0, 0)), line->size());
+        QVERIFY2(program.window().rect().contains(inWindow), name);
+        // The whole sentence fits: as wide as the line, as many rows as it needs.
+        QVERIFY2(line->minimumSizeHint().width() <= line->width(), name);
+        QVERIFY2(!line->hasHeightForWidth() || line->heightForWidth(line->width()) <= line->height(), name);
+    }
 }
 
 QTEST_MAIN(CompanionsTest)

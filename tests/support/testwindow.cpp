@@ -61,9 +61,10 @@ bool TestProgram::exists(const char *relative) const
     return QFileInfo::exists(path(relative));
 }
 
-void TestProgram::writeRunningProfile(const QDateTime &stop, const QString &name, int cigarettes, const QString &money)
+void TestProgram::writeRunningProfile(const QDateTime &stop, const QString &name, int cigarettes, const QString &money,
+                                      const QString &currency)
 {
-    const QString text = name + "\r\n" + QString::number(cigarettes) + "\r\neuro\r\n" + money + "\r\n" +
+    const QString text = name + "\r\n" + QString::number(cigarettes) + "\r\n" + currency + "\r\n" + money + "\r\n" +
                          regional::dateToText(stop.date()) + "\r\n" + regional::timeToText(stop.time()) + "\r\nYES\r\n";
     writeFile("data/settings/data.dat", text.toUtf8());
 }

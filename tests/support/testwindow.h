@@ -32,7 +32,8 @@ public:
 
     // A profile of the quit running since the given moment, in today's forms.
     void writeRunningProfile(const QDateTime &stop, const QString &name = QStringLiteral("Ann"), int cigarettes = 20,
-                             const QString &money = QStringLiteral("6.50"));
+                             const QString &money = QStringLiteral("6.50"),
+                             const QString &currency = QStringLiteral("euro"));
     void writeSettings(const QByteArray &bytes) const { writeFile("data/settings/settings.dat", bytes); }
 
     // Presses the buttons in order, a second apart, as a person would.
