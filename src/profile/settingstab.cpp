@@ -46,10 +46,11 @@ SettingsTab::SettingsTab(const Environment &environment, ProgramSettings &settin
     m_startAtLogon->setObjectName(QStringLiteral("chkautostart"));
     m_exportButton = controls::button(frame4, QStringLiteral("cmdexport"), tr("export stopdata"));
     m_helpButton = controls::button(frame4, QStringLiteral("cmdhelp"), tr("help"));
-    m_webLink = new ClickableLabel(frame4, QStringLiteral("lblweb"), tr("Version 1.2 2026 www.clearwind.example"));
-    controls::setTextColour(m_webLink, controls::colours::navy);
+    // The banner stands left of the link, so the keyboard reaches it first.
     m_banner = new PictureButton(QStringLiteral("Image1"), pictures::path("banner"), tr("Clearwind web page"), frame4);
     m_banner->setFixedSize(240, 60);
+    m_webLink = new ClickableLabel(frame4, QStringLiteral("lblweb"), tr("Version 1.2 2026 www.clearwind.example"));
+    controls::setTextColour(m_webLink, controls::colours::navy);
     auto *image11 = new Picture(QStringLiteral("Image11"), pictures::path("toolbox"), tr("Toolbox"), frame4);
     image11->setFixedSize(72, 72);
 
@@ -83,6 +84,8 @@ SettingsTab::SettingsTab(const Environment &environment, ProgramSettings &settin
 
     auto *cmdsaveset = controls::button(this, QStringLiteral("cmdsaveset"), tr("save settings"));
     addToCharacterRow(cmdsaveset);
+    // It stands up beside the mechanic, so the keyboard reaches it right after him.
+    setTabOrder(picture(), cmdsaveset);
     auto *cmdloadset = controls::button(this, QStringLiteral("cmdloadset"), tr("Load settings"));
     cmdloadset->hide();
 

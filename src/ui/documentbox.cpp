@@ -37,6 +37,8 @@ DocumentBox::DocumentBox(QWidget *parent, const QString &objectName, const QStri
     if (!editable)
         setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard | Qt::LinksAccessibleByMouse |
                                 Qt::LinksAccessibleByKeyboard);
+    // Tab leaves the box for the next control, as everywhere else.
+    setTabChangesFocus(true);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     document()->setDocumentMargin(14);

@@ -38,6 +38,9 @@ TopicPanel::TopicPanel(QWidget *parent, const Names &names, QWidget *topics) : Q
 void TopicPanel::addLeftButton(QPushButton *button)
 {
     m_buttons->insertWidget(0, button);
+    // The keyboard reads the bottom row from the left, like the eye.
+    setTabOrder(button, m_ok);
+    setTabOrder(m_ok, m_back);
 }
 
 void TopicPanel::showDocument()

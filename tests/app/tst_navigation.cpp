@@ -1,7 +1,10 @@
 #include "support/testwindow.h"
 
+#include <QApplication>
 #include <QTabWidget>
 #include <QTest>
+
+#include <algorithm>
 
 // Every sub-panel opens with its button and closes with its Back button, in
 // place, and a tab keeps whichever panel was left open.
@@ -15,6 +18,8 @@ private slots:
     void picturesPutTheGreetingBack_data();
     void picturesPutTheGreetingBack();
     void passwordEntryFollowsItsBox();
+    void tabFollowsTheReadingOrder_data();
+    void tabFollowsTheReadingOrder();
 };
 
 namespace {
@@ -216,6 +221,82 @@ void NavigationTest::passwordEntryFollowsItsBox()
     program.click("chkpassword");
     QVERIFY(!program.shown("txtpassword"));
     QVERIFY(!program.shown("lblpassword"));
+}
+
+// Whether a control stands after another for a reader: further down, or on
+// the same row further right.
+bool readsAfter(const QWidget *later, const QWidget *earlier, const QWidget *window)
+{
+    const QRect a(earlier->mapTo(window, QPoint(0, 0)), earlier->size());
+    const QRect b(later->mapTo(window, QPoint(0, 0)), later->size());
+    const bool sameRow = b.top() < a.bottom() && a.top() < b.bottom();
+    return sameRow ? b.left() >= a.left() : b.top() >= a.bottom();
+}
+
+void NavigationTest::tabFollowsTheReadingOrder_data()
+{
+    QTest::addColumn<QByteArray>("profile");
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<QString>("panel");
+    const QByteArray running = "run";
+    QTest::newRow("questionnaire") << QByteArray() << -1 << QStringList() << "frmdata";
+    QTest::newRow("relapse question") << running << -1 << QStringList() << "frmmain";
+    QTest::newRow("counter") << running << 0 << QStringList() << "SSTab1";
+    QTest::newRow("doctor") << running << 1 << QStringList() << "SSTab1";
+    QTest::newRow("symptoms") << running << 1 << QStringList{"cmdifeel"} << "SSTab1";
+    QTest::newRow("weight") << running << 1 << QStringList{"cmdweight"} << "SSTab1";
+    QTest::newRow("professor") << running << 2 << QStringList() << "SSTab1";
+    QTest::newRow("coach") << running << 3 << QStringList() << "SSTab1";
+    QTest::newRow("personal reasons") << running << 3 << QStringList{"cmdpersonal"} << "SSTab1";
+    QTest::newRow("reasons to smoke") << running << 3 << QStringList{"Command1"} << "SSTab1";
+    QTest::newRow("settings") << running << 4 << QStringList() << "SSTab1";
+}
+
+void NavigationTest::tabFollowsTheReadingOrder()
+{
+    QFETCH(QByteArray, profile);
+    QFETCH(int, tab);
+    QFETCH(QStringList, clicks);
+    QFETCH(QString, panel);
+    TestProgram program;
+    if (!profile.isEmpty())
+        program.writeRunningProfile(QDateTime(QDate(2026, 3, 3), QTime(22, 0, 0)));
+    program.start();
+    QApplication::setActiveWindow(&program.window());
+    if (tab >= 0) {
+        program.click("cmdno");
+        program.find<QTabWidget>("SSTab1")->setCurrentIndex(tab);
+    }
+    for (const QString &click : clicks)
+        program.click(click.toLatin1());
+    const QWidget *front = program.find(panel.toLatin1());
+
+    // Tab from the first control round to it again.
+    QList<QWidget *> reached;
+    QWidget *first = QApplication::focusWidget();
+    QVERIFY(first && front->isAncestorOf(first));
+    for (QWidget *current = first; reached.size() < 60;) {
+        reached << current;
+        QTest::keyClick(current, Qt::Key_Tab);
+        current = QApplication::focusWidget();
+        if (current == first)
+            break;
+    }
+    // Read from the top: the round may have started in the middle.
+    const auto top = std::min_element(reached.begin(), reached.end(), [&](QWidget *a, QWidget *b) {
+        return a->mapTo(&program.window(), QPoint(0, 0)).y() < b->mapTo(&program.window(), QPoint(0, 0)).y();
+    });
+    std::rotate(reached.begin(), top, reached.end());
+    for (int i = 1; i < reached.size(); ++i)
+        QVERIFY2(readsAfter(reached[i], reached[i - 1], &program.window()),
+                 qPrintable(reached[i - 1]->objectName() + " -> " + reached[i]->objectName()));
+    // Every control a reader can see is on the way.
+    for (QWidget *control : front->findChildren<QWidget *>()) {
+        if (control->isVisible() && control->isEnabled() && (control->focusPolicy() & Qt::TabFocus) &&
+            !control->focusProxy())
+            QVERIFY2(reached.contains(control), qPrintable(control->objectName()));
+    }
 }
 
 QTEST_MAIN(NavigationTest)
