@@ -4,6 +4,7 @@
 #include "platform/instanceguard.h"
 #include "platform/randomsource.h"
 #include "platform/systemprinter.h"
+#include "platform/systemtray.h"
 #include "platform/xdgautostart.h"
 #include "ui/dialogmessageservice.h"
 
@@ -11,12 +12,15 @@
 #include <QDir>
 #include <QFileDialog>
 #include <cstdlib>
+#include <memory>
 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Clearwind"));
     QApplication::setStyle(QStringLiteral("Fusion"));
+    // The desktop matches the window to the desktop entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.clearwind.Clearwind"));
 
     const QString programFolder = QApplication::applicationDirPath();
     SystemClock clock;
@@ -36,6 +40,11 @@ int main(int argc, char *argv[])
     environment.logonList = &logonList;
     environment.printer = &printer;
     environment.browser = &browser;
+    std::unique_ptr<SystemTray> tray;
+    if (QSystemTrayIcon::isSystemTrayAvailable()) {
+        tray = std::make_unique<SystemTray>(QStringLiteral(":/pictures/smiley.svg"));
+        environment.tray = tray.get();
+    }
     environment.chooseFileToSave = [](const QString &suggestedName) {
         return QFileDialog::getSaveFileName(
             QApplication::activeWindow(), QCoreApplication::translate("main", "Save as PDF"),

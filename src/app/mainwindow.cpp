@@ -13,6 +13,7 @@
 #include "platform/messageservice.h"
 #include "platform/randomsource.h"
 #include "platform/regionalformats.h"
+#include "platform/tray.h"
 #include "profile/questionnairepanel.h"
 #include "profile/relapsepanel.h"
 #include "profile/settingstab.h"
@@ -94,6 +95,7 @@ MainWindow::MainWindow(const Environment &environment, QWidget *parent)
     connect(m_doctorTab, &DoctorTab::bodyMonitorRunning, m_bodyMonitorTimer,
             [this](bool running) { running ? m_bodyMonitorTimer->start() : m_bodyMonitorTimer->stop(); });
     connectSettingsTab();
+    connectTray();
 }
 
 void MainWindow::connectSettingsTab()
@@ -200,6 +202,9 @@ void MainWindow::StartCounterView()
     m_tipsTimer->start();
 
     m_tabs->setEnabled(true);
+    // While the counter runs, its count is in sight in the tray as well.
+    if (m_environment.tray)
+        m_environment.tray->show();
     m_relapsePanel->hide();
     m_counterTab->showCounter();
     m_counterTab->setStoppedAt(tr("You stopped smoking on ") + regional::dateToText(m_state.profile.StopDate) +
@@ -248,8 +253,15 @@ void MainWindow::timerrest_Timer()
 {
     const SmokeFreeTime &shown = m_state.shown;
     m_counterTab->showStatistics(statistics::sentences(shown, m_state.profile));
-    m_counterTab->showStars(stars::earned(shown.days, statistics::notSmoked(shown, m_state.profile.CigarettesPerDay)));
+    const stars::Earned earned =
+        stars::earned(shown.days, statistics::notSmoked(shown, m_state.profile.CigarettesPerDay));
+    m_counterTab->showStars(earned);
     m_statisticsTimer->setInterval(10000);
+    if (m_environment.tray) {
+        m_environment.tray->setToolTip(TrayAnnouncer::toolTip(shown, m_counterTab->moneySentence()));
+        notifyFromTray(
+            m_trayAnnouncer.starsCounted(stars::rowPictures(earned), m_environment.clock->now(), isInSight()));
+    }
 }
 
 void MainWindow::timersmilesay_Timer()
@@ -259,6 +271,32 @@ void MainWindow::timersmilesay_Timer()
         m_doctorTab->say(message.doctor);
     m_counterTab->say(message.companion);
     m_milestoneTimer->setInterval(60000);
+    if (m_environment.tray)
+        notifyFromTray(m_trayAnnouncer.milestoneSaid(message.companion, m_environment.clock->now(), isInSight()));
+}
+
+void MainWindow::connectTray()
+{
+    if (!m_environment.tray)
+        return;
+    connect(m_environment.tray, &Tray::showRequested, this, [this] {
+        showNormal();
+        raise();
+        activateWindow();
+    });
+    // As closing the window: the program ends.
+    connect(m_environment.tray, &Tray::exitRequested, this, &QWidget::close);
+}
+
+bool MainWindow::isInSight() const
+{
+    return isVisible() && !isMinimized() && isActiveWindow();
+}
+
+void MainWindow::notifyFromTray(const std::optional<QString> &text)
+{
+    if (text)
+        m_environment.tray->notify(tr("Clearwind"), *text);
 }
 
 void MainWindow::tmrrandomgr_Timer()

@@ -4,6 +4,7 @@
 #include "encourage/tips.h"
 #include "platform/environment.h"
 #include "profile/profilestore.h"
+#include "progress/trayannouncer.h"
 
 #include <QWidget>
 
@@ -66,12 +67,16 @@ private:
     void StartQuitCounter();
     void OpenInBrowser(const QString &page);
     void connectSettingsTab();
+    void connectTray();
+    void notifyFromTray(const std::optional<QString> &text);
+    bool isInSight() const;
 
     Environment m_environment;
     SharedState m_state;
     ProfileStore m_store;
     TipList m_coachTips;
     TipList m_professorTips;
+    TrayAnnouncer m_trayAnnouncer;
 
     LayerStack *m_layers;
     QTabWidget *m_tabs;

@@ -11,6 +11,7 @@ class InstanceGuard;
 class LogonList;
 class Printer;
 class Browser;
+class Tray;
 
 // Relative paths of the data folder beside the program.
 namespace datapaths {
@@ -36,6 +37,8 @@ struct Environment
     LogonList *logonList = nullptr;
     Printer *printer = nullptr;
     Browser *browser = nullptr;
+    // None where the desktop has no system tray.
+    Tray *tray = nullptr;
     // Asks where to save a file; an empty answer means the user cancelled.
     std::function<QString(const QString &suggestedName)> chooseFileToSave;
     // Ends the process at once: nothing is saved, nothing is asked.

@@ -271,6 +271,11 @@ void CounterTab::cmdstarsback_Click()
     m_starsPanel->hide();
 }
 
+QString CounterTab::moneySentence() const
+{
+    return m_moneySaved->text();
+}
+
 report::Captions CounterTab::reportCaptions(const QString &userName) const
 {
     return {userName,

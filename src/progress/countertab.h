@@ -33,6 +33,8 @@ public:
     void showStars(const stars::Earned &earned);
     // What the progress report is made of, as the counter shows it now.
     report::Captions reportCaptions(const QString &userName) const;
+    // The sentence of the money saved, as it stands.
+    QString moneySentence() const;
 
 public slots:
     void imgsmiley_Click();

@@ -25,6 +25,7 @@ private slots:
     void noTipsInTheFirstTenMinutes();
     void missingTipFilesGiveTheFallbacks();
     void longSentencesWrapInsideTheWindow();
+    void trayFollowsTheCounter();
 };
 
 namespace {
@@ -246,6 +247,29 @@ void CompanionsTest::longSentencesWrapInsideTheWindow()
         QVERIFY2(line->minimumSizeHint().width() <= line->width(), name);
         QVERIFY2(!line->hasHeightForWidth() || line->heightForWidth(line->width()) <= line->height(), name);
     }
+}
+
+void CompanionsTest::trayFollowsTheCounter()
+{
+    TestProgram program;
+    RecordingTray tray;
+    program.environment().tray = &tray;
+    startRunning(program, 1, 0, 15);
+    QVERIFY(tray.shown);
+    program.tick("timerrest");
+    QCOMPARE(tray.toolTip, QStringLiteral("Smoke-free for 1 day and 0 hours\nYou saved 6.5 euro."));
+
+    // The window is not the active one: a new milestone message comes as a notification.
+    program.tick("timersmilesay");
+    program.clock.advance(24 * 3600);
+    program.tick("tmrcount");
+    program.tick("timersmilesay");
+    QCOMPARE(tray.notes, QStringList{program.text("lblmaincomp")});
+
+    emit tray.exitRequested();
+    QVERIFY(!program.window().isVisible());
+    emit tray.showRequested();
+    QVERIFY(program.window().isVisible());
 }
 
 QTEST_MAIN(CompanionsTest)

@@ -2,6 +2,7 @@
 #include "progress/deaths.h"
 #include "progress/stars.h"
 #include "progress/statistics.h"
+#include "progress/trayannouncer.h"
 #include "support/defaultlocale.h"
 
 #include <QLocale>
@@ -33,6 +34,8 @@ class ProgressLogicTest : public QObject
 {
     Q_OBJECT
 private slots:
+    void trayNotifications_data();
+    void trayNotifications();
     void notSmoked_data();
     void notSmoked();
     void notSmokedEveryMinuteOfFourHundredDays_data();
@@ -502,6 +505,50 @@ void ProgressLogicTest::deathsSentence()
     QFETCH(QString, expected);
     const DefaultLocale regional(locale);
     QCOMPARE(::deathsSentence(shown), expected);
+}
+
+// One event a row: a star count or a milestone message, seconds after the
+// start, whether the window is in sight, and whether the tray speaks up.
+struct TrayEvent
+{
+    int stars;
+    QString milestone;
+    int atSecond;
+    bool inSight;
+    bool notifies;
+};
+Q_DECLARE_METATYPE(QList<TrayEvent>)
+
+void ProgressLogicTest::trayNotifications_data()
+{
+    QTest::addColumn<QList<TrayEvent>>("events");
+    QTest::newRow("first counts only learn") << QList<TrayEvent>{{3, {}, 0, false, false}, {-1, "Hi", 0, false, false}};
+    QTest::newRow("a new star") << QList<TrayEvent>{{3, {}, 0, false, false}, {4, {}, 10, false, true}};
+    QTest::newRow("the same stars") << QList<TrayEvent>{{3, {}, 0, false, false}, {3, {}, 90, false, false}};
+    QTest::newRow("a new message") << QList<TrayEvent>{{-1, "Hi", 0, false, false}, {-1, "Day 2", 60, false, true}};
+    QTest::newRow("in sight, the window says it")
+        << QList<TrayEvent>{{3, {}, 0, true, false}, {4, {}, 10, true, false}};
+    QTest::newRow("one a minute") << QList<TrayEvent>{{3, {}, 0, false, false},
+                                                      {-1, "Hi", 0, false, false},
+                                                      {4, {}, 10, false, true},
+                                                      {-1, "Day 2", 69, false, false},
+                                                      {5, {}, 70, false, true}};
+    QTest::newRow("a clock set back") << QList<TrayEvent>{
+        {3, {}, 0, false, false}, {4, {}, 3600, false, true}, {5, {}, 10, false, true}};
+}
+
+void ProgressLogicTest::trayNotifications()
+{
+    QFETCH(QList<TrayEvent>, events);
+    TrayAnnouncer announcer;
+    const QDateTime start(QDate(2026, 6, 10), QTime(12, 0, 0));
+    for (const TrayEvent &event : events) {
+        const QDateTime now = start.addSecs(event.atSecond);
+        const std::optional<QString> note = event.stars >= 0
+                                                ? announcer.starsCounted(event.stars, now, event.inSight)
+                                                : announcer.milestoneSaid(event.milestone, now, event.inSight);
+        QCOMPARE(note.has_value(), event.notifies);
+    }
 }
 
 QTEST_GUILESS_MAIN(ProgressLogicTest)

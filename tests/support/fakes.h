@@ -6,6 +6,7 @@
 #include "platform/messageservice.h"
 #include "platform/printer.h"
 #include "platform/randomsource.h"
+#include "platform/tray.h"
 
 #include <QList>
 #include <QStringList>
@@ -71,4 +72,17 @@ class NoDevices : public Printer, public Browser
 public:
     PrintResult print(const QTextDocument &) override { return {false, QStringLiteral("No printer in tests.")}; }
     Outcome open(const QString &, const QString &) override { return Outcome::NotFound; }
+};
+
+// A tray that keeps what it was told to show.
+class RecordingTray : public Tray
+{
+public:
+    void show() override { shown = true; }
+    void setToolTip(const QString &text) override { toolTip = text; }
+    void notify(const QString &, const QString &text) override { notes.append(text); }
+
+    bool shown = false;
+    QString toolTip;
+    QStringList notes;
 };
