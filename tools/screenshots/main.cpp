@@ -79,6 +79,7 @@ void typePersonalReasons(TestProgram &program)
 }
 
 const Scene scenes[] = {
+    {"counter", 0, [](TestProgram &p) { p.tick("timerrest"), p.tick("timersmilesay"); }},
     {"withdrawal", 1, [](TestProgram &p) { p.click("cmdifeel"), p.click("cmdfeelchest"); }},
     {"weight", 1, [](TestProgram &p) { p.click("cmdweight"), p.click("cmdwhygain"); }},
     {"trouble", 3, [](TestProgram &p) { p.click("cmdtroublewith"), p.click("Command4"); }},
