@@ -36,13 +36,6 @@ namespace {
 
 enum Tab { Doctor = 1, Professor = 2, Coach = 3 };
 
-void startCounter(TestProgram &program)
-{
-    program.writeRunningProfile(QDateTime(QDate(2026, 3, 3), QTime(22, 0, 0)));
-    program.start();
-    program.click("cmdno");
-}
-
 void showTab(TestProgram &program, int tab)
 {
     program.find<QTabWidget>("SSTab1")->setCurrentIndex(tab);
@@ -163,8 +156,7 @@ void AdvisorsTest::topicShowsItsDocument()
     const char *speech = doctor ? "lbldocsay" : "lblcoachsay";
     TestProgram program;
     writeDocument(program, document, topic);
-    startCounter(program);
-    showTab(program, tab);
+    program.startOnTab(tab);
     program.click(open.toLatin1());
 
     program.click(topic.toLatin1());
@@ -233,8 +225,7 @@ void AdvisorsTest::unloadableDocumentLeavesTheBox()
         writeDocument(program, presentDocument, QFileInfo(presentDocument).baseName());
     if (oversized)
         program.writeFile("data/doc/withdraw/chest.rtf", QByteArray(8 * 1024 * 1024 + 1, 'x'));
-    startCounter(program);
-    showTab(program, tab);
+    program.startOnTab(tab);
     for (const QString &click : clicks)
         program.click(click.toLatin1());
     QCOMPARE(boxText(program, box.toLatin1()), expected);
@@ -245,8 +236,7 @@ void AdvisorsTest::reasonsToSmoke()
 {
     TestProgram program;
     writeDocument(program, "data/coach/wantsmoke/nopoint.rtf", "nopoint");
-    startCounter(program);
-    showTab(program, Coach);
+    program.startOnTab(Coach);
     program.click("Command1");
     auto *list = program.find<QListWidget>("lst1");
     QCOMPARE(list->count(), 14);
@@ -333,8 +323,7 @@ void AdvisorsTest::pagers()
     TestProgram program;
     if (!file.isEmpty())
         writeLines(program, file.toLatin1(), lines);
-    startCounter(program);
-    showTab(program, tab);
+    program.startOnTab(tab);
     QCOMPARE(program.find<QPushButton>(next.toLatin1())->text(), firstCaption);
     program.clock.set(QDateTime(QDate(2026, 3, 14), QTime(8, 30, 15)));
     program.random.draws = {draw};
@@ -370,8 +359,7 @@ void AdvisorsTest::pagerGoesOnFromTheTopOfAShorterFile()
     QFETCH(QString, file);
     TestProgram program;
     writeLines(program, file.toLatin1(), 10);
-    startCounter(program);
-    showTab(program, open == QLatin1String("cmdthings") ? Coach : Professor);
+    program.startOnTab(open == QLatin1String("cmdthings") ? Coach : Professor);
     program.random.draws = {0.75};
     program.click(open.toLatin1());
     const char *box = open == QLatin1String("cmdthings") ? "txtthings" : "txtfacts";
@@ -385,8 +373,7 @@ void AdvisorsTest::factsStartAtRandomAgainAfterBack()
 {
     TestProgram program;
     writeLines(program, "data/prof/healthproblems.txt", 5);
-    startCounter(program);
-    showTab(program, Professor);
+    program.startOnTab(Professor);
     program.random.draws = {0.2, 0.8};
     program.click("cmdf1");
     QCOMPARE(boxText(program, "txtfacts"), QStringLiteral("line 2"));
@@ -402,8 +389,7 @@ void AdvisorsTest::whyPeopleSmoke()
 {
     TestProgram program;
     writeDocument(program, "data/prof/whypeoplesmoke.rtf", "why");
-    startCounter(program);
-    showTab(program, Professor);
+    program.startOnTab(Professor);
     program.click("cmdf4");
     QCOMPARE(program.text("lblprofsay"), QStringLiteral("Why people smoke?"));
     QCOMPARE(boxText(program, "txtfacts"), QStringLiteral("Document why"));
@@ -424,7 +410,7 @@ void AdvisorsTest::whyPeopleSmoke()
 void AdvisorsTest::personalReasonsKeepTheirFormatAcrossARestart()
 {
     TestProgram program;
-    startCounter(program);
+    program.startOnTab(0);
     DocumentBox *box = personalBox(program);
     QCOMPARE(box->toPlainText(), QStringLiteral("Enter your personal reason not to smoke here."));
     box->selectAll();
@@ -459,7 +445,7 @@ void AdvisorsTest::failedSaveOfPersonalReasonsStaysWithTheText()
     TestProgram program;
     // A folder where the file should be: nothing can be written there.
     QDir().mkpath(program.path("data/coach/personal.rtf"));
-    startCounter(program);
+    program.startOnTab(0);
     DocumentBox *box = personalBox(program);
     box->setPlainText(QStringLiteral("My children"));
     program.click("cmdpersonalback");
@@ -473,7 +459,7 @@ void AdvisorsTest::failedSaveOfPersonalReasonsStaysWithTheText()
 void AdvisorsTest::personalReasonsPrintOnTheReportsPrinter()
 {
     TestProgram program;
-    startCounter(program);
+    program.startOnTab(0);
     personalBox(program);
     // The tests' printer refuses every job.
     program.click("Command2");
@@ -498,7 +484,7 @@ void AdvisorsTest::closingStoresChangedPersonalReasons()
     TestProgram program;
     if (!writable)
         QDir().mkpath(program.path("data/coach/personal.rtf"));
-    startCounter(program);
+    program.startOnTab(0);
     QTest::keyClicks(personalBox(program), "To breathe freely");
     program.messages.answers = answers;
 
