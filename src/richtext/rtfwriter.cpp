@@ -158,6 +158,7 @@ private:
     QList<QRgb> m_colors; // by colour number less one; 0 is the automatic colour
     QHash<QRgb, int> m_colorNumbers;
     QList<QTextList *> m_lists; // by list number less one
+    QHash<QTextList *, int> m_listNumbers;
     QHash<QTextList *, int> m_itemsWritten;
 };
 
@@ -231,8 +232,10 @@ void RtfWriter::collectTables()
     };
     addFont(m_document.defaultFont().family());
     for (QTextBlock block = m_document.begin(); block.isValid(); block = block.next()) {
-        if (QTextList *list = block.textList(); list && !m_lists.contains(list))
+        if (QTextList *list = block.textList(); list && !m_listNumbers.contains(list)) {
             m_lists.append(list);
+            m_listNumbers.insert(list, int(m_lists.size()));
+        }
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const RunFormat run = runFormat(it.fragment().charFormat(), block);
             addFont(run.family);
@@ -276,6 +279,7 @@ void RtfWriter::writeColorTable()
 }
 
 // Each QTextList is a list of its own, with one override that names it.
+// Its items all stand at one level: a nested list is another QTextList.
 void RtfWriter::writeListTables()
 {
     if (m_lists.isEmpty())
@@ -288,7 +292,8 @@ void RtfWriter::writeListTables()
         m_out.open();
         m_out.word("list");
         m_out.word("listtemplateid", int(i + 1));
-        for (int level = 0; level < ListTable::levelCount; ++level)
+        // Levels down to the list's own; a list holds items of its level only.
+        for (int level = 0; level <= listLevel(m_lists.at(i)); ++level)
             writeListLevel(m_lists.at(i)->format(), level);
         m_out.open();
         m_out.word("listname");
@@ -396,7 +401,7 @@ void RtfWriter::writeParagraphFormat(const QTextBlock &block)
 void RtfWriter::writeListItem(const QTextBlock &block, QTextList *list)
 {
     const int level = listLevel(list);
-    m_out.word("ls", int(m_lists.indexOf(list) + 1));
+    m_out.word("ls", m_listNumbers.value(list));
     m_out.word("ilvl", level);
     m_out.word("fi", -labelIndent);
     m_out.word("li", m_document.indentWidth() * twipsPerPixel * (level + 1));

@@ -169,7 +169,7 @@ const QString richHtml =
     QStringLiteral("<p align=center><b>Bold</b> <i>italic</i> <u>underlined</u> <s>struck</s></p>"
                    "<p style='margin-left:40px'><span style='font-size:18pt'>large</span> "
                    "<span style='color:#c00000'>red</span> <span style='font-family:\"DejaVu Serif\"'>serif</span></p>"
-                   "<ul><li>first bullet</li><li>second bullet</li></ul>"
+                   "<ul><li>first bullet<ul><li>nested</li></ul></li><li>second bullet</li></ul>"
                    "<ol><li>first step</li><li>second step</li></ol>"
                    "<p>A <a href='https://example.org/'>link</a>.</p>"
                    "<p>Gr\u00FC\u00DFe, Zo\u00EB \u2014 \u65E5\u672C\u8A9E \U0001F600</p>");
@@ -397,9 +397,10 @@ void RichTextTest::wordProcessorOpensWhatWeWrite()
     QFile text(convertWithWordProcessor(path, QStringLiteral("txt:Text (encoded):UTF8"), folder.path()));
     QVERIFY2(text.open(QIODevice::ReadOnly), qPrintable(text.fileName()));
     QCOMPARE(QString::fromUtf8(text.readAll()),
-             QStringLiteral("Bold italic underlined struck\nlarge red serif\n    \u2022 first bullet\n"
-                            "    \u2022 second bullet\n    1. first step\n    2. second step\nA link.\n"
-                            "Gr\u00FC\u00DFe, Zo\u00EB \u2014 \u65E5\u672C\u8A9E \U0001F600\n"));
+             QStringLiteral(
+                 "Bold italic underlined struck\nlarge red serif\n    \u2022 first bullet\n"
+                 "        \u25E6 nested\n    \u2022 second bullet\n    1. first step\n    2. second step\nA link.\n"
+                 "Gr\u00FC\u00DFe, Zo\u00EB \u2014 \u65E5\u672C\u8A9E \U0001F600\n"));
 
     QFile savedAgain(convertWithWordProcessor(path, QStringLiteral("rtf"), folder.filePath(QStringLiteral("again"))));
     QVERIFY2(savedAgain.open(QIODevice::ReadOnly), qPrintable(savedAgain.fileName()));
