@@ -19,8 +19,8 @@ constexpr qreal twipsPerPixel = 15.0;
 
 constexpr Qt::Alignment alignments[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight, Qt::AlignJustify};
 
-// The text without characters that cannot be text, and with a replacement character for
-// half a surrogate pair.
+// The text without the characters that cannot be text, and with a
+// replacement character for half a surrogate pair.
 QString cleaned(const QString &text)
 {
     QString result;
