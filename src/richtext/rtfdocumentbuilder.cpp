@@ -19,8 +19,8 @@ constexpr qreal twipsPerPixel = 15.0;
 
 constexpr Qt::Alignment alignments[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight, Qt::AlignJustify};
 
-// The text without characters that cannot be text, and with a replacement character for
-// half a surrogate pair.
+// The text without the characters that cannot be text, and with a
+// replacement character for half a surrogate pair.
 QString cleaned(const QString &text)
 {
     QString result;
@@ -67,7 +67,7 @@ bool ParagraphLists::place(const ParagraphState &paragraph, QTextCursor &cursor)
 
 QTextList *ParagraphLists::add(QTextList *list, QTextListFormat::Style style, int level, QTextCursor &cursor)
 {
-    if (list) {
+    if (list && list->count() < maxItems) {
         list->add(cursor.block());
         return list;
     }
@@ -80,7 +80,16 @@ QTextList *ParagraphLists::add(QTextList *list, QTextListFormat::Style style, in
 DocumentBuilder::DocumentBuilder(QTextDocument *document, const FontTable &fonts, const ColorTable &colors,
                                  const ListTable &lists)
     : m_cursor(document), m_fonts(fonts), m_colors(colors), m_lists(lists)
-{}
+{
+    // One edit for the whole document: outside an edit the cursor lays out
+    // its paragraph after every insertion, which makes long paragraphs slow.
+    m_cursor.beginEditBlock();
+}
+
+DocumentBuilder::~DocumentBuilder()
+{
+    m_cursor.endEditBlock();
+}
 
 int DocumentBuilder::addLink(const QString &target)
 {
@@ -220,8 +229,13 @@ QTextCharFormat DocumentBuilder::charFormat(const CharacterState &state) const
         format.setVerticalAlignment(QTextCharFormat::AlignSubScript);
     format.setFontPointSize(state.halfPoints / 2.0);
     const QString family = m_fonts.family(state.font >= 0 ? state.font : m_defaultFont);
-    if (!family.isEmpty())
+    if (!family.isEmpty()) {
         format.setFontFamilies({family});
+        // The single family too: Qt hashes a family list by its type alone, so
+        // without it all formats with a family would share one hash, and each
+        // insertion would compare itself with every one of them.
+        format.setProperty(QTextFormat::FontFamily, family);
+    }
     if (const QColor color = m_colors.color(state.foreground); color.isValid())
         format.setForeground(color);
     if (const QColor color = m_colors.color(state.background); color.isValid())

@@ -25,6 +25,10 @@ class ListTable;
 class ParagraphLists
 {
 public:
+    // A QTextList touches all its items whenever it gains one, so a longer
+    // list goes on as a new list of the same kind; its numbers start again.
+    static constexpr int maxItems = 1000;
+
     explicit ParagraphLists(const ListTable &table) : m_table(table) {}
 
     // Makes the cursor's block an item of the paragraph's list, if it has one.
@@ -45,6 +49,9 @@ class DocumentBuilder
 {
 public:
     DocumentBuilder(QTextDocument *document, const FontTable &fonts, const ColorTable &colors, const ListTable &lists);
+    ~DocumentBuilder();
+    DocumentBuilder(const DocumentBuilder &) = delete;
+    DocumentBuilder &operator=(const DocumentBuilder &) = delete;
 
     void setDefaultFont(int number) { m_defaultFont = number; }
     int addLink(const QString &target);

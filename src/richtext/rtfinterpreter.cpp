@@ -40,7 +40,9 @@ void RtfInterpreter::read(QByteArrayView input)
     for (RtfToken token = tokens.next(); token.kind != RtfToken::Kind::End; token = tokens.next()) {
         if (!started) {
             // Whatever comes before the document's first brace is not part of it.
-            started = token.kind == RtfToken::Kind::GroupStart && groupStart();
+            started = token.kind == RtfToken::Kind::GroupStart;
+            if (started)
+                groupStart();
             continue;
         }
         if (m_skippedDepth > 0) {
@@ -49,6 +51,8 @@ void RtfInterpreter::read(QByteArrayView input)
             continue;
         }
         const bool atGroupStart = std::exchange(m_atGroupStart, false);
+        // A \* speaks of the word right after it, and only of that.
+        const bool ignorable = std::exchange(m_ignorableNext, false);
         if (token.kind != RtfToken::Kind::Text && token.kind != RtfToken::Kind::HexByte)
             m_fallbackBytes = 0;
         switch (token.kind) {
@@ -62,7 +66,7 @@ void RtfInterpreter::read(QByteArrayView input)
             }
             break;
         case RtfToken::Kind::ControlWord:
-            controlWord(token);
+            controlWord(token, ignorable);
             break;
         case RtfToken::Kind::ControlSymbol:
             if (token.byte == '*')
@@ -90,16 +94,15 @@ void RtfInterpreter::read(QByteArrayView input)
         m_builder.finish(state().paragraph);
 }
 
-bool RtfInterpreter::groupStart()
+void RtfInterpreter::groupStart()
 {
     m_atGroupStart = true;
     if (std::ssize(m_groups) >= maxDepth) {
         m_skippedDepth = 1;
-        return true;
+        return;
     }
     m_groups.push_back(m_groups.empty() ? GroupState() : m_groups.back());
     m_groups.back().opensDestination = false;
-    return true;
 }
 
 // False when the document's own group closes: the file ends there.
@@ -113,9 +116,8 @@ bool RtfInterpreter::groupEnd()
     return true;
 }
 
-void RtfInterpreter::controlWord(const RtfToken &token)
+void RtfInterpreter::controlWord(const RtfToken &token, bool ignorable)
 {
-    const bool ignorable = std::exchange(m_ignorableNext, false);
     if (state().destination == Destination::Skip)
         return;
     const ControlWord *word = findControlWord(token.text);
@@ -171,7 +173,8 @@ void RtfInterpreter::apply(const ControlWord &word, const RtfToken &token)
         if (number == ParagraphNumber::ListOverride && group.destination == Destination::ListOverride)
             m_lists.setOverrideNumber(parameter);
         else
-            group.paragraph.setNumber(number, token.hasParameter ? parameter : on);
+            group.paragraph.setNumber(number,
+                                      token.hasParameter ? parameter : number == ParagraphNumber::PageBreakBefore);
         break;
     }
     case WordKind::Character: {

@@ -31,9 +31,9 @@ public:
     void read(QByteArrayView bytes);
 
 private:
-    bool groupStart();
+    void groupStart();
     bool groupEnd();
-    void controlWord(const RtfToken &token);
+    void controlWord(const RtfToken &token, bool ignorable);
     void apply(const ControlWord &word, const RtfToken &token);
     void controlSymbol(char symbol);
     void unicode(int value);
@@ -56,7 +56,7 @@ private:
     int m_skippedDepth = 0;  // open groups beyond maxDepth
     int m_fallbackBytes = 0; // still to skip after a \uN
     bool m_atGroupStart = false;
-    bool m_ignorableNext = false; // a \* said: skip the group unless its word is known
+    bool m_ignorableNext = false; // a \* said: skip the group unless the next word is known
     int m_codePage = CodePageDecoder::defaultCodePage;
     int m_defaultFont = 0;
 };

@@ -42,6 +42,20 @@ void RtfOutput::open()
     m_afterWord = false;
 }
 
+void RtfOutput::open(const char *destination, bool starred)
+{
+    open();
+    if (starred)
+        m_bytes += "\\*";
+    word(destination);
+}
+
+void RtfOutput::hexByte(int value)
+{
+    m_bytes += "\\'" + QByteArray::number(value & 0xFF, 16).rightJustified(2, '0');
+    m_afterWord = false;
+}
+
 void RtfOutput::close()
 {
     m_bytes += '}';

@@ -13,7 +13,12 @@ public:
     void word(const char *name);
     void word(const char *name, int parameter);
     void open();
+    // Opens a group that names its destination; a starred one is skipped by
+    // readers that do not know it.
+    void open(const char *destination, bool starred = false);
     void close();
+    // A byte as \'hh.
+    void hexByte(int value);
     // Text in the document: braces and backslashes escaped, tabs and line
     // breaks as their words, characters that cannot stand in a paragraph left out.
     void text(QStringView text);

@@ -1,9 +1,10 @@
 #include "richtext/rtfwriter.h"
 
+#include "richtext/rtflistlabels.h"
 #include "richtext/rtflisttable.h"
 #include "richtext/rtfoutput.h"
+#include "richtext/rtfrunformat.h"
 
-#include <QColor>
 #include <QHash>
 #include <QList>
 #include <QTextBlock>
@@ -11,7 +12,6 @@
 #include <QTextList>
 
 #include <algorithm>
-#include <array>
 
 namespace richtext {
 
@@ -19,107 +19,30 @@ namespace {
 
 constexpr int twipsPerPixel = 15; // pixels at 96 per inch
 constexpr int labelIndent = 360;  // the hanging part of a list item, for the label
-constexpr int maxLevelAffix = 8;  // characters before and after a list number
 
-// Markdown headings and HTML sizes come as a step from the normal size.
-constexpr std::array<qreal, 6> sizeSteps = {0.8, 0.9, 1.0, 1.15, 1.3, 1.6}; // steps -2 to 3
-constexpr int lowestStep = -2;
-
-// The formatting of a run of text, with everything the document leaves to
-// its defaults filled in.
-struct RunFormat
+// Things a table of the file lists, each under the number it was given when
+// first met.
+template<typename Key>
+class NumberedSet
 {
-    QString family;
-    int halfPoints = 24;
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
-    bool strike = false;
-    QTextCharFormat::VerticalAlignment position = QTextCharFormat::AlignNormal;
-    QColor foreground;
-    QColor background;
-    QString link;
+public:
+    explicit NumberedSet(int first) : m_first(first) {}
+
+    void add(const Key &key)
+    {
+        if (!m_numbers.contains(key)) {
+            m_numbers.insert(key, int(m_first + m_keys.size()));
+            m_keys.append(key);
+        }
+    }
+    int number(const Key &key) const { return m_numbers.value(key); }
+    const QList<Key> &keys() const { return m_keys; }
+
+private:
+    int m_first;
+    QList<Key> m_keys;
+    QHash<Key, int> m_numbers;
 };
-
-QColor brushColor(const QTextFormat &format, int property)
-{
-    const QBrush brush = format.brushProperty(property);
-    return brush.style() == Qt::NoBrush ? QColor() : brush.color();
-}
-
-QString firstFamily(const QTextCharFormat &format)
-{
-    const QStringList families = format.property(QTextFormat::FontFamilies).toStringList();
-    return families.isEmpty() ? format.stringProperty(QTextFormat::FontFamily) : families.first();
-}
-
-qreal pointSizeOf(const QFont &font)
-{
-    if (font.pointSizeF() > 0)
-        return font.pointSizeF();
-    return font.pixelSize() > 0 ? font.pixelSize() * 0.75 : 12.0;
-}
-
-QString romanNumber(int number)
-{
-    static constexpr std::pair<int, const char *> digits[] = {
-        {1000, "m"}, {900, "cm"}, {500, "d"}, {400, "cd"}, {100, "c"}, {90, "xc"}, {50, "l"},
-        {40, "xl"},  {10, "x"},   {9, "ix"},  {5, "v"},    {4, "iv"},  {1, "i"},
-    };
-    QString result;
-    for (const auto &[value, letters] : digits) {
-        for (; number >= value; number -= value)
-            result += QLatin1String(letters);
-    }
-    return result;
-}
-
-QString letterNumber(int number)
-{
-    QString result;
-    for (; number > 0; number = (number - 1) / 26)
-        result.prepend(QChar(u'a' + (number - 1) % 26));
-    return result;
-}
-
-// What stands before and after a list's numbers; Qt shows "1." where the
-// list says nothing.
-std::pair<QString, QString> numberAffixes(const QTextListFormat &format)
-{
-    const QString suffix =
-        format.hasProperty(QTextFormat::ListNumberSuffix) ? format.numberSuffix() : QStringLiteral(".");
-    return {format.numberPrefix().left(maxLevelAffix), suffix.left(maxLevelAffix)};
-}
-
-QString itemNumber(QTextListFormat::Style style, int number)
-{
-    switch (style) {
-    case QTextListFormat::ListLowerAlpha:
-        return letterNumber(number);
-    case QTextListFormat::ListUpperAlpha:
-        return letterNumber(number).toUpper();
-    case QTextListFormat::ListLowerRoman:
-        return romanNumber(number);
-    case QTextListFormat::ListUpperRoman:
-        return romanNumber(number).toUpper();
-    default:
-        return QString::number(number);
-    }
-}
-
-bool isNumbered(QTextListFormat::Style style)
-{
-    return levelFormatOf(style) != levelFormatOf(QTextListFormat::ListDisc);
-}
-
-// The label of a list item, for readers that do not know lists.
-QString itemLabel(const QTextListFormat &format, int number)
-{
-    if (!isNumbered(format.style()))
-        return QString(QChar(bulletOf(format.style())));
-    const auto [prefix, suffix] = numberAffixes(format);
-    return prefix + itemNumber(format.style(), number) + suffix;
-}
 
 int listLevel(const QTextList *list)
 {
@@ -129,14 +52,11 @@ int listLevel(const QTextList *list)
 class RtfWriter
 {
 public:
-    explicit RtfWriter(const QTextDocument &document)
-        : m_document(document), m_basePointSize(pointSizeOf(document.defaultFont()))
-    {}
+    explicit RtfWriter(const QTextDocument &document) : m_document(document), m_runFormat(document) {}
 
     QByteArray write();
 
 private:
-    RunFormat runFormat(const QTextCharFormat &format, const QTextBlock &block) const;
     void collectTables();
     void writeFontTable();
     void writeColorTable();
@@ -148,23 +68,21 @@ private:
     void writeRuns(const QTextBlock &block);
     void writeLink(const QString &target);
     void writeRun(const QTextFragment &fragment, const RunFormat &format);
-    int colorIndex(const QColor &color) const;
+    int listIndent(int level) const { return m_document.indentWidth() * twipsPerPixel * (level + 1); }
 
     const QTextDocument &m_document;
-    const qreal m_basePointSize;
+    const RunFormatter m_runFormat;
     RtfOutput m_out;
-    QStringList m_fonts; // by font number
-    QHash<QString, int> m_fontNumbers;
-    QList<QRgb> m_colors; // by colour number less one; 0 is the automatic colour
-    QHash<QRgb, int> m_colorNumbers;
-    QList<QTextList *> m_lists; // by list number less one
+    NumberedSet<QString> m_fonts{0};
+    NumberedSet<QRgb> m_colors{1}; // 0 is the automatic colour
+    NumberedSet<QTextList *> m_lists{1};
     QHash<QTextList *, int> m_itemsWritten;
 };
 
 QByteArray RtfWriter::write()
 {
     collectTables();
-    m_out.raw("{");
+    m_out.open();
     m_out.word("rtf", 1);
     m_out.word("ansi");
     m_out.word("ansicpg", 1252);
@@ -175,7 +93,7 @@ QByteArray RtfWriter::write()
     writeColorTable();
     writeListTables();
     m_out.word("f", 0);
-    m_out.word("fs", qRound(m_basePointSize * 2));
+    m_out.word("fs", m_runFormat.baseHalfPoints());
     m_out.newLine();
     for (QTextBlock block = m_document.begin(); block.isValid(); block = block.next())
         writeBlock(block);
@@ -184,75 +102,33 @@ QByteArray RtfWriter::write()
     return m_out.bytes();
 }
 
-RunFormat RtfWriter::runFormat(const QTextCharFormat &format, const QTextBlock &block) const
-{
-    const int heading = block.blockFormat().headingLevel();
-    RunFormat run;
-    run.family = firstFamily(format);
-    if (run.family.isEmpty())
-        run.family = m_document.defaultFont().family();
-    qreal points = format.fontPointSize();
-    if (points <= 0) {
-        // Markdown headings carry a step rather than a size: level 1 is three steps up.
-        const int step = format.hasProperty(QTextFormat::FontSizeAdjustment)
-                             ? format.intProperty(QTextFormat::FontSizeAdjustment)
-                             : (heading > 0 ? 4 - heading : 0);
-        const auto index = std::clamp<int>(step - lowestStep, 0, int(sizeSteps.size()) - 1);
-        points = m_basePointSize * sizeSteps[index];
-    }
-    run.halfPoints = std::clamp(qRound(points * 2), 1, 3276);
-    const int weight =
-        format.hasProperty(QTextFormat::FontWeight) ? format.fontWeight() : (heading > 0 ? QFont::Bold : QFont::Normal);
-    run.bold = weight >= QFont::DemiBold;
-    run.italic = format.fontItalic();
-    run.underline = format.fontUnderline();
-    run.strike = format.fontStrikeOut();
-    run.position = format.verticalAlignment();
-    run.foreground = brushColor(format, QTextFormat::ForegroundBrush);
-    run.background = brushColor(format, QTextFormat::BackgroundBrush);
-    if (format.isAnchor())
-        run.link = format.anchorHref();
-    return run;
-}
-
 void RtfWriter::collectTables()
 {
-    const auto addFont = [this](const QString &family) {
-        if (!m_fontNumbers.contains(family)) {
-            m_fontNumbers.insert(family, int(m_fonts.size()));
-            m_fonts.append(family);
-        }
-    };
-    const auto addColor = [this](const QColor &color) {
-        if (color.isValid() && !m_colorNumbers.contains(color.rgb())) {
-            m_colors.append(color.rgb());
-            m_colorNumbers.insert(color.rgb(), int(m_colors.size()));
-        }
-    };
-    addFont(m_document.defaultFont().family());
+    m_fonts.add(m_document.defaultFont().family());
     for (QTextBlock block = m_document.begin(); block.isValid(); block = block.next()) {
-        if (QTextList *list = block.textList(); list && !m_lists.contains(list))
-            m_lists.append(list);
+        if (QTextList *list = block.textList())
+            m_lists.add(list);
         for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const RunFormat run = runFormat(it.fragment().charFormat(), block);
-            addFont(run.family);
-            addColor(run.foreground);
-            addColor(run.background);
+            const RunFormat run = m_runFormat(it.fragment().charFormat(), block);
+            m_fonts.add(run.family);
+            if (run.foreground.isValid())
+                m_colors.add(run.foreground.rgb());
+            if (run.background.isValid())
+                m_colors.add(run.background.rgb());
         }
     }
 }
 
 void RtfWriter::writeFontTable()
 {
-    m_out.open();
-    m_out.word("fonttbl");
-    for (qsizetype number = 0; number < m_fonts.size(); ++number) {
+    m_out.open("fonttbl");
+    for (const QString &family : m_fonts.keys()) {
         m_out.open();
-        m_out.word("f", int(number));
+        m_out.word("f", m_fonts.number(family));
         m_out.word("fnil");
         m_out.word("fcharset", 0);
         // A ';' ends the name in the table, so it cannot be part of it.
-        m_out.text(QString(m_fonts.at(number)).remove(u';'));
+        m_out.text(QString(family).remove(u';'));
         m_out.raw(";");
         m_out.close();
     }
@@ -262,10 +138,9 @@ void RtfWriter::writeFontTable()
 
 void RtfWriter::writeColorTable()
 {
-    m_out.open();
-    m_out.word("colortbl");
+    m_out.open("colortbl");
     m_out.raw(";");
-    for (const QRgb rgb : std::as_const(m_colors)) {
+    for (const QRgb rgb : m_colors.keys()) {
         m_out.word("red", qRed(rgb));
         m_out.word("green", qGreen(rgb));
         m_out.word("blue", qBlue(rgb));
@@ -276,38 +151,33 @@ void RtfWriter::writeColorTable()
 }
 
 // Each QTextList is a list of its own, with one override that names it.
+// Its items all stand at one level (a nested list is another QTextList), so
+// it defines the levels down to that one only.
 void RtfWriter::writeListTables()
 {
-    if (m_lists.isEmpty())
+    if (m_lists.keys().isEmpty())
         return;
-    m_out.open();
-    m_out.raw("\\*");
-    m_out.word("listtable");
-    for (qsizetype i = 0; i < m_lists.size(); ++i) {
+    m_out.open("listtable", true);
+    for (QTextList *list : m_lists.keys()) {
         m_out.newLine();
-        m_out.open();
-        m_out.word("list");
-        m_out.word("listtemplateid", int(i + 1));
-        for (int level = 0; level < ListTable::levelCount; ++level)
-            writeListLevel(m_lists.at(i)->format(), level);
-        m_out.open();
-        m_out.word("listname");
+        m_out.open("list");
+        m_out.word("listtemplateid", m_lists.number(list));
+        for (int level = 0; level <= listLevel(list); ++level)
+            writeListLevel(list->format(), level);
+        m_out.open("listname");
         m_out.raw(";");
         m_out.close();
-        m_out.word("listid", int(i + 1));
+        m_out.word("listid", m_lists.number(list));
         m_out.close();
     }
     m_out.close();
     m_out.newLine();
-    m_out.open();
-    m_out.raw("\\*");
-    m_out.word("listoverridetable");
-    for (qsizetype i = 0; i < m_lists.size(); ++i) {
-        m_out.open();
-        m_out.word("listoverride");
-        m_out.word("listid", int(i + 1));
+    m_out.open("listoverridetable", true);
+    for (QTextList *list : m_lists.keys()) {
+        m_out.open("listoverride");
+        m_out.word("listid", m_lists.number(list));
         m_out.word("listoverridecount", 0);
-        m_out.word("ls", int(i + 1));
+        m_out.word("ls", m_lists.number(list));
         m_out.close();
     }
     m_out.close();
@@ -317,40 +187,37 @@ void RtfWriter::writeListTables()
 void RtfWriter::writeListLevel(const QTextListFormat &format, int level)
 {
     const QTextListFormat::Style style = format.style();
-    m_out.open();
-    m_out.word("listlevel");
+    m_out.open("listlevel");
     m_out.word("levelnfc", levelFormatOf(style));
     m_out.word("levelnfcn", levelFormatOf(style));
     m_out.word("leveljc", 0);
     m_out.word("levelfollow", 0);
     m_out.word("levelstartat", 1);
     // The level text begins with its length; in a numbered level the byte
-    // that is the level's index stands for the number.
-    m_out.open();
-    m_out.word("leveltext");
+    // that is the level's index stands for the number, and the level numbers
+    // say where it is.
+    m_out.open("leveltext");
     if (isNumbered(style)) {
         const auto [prefix, suffix] = numberAffixes(format);
-        m_out.raw(QByteArray("\\'") + QByteArray::number(prefix.size() + suffix.size() + 1, 16).rightJustified(2, '0'));
+        m_out.hexByte(int(prefix.size() + suffix.size() + 1));
         m_out.text(prefix);
-        m_out.raw(QByteArray("\\'") + QByteArray::number(level, 16).rightJustified(2, '0'));
+        m_out.hexByte(level);
         m_out.text(suffix);
         m_out.raw(";");
         m_out.close();
-        m_out.open();
-        m_out.word("levelnumbers");
-        m_out.raw(QByteArray("\\'") + QByteArray::number(prefix.size() + 1, 16).rightJustified(2, '0'));
+        m_out.open("levelnumbers");
+        m_out.hexByte(int(prefix.size() + 1));
     } else {
-        m_out.raw("\\'01");
+        m_out.hexByte(1);
         m_out.text(QString(QChar(bulletOf(style))));
         m_out.raw(";");
         m_out.close();
-        m_out.open();
-        m_out.word("levelnumbers");
+        m_out.open("levelnumbers");
     }
     m_out.raw(";");
     m_out.close();
     m_out.word("fi", -labelIndent);
-    m_out.word("li", m_document.indentWidth() * twipsPerPixel * (level + 1));
+    m_out.word("li", listIndent(level));
     m_out.close();
 }
 
@@ -393,16 +260,16 @@ void RtfWriter::writeParagraphFormat(const QTextBlock &block)
     length("fi", format.textIndent());
 }
 
+// The list indents its items: their own indents are not written.
 void RtfWriter::writeListItem(const QTextBlock &block, QTextList *list)
 {
     const int level = listLevel(list);
-    m_out.word("ls", int(m_lists.indexOf(list) + 1));
+    m_out.word("ls", m_lists.number(list));
     m_out.word("ilvl", level);
     m_out.word("fi", -labelIndent);
-    m_out.word("li", m_document.indentWidth() * twipsPerPixel * (level + 1));
-    m_out.open();
-    m_out.word("listtext");
-    m_out.word("fs", runFormat(block.charFormat(), block).halfPoints);
+    m_out.word("li", listIndent(level));
+    m_out.open("listtext");
+    m_out.word("fs", m_runFormat(block.charFormat(), block).halfPoints);
     m_out.text(itemLabel(list->format(), ++m_itemsWritten[list]));
     m_out.word("tab");
     m_out.close();
@@ -412,7 +279,7 @@ void RtfWriter::writeRuns(const QTextBlock &block)
 {
     QString link;
     for (auto it = block.begin(); !it.atEnd(); ++it) {
-        const RunFormat run = runFormat(it.fragment().charFormat(), block);
+        const RunFormat run = m_runFormat(it.fragment().charFormat(), block);
         if (run.link != link) {
             if (!link.isEmpty())
                 m_out.raw("}}");
@@ -429,11 +296,8 @@ void RtfWriter::writeRuns(const QTextBlock &block)
 // Opens a hyperlink field and its result; writeRuns closes both.
 void RtfWriter::writeLink(const QString &target)
 {
-    m_out.open();
-    m_out.word("field");
-    m_out.open();
-    m_out.raw("\\*");
-    m_out.word("fldinst");
+    m_out.open("field");
+    m_out.open("fldinst", true);
     m_out.text(u" HYPERLINK ");
     // A place in this document goes with \l; quotes would end the address.
     QString address = target;
@@ -443,14 +307,13 @@ void RtfWriter::writeLink(const QString &target)
     else
         m_out.text(u'"' + address + u'"');
     m_out.close();
-    m_out.open();
-    m_out.word("fldrslt");
+    m_out.open("fldrslt");
 }
 
 void RtfWriter::writeRun(const QTextFragment &fragment, const RunFormat &format)
 {
     m_out.open();
-    m_out.word("f", m_fontNumbers.value(format.family));
+    m_out.word("f", m_fonts.number(format.family));
     m_out.word("fs", format.halfPoints);
     const std::pair<bool, const char *> flags[] = {
         {format.bold, "b"},
@@ -465,16 +328,11 @@ void RtfWriter::writeRun(const QTextFragment &fragment, const RunFormat &format)
             m_out.word(name);
     }
     if (format.foreground.isValid())
-        m_out.word("cf", colorIndex(format.foreground));
+        m_out.word("cf", m_colors.number(format.foreground.rgb()));
     if (format.background.isValid())
-        m_out.word("highlight", colorIndex(format.background));
+        m_out.word("highlight", m_colors.number(format.background.rgb()));
     m_out.text(fragment.text());
     m_out.close();
-}
-
-int RtfWriter::colorIndex(const QColor &color) const
-{
-    return m_colorNumbers.value(color.rgb());
 }
 
 } // namespace

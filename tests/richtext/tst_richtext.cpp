@@ -169,7 +169,7 @@ const QString richHtml =
     QStringLiteral("<p align=center><b>Bold</b> <i>italic</i> <u>underlined</u> <s>struck</s></p>"
                    "<p style='margin-left:40px'><span style='font-size:18pt'>large</span> "
                    "<span style='color:#c00000'>red</span> <span style='font-family:\"DejaVu Serif\"'>serif</span></p>"
-                   "<ul><li>first bullet</li><li>second bullet</li></ul>"
+                   "<ul><li>first bullet<ul><li>nested</li></ul></li><li>second bullet</li></ul>"
                    "<ol><li>first step</li><li>second step</li></ol>"
                    "<p>A <a href='https://example.org/'>link</a>.</p>"
                    "<p>Gr\u00FC\u00DFe, Zo\u00EB \u2014 \u65E5\u672C\u8A9E \U0001F600</p>");
@@ -209,6 +209,12 @@ void RichTextTest::reader_data()
         << QByteArray(R"({\rtf1{\fonttbl{\f0 Arial;}{\f1\fcharset161 Greek Font;}{\f2\fcharset128 Gothic;}})"
                       R"(\f1 \'e1\'e2\f2 \'93\'fa\'96\'7b})")
         << QStringLiteral("['Greek Font']\u03B1\u03B2['Gothic']\u65E5\u672C");
+    QTest::newRow("font names in their own character set")
+        << QByteArray(R"({\rtf1{\fonttbl{\f0\fcharset204 \'c0\'f0\'e8\'e0\'eb;}}x})")
+        << QStringLiteral("['\u0410\u0440\u0438\u0430\u043B']x");
+    QTest::newRow("an unknown code page")
+        << QByteArray(R"({\rtf1\ansicpg99999 caf\'e9})") << QStringLiteral("caf\u00E9");
+    QTest::newRow("broken hex escapes") << QByteArray(R"({\rtf1 a\'zzb\'4})") << QStringLiteral("azzb");
     QTest::newRow("unicode and its fallback")
         << QByteArray(R"({\rtf1 \u233?\u8364\'80 x})") << QStringLiteral("\u00E9\u20AC x");
     QTest::newRow("negative unicode, surrogates, fallback lengths")
@@ -266,6 +272,7 @@ void RichTextTest::reader_data()
     QTest::newRow("no empty paragraph after the last mark") << QByteArray(R"({\rtf1 a\par})") << QStringLiteral("a");
     QTest::newRow("an empty paragraph before it") << QByteArray(R"({\rtf1 a\par\par})") << QStringLiteral("a\n");
     QTest::newRow("nothing after the document's group") << QByteArray(R"(  {\rtf1 a}b)") << QStringLiteral("a");
+    QTest::newRow("only the header") << QByteArray(R"({\rtf1})") << QString();
     QTest::newRow("cut short") << QByteArray(R"({\rtf1 a{\b b)") << QStringLiteral("a[b]b");
     QTest::newRow("plain text") << QByteArray("plain\r\nline") << QStringLiteral("plain\nline");
     QTest::newRow("plain windows-1252 text") << QByteArray("caf\xE9") << QStringLiteral("caf\u00E9");
@@ -301,7 +308,7 @@ void RichTextTest::roundTrip_data()
         "<p align=center>c</p><p align=right>r</p><p align=justify>j</p>"
         "<p style='margin-left:40px; margin-right:20px; text-indent:-10px; margin-top:6px; margin-bottom:18px'>i</p>");
     QTest::newRow("lists") << QStringLiteral(
-        "<ul><li>a</li><li>b<ul><li>nested</li></ul></li><li>c</li></ul><p>between</p>"
+        "<ul><li>a</li><li>b<ul><li>nested<ul type=circle><li>deeper</li></ul></li></ul></li><li>c</li></ul><p>between</p>"
         "<ol><li>one</li><li>two</li></ol><ol type=a><li>x</li></ol><ol type=I><li>y</li></ol>"
         "<ul type=square><li>s</li></ul>");
     QTest::newRow("links") << QStringLiteral(
@@ -397,9 +404,10 @@ void RichTextTest::wordProcessorOpensWhatWeWrite()
     QFile text(convertWithWordProcessor(path, QStringLiteral("txt:Text (encoded):UTF8"), folder.path()));
     QVERIFY2(text.open(QIODevice::ReadOnly), qPrintable(text.fileName()));
     QCOMPARE(QString::fromUtf8(text.readAll()),
-             QStringLiteral("Bold italic underlined struck\nlarge red serif\n    \u2022 first bullet\n"
-                            "    \u2022 second bullet\n    1. first step\n    2. second step\nA link.\n"
-                            "Gr\u00FC\u00DFe, Zo\u00EB \u2014 \u65E5\u672C\u8A9E \U0001F600\n"));
+             QStringLiteral(
+                 "Bold italic underlined struck\nlarge red serif\n    \u2022 first bullet\n"
+                 "        \u25E6 nested\n    \u2022 second bullet\n    1. first step\n    2. second step\nA link.\n"
+                 "Gr\u00FC\u00DFe, Zo\u00EB \u2014 \u65E5\u672C\u8A9E \U0001F600\n"));
 
     QFile savedAgain(convertWithWordProcessor(path, QStringLiteral("rtf"), folder.filePath(QStringLiteral("again"))));
     QVERIFY2(savedAgain.open(QIODevice::ReadOnly), qPrintable(savedAgain.fileName()));
