@@ -229,14 +229,14 @@ bool CoachTab::isMainPanelShown() const
     return controls::isShown(m_mainPanel);
 }
 
-void CoachTab::sayGreeting()
+QString CoachTab::greeting()
 {
-    say(tr("Hi. I am your coach. I will try to help you mentally and emotionally."));
+    return tr("Hi. I am your coach. I will try to help you mentally and emotionally.");
 }
 
 void CoachTab::Image15_Click()
 {
-    sayGreeting();
+    say(greeting());
 }
 
 void CoachTab::cmdtroublewith_Click()
@@ -246,8 +246,7 @@ void CoachTab::cmdtroublewith_Click()
 
 void CoachTab::cmdtroubleback_Click()
 {
-    switchPanels(m_troubles, m_mainPanel, QString());
-    sayGreeting();
+    switchPanels(m_troubles, m_mainPanel, greeting());
 }
 
 void CoachTab::showTrouble(Trouble trouble)
@@ -325,8 +324,7 @@ void CoachTab::showNextThing()
 
 void CoachTab::cmdbackthings_Click()
 {
-    controls::switchPanels(m_thingsPanel, m_mainPanel);
-    sayGreeting();
+    switchPanels(m_thingsPanel, m_mainPanel, greeting());
 }
 
 void CoachTab::cmdpersonal_Click()
@@ -342,8 +340,7 @@ void CoachTab::cmdpersonalback_Click()
     // Reasons that could not be stored stay on the screen, so nothing is lost.
     if (!savePersonalReasons())
         return;
-    controls::switchPanels(m_personalPanel, m_mainPanel);
-    sayGreeting();
+    switchPanels(m_personalPanel, m_mainPanel, greeting());
 }
 
 void CoachTab::Command2_Click()
@@ -403,7 +400,6 @@ void CoachTab::cmdok7_Click()
 
 void CoachTab::cmdbackreasons_Click()
 {
-    controls::switchPanels(m_reasonsToSmoke, m_mainPanel);
+    switchPanels(m_reasonsToSmoke, m_mainPanel, greeting());
     m_reasonsToSmoke->okButton()->hide();
-    sayGreeting();
 }

@@ -62,7 +62,7 @@ private:
     TopicPanel *buildReasonsPanel();
     QFrame *buildBoxPanel(const QString &name, DocumentBox *box, QPushButton *left, QPushButton *centre,
                           QPushButton *back);
-    void sayGreeting();
+    static QString greeting();
     void showTrouble(Trouble trouble);
     void ShowCoachDocument();
     void showNextThing();

@@ -56,6 +56,8 @@ bool DocumentBox::load(const QString &path)
 {
     if (!richtext::loadFile(path, document()))
         return false;
+    // Undo starts from the document as loaded, never from the box before it.
+    document()->clearUndoRedoStacks();
     document()->setModified(false);
     moveCaretToStart();
     return true;

@@ -308,7 +308,8 @@ void RichTextTest::roundTrip_data()
         "<p align=center>c</p><p align=right>r</p><p align=justify>j</p>"
         "<p style='margin-left:40px; margin-right:20px; text-indent:-10px; margin-top:6px; margin-bottom:18px'>i</p>");
     QTest::newRow("lists") << QStringLiteral(
-        "<ul><li>a</li><li>b<ul><li>nested<ul type=circle><li>deeper</li></ul></li></ul></li><li>c</li></ul><p>between</p>"
+        "<ul><li>a</li><li>b<ul><li>nested<ul "
+        "type=circle><li>deeper</li></ul></li></ul></li><li>c</li></ul><p>between</p>"
         "<ol><li>one</li><li>two</li></ol><ol type=a><li>x</li></ol><ol type=I><li>y</li></ol>"
         "<ul type=square><li>s</li></ul>");
     QTest::newRow("links") << QStringLiteral(
@@ -376,6 +377,44 @@ void RichTextTest::samples_data()
                                              "sa=19: cell one\tcell two\t\n"
                                              "sa=19: Last line with [b i]bold italic and a "
                                              "[u fg=#000080 ->mailto:help@example.org]mail link.");
+    // The same page saved by two other programs (pandoc and AbiWord), which
+    // write their lists and fonts each in their own way.
+    QTest::newRow("pandoc")
+        << QStringLiteral("formatting-pandoc.rtf")
+        << QStringLiteral(
+               "center sa=12: [b 18pt 'Helvetica']Sample\n"
+               "sa=12: \n"
+               "sa=12 h=1: [b 18pt 'Helvetica']Clearwind sample\n"
+               "sa=12: ['Helvetica']Plain, [b 'Helvetica']bold['Helvetica'], [i 'Helvetica']italic['Helvetica'], [u "
+               "'Helvetica']underlined['Helvetica'], [s 'Helvetica']struck['Helvetica'], large, red and marked text in "
+               "a serif font, with x[sup 'Helvetica']2['Helvetica'] and H[sub 'Helvetica']2['Helvetica']O.\n"
+               "sa=12: ['Helvetica']A centred paragraph.\n"
+               "sa=12: ['Helvetica']An indented paragraph.\n"
+               "li=24 fi=-24: ['Helvetica']\u2022\tFirst bullet\n"
+               "li=24 fi=-24 sa=12: ['Helvetica']\u2022\tSecond bullet\n"
+               "li=24 fi=-24: ['Helvetica']1.\tFirst step\n"
+               "li=24 fi=-24 sa=12: ['Helvetica']2.\tSecond step\n"
+               "sa=12: ['Helvetica']A [u 'Helvetica' ->https://example.org/quit]link to a page['Helvetica'].\n"
+               "sa=12: ['Helvetica']Gr\u00FC\u00DFe, Zo\u00EB \u2014 \u65E5\u672C\u8A9E \U0001F600");
+    QTest::newRow("abiword")
+        << QStringLiteral("formatting-abiword.rtf")
+        << QStringLiteral(
+               "sb=29 sa=4: [b 17pt 'Nimbus Sans']Clearwind sample\n"
+               "['Nimbus Roman']Plain, [b 'Nimbus Roman']bold['Nimbus Roman'], [i 'Nimbus Roman']italic['Nimbus "
+               "Roman'], [u 'Nimbus Roman']underlined['Nimbus Roman'], [s 'Nimbus Roman']struck['Nimbus Roman'], [18pt "
+               "'Nimbus Roman']large['Nimbus Roman'], ['Nimbus Roman' fg=#c00000]red['Nimbus Roman'] and ['Nimbus "
+               "Roman' bg=#ffff00]marked['Nimbus Roman'] text in a serif font['Nimbus Roman'], with x[sup 'Nimbus "
+               "Roman']2['Nimbus Roman'] and H[sub 'Nimbus Roman']2['Nimbus Roman']O.\n"
+               "center: ['Nimbus Roman']A centred paragraph.\n"
+               "li=96: ['Nimbus Roman']An indented paragraph.\n"
+               "disc1#1: ['Nimbus Roman']First bullet\n"
+               "disc1#1: ['Nimbus Roman']Second bullet\n"
+               "decimal1#2: ['Nimbus Roman']First step\n"
+               "decimal1#2: ['Nimbus Roman']Second step\n"
+               "['Nimbus Roman']A ['Nimbus Roman' ->https://example.org/quit]link to a page['Nimbus Roman'].\n"
+               "['Nimbus Roman']Gr\u00FC\u00DFe, Zo\u00EB \u2014 \u65E5\u672C\u8A9E\U0001F600 \n"
+               "\n"
+               "\n");
 }
 
 void RichTextTest::samples()
