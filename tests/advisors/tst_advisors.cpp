@@ -427,6 +427,8 @@ void AdvisorsTest::personalReasonsKeepTheirFormatAcrossARestart()
     program.click("cmdno");
     box = personalBox(program);
     QCOMPARE(box->toPlainText(), QStringLiteral("For Lena and me"));
+    // Undo cannot take the stored reasons back to the box's first invitation.
+    QVERIFY(!box->document()->isUndoAvailable());
     QTextCursor cursor(box->document());
     const auto formatAt = [&](int position) {
         cursor.setPosition(position + 1);
