@@ -226,7 +226,7 @@ void MainWindow::Timerdate_Timer()
 void MainWindow::tmrcount_Timer()
 {
     const QDateTime now = m_environment.clock->now();
-    m_state.shown = smokeFreeTime(m_counterTab->stopDateText(), m_state.profile.StopTime, now);
+    m_state.shown = smokeFreeTime(m_counterTab->stopDate(), m_state.profile.StopTime, now);
     m_counterTab->showTime(m_state.shown);
     const QString title = tr("Clearwind ") + regional::dateTimeToText(now);
     if (windowTitle() != title)

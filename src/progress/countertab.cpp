@@ -1,6 +1,7 @@
 #include "progress/countertab.h"
 
 #include "app/sharedstate.h"
+#include "platform/regionalformats.h"
 #include "progress/deaths.h"
 #include "ui/clickablelabel.h"
 #include "ui/controls.h"
@@ -103,7 +104,10 @@ QFrame *CounterTab::buildCounter()
         big.setBold(true);
         number->setFont(big);
         number->setAlignment(Qt::AlignCenter);
-        number->setMinimumWidth(number->fontMetrics().horizontalAdvance(QStringLiteral("00000")));
+        // Room for the most digits a count can have, fixed, so a new digit
+        // every second repaints the number and lays out nothing.
+        number->setFixedSize(number->fontMetrics().horizontalAdvance(QStringLiteral("00000")),
+                             number->sizeHint().height());
         QLabel *caption = controls::label(frame, QString::fromLatin1(unit.unitName), tr(unit.unit));
         caption->setAlignment(Qt::AlignCenter);
         for (QLabel *label : {number, caption})
@@ -228,6 +232,7 @@ QString CounterTab::stopDateText() const
 void CounterTab::setStopDateText(const QString &text)
 {
     m_lblstopdate->setText(text);
+    m_stopDate = regional::dateFromText(text);
 }
 
 void CounterTab::setStoppedAt(const QString &sentence)

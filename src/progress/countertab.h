@@ -5,7 +5,10 @@
 #include "progress/statistics.h"
 #include "ui/charactertab.h"
 
+#include <QDate>
+
 #include <array>
+#include <optional>
 
 struct SharedState;
 struct SmokeFreeTime;
@@ -27,6 +30,8 @@ public:
     void showTime(const SmokeFreeTime &time);
     QString stopDateText() const;
     void setStopDateText(const QString &text);
+    // The stop date as read from its text when the text was set.
+    std::optional<QDate> stopDate() const { return m_stopDate; }
     void setStoppedAt(const QString &sentence);
     // A sentence left empty (money that cannot be read) keeps the old one.
     void showStatistics(const statistics::Sentences &sentences);
@@ -53,6 +58,7 @@ private:
     QLabel *m_lblseconds = nullptr;
     QLabel *m_lblstoppedat = nullptr;
     QLabel *m_lblstopdate = nullptr;
+    std::optional<QDate> m_stopDate;
     QLabel *m_lblcigcount = nullptr;
     QLabel *m_lblminsaved = nullptr;
     QLabel *m_lblmoneysaved = nullptr;
