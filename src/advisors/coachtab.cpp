@@ -118,6 +118,11 @@ CharacterTab::Character coach()
 CoachTab::CoachTab(const Environment &environment, QWidget *parent)
     : CharacterTab(coach(), parent), m_environment(environment), m_things(*environment.random, *environment.clock)
 {
+    connect(picture(), &PictureButton::clicked, this, &CoachTab::Image15_Click);
+}
+
+void CoachTab::buildPanels()
+{
     m_frmcoachmain = buildMainPanel();
     m_frmtrouble = buildTroublePanel();
     m_frmthings = buildThingsPanel();
@@ -126,7 +131,6 @@ CoachTab::CoachTab(const Environment &environment, QWidget *parent)
     for (QWidget *panel :
          std::initializer_list<QWidget *>{m_frmcoachmain, m_frmtrouble, m_frmthings, m_frmpersonal, m_frmwantsmoke})
         panels()->addLayer(panel);
-    connect(picture(), &PictureButton::clicked, this, &CoachTab::Image15_Click);
 }
 
 QFrame *CoachTab::buildMainPanel()
@@ -226,7 +230,7 @@ QStringList CoachTab::documents()
 
 bool CoachTab::isMainPanelShown() const
 {
-    return !m_frmcoachmain->isHidden();
+    return !m_frmcoachmain || !m_frmcoachmain->isHidden();
 }
 
 void CoachTab::sayGreeting()
@@ -364,7 +368,8 @@ bool CoachTab::savePersonalReasons()
 
 bool CoachTab::storeChangedPersonalReasons()
 {
-    if (!m_txtpersonal->isChanged() || savePersonalReasons())
+    // Reasons are only typed on a tab that has been shown.
+    if (!m_txtpersonal || !m_txtpersonal->isChanged() || savePersonalReasons())
         return true;
     return m_environment.messages->ask(tr("Close Clearwind anyway? What you wrote since the last save will be lost."),
                                        tr("Clearwind"));

@@ -18,7 +18,8 @@ class CoachTab : public CharacterTab
 public:
     CoachTab(const Environment &environment, QWidget *parent = nullptr);
 
-    // The coach's tips appear only while his main panel is shown.
+    // The coach's tips appear only while his main panel is shown; it is the
+    // panel his tab opens on.
     bool isMainPanelShown() const;
     // The documents the coach shows, relative to the program folder.
     static QStringList documents();
@@ -54,6 +55,9 @@ public slots:
     void cmdok7_Click();
     void cmdbackreasons_Click();
 
+protected:
+    void buildPanels() override;
+
 private:
     QFrame *buildMainPanel();
     TopicPanel *buildTroublePanel();
@@ -70,15 +74,15 @@ private:
 
     const Environment &m_environment;
     LinePager m_things;
-    QFrame *m_frmcoachmain;
-    TopicPanel *m_frmtrouble;
-    QFrame *m_frmthings;
-    DocumentBox *m_txtthings;
-    QPushButton *m_cmdthingsnext;
-    QFrame *m_frmpersonal;
-    DocumentBox *m_txtpersonal;
-    QPushButton *m_Command2;
-    TopicPanel *m_frmwantsmoke;
-    QListWidget *m_lst1;
-    QPushButton *m_cmdshowanwser;
+    QFrame *m_frmcoachmain = nullptr;
+    TopicPanel *m_frmtrouble = nullptr;
+    QFrame *m_frmthings = nullptr;
+    DocumentBox *m_txtthings = nullptr;
+    QPushButton *m_cmdthingsnext = nullptr;
+    QFrame *m_frmpersonal = nullptr;
+    DocumentBox *m_txtpersonal = nullptr;
+    QPushButton *m_Command2 = nullptr;
+    TopicPanel *m_frmwantsmoke = nullptr;
+    QListWidget *m_lst1 = nullptr;
+    QPushButton *m_cmdshowanwser = nullptr;
 };

@@ -118,6 +118,11 @@ CharacterTab::Character doctor()
 DoctorTab::DoctorTab(const Environment &environment, QWidget *parent)
     : CharacterTab(doctor(), parent), m_environment(environment)
 {
+    connect(picture(), &PictureButton::clicked, this, &DoctorTab::Image9_Click);
+}
+
+void DoctorTab::buildPanels()
+{
     m_frmmaindoc = buildMainPanel();
     m_frmfeel = buildSymptomPanel();
     m_frmweight = buildWeightPanel();
@@ -127,7 +132,6 @@ DoctorTab::DoctorTab(const Environment &environment, QWidget *parent)
          std::initializer_list<QWidget *>{m_frmmaindoc, m_frmfeel, m_frmweight, m_frmdesstats, m_frmbodyfunctions})
         panels()->addLayer(panel);
 
-    connect(picture(), &PictureButton::clicked, this, &DoctorTab::Image9_Click);
     connect(m_frmdesstats->backButton(), &QPushButton::clicked, this, &DoctorTab::cmddeseaseback_Click);
     connect(m_frmbodyfunctions->backButton(), &QPushButton::clicked, this, &DoctorTab::cmddocback_Click);
     connect(m_frmbodyfunctions, &BodyMonitorPanel::explanation, this,
@@ -188,7 +192,7 @@ QStringList DoctorTab::documents()
 
 bool DoctorTab::isMainPanelShown() const
 {
-    return !m_frmmaindoc->isHidden();
+    return !m_frmmaindoc || !m_frmmaindoc->isHidden();
 }
 
 void DoctorTab::Image9_Click()

@@ -19,8 +19,10 @@ class DoctorTab : public CharacterTab
 public:
     DoctorTab(const Environment &environment, QWidget *parent = nullptr);
 
-    // The doctor's own remarks appear only while his main panel is shown.
+    // The doctor's own remarks appear only while his main panel is shown; it
+    // is the panel his tab opens on.
     bool isMainPanelShown() const;
+    // Both exist once the tab has been shown.
     DiseasePanel *diseasePanel() const { return m_frmdesstats; }
     BodyMonitorPanel *bodyMonitor() const { return m_frmbodyfunctions; }
     // The documents the doctor shows, relative to the program folder.
@@ -75,6 +77,9 @@ signals:
     void diseaseStatsRunning(bool running);
     void bodyMonitorRunning(bool running);
 
+protected:
+    void buildPanels() override;
+
 private:
     QFrame *buildMainPanel();
     TopicPanel *buildSymptomPanel();
@@ -85,10 +90,10 @@ private:
     void setWeightQuestionsShown(bool shown);
 
     const Environment &m_environment;
-    QFrame *m_frmmaindoc;
-    TopicPanel *m_frmfeel;
-    TopicPanel *m_frmweight;
+    QFrame *m_frmmaindoc = nullptr;
+    TopicPanel *m_frmfeel = nullptr;
+    TopicPanel *m_frmweight = nullptr;
     std::array<QPushButton *, WeightQuestionCount> m_weightQuestions{};
-    DiseasePanel *m_frmdesstats;
-    BodyMonitorPanel *m_frmbodyfunctions;
+    DiseasePanel *m_frmdesstats = nullptr;
+    BodyMonitorPanel *m_frmbodyfunctions = nullptr;
 };

@@ -35,6 +35,9 @@ public slots:
     void cmdfact_Click();
     void cmdbacktoprof_Click();
 
+protected:
+    void buildPanels() override;
+
 private:
     void openFactFile(Question question);
     void ShowFactPager();
@@ -44,9 +47,9 @@ private:
     const Environment &m_environment;
     LinePager m_facts;
     std::array<QPushButton *, QuestionCount> m_questions{};
-    DocumentBox *m_txtfacts;
-    QPushButton *m_cmdfact;
-    QPushButton *m_cmdbacktoprof;
-    Picture *m_imgbook;
-    QLabel *m_lblfile;
+    DocumentBox *m_txtfacts = nullptr;
+    QPushButton *m_cmdfact = nullptr;
+    QPushButton *m_cmdbacktoprof = nullptr;
+    Picture *m_imgbook = nullptr;
+    QLabel *m_lblfile = nullptr;
 };

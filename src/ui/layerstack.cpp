@@ -26,19 +26,25 @@ QWidget *LayerStack::topVisibleLayer() const
     return nullptr;
 }
 
+// The room the shown panels need. A hidden panel is not measured until it is
+// shown: measuring means laying out every text on it.
 QSize LayerStack::sizeHint() const
 {
     QSize size(0, 0);
-    for (const QWidget *layer : m_layers)
-        size = size.expandedTo(layer->sizeHint());
+    for (const QWidget *layer : m_layers) {
+        if (!layer->isHidden())
+            size = size.expandedTo(layer->sizeHint());
+    }
     return size;
 }
 
 QSize LayerStack::minimumSizeHint() const
 {
     QSize size(0, 0);
-    for (const QWidget *layer : m_layers)
-        size = size.expandedTo(layer->minimumSizeHint());
+    for (const QWidget *layer : m_layers) {
+        if (!layer->isHidden())
+            size = size.expandedTo(layer->minimumSizeHint());
+    }
     return size;
 }
 
@@ -50,8 +56,10 @@ void LayerStack::resizeEvent(QResizeEvent *)
 
 bool LayerStack::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent)
+    if (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent) {
         updateCovering();
+        updateGeometry();
+    }
     return QWidget::eventFilter(watched, event);
 }
 
