@@ -74,11 +74,16 @@ QLabel *statisticsLine(QWidget *parent, const char *name, const QColor &colour)
 
 CounterTab::CounterTab(SharedState &state, QWidget *parent) : CharacterTab(companion(), parent), m_state(state)
 {
+    buildPanelsWhenAsked();
+    connect(picture(), &PictureButton::clicked, this, &CounterTab::imgsmiley_Click);
+}
+
+void CounterTab::buildPanels()
+{
     m_frmcounter = buildCounter();
     m_frmstars = buildStars();
     panels()->addLayer(m_frmcounter);
     panels()->addLayer(m_frmstars);
-    connect(picture(), &PictureButton::clicked, this, &CounterTab::imgsmiley_Click);
 }
 
 QFrame *CounterTab::buildCounter()
@@ -128,7 +133,7 @@ QFrame *CounterTab::buildCounter()
     m_lblminsaved = statisticsLine(frame, "lblminsaved", controls::colours::navy);
     m_lblmoneysaved = statisticsLine(frame, "lblmoneysaved", controls::colours::navy);
     m_lbllifeext = statisticsLine(frame, "lbllifeext", controls::colours::black);
-    m_lblstopdate = controls::label(frame, QStringLiteral("lblstopdate"), QString(25, u'-'));
+    m_lblstopdate = controls::label(frame, QStringLiteral("lblstopdate"), m_stopDateText);
     m_lblstopdate->hide();
 
     auto *starRow = new QHBoxLayout;
@@ -213,11 +218,13 @@ QFrame *CounterTab::buildStars()
 
 void CounterTab::showCounter()
 {
+    ensurePanels();
     m_frmcounter->show();
 }
 
 void CounterTab::showTime(const SmokeFreeTime &time)
 {
+    ensurePanels();
     controls::setText(m_lbldays, QString::number(time.days));
     controls::setText(m_lblhours, QString::number(time.hours));
     controls::setText(m_lblminutes, QString::number(time.minutes));
@@ -226,22 +233,26 @@ void CounterTab::showTime(const SmokeFreeTime &time)
 
 QString CounterTab::stopDateText() const
 {
-    return m_lblstopdate->text();
+    return m_stopDateText;
 }
 
 void CounterTab::setStopDateText(const QString &text)
 {
-    m_lblstopdate->setText(text);
+    m_stopDateText = text;
     m_stopDate = regional::dateFromText(text);
+    if (m_lblstopdate)
+        m_lblstopdate->setText(text);
 }
 
 void CounterTab::setStoppedAt(const QString &sentence)
 {
+    ensurePanels();
     controls::setText(m_lblstoppedat, sentence);
 }
 
 void CounterTab::showStatistics(const statistics::Sentences &sentences)
 {
+    ensurePanels();
     controls::setText(m_lblcigcount, sentences.cigarettes);
     controls::setText(m_lblminsaved, sentences.minutes);
     if (!sentences.money.isEmpty())
@@ -251,6 +262,7 @@ void CounterTab::showStatistics(const statistics::Sentences &sentences)
 
 void CounterTab::showStars(const stars::Earned &earned)
 {
+    ensurePanels();
     for (int index = 0; index < starCount; ++index) {
         if (earned[index])
             m_starList[index]->show();
@@ -276,8 +288,9 @@ void CounterTab::cmdstarsback_Click()
     m_frmstars->hide();
 }
 
-report::Captions CounterTab::reportCaptions() const
+report::Captions CounterTab::reportCaptions()
 {
+    ensurePanels();
     return {m_state.profile.UserName, m_lbldays->text(),    m_lblhours->text(),     m_lblstoppedat->text(),
             m_lblcigcount->text(),    m_lbllifeext->text(), m_lblmoneysaved->text()};
 }

@@ -26,6 +26,8 @@ public:
 
     CounterTab(SharedState &state, QWidget *parent = nullptr);
 
+    // The counter's panels are built when the counter is first shown: until
+    // the counter view starts, the tab lies under the first screen.
     void showCounter();
     void showTime(const SmokeFreeTime &time);
     QString stopDateText() const;
@@ -38,12 +40,15 @@ public:
     // Stars are only ever added: an earned star stays until the program ends.
     void showStars(const stars::Earned &earned);
     // What the progress report is made of, as the counter shows it now.
-    report::Captions reportCaptions() const;
+    report::Captions reportCaptions();
 
 public slots:
     void imgsmiley_Click();
     void Label8_Click();
     void cmdstarsback_Click();
+
+protected:
+    void buildPanels() override;
 
 private:
     QFrame *buildCounter();
@@ -58,6 +63,7 @@ private:
     QLabel *m_lblseconds = nullptr;
     QLabel *m_lblstoppedat = nullptr;
     QLabel *m_lblstopdate = nullptr;
+    QString m_stopDateText = QString(25, u'-');
     std::optional<QDate> m_stopDate;
     QLabel *m_lblcigcount = nullptr;
     QLabel *m_lblminsaved = nullptr;

@@ -51,7 +51,7 @@ void CharacterTab::ensurePanels()
 // Built before the tab shows, the panels show with it as they would have.
 void CharacterTab::setVisible(bool visible)
 {
-    if (visible)
+    if (visible && m_buildWhenShown)
         ensurePanels();
     QWidget::setVisible(visible);
 }

@@ -43,6 +43,9 @@ public:
 protected:
     // The panels of a tab that builds them when first shown.
     virtual void buildPanels() {}
+    // For a tab that is shown under another panel long before anyone sees
+    // it: its panels are built when ensurePanels() asks, not when it shows.
+    void buildPanelsWhenAsked() { m_buildWhenShown = false; }
 
     LayerStack *panels() const { return m_panels; }
     // Puts a control beside the speech line, in the character's row.
@@ -54,4 +57,5 @@ private:
     LayerStack *m_panels;
     class QHBoxLayout *m_characterRow;
     bool m_panelsBuilt = false;
+    bool m_buildWhenShown = true;
 };
