@@ -52,7 +52,8 @@ QPalette calmPalette(QPalette palette)
 } // namespace
 
 MainWindow::MainWindow(const Environment &environment, QWidget *parent)
-    : QWidget(parent), m_environment(environment), m_store(environment.programFolder, m_state.profile)
+    : QWidget(parent), m_environment(environment),
+      m_store(environment.programFolder, m_state.profile, *environment.clock)
 {
     pictures::load();
     setObjectName(QStringLiteral("Form1"));
@@ -201,8 +202,7 @@ void MainWindow::StartCounterView()
     m_SSTab1->setEnabled(true);
     m_frmmain->hide();
     m_counterTab->showCounter();
-    m_counterTab->setStoppedAt(tr("You stopped smoking on ") + regional::dateToText(m_state.profile.StopDate) +
-                               tr(" at ") + regional::timeToText(m_state.profile.StopTime));
+    m_counterTab->setStoppedAt(stoppedAtSentence(m_state.profile.StopDate, m_state.profile.StopTime));
     LoadCoachTips();
     LoadProfTips();
 

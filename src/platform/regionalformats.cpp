@@ -107,6 +107,27 @@ std::optional<QDate> dateFromText(const QString &text)
     return date;
 }
 
+std::optional<QDate> storedDateFromText(const QString &text, int notAfterYear)
+{
+    if (const auto date = dateFromText(text))
+        return date;
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty() || trimmed.size() > 64)
+        return std::nullopt;
+    const Forms &current = forms();
+    QString twoDigitYear = current.date;
+    twoDigitYear.replace(QStringLiteral("yyyy"), QStringLiteral("yy"));
+    const QDate date = current.locale.toDate(trimmed, twoDigitYear);
+    if (!date.isValid())
+        return std::nullopt;
+    const int yearInCentury = date.year() % 100;
+    const int year = notAfterYear - ((notAfterYear - yearInCentury) % 100 + 100) % 100;
+    const QDate inYear(year, date.month(), date.day());
+    if (!inYear.isValid())
+        return std::nullopt;
+    return inYear;
+}
+
 std::optional<QTime> timeFromText(const QString &text)
 {
     const QString trimmed = text.trimmed();

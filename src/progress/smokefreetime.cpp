@@ -2,6 +2,8 @@
 
 #include "platform/regionalformats.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <limits>
 
@@ -44,4 +46,14 @@ SmokeFreeTime smokeFreeTime(const std::optional<QDate> &stopDate, const QTime &s
     const qint64 days = dayCount(*stopDate, today) - (stopTimeOfDayPassed ? 0 : 1);
     const int rest = (nowSecond - stopSecond + secondsPerDay) % secondsPerDay;
     return {std::max<qint64>(days, 0), rest / 3600, rest / 60 % 60, rest % 60};
+}
+
+QString stoppedAtSentence(const QDate &stopDate, const QTime &stopTime)
+{
+    const QString date = stopDate.isValid() ? regional::dateToText(stopDate)
+                                            : QCoreApplication::translate("CounterTab", "an unreadable date");
+    const QString time = stopTime.isValid() ? regional::timeToText(stopTime)
+                                            : QCoreApplication::translate("CounterTab", "an unreadable time");
+    return QCoreApplication::translate("CounterTab", "You stopped smoking on ") + date +
+           QCoreApplication::translate("CounterTab", " at ") + time;
 }

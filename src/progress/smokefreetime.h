@@ -32,3 +32,8 @@ SmokeFreeTime smokeFreeTime(const QString &stopDateText, const QTime &stopTime, 
 // The same from the stop date as read from its text once: the counter's tick
 // runs every second and need not read the date again each time.
 SmokeFreeTime smokeFreeTime(const std::optional<QDate> &stopDate, const QTime &stopTime, const QDateTime &now);
+
+// The sentence that states the stop moment: "You stopped smoking on " + date +
+// " at " + time. A stored date or time that could not be read is said to be
+// unreadable instead of leaving a blank.
+QString stoppedAtSentence(const QDate &stopDate, const QTime &stopTime);
