@@ -7,7 +7,8 @@
 //                  then says "pressed NAME"
 //   walk           opens every tab, shows every panel of every panel stack and
 //                  the report window, then says "walked"
-//   sample=MS      every MS milliseconds "counter <local time> <days> <hours> <minutes> <seconds>"
+//   sample=MS      looks every MS milliseconds, and when the counter shows new numbers says
+//                  "counter <local date> <local time> <seconds east of UTC> <days> <hours> <minutes> <seconds>"
 //   end            ends the process at once
 
 #include <QAbstractButton>
@@ -103,14 +104,15 @@ void walk()
     report("walked");
 }
 
-QByteArray counterSample()
+// The four numbers as the counter shows them, each after a blank.
+QByteArray counterValues()
 {
-    QByteArray line = "counter " + QDateTime::currentDateTime().toString(Qt::ISODate).toUtf8();
+    QByteArray values;
     for (const char *name : {"lbldays", "lblhours", "lblminutes", "lblseconds"}) {
         const QLabel *label = findNamed<QLabel>(QString::fromLatin1(name));
-        line += ' ' + (label ? label->text().toUtf8() : QByteArray("?"));
+        values += ' ' + (label ? label->text().toUtf8() : QByteArray("?"));
     }
-    return line;
+    return values;
 }
 
 class Probe : public QObject
@@ -169,15 +171,29 @@ private:
                 walk();
             } else if (step.startsWith(QLatin1String("sample="))) {
                 auto *timer = new QTimer(this);
-                connect(timer, &QTimer::timeout, this, [] { report(counterSample()); });
+                connect(timer, &QTimer::timeout, this, &Probe::sampleCounter);
                 timer->start(step.mid(7).toInt());
             }
             ++m_next;
         }
     }
 
+    // A line each time the counter shows something new, stamped with the
+    // moment it was seen.
+    void sampleCounter()
+    {
+        const QByteArray shown = counterValues();
+        if (shown == m_lastShown)
+            return;
+        m_lastShown = shown;
+        const QDateTime now = QDateTime::currentDateTime();
+        report("counter " + now.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toUtf8() + ' ' +
+               QByteArray::number(now.offsetFromUtc()) + shown);
+    }
+
     QStringList m_steps;
     qsizetype m_next = 0;
+    QByteArray m_lastShown;
     bool m_shown = false;
 };
 
