@@ -118,6 +118,11 @@ CharacterTab::Character coach()
 CoachTab::CoachTab(const Environment &environment, QWidget *parent)
     : CharacterTab(coach(), parent), m_environment(environment), m_things(*environment.random, *environment.clock)
 {
+    connect(picture(), &PictureButton::clicked, this, &CoachTab::Image15_Click);
+}
+
+void CoachTab::buildPanels()
+{
     m_mainPanel = buildMainPanel();
     m_troubles = buildTroublePanel();
     m_thingsPanel = buildThingsPanel();
@@ -126,7 +131,6 @@ CoachTab::CoachTab(const Environment &environment, QWidget *parent)
     for (QWidget *panel :
          std::initializer_list<QWidget *>{m_mainPanel, m_troubles, m_thingsPanel, m_personalPanel, m_reasonsToSmoke})
         panels()->addLayer(panel);
-    connect(picture(), &PictureButton::clicked, this, &CoachTab::Image15_Click);
 }
 
 QFrame *CoachTab::buildMainPanel()
@@ -226,7 +230,7 @@ QStringList CoachTab::documents()
 
 bool CoachTab::isMainPanelShown() const
 {
-    return controls::isShown(m_mainPanel);
+    return !m_mainPanel || controls::isShown(m_mainPanel);
 }
 
 QString CoachTab::greeting()
@@ -361,7 +365,8 @@ bool CoachTab::savePersonalReasons()
 
 bool CoachTab::storeChangedPersonalReasons()
 {
-    if (!m_personalReasons->isChanged() || savePersonalReasons())
+    // Reasons are only typed on a tab that has been shown.
+    if (!m_personalReasons || !m_personalReasons->isChanged() || savePersonalReasons())
         return true;
     return m_environment.messages->ask(tr("Close Clearwind anyway? What you wrote since the last save will be lost."),
                                        tr("Clearwind"));

@@ -18,7 +18,8 @@ class CoachTab : public CharacterTab
 public:
     CoachTab(const Environment &environment, QWidget *parent = nullptr);
 
-    // The coach's tips appear only while his main panel is shown.
+    // The coach's tips appear only while his main panel is shown; it is the
+    // panel his tab opens on.
     bool isMainPanelShown() const;
     // The documents the coach shows, relative to the program folder.
     static QStringList documents();
@@ -54,6 +55,9 @@ public slots:
     void cmdok7_Click();
     void cmdbackreasons_Click();
 
+protected:
+    void buildPanels() override;
+
 private:
     QFrame *buildMainPanel();
     TopicPanel *buildTroublePanel();
@@ -70,15 +74,15 @@ private:
 
     const Environment &m_environment;
     LinePager m_things;
-    QFrame *m_mainPanel;
-    TopicPanel *m_troubles;
-    QFrame *m_thingsPanel;
-    DocumentBox *m_thingBox;
-    QPushButton *m_nextThing;
-    QFrame *m_personalPanel;
-    DocumentBox *m_personalReasons;
-    QPushButton *m_printReasons;
-    TopicPanel *m_reasonsToSmoke;
-    QListWidget *m_reasonList;
-    QPushButton *m_answerButton;
+    QFrame *m_mainPanel = nullptr;
+    TopicPanel *m_troubles = nullptr;
+    QFrame *m_thingsPanel = nullptr;
+    DocumentBox *m_thingBox = nullptr;
+    QPushButton *m_nextThing = nullptr;
+    QFrame *m_personalPanel = nullptr;
+    DocumentBox *m_personalReasons = nullptr;
+    QPushButton *m_printReasons = nullptr;
+    TopicPanel *m_reasonsToSmoke = nullptr;
+    QListWidget *m_reasonList = nullptr;
+    QPushButton *m_answerButton = nullptr;
 };

@@ -118,6 +118,11 @@ CharacterTab::Character doctor()
 DoctorTab::DoctorTab(const Environment &environment, QWidget *parent)
     : CharacterTab(doctor(), parent), m_environment(environment)
 {
+    connect(picture(), &PictureButton::clicked, this, &DoctorTab::Image9_Click);
+}
+
+void DoctorTab::buildPanels()
+{
     m_mainPanel = buildMainPanel();
     m_symptoms = buildSymptomPanel();
     m_weight = buildWeightPanel();
@@ -127,7 +132,6 @@ DoctorTab::DoctorTab(const Environment &environment, QWidget *parent)
          std::initializer_list<QWidget *>{m_mainPanel, m_symptoms, m_weight, m_diseaseRisks, m_bodyMonitor})
         panels()->addLayer(panel);
 
-    connect(picture(), &PictureButton::clicked, this, &DoctorTab::Image9_Click);
     connect(m_diseaseRisks->backButton(), &QPushButton::clicked, this, &DoctorTab::cmddeseaseback_Click);
     connect(m_bodyMonitor->backButton(), &QPushButton::clicked, this, &DoctorTab::cmddocback_Click);
     connect(m_bodyMonitor, &BodyMonitorPanel::explanation, this,
@@ -188,17 +192,19 @@ QStringList DoctorTab::documents()
 
 void DoctorTab::showDiseaseRisks(const SmokeFreeTime &shown)
 {
+    ensurePanels();
     m_diseaseRisks->showRisks(shown);
 }
 
 void DoctorTab::showBodyMeters(const SmokeFreeTime &shown)
 {
+    ensurePanels();
     m_bodyMonitor->showMeters(shown);
 }
 
 bool DoctorTab::isMainPanelShown() const
 {
-    return controls::isShown(m_mainPanel);
+    return !m_mainPanel || controls::isShown(m_mainPanel);
 }
 
 void DoctorTab::Image9_Click()

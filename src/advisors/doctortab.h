@@ -20,9 +20,11 @@ class DoctorTab : public CharacterTab
 public:
     DoctorTab(const Environment &environment, QWidget *parent = nullptr);
 
-    // The doctor's own remarks appear only while his main panel is shown.
+    // The doctor's own remarks appear only while his main panel is shown; it
+    // is the panel his tab opens on.
     bool isMainPanelShown() const;
-    // The two health views follow the smoke-free time while they are open.
+    // The two health views follow the smoke-free time while they are open,
+    // which they can only be once the tab has been shown.
     void showDiseaseRisks(const SmokeFreeTime &shown);
     void showBodyMeters(const SmokeFreeTime &shown);
     // The documents the doctor shows, relative to the program folder.
@@ -77,6 +79,9 @@ signals:
     void diseaseStatsRunning(bool running);
     void bodyMonitorRunning(bool running);
 
+protected:
+    void buildPanels() override;
+
 private:
     QFrame *buildMainPanel();
     TopicPanel *buildSymptomPanel();
@@ -87,10 +92,10 @@ private:
     void setWeightQuestionsShown(bool shown);
 
     const Environment &m_environment;
-    QFrame *m_mainPanel;
-    TopicPanel *m_symptoms;
-    TopicPanel *m_weight;
+    QFrame *m_mainPanel = nullptr;
+    TopicPanel *m_symptoms = nullptr;
+    TopicPanel *m_weight = nullptr;
     std::array<QPushButton *, WeightQuestionCount> m_weightQuestions{};
-    DiseasePanel *m_diseaseRisks;
-    BodyMonitorPanel *m_bodyMonitor;
+    DiseasePanel *m_diseaseRisks = nullptr;
+    BodyMonitorPanel *m_bodyMonitor = nullptr;
 };

@@ -63,6 +63,11 @@ CharacterTab::Character professor()
 ProfessorTab::ProfessorTab(const Environment &environment, QWidget *parent)
     : CharacterTab(professor(), parent), m_environment(environment), m_facts(*environment.random, *environment.clock)
 {
+    connect(picture(), &PictureButton::clicked, this, &ProfessorTab::Image2_Click);
+}
+
+void ProfessorTab::buildPanels()
+{
     QFrame *frame1 = controls::panel(panels(), QStringLiteral("Frame1"), true);
     auto *area = new LayerStack(frame1);
     auto *questionButtons = new ButtonGrid(nullptr, "ProfessorTab");
@@ -95,7 +100,6 @@ ProfessorTab::ProfessorTab(const Environment &environment, QWidget *parent)
     layout->addLayout(buttons);
     panels()->addLayer(frame1);
 
-    connect(picture(), &PictureButton::clicked, this, &ProfessorTab::Image2_Click);
     connect(m_nextFact, &QPushButton::clicked, this, &ProfessorTab::cmdfact_Click);
     connect(m_backButton, &QPushButton::clicked, this, &ProfessorTab::cmdbacktoprof_Click);
 }
@@ -112,7 +116,7 @@ QStringList ProfessorTab::factFiles()
 
 bool ProfessorTab::isFactOpen() const
 {
-    return controls::isShown(m_factBox);
+    return m_factBox && controls::isShown(m_factBox);
 }
 
 void ProfessorTab::Image2_Click()

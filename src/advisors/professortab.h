@@ -35,6 +35,9 @@ public slots:
     void cmdfact_Click();
     void cmdbacktoprof_Click();
 
+protected:
+    void buildPanels() override;
+
 private:
     void openFactFile(Question question);
     void ShowFactPager();
@@ -44,9 +47,9 @@ private:
     const Environment &m_environment;
     LinePager m_facts;
     std::array<QPushButton *, QuestionCount> m_questions{};
-    DocumentBox *m_factBox;
-    QPushButton *m_nextFact;
-    QPushButton *m_backButton;
-    Picture *m_book;
-    QLabel *m_factFile;
+    DocumentBox *m_factBox = nullptr;
+    QPushButton *m_nextFact = nullptr;
+    QPushButton *m_backButton = nullptr;
+    Picture *m_book = nullptr;
+    QLabel *m_factFile = nullptr;
 };

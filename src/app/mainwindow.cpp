@@ -53,7 +53,8 @@ QPalette calmPalette(QPalette palette)
 } // namespace
 
 MainWindow::MainWindow(const Environment &environment, QWidget *parent)
-    : QWidget(parent), m_environment(environment), m_store(environment.programFolder, m_state.profile)
+    : QWidget(parent), m_environment(environment),
+      m_store(environment.programFolder, m_state.profile, *environment.clock)
 {
     pictures::load();
     setObjectName(QStringLiteral("Form1"));
@@ -207,8 +208,7 @@ void MainWindow::StartCounterView()
         m_environment.tray->show();
     m_relapsePanel->hide();
     m_counterTab->showCounter();
-    m_counterTab->setStoppedAt(tr("You stopped smoking on ") + regional::dateToText(m_state.profile.StopDate) +
-                               tr(" at ") + regional::timeToText(m_state.profile.StopTime));
+    m_counterTab->setStoppedAt(stoppedAtSentence(m_state.profile.StopDate, m_state.profile.StopTime));
     LoadCoachTips();
     LoadProfTips();
 
@@ -232,7 +232,7 @@ void MainWindow::Timerdate_Timer()
 void MainWindow::tmrcount_Timer()
 {
     const QDateTime now = m_environment.clock->now();
-    m_state.shown = smokeFreeTime(m_counterTab->stopDateText(), m_state.profile.StopTime, now);
+    m_state.shown = smokeFreeTime(m_counterTab->stopDate(), m_state.profile.StopTime, now);
     m_counterTab->showTime(m_state.shown);
     const QString title = tr("Clearwind ") + regional::dateTimeToText(now);
     if (windowTitle() != title)

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace regional {
 namespace {
@@ -35,29 +36,57 @@ QString withFourDigitYear(const QString &format)
     return result;
 }
 
+// The forms of the default locale, worked out again only when the default
+// locale changes: the counter writes the date and the time every second.
+struct Forms
+{
+    QLocale locale;
+    QString date;
+    QString time;
+    // The last date written, which stays the same all day.
+    QDate lastDate;
+    QString lastDateText;
+};
+
+Forms &forms()
+{
+    static std::optional<Forms> cached;
+    const QLocale current;
+    if (!cached || !(cached->locale == current)) {
+        QString time = withoutTimeZone(current.timeFormat(QLocale::LongFormat));
+        if (!time.contains(u's'))
+            time = QStringLiteral("HH:mm:ss");
+        cached = Forms{current, withFourDigitYear(current.dateFormat(QLocale::ShortFormat)), time, {}, {}};
+    }
+    return *cached;
+}
+
 } // namespace
 
 QString shortDateFormat()
 {
-    return withFourDigitYear(QLocale().dateFormat(QLocale::ShortFormat));
+    return forms().date;
 }
 
 QString longTimeFormat()
 {
-    QString format = withoutTimeZone(QLocale().timeFormat(QLocale::LongFormat));
-    if (!format.contains(u's'))
-        format = QStringLiteral("HH:mm:ss");
-    return format;
+    return forms().time;
 }
 
 QString dateToText(const QDate &date)
 {
-    return QLocale().toString(date, shortDateFormat());
+    Forms &current = forms();
+    if (date != current.lastDate || !date.isValid()) {
+        current.lastDate = date;
+        current.lastDateText = current.locale.toString(date, current.date);
+    }
+    return current.lastDateText;
 }
 
 QString timeToText(const QTime &time)
 {
-    return QLocale().toString(time, longTimeFormat());
+    const Forms &current = forms();
+    return current.locale.toString(time, current.time);
 }
 
 QString dateTimeToText(const QDateTime &moment)
@@ -76,6 +105,27 @@ std::optional<QDate> dateFromText(const QString &text)
     if (!date.isValid())
         return std::nullopt;
     return date;
+}
+
+std::optional<QDate> storedDateFromText(const QString &text, int notAfterYear)
+{
+    if (const auto date = dateFromText(text))
+        return date;
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty() || trimmed.size() > 64)
+        return std::nullopt;
+    const Forms &current = forms();
+    QString twoDigitYear = current.date;
+    twoDigitYear.replace(QStringLiteral("yyyy"), QStringLiteral("yy"));
+    const QDate date = current.locale.toDate(trimmed, twoDigitYear);
+    if (!date.isValid())
+        return std::nullopt;
+    const int yearInCentury = date.year() % 100;
+    const int year = notAfterYear - ((notAfterYear - yearInCentury) % 100 + 100) % 100;
+    const QDate inYear(year, date.month(), date.day());
+    if (!inYear.isValid())
+        return std::nullopt;
+    return inYear;
 }
 
 std::optional<QTime> timeFromText(const QString &text)

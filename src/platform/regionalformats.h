@@ -23,6 +23,10 @@ QString timeToText(const QTime &time);
 QString dateTimeToText(const QDateTime &moment);
 
 std::optional<QDate> dateFromText(const QString &text);
+// A date stored by an older copy, whose short form may have had a two-digit
+// year ("3/3/26"): such a year reads as the nearest one not after the year
+// given. What dateFromText reads, this reads the same.
+std::optional<QDate> storedDateFromText(const QString &text, int notAfterYear);
 std::optional<QTime> timeFromText(const QString &text);
 
 // The general number form: regional decimal separator, no thousands

@@ -1,6 +1,7 @@
 #include "platform/systemprinter.h"
 
 #include <QCoreApplication>
+#include <QLibrary>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -9,13 +10,20 @@
 namespace {
 
 // Qt hands the finished job to CUPS without looking at the answer, so the
-// answer is read here: a printer that does not accept jobs refuses it.
+// answer is read here: a printer that does not accept jobs refuses it. CUPS
+// is asked through the library Qt's printing has loaded by then, so the
+// program does not load it, and all it pulls in, at every start.
 PrintResult cupsAnswer()
 {
-    const ipp_status_t status = cupsLastError();
+    QLibrary cups(QStringLiteral("cups"), 2);
+    const auto lastError = reinterpret_cast<decltype(&cupsLastError)>(cups.resolve("cupsLastError"));
+    const auto lastErrorString = reinterpret_cast<decltype(&cupsLastErrorString)>(cups.resolve("cupsLastErrorString"));
+    if (!lastError || !lastErrorString)
+        return {false, cups.errorString()};
+    const ipp_status_t status = lastError();
     if (status >= IPP_STATUS_OK && status < IPP_STATUS_REDIRECTION_OTHER_SITE)
         return {true, QString()};
-    return {false, QString::fromUtf8(cupsLastErrorString())};
+    return {false, QString::fromUtf8(lastErrorString())};
 }
 
 } // namespace

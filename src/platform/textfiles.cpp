@@ -27,7 +27,18 @@ qsizetype withoutBrokenCharacterAtEnd(const QByteArray &bytes)
     return size;
 }
 
+std::function<void(const QString &)> &beforeCommit()
+{
+    static std::function<void(const QString &)> hook;
+    return hook;
+}
+
 } // namespace
+
+void testing::setBeforeCommit(std::function<void(const QString &path)> hook)
+{
+    beforeCommit() = std::move(hook);
+}
 
 QString decode(const QByteArray &bytes)
 {
@@ -126,6 +137,9 @@ WriteResult writeAtomically(const QString &path, const QByteArray &bytes, QFileD
         file.cancelWriting();
         return {false, error};
     }
+    if (beforeCommit())
+        beforeCommit()(path);
+    // The rename that makes the new bytes the file can fail too.
     if (!file.commit())
         return {false, file.errorString()};
     return {true, QString()};

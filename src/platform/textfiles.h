@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // Line files: one item a line, a line ending at CR LF, a lone CR or LF.
 // Text is UTF-8, or windows-1252 where the bytes are not valid UTF-8.
 namespace textfiles {
@@ -41,6 +43,13 @@ struct WriteResult
 // never a torn one. Creates the folder when it is missing. Given permissions
 // replace those of the old file; without, the old file's are kept.
 WriteResult writeAtomically(const QString &path, const QByteArray &bytes, QFileDevice::Permissions permissions = {});
+
+namespace testing {
+// Runs in every atomic write after the bytes are written and before they
+// become the file, so a test can make that last step fail the way a full disk
+// or a network folder makes it fail. Empty outside tests.
+void setBeforeCommit(std::function<void(const QString &path)> hook);
+} // namespace testing
 
 struct RemoveResult
 {

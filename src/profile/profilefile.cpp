@@ -19,14 +19,14 @@ bool ProfileFile::exists() const
     return info.exists() && info.isFile();
 }
 
-void ProfileFile::read(QuitProfile &profile) const
+void ProfileFile::read(QuitProfile &profile, const QDate &today) const
 {
     const textfiles::LineFile file = textfiles::readLines(m_path, {readLimitBytes, lineCount});
     if (file.opened)
-        apply(file.lines, profile);
+        apply(file.lines, profile, today);
 }
 
-void ProfileFile::apply(const QStringList &lines, QuitProfile &profile)
+void ProfileFile::apply(const QStringList &lines, QuitProfile &profile, const QDate &today)
 {
     const auto line = [&](qsizetype index) -> const QString * {
         return index < lines.size() ? &lines.at(index) : nullptr;
@@ -43,7 +43,7 @@ void ProfileFile::apply(const QStringList &lines, QuitProfile &profile)
     if (const QString *text = line(3))
         profile.MoneyPerDay = *text;
     if (const QString *text = line(4)) {
-        if (const auto date = regional::dateFromText(*text))
+        if (const auto date = regional::storedDateFromText(*text, today.year()))
             profile.StopDate = *date;
     }
     if (const QString *text = line(5)) {

@@ -16,13 +16,14 @@ public:
     bool exists() const;
 
     // Reads what is there into the record. A line that is missing or does not
-    // convert leaves its field as it was.
-    void read(QuitProfile &profile) const;
+    // convert leaves its field as it was. A stop date with a two-digit year
+    // reads as the nearest year that is not after today's.
+    void read(QuitProfile &profile, const QDate &today) const;
 
     static QStringList lines(const QString &userName, const QString &cigarettes, const QString &currency,
                              const QString &money, const QDateTime &moment, const QString &marker);
     static QStringList lines(const QuitProfile &profile);
-    static void apply(const QStringList &lines, QuitProfile &profile);
+    static void apply(const QStringList &lines, QuitProfile &profile, const QDate &today);
 
     textfiles::WriteResult write(const QStringList &lines) const;
 

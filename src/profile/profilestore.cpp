@@ -1,15 +1,16 @@
 #include "profile/profilestore.h"
 
+#include "platform/clock.h"
 #include "platform/environment.h"
 
-ProfileStore::ProfileStore(const QString &programFolder, QuitProfile &profile)
+ProfileStore::ProfileStore(const QString &programFolder, QuitProfile &profile, const Clock &clock)
     : m_file(programFolder + u'/' + QLatin1String(datapaths::profile)),
-      m_historyFolder(programFolder + u'/' + QLatin1String(datapaths::history)), m_profile(profile)
+      m_historyFolder(programFolder + u'/' + QLatin1String(datapaths::history)), m_profile(profile), m_clock(clock)
 {}
 
 void ProfileStore::ReadProfile()
 {
-    m_file.read(m_profile);
+    m_file.read(m_profile, m_clock.now().date());
 }
 
 textfiles::WriteResult ProfileStore::saveAnswers(const QString &name, const QString &cigarettes,

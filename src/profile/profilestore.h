@@ -6,13 +6,15 @@
 
 #include <QDateTime>
 
+class Clock;
+
 // The profile as the program keeps it: the record in memory and its file.
 // The questionnaire saves the answers, the start of the quit logs the stop
 // moment, and the reset removes the file, after keeping a copy of it where it can.
 class ProfileStore
 {
 public:
-    ProfileStore(const QString &programFolder, QuitProfile &profile);
+    ProfileStore(const QString &programFolder, QuitProfile &profile, const Clock &clock);
 
     QString filePath() const { return m_file.path(); }
     bool exists() const { return m_file.exists(); }
@@ -32,4 +34,5 @@ private:
     ProfileFile m_file;
     QString m_historyFolder;
     QuitProfile &m_profile;
+    const Clock &m_clock;
 };

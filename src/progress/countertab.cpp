@@ -1,5 +1,6 @@
 #include "progress/countertab.h"
 
+#include "platform/regionalformats.h"
 #include "progress/deaths.h"
 #include "ui/clickablelabel.h"
 #include "ui/controls.h"
@@ -72,11 +73,16 @@ QLabel *statisticsLine(QWidget *parent, const char *name, const QColor &colour)
 
 CounterTab::CounterTab(QWidget *parent) : CharacterTab(companion(), parent)
 {
+    buildPanelsWhenAsked();
+    connect(picture(), &PictureButton::clicked, this, &CounterTab::imgsmiley_Click);
+}
+
+void CounterTab::buildPanels()
+{
     m_counterPanel = buildCounter();
     m_starsPanel = buildStars();
     panels()->addLayer(m_counterPanel);
     panels()->addLayer(m_starsPanel);
-    connect(picture(), &PictureButton::clicked, this, &CounterTab::imgsmiley_Click);
 }
 
 QFrame *CounterTab::buildCounter()
@@ -102,7 +108,10 @@ QFrame *CounterTab::buildCounter()
         big.setBold(true);
         number->setFont(big);
         number->setAlignment(Qt::AlignCenter);
-        number->setMinimumWidth(number->fontMetrics().horizontalAdvance(QStringLiteral("00000")));
+        // Room for the most digits a count can have, fixed, so a new digit
+        // every second repaints the number and lays out nothing.
+        number->setFixedSize(number->fontMetrics().horizontalAdvance(QStringLiteral("00000")),
+                             number->sizeHint().height());
         QLabel *caption = controls::label(frame, QString::fromLatin1(unit.unitName), tr(unit.unit));
         caption->setAlignment(Qt::AlignCenter);
         for (QLabel *label : {number, caption})
@@ -123,8 +132,8 @@ QFrame *CounterTab::buildCounter()
     m_minutesSaved = statisticsLine(frame, "lblminsaved", controls::colours::navy);
     m_moneySaved = statisticsLine(frame, "lblmoneysaved", controls::colours::navy);
     m_lifeGained = statisticsLine(frame, "lbllifeext", controls::colours::black);
-    m_stopDate = controls::label(frame, QStringLiteral("lblstopdate"), QString(25, u'-'));
-    m_stopDate->hide();
+    m_stopDateLabel = controls::label(frame, QStringLiteral("lblstopdate"), m_stopDateText);
+    m_stopDateLabel->hide();
 
     auto *starRow = new QHBoxLayout;
     starRow->setSpacing(4);
@@ -208,11 +217,13 @@ QFrame *CounterTab::buildStars()
 
 void CounterTab::showCounter()
 {
+    ensurePanels();
     m_counterPanel->show();
 }
 
 void CounterTab::showTime(const SmokeFreeTime &time)
 {
+    ensurePanels();
     m_shown = time;
     controls::setText(m_days, QString::number(time.days));
     controls::setText(m_hours, QString::number(time.hours));
@@ -222,21 +233,26 @@ void CounterTab::showTime(const SmokeFreeTime &time)
 
 QString CounterTab::stopDateText() const
 {
-    return m_stopDate->text();
+    return m_stopDateText;
 }
 
 void CounterTab::setStopDateText(const QString &text)
 {
-    m_stopDate->setText(text);
+    m_stopDateText = text;
+    m_stopDate = regional::dateFromText(text);
+    if (m_stopDateLabel)
+        m_stopDateLabel->setText(text);
 }
 
 void CounterTab::setStoppedAt(const QString &sentence)
 {
+    ensurePanels();
     controls::setText(m_stoppedAt, sentence);
 }
 
 void CounterTab::showStatistics(const statistics::Sentences &sentences)
 {
+    ensurePanels();
     controls::setText(m_notSmoked, sentences.cigarettes);
     controls::setText(m_minutesSaved, sentences.minutes);
     if (!sentences.money.isEmpty())
@@ -246,6 +262,7 @@ void CounterTab::showStatistics(const statistics::Sentences &sentences)
 
 void CounterTab::showStars(const stars::Earned &earned)
 {
+    ensurePanels();
     for (int index = 0; index < starCount; ++index) {
         if (earned[index])
             m_starList[index]->show();
@@ -273,11 +290,12 @@ void CounterTab::cmdstarsback_Click()
 
 QString CounterTab::moneySentence() const
 {
-    return m_moneySaved->text();
+    return m_moneySaved ? m_moneySaved->text() : QString();
 }
 
-report::Captions CounterTab::reportCaptions(const QString &userName) const
+report::Captions CounterTab::reportCaptions(const QString &userName)
 {
+    ensurePanels();
     return {userName,
             m_days->text(),
             m_hours->text(),

@@ -5,7 +5,10 @@
 #include "progress/statistics.h"
 #include "ui/charactertab.h"
 
+#include <QDate>
+
 #include <array>
+#include <optional>
 
 struct SmokeFreeTime;
 class ClickableLabel;
@@ -22,17 +25,21 @@ public:
 
     explicit CounterTab(QWidget *parent = nullptr);
 
+    // The counter's panels are built when the counter is first shown: until
+    // the counter view starts, the tab lies under the first screen.
     void showCounter();
     void showTime(const SmokeFreeTime &time);
     QString stopDateText() const;
     void setStopDateText(const QString &text);
+    // The stop date as read from its text when the text was set.
+    std::optional<QDate> stopDate() const { return m_stopDate; }
     void setStoppedAt(const QString &sentence);
     // A sentence left empty (money that cannot be read) keeps the old one.
     void showStatistics(const statistics::Sentences &sentences);
     // Stars are only ever added: an earned star stays until the program ends.
     void showStars(const stars::Earned &earned);
     // What the progress report is made of, as the counter shows it now.
-    report::Captions reportCaptions(const QString &userName) const;
+    report::Captions reportCaptions(const QString &userName);
     // The sentence of the money saved, as it stands.
     QString moneySentence() const;
 
@@ -40,6 +47,9 @@ public slots:
     void imgsmiley_Click();
     void Label8_Click();
     void cmdstarsback_Click();
+
+protected:
+    void buildPanels() override;
 
 private:
     QFrame *buildCounter();
@@ -54,7 +64,9 @@ private:
     QLabel *m_minutes = nullptr;
     QLabel *m_seconds = nullptr;
     QLabel *m_stoppedAt = nullptr;
-    QLabel *m_stopDate = nullptr;
+    QLabel *m_stopDateLabel = nullptr;
+    QString m_stopDateText = QString(25, u'-');
+    std::optional<QDate> m_stopDate;
     QLabel *m_notSmoked = nullptr;
     QLabel *m_minutesSaved = nullptr;
     QLabel *m_moneySaved = nullptr;

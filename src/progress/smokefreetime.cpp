@@ -2,12 +2,20 @@
 
 #include "platform/regionalformats.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <limits>
 
 namespace {
 constexpr int secondsPerDay = 24 * 60 * 60;
 constexpr qint64 maxDays = std::numeric_limits<qint16>::max();
+
+qint16 dayCount(const QDate &first, const QDate &second)
+{
+    return static_cast<qint16>(std::min(std::abs(first.daysTo(second)), maxDays));
+}
+
 } // namespace
 
 qint16 GetDayCount(const QString &firstDate, const QString &secondDate)
@@ -16,13 +24,16 @@ qint16 GetDayCount(const QString &firstDate, const QString &secondDate)
     const auto second = regional::dateFromText(secondDate);
     if (!first || !second)
         return 0;
-    const qint64 days = std::abs(first->daysTo(*second));
-    return static_cast<qint16>(std::min(days, maxDays));
+    return dayCount(*first, *second);
 }
 
 SmokeFreeTime smokeFreeTime(const QString &stopDateText, const QTime &stopTime, const QDateTime &now)
 {
-    const auto stopDate = regional::dateFromText(stopDateText);
+    return smokeFreeTime(regional::dateFromText(stopDateText), stopTime, now);
+}
+
+SmokeFreeTime smokeFreeTime(const std::optional<QDate> &stopDate, const QTime &stopTime, const QDateTime &now)
+{
     if (!stopDate || !stopTime.isValid())
         return {};
     const QDate today = now.date();
@@ -32,7 +43,17 @@ SmokeFreeTime smokeFreeTime(const QString &stopDateText, const QTime &stopTime, 
     if (today < *stopDate || (today == *stopDate && !stopTimeOfDayPassed))
         return {};
 
-    const qint64 days = GetDayCount(stopDateText, regional::dateToText(today)) - (stopTimeOfDayPassed ? 0 : 1);
+    const qint64 days = dayCount(*stopDate, today) - (stopTimeOfDayPassed ? 0 : 1);
     const int rest = (nowSecond - stopSecond + secondsPerDay) % secondsPerDay;
     return {std::max<qint64>(days, 0), rest / 3600, rest / 60 % 60, rest % 60};
+}
+
+QString stoppedAtSentence(const QDate &stopDate, const QTime &stopTime)
+{
+    const QString date = stopDate.isValid() ? regional::dateToText(stopDate)
+                                            : QCoreApplication::translate("CounterTab", "an unreadable date");
+    const QString time = stopTime.isValid() ? regional::timeToText(stopTime)
+                                            : QCoreApplication::translate("CounterTab", "an unreadable time");
+    return QCoreApplication::translate("CounterTab", "You stopped smoking on ") + date +
+           QCoreApplication::translate("CounterTab", " at ") + time;
 }

@@ -3,6 +3,8 @@
 #include <QDateTime>
 #include <QString>
 
+#include <optional>
+
 // The smoke-free time as the counter shows it: whole days, then the hours,
 // minutes and seconds of the current smoke-free day.
 struct SmokeFreeTime
@@ -27,3 +29,11 @@ qint16 GetDayCount(const QString &firstDate, const QString &secondDate);
 // display by an hour. A clock before the stop moment, or a stop date that
 // cannot be read, gives zero.
 SmokeFreeTime smokeFreeTime(const QString &stopDateText, const QTime &stopTime, const QDateTime &now);
+// The same from the stop date as read from its text once: the counter's tick
+// runs every second and need not read the date again each time.
+SmokeFreeTime smokeFreeTime(const std::optional<QDate> &stopDate, const QTime &stopTime, const QDateTime &now);
+
+// The sentence that states the stop moment: "You stopped smoking on " + date +
+// " at " + time. A stored date or time that could not be read is said to be
+// unreadable instead of leaving a blank.
+QString stoppedAtSentence(const QDate &stopDate, const QTime &stopTime);

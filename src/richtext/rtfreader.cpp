@@ -3,6 +3,7 @@
 #include "platform/textfiles.h"
 #include "richtext/rtfinterpreter.h"
 
+#include <QTextCursor>
 #include <QTextDocument>
 
 namespace richtext {
@@ -32,8 +33,13 @@ void read(const QByteArray &bytes, QTextDocument *document)
     }
     const bool undo = document->isUndoRedoEnabled();
     document->setUndoRedoEnabled(false);
+    // One edit for the whole document: a layout attached to it runs once at
+    // the end, not again after every run of text.
+    QTextCursor edit(document);
+    edit.beginEditBlock();
     document->clear();
     RtfInterpreter(document).read(bytes);
+    edit.endEditBlock();
     document->setUndoRedoEnabled(undo);
 }
 

@@ -40,6 +40,22 @@ CharacterTab::CharacterTab(const Character &character, QWidget *parent) : QWidge
     layout->addWidget(m_panels, 1);
 }
 
+void CharacterTab::ensurePanels()
+{
+    if (m_panelsBuilt)
+        return;
+    m_panelsBuilt = true;
+    buildPanels();
+}
+
+// Built before the tab shows, the panels show with it as they would have.
+void CharacterTab::setVisible(bool visible)
+{
+    if (visible && m_buildWhenShown)
+        ensurePanels();
+    QWidget::setVisible(visible);
+}
+
 void CharacterTab::say(const QString &text)
 {
     if (m_speech->text() != text)

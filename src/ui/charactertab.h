@@ -29,12 +29,24 @@ public:
     PictureButton *picture() const { return m_picture; }
     QLabel *speech() const { return m_speech; }
 
+    // Builds the character's panels unless that has happened. A tab builds
+    // them when it is first shown, so a tab nobody opens costs nothing at
+    // start-up; the character and his speech line are there from the start.
+    void ensurePanels();
+    void setVisible(bool visible) override;
+
     void say(const QString &text);
     void say(const QString &text, const QColor &colour);
     // Leaves one panel for another, then says the sentence that goes with it.
     void switchPanels(QWidget *leave, QWidget *open, const QString &sentence);
 
 protected:
+    // The panels of a tab that builds them when first shown.
+    virtual void buildPanels() {}
+    // For a tab that is shown under another panel long before anyone sees
+    // it: its panels are built when ensurePanels() asks, not when it shows.
+    void buildPanelsWhenAsked() { m_buildWhenShown = false; }
+
     LayerStack *panels() const { return m_panels; }
     // Puts a control beside the speech line, in the character's row.
     void addToCharacterRow(QWidget *widget);
@@ -44,4 +56,6 @@ private:
     QLabel *m_speech;
     LayerStack *m_panels;
     class QHBoxLayout *m_characterRow;
+    bool m_panelsBuilt = false;
+    bool m_buildWhenShown = true;
 };

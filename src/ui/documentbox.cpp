@@ -54,7 +54,17 @@ DocumentBox::DocumentBox(QWidget *parent, const QString &objectName, const QStri
 
 bool DocumentBox::load(const QString &path)
 {
-    if (!richtext::loadFile(path, document()))
+    // While the document is built it is not laid out at all. The caret goes
+    // to the start before the document gets its page back, so nothing needs
+    // the end of the text laid out: a long document opens at once, laid out
+    // a screen first and the rest a step at a time.
+    const QSizeF page = document()->pageSize();
+    document()->setPageSize(QSizeF(0, 0));
+    const bool loaded = richtext::loadFile(path, document());
+    if (loaded)
+        setTextCursor(QTextCursor(document()));
+    document()->setPageSize(page);
+    if (!loaded)
         return false;
     // Undo starts from the document as loaded, never from the box before it.
     document()->clearUndoRedoStacks();

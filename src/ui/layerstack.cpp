@@ -49,19 +49,25 @@ bool LayerStack::isShown(const QWidget *panel) const
     return m_shown.contains(panel);
 }
 
+// The room the shown panels need. A hidden panel is not measured until it is
+// shown: measuring means laying out every text on it.
 QSize LayerStack::sizeHint() const
 {
     QSize size(0, 0);
-    for (const QWidget *layer : m_layers)
-        size = size.expandedTo(layer->sizeHint());
+    for (const QWidget *layer : m_layers) {
+        if (m_shown.contains(layer))
+            size = size.expandedTo(layer->sizeHint());
+    }
     return size;
 }
 
 QSize LayerStack::minimumSizeHint() const
 {
     QSize size(0, 0);
-    for (const QWidget *layer : m_layers)
-        size = size.expandedTo(layer->minimumSizeHint());
+    for (const QWidget *layer : m_layers) {
+        if (m_shown.contains(layer))
+            size = size.expandedTo(layer->minimumSizeHint());
+    }
     return size;
 }
 
@@ -81,6 +87,7 @@ bool LayerStack::eventFilter(QObject *watched, QEvent *event)
         else
             m_shown.remove(layer);
         updateCovering();
+        updateGeometry();
     }
     return QWidget::eventFilter(watched, event);
 }

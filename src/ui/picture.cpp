@@ -1,10 +1,36 @@
 #include "ui/picture.h"
 
+#include <QCoreApplication>
+#include <QHash>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 #include <QSvgRenderer>
+
+void SharedImage::setPath(const QString &path)
+{
+    m_path = path;
+    m_renderer = nullptr;
+}
+
+QSvgRenderer &SharedImage::renderer() const
+{
+    if (!m_renderer) {
+        static QHash<QString, QPointer<QSvgRenderer>> renderers;
+        QPointer<QSvgRenderer> &shared = renderers[m_path];
+        if (!shared)
+            shared = new QSvgRenderer(m_path, QCoreApplication::instance());
+        m_renderer = shared;
+    }
+    return *m_renderer;
+}
+
+QSize SharedImage::size() const
+{
+    return renderer().isValid() ? renderer().defaultSize() : QSize(32, 32);
+}
 
 void paintImage(QSvgRenderer &renderer, QPainter &painter, const QRect &area)
 {
@@ -18,30 +44,28 @@ void paintImage(QSvgRenderer &renderer, QPainter &painter, const QRect &area)
 }
 
 Picture::Picture(const QString &objectName, const QString &image, const QString &description, QWidget *parent)
-    : QWidget(parent), m_renderer(new QSvgRenderer(this))
+    : QWidget(parent), m_image(image)
 {
     setObjectName(objectName);
     setAccessibleDescription(description);
-    setImage(image);
 }
 
 void Picture::setImage(const QString &image)
 {
-    m_image = image;
-    m_renderer->load(image);
+    m_image.setPath(image);
     update();
 }
 
 QSize Picture::sizeHint() const
 {
-    return m_renderer->isValid() ? m_renderer->defaultSize() : QSize(32, 32);
+    return m_image.size();
 }
 
 void Picture::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    paintImage(*m_renderer, painter, rect());
+    paintImage(m_image.renderer(), painter, rect());
 }
 
 void Picture::mouseMoveEvent(QMouseEvent *event)
@@ -52,7 +76,7 @@ void Picture::mouseMoveEvent(QMouseEvent *event)
 
 PictureButton::PictureButton(const QString &objectName, const QString &image, const QString &description,
                              QWidget *parent)
-    : QAbstractButton(parent), m_renderer(new QSvgRenderer(image, this))
+    : QAbstractButton(parent), m_image(image)
 {
     setObjectName(objectName);
     setAccessibleName(description);
@@ -64,14 +88,14 @@ PictureButton::PictureButton(const QString &objectName, const QString &image, co
 
 QSize PictureButton::sizeHint() const
 {
-    return m_renderer->isValid() ? m_renderer->defaultSize() : QSize(32, 32);
+    return m_image.size();
 }
 
 void PictureButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    paintImage(*m_renderer, painter, rect().adjusted(2, 2, -2, -2));
+    paintImage(m_image.renderer(), painter, rect().adjusted(2, 2, -2, -2));
     if (hasFocus()) {
         QStyleOptionFocusRect option;
         option.initFrom(this);

@@ -5,6 +5,25 @@
 
 class QSvgRenderer;
 
+// One of the program's vector images, read when it is first drawn or
+// measured, not when a panel is built. Every picture of the same image shares
+// one renderer: ten stars read the star once.
+class SharedImage
+{
+public:
+    explicit SharedImage(QString path) : m_path(std::move(path)) {}
+
+    const QString &path() const { return m_path; }
+    void setPath(const QString &path);
+    QSvgRenderer &renderer() const;
+    // The image's own size, or a small square where it cannot be read.
+    QSize size() const;
+
+private:
+    QString m_path;
+    mutable QSvgRenderer *m_renderer = nullptr;
+};
+
 // A picture drawn from one of the program's own vector images, crisp at any
 // scale. It tells a screen reader what it shows through its description.
 class Picture : public QWidget
@@ -14,7 +33,7 @@ public:
     Picture(const QString &objectName, const QString &image, const QString &description, QWidget *parent);
 
     void setImage(const QString &image);
-    QString image() const { return m_image; }
+    QString image() const { return m_image.path(); }
     QSize sizeHint() const override;
 
 signals:
@@ -25,8 +44,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
-    QString m_image;
-    QSvgRenderer *m_renderer;
+    SharedImage m_image;
 };
 
 // A picture the user can click: it shows the pointer with a question mark,
@@ -44,7 +62,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    QSvgRenderer *m_renderer;
+    SharedImage m_image;
 };
 
 // Draws an image into a rectangle, keeping its proportions, centred.

@@ -23,7 +23,8 @@ private slots:
     void dayCount_data();
     void dayCount();
     void counterTickShowsTimeAndTitle();
-    void unreadableStopDateShowsZero();
+    void storedStopMoments_data();
+    void storedStopMoments();
     void counterViewStartsOnce_data();
     void counterViewStartsOnce();
 };
@@ -191,15 +192,33 @@ void CounterTest::counterTickShowsTimeAndTitle()
     QCOMPARE(program.window().windowTitle(), QStringLiteral("Clearwind 3/5/2026 8:30:16 AM"));
 }
 
-void CounterTest::unreadableStopDateShowsZero()
+void CounterTest::storedStopMoments_data()
 {
+    QTest::addColumn<QByteArray>("dateAndTime");
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<QString>("sentence");
+    // As some regional short forms wrote it; the year is this year, not 1926.
+    QTest::newRow("two-digit year") << QByteArray("3/3/26\r\n10:00:00 PM") << QStringList{"1", "10", "30", "15"}
+                                    << "You stopped smoking on 3/3/2026 at 10:00:00 PM";
+    QTest::newRow("unreadable") << QByteArray("someday\r\n25:61:00") << QStringList{"0", "0", "0", "0"}
+                                << "You stopped smoking on an unreadable date at an unreadable time";
+}
+
+void CounterTest::storedStopMoments()
+{
+    QFETCH(QByteArray, dateAndTime);
+    QFETCH(QStringList, shown);
+    QFETCH(QString, sentence);
     TestProgram program;
-    program.writeFile("data/settings/data.dat", "Ann\r\n20\r\neuro\r\n6.50\r\nsomeday\r\n25:61:00\r\nYES\r\n");
+    program.writeFile("data/settings/data.dat", "Ann\r\n20\r\neuro\r\n6.50\r\n" + dateAndTime + "\r\nYES\r\n");
+    program.clock.set(QDateTime(QDate(2026, 3, 5), QTime(8, 30, 15)));
     program.start();
     program.click("cmdno");
     program.tick("tmrcount");
-    for (const char *label : {"lbldays", "lblhours", "lblminutes", "lblseconds"})
-        QCOMPARE(program.text(label), QStringLiteral("0"));
+    QCOMPARE(program.text("lblstoppedat"), sentence);
+    const QStringList labels{"lbldays", "lblhours", "lblminutes", "lblseconds"};
+    for (qsizetype i = 0; i < labels.size(); ++i)
+        QCOMPARE(program.text(labels.at(i).toLatin1()), shown.at(i));
 }
 
 void CounterTest::counterViewStartsOnce_data()

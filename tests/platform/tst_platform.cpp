@@ -20,6 +20,8 @@ private slots:
     void isoFormsAreAlwaysAccepted();
     void garbageIsNotADate_data();
     void garbageIsNotADate();
+    void twoDigitYearsReadAsNearestPastYear_data();
+    void twoDigitYearsReadAsNearestPastYear();
     void generalNumberForm_data();
     void generalNumberForm();
 
@@ -33,6 +35,7 @@ private slots:
     void atomicWriteReplacesWholeFile();
     void atomicWriteCreatesMissingFolder();
     void failedWriteKeepsOldFileAndSaysWhy();
+    void failedRenameIsAFailedWrite();
 
     void randomPickStaysInRange();
 };
@@ -92,6 +95,32 @@ void PlatformTest::garbageIsNotADate()
         QVERIFY(!regional::dateFromText(text));
         QVERIFY(!regional::timeFromText(text));
     }
+}
+
+void PlatformTest::twoDigitYearsReadAsNearestPastYear_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QDate>("date");
+    QTest::newRow("this year") << "en_US"
+                               << "3/3/26" << QDate(2026, 3, 3);
+    QTest::newRow("next year is a century ago") << "en_US"
+                                                << "3/3/27" << QDate(1927, 3, 3);
+    QTest::newRow("last century") << "de_DE"
+                                  << "31.12.99" << QDate(1999, 12, 31);
+    QTest::newRow("four digits stay") << "en_US"
+                                      << "3/3/2031" << QDate(2031, 3, 3);
+    QTest::newRow("no such day") << "en_US"
+                                 << "2/30/26" << QDate();
+}
+
+void PlatformTest::twoDigitYearsReadAsNearestPastYear()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, text);
+    QFETCH(QDate, date);
+    QLocale::setDefault(QLocale(locale));
+    QCOMPARE(regional::storedDateFromText(text, 2026).value_or(QDate()), date);
 }
 
 void PlatformTest::generalNumberForm_data()
@@ -228,6 +257,23 @@ void PlatformTest::failedWriteKeepsOldFileAndSaysWhy()
     QFile file(blocker);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("old"));
+}
+
+void PlatformTest::failedRenameIsAFailedWrite()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("data.dat"));
+    QVERIFY(textfiles::writeAtomically(path, "old").ok);
+    // Between writing and renaming, a folder takes the file's place: the rename cannot replace it.
+    textfiles::testing::setBeforeCommit([](const QString &target) {
+        QFile::remove(target);
+        QDir().mkpath(target + QStringLiteral("/in the way"));
+    });
+    const textfiles::WriteResult result = textfiles::writeAtomically(path, "new");
+    textfiles::testing::setBeforeCommit({});
+    QVERIFY(!result.ok);
+    QVERIFY(!result.error.isEmpty());
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
 void PlatformTest::randomPickStaysInRange()

@@ -68,7 +68,7 @@ void ProfileFilesTest::profileRoundTrip()
                 .ok);
 
     QuitProfile read;
-    file.read(read);
+    file.read(read, moment.date());
     QCOMPARE(read.UserName, name);
     QCOMPARE(read.CigarettesPerDay, qint16(20));
     QCOMPARE(read.CurrencyName, QStringLiteral("euro"));
@@ -128,7 +128,7 @@ void ProfileFilesTest::badProfileLines()
     QuitProfile profile;
     profile.CigarettesPerDay = 7;
     profile.StopDate = QDate(2020, 1, 1);
-    ProfileFile(writeTemp(folder, bytes)).read(profile);
+    ProfileFile(writeTemp(folder, bytes)).read(profile, QDate(2026, 3, 14));
     QCOMPARE(int(profile.CigarettesPerDay), cigarettes);
     QCOMPARE(profile.StopDate, stopDate);
     QCOMPARE(profile.QuitStarted, marker);
@@ -157,7 +157,7 @@ void ProfileFilesTest::badProfileFiles()
     QFETCH(QByteArray, bytes);
     QTemporaryDir folder;
     QuitProfile profile;
-    ProfileFile(writeTemp(folder, bytes)).read(profile);
+    ProfileFile(writeTemp(folder, bytes)).read(profile, QDate(2026, 3, 14));
     // Whatever came in, the fields stay small: only what the seven lines need is read.
     QVERIFY(profile.UserName.size() <= 64 * 1024);
     QVERIFY(profile.MoneyPerDay.size() <= 64 * 1024);

@@ -1,6 +1,7 @@
 #include "support/testwindow.h"
 
 #include "platform/regionalformats.h"
+#include "ui/charactertab.h"
 #include "ui/controls.h"
 
 #include <QAbstractButton>
@@ -115,6 +116,12 @@ void TestProgram::tick(const char *name) const
     QTimer *found = timer(name);
     QVERIFY2(found, name);
     QMetaObject::invokeMethod(found, "timeout");
+}
+
+void TestProgram::buildEveryPanel() const
+{
+    for (CharacterTab *tab : m_window->findChildren<CharacterTab *>())
+        tab->ensurePanels();
 }
 
 bool TestProgram::shown(const char *name) const

@@ -50,9 +50,14 @@ public:
     void startOnTab(int tab);
     MainWindow &window() { return *m_window; }
 
+    // A control of a tab not opened yet is found too: the tabs build their
+    // panels when first shown, and are asked to build them here.
     template<typename T = QWidget>
     T *find(const char *name) const
     {
+        if (T *found = m_window->findChild<T *>(QString::fromLatin1(name)))
+            return found;
+        buildEveryPanel();
         return m_window->findChild<T *>(QString::fromLatin1(name));
     }
     QLabel *label(const char *name) const { return find<QLabel>(name); }
@@ -74,6 +79,8 @@ public:
     int endRequests = 0;
 
 private:
+    void buildEveryPanel() const;
+
     QTemporaryDir m_folder;
     QTemporaryDir m_configHome;
     XdgAutostart m_autostart;

@@ -1,0 +1,209 @@
+// Preloaded into an unchanged Qt program (LD_PRELOAD), the probe does what a
+// benchmark or a soak needs from inside and reports on standard output, so
+// the program itself carries no measuring code. CLEARWIND_PROBE lists the
+// steps, separated by blanks:
+//   shown          "shown <microseconds since the epoch>" once the first window is painted
+//   press=NAME     clicks the button of that object name once it can be clicked,
+//                  then says "pressed NAME"
+//   walk           opens every tab, shows every panel of every panel stack and
+//                  the report window, then says "walked"
+//   sample=MS      looks every MS milliseconds, and when the counter shows new numbers says
+//                  "counter <local date> <local time> <seconds east of UTC> <days> <hours> <minutes> <seconds>"
+//   end            ends the process at once
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDateTime>
+#include <QEvent>
+#include <QLabel>
+#include <QPointer>
+#include <QTabWidget>
+#include <QTimer>
+#include <QWindow>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+void report(const QByteArray &line)
+{
+    std::fputs(line.constData(), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+QWidget *mainWindow()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == QLatin1String("Form1"))
+            return widget;
+    }
+    return nullptr;
+}
+
+template<typename T>
+T *findNamed(const QString &name)
+{
+    QWidget *window = mainWindow();
+    return window ? window->findChild<T *>(name) : nullptr;
+}
+
+void settle()
+{
+    for (int round = 0; round < 3; ++round)
+        QCoreApplication::processEvents();
+}
+
+// Shows each panel of a stack alone for a moment, so it is built and painted,
+// then puts the stack back as it was.
+void walkStack(QWidget *stack)
+{
+    QList<QWidget *> layers;
+    for (QObject *child : stack->children()) {
+        if (auto *layer = qobject_cast<QWidget *>(child); layer && !layer->isWindow())
+            layers.append(layer);
+    }
+    QList<bool> shown;
+    for (QWidget *layer : layers)
+        shown.append(!layer->isHidden());
+    for (QWidget *layer : layers) {
+        for (QWidget *other : layers)
+            other->setVisible(other == layer);
+        settle();
+    }
+    for (qsizetype i = 0; i < layers.size(); ++i)
+        layers.at(i)->setVisible(shown.at(i));
+    settle();
+}
+
+void walk()
+{
+    QWidget *window = mainWindow();
+    if (!window)
+        return;
+    for (QTabWidget *tabs : window->findChildren<QTabWidget *>()) {
+        for (int index = 0; index < tabs->count(); ++index) {
+            tabs->setCurrentIndex(index);
+            settle();
+            for (QWidget *stack : tabs->widget(index)->findChildren<QWidget *>()) {
+                if (qstrcmp(stack->metaObject()->className(), "LayerStack") == 0)
+                    walkStack(stack);
+            }
+        }
+        tabs->setCurrentIndex(0);
+    }
+    for (QWidget *stack : window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (qstrcmp(stack->metaObject()->className(), "LayerStack") == 0)
+            walkStack(stack);
+    }
+    if (auto *exportButton = window->findChild<QAbstractButton *>(QStringLiteral("cmdexport")))
+        exportButton->click();
+    settle();
+    report("walked");
+}
+
+// The four numbers as the counter shows them, each after a blank.
+QByteArray counterValues()
+{
+    QByteArray values;
+    for (const char *name : {"lbldays", "lblhours", "lblminutes", "lblseconds"}) {
+        const QLabel *label = findNamed<QLabel>(QString::fromLatin1(name));
+        values += ' ' + (label ? label->text().toUtf8() : QByteArray("?"));
+    }
+    return values;
+}
+
+class Probe : public QObject
+{
+public:
+    explicit Probe(const QStringList &steps) : m_steps(steps)
+    {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (!m_shown && event->type() == QEvent::Expose) {
+            auto *window = qobject_cast<QWindow *>(watched);
+            if (window && window->isExposed()) {
+                m_shown = true;
+                // Queued, so it runs once the exposed window has been painted.
+                QTimer::singleShot(0, this, &Probe::firstShown);
+            }
+        }
+        return false;
+    }
+
+private:
+    void firstShown()
+    {
+        for (const QString &step : std::as_const(m_steps)) {
+            if (step == QLatin1String("shown")) {
+                const auto now = std::chrono::system_clock::now().time_since_epoch();
+                report("shown " +
+                       QByteArray::number(std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
+            }
+        }
+        nextStep();
+    }
+
+    // The steps after the first window, in order; a press waits until its
+    // button can be clicked.
+    void nextStep()
+    {
+        while (m_next < m_steps.size()) {
+            const QString step = m_steps.at(m_next);
+            if (step.startsWith(QLatin1String("press="))) {
+                auto *button = findNamed<QAbstractButton>(step.mid(6));
+                if (!button || !button->isVisible() || !button->isEnabled()) {
+                    QTimer::singleShot(50, this, &Probe::nextStep);
+                    return;
+                }
+                button->click();
+                settle();
+                report("pressed " + button->objectName().toUtf8());
+            } else if (step == QLatin1String("end")) {
+                std::_Exit(0);
+            } else if (step == QLatin1String("walk")) {
+                walk();
+            } else if (step.startsWith(QLatin1String("sample="))) {
+                auto *timer = new QTimer(this);
+                connect(timer, &QTimer::timeout, this, &Probe::sampleCounter);
+                timer->start(step.mid(7).toInt());
+            }
+            ++m_next;
+        }
+    }
+
+    // A line each time the counter shows something new, stamped with the
+    // moment it was seen.
+    void sampleCounter()
+    {
+        const QByteArray shown = counterValues();
+        if (shown == m_lastShown)
+            return;
+        m_lastShown = shown;
+        const QDateTime now = QDateTime::currentDateTime();
+        report("counter " + now.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toUtf8() + ' ' +
+               QByteArray::number(now.offsetFromUtc()) + shown);
+    }
+
+    QStringList m_steps;
+    qsizetype m_next = 0;
+    QByteArray m_lastShown;
+    bool m_shown = false;
+};
+
+void startProbe()
+{
+    const QString steps = qEnvironmentVariable("CLEARWIND_PROBE");
+    if (!steps.isEmpty())
+        new Probe(steps.split(u' ', Qt::SkipEmptyParts));
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(startProbe)

@@ -1,0 +1,199 @@
+#!/usr/bin/env bash
+# Runs every benchmark and writes the results table, each figure the median of
+# several runs beside its goal.
+#   benchmarks/run.sh            the full run (about five minutes), written to benchmarks/results.md
+#   benchmarks/run.sh --quick    each benchmark once and briefly, to show they still work
+# The program runs on a display of its own (Xvfb); start-up, memory and idle
+# CPU are measured from outside the process, through /proc.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root="$PWD"
+
+quick=0
+[ "${1:-}" = "--quick" ] && quick=1
+build="${CLEARWIND_BENCH_BUILD:-build}"
+
+if [ -z "${CLEARWIND_BENCH_DISPLAY:-}" ]; then
+  CLEARWIND_TARGETS="Clearwind bench_bare_window clearwind_probe bench_tick bench_rtfload bench_pager" \
+    scripts/build.sh "$build" > /dev/null
+  export CLEARWIND_BENCH_DISPLAY=1 DBUS_SESSION_BUS_ADDRESS=disabled:
+  exec xvfb-run -a -s "-screen 0 1280x900x24" "$0" "$@"
+fi
+unset QT_QPA_PLATFORM
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
+chmod 700 "$XDG_RUNTIME_DIR"
+
+if [ "$quick" = 1 ]; then
+  starts=1 walks=1 idle_programs=1 idle_seconds=3 ticks=5 loads=1 clicks=1
+else
+  starts=11 walks=5 idle_programs=3 idle_seconds=60 ticks=600 loads=21 clicks=21
+fi
+
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+probe="$root/$build/benchmarks/libclearwind_probe.so"
+bare="$root/$build/benchmarks/bench_bare_window"
+
+# A program folder of its own: the program, its data, a quit running since
+# 3 March 2026, 22:00, written in the forms the program reads.
+program_folder() {
+  local folder="$work/program-$1"
+  mkdir -p "$folder"
+  cp "$root/$build/Clearwind" "$folder/"
+  cp -r "$root/$build/data" "$folder/"
+  rm -f "$folder/data/settings/data.dat" "$folder/data/settings/settings.dat" "$folder/data/coach/personal.rtf"
+  printf 'noword\r\n0' > "$folder/data/settings/settings.dat"
+  printf 'Ann\r\n20\r\neuro\r\n6.50\r\n2026-03-03\r\n22:00:00\r\nYES\r\n' > "$folder/data/settings/data.dat"
+  echo "$folder/Clearwind"
+}
+
+reports=0
+median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+status_kib() { awk -v field="$2:" '$1 == field { print $2 }' "/proc/$1/status"; }
+# The CPU time of every thread of a process so far, in nanoseconds.
+cpu_ns() { cat /proc/"$1"/task/*/schedstat 2> /dev/null | awk '{ sum += $1 } END { printf "%d\n", sum }'; }
+
+# Starts a program with the probe and waits for the line of its report that
+# begins with the word given; sets PROBED_PID and PROBED_LINE. The program runs
+# on until stopped. Times come from the probe, not from this wait.
+probed_start() {
+  local executable="$1" steps="$2" until="$3"
+  local report="$work/report.$((++reports))"
+  CLEARWIND_PROBE="$steps" LD_PRELOAD="$probe" "$executable" > "$report" 2> /dev/null &
+  PROBED_PID=$!
+  until PROBED_LINE=$(grep -m 1 "^$until" "$report"); do
+    if ! kill -0 "$PROBED_PID" 2> /dev/null; then
+      echo "$executable ended before it said $until" >&2
+      exit 1
+    fi
+    sleep 0.01
+  done
+}
+probed_stop() { kill "$PROBED_PID" 2> /dev/null || true; wait "$PROBED_PID" 2> /dev/null || true; }
+
+echo "Start-up and memory: $starts starts each of the bare window and the program, taken in turns"
+clearwind="$(program_folder start)"
+for executable in "$bare" "$clearwind"; do # one start each to fill the caches
+  probed_start "$executable" shown shown
+  probed_stop
+done
+for ((run = 0; run < starts; run++)); do
+  for executable in "$bare" "$clearwind"; do
+    started=$EPOCHREALTIME
+    probed_start "$executable" shown shown
+    shown=${PROBED_LINE#shown }
+    echo $(((shown - ${started/./}) / 1000)) $(status_kib "$PROBED_PID" VmHWM) >> "$work/$(basename "$executable").starts"
+    probed_stop
+  done
+done
+bare_ms=$(cut -d' ' -f1 "$work/bench_bare_window.starts" | median)
+bare_kib=$(cut -d' ' -f2 "$work/bench_bare_window.starts" | median)
+start_ms=$(cut -d' ' -f1 "$work/Clearwind.starts" | median)
+start_kib=$(cut -d' ' -f2 "$work/Clearwind.starts" | median)
+
+echo "Memory with every panel built: $walks runs"
+for ((run = 0; run < walks; run++)); do
+  probed_start "$clearwind" "press=cmdno walk" walked
+  status_kib "$PROBED_PID" VmHWM >> "$work/walks"
+  probed_stop
+done
+walk_kib=$(median < "$work/walks")
+
+echo "Idle CPU: $idle_programs programs side by side, ${idle_seconds} s with the counter running"
+pids=()
+for ((run = 0; run < idle_programs; run++)); do
+  probed_start "$(program_folder "idle-$run")" "press=cmdno" pressed
+  pids+=("$PROBED_PID")
+done
+sleep 8 # past the first ticks of the companions
+declare -A cpu_before
+for pid in "${pids[@]}"; do cpu_before[$pid]=$(cpu_ns "$pid"); done
+window_started=$EPOCHREALTIME
+sleep "$idle_seconds"
+window_us=$((${EPOCHREALTIME/./} - ${window_started/./}))
+for pid in "${pids[@]}"; do
+  echo "$(cpu_ns "$pid") ${cpu_before[$pid]} $window_us" | awk '{ printf "%.4f\n", ($1 - $2) / ($3 * 1000) * 100 }' >> "$work/idle"
+  kill "$pid"
+  wait "$pid" 2> /dev/null || true
+done
+idle_percent=$(median < "$work/idle")
+
+echo "Counter tick: $ticks ticks, instructions counted by callgrind"
+tick_run() { # PLATFORM [valgrind...]: the median microseconds or the instructions of the measured ticks
+  local platform="$1"
+  shift
+  QT_QPA_PLATFORM="$platform" "$@" "$root/$build/benchmarks/bench_tick" "$ticks" 2> /dev/null
+}
+callgrind_ticks() { # PLATFORM: instructions per tick
+  local out="$work/callgrind.$1"
+  tick_run "$1" valgrind --tool=callgrind --callgrind-out-file="$out" --toggle-collect='measuredTick*' > /dev/null
+  awk -v ticks="$ticks" '/^totals:/ { printf "%d\n", $2 / ticks }' "$out"
+}
+tick_instructions=$(callgrind_ticks xcb)
+# This machine's pace on the same work, where nothing waits for the display:
+# instructions of an offscreen tick over its median time.
+offscreen_instructions=$(callgrind_ticks offscreen)
+for ((run = 0; run < 3; run++)); do
+  tick_run offscreen | awk '$2 == "tick_us" { print $3 }'
+done > "$work/offscreen_us"
+instructions_per_us=$(echo "$offscreen_instructions $(median < "$work/offscreen_us")" | awk '{ printf "%.0f\n", $1 / $2 }')
+tick_us=$(echo "$tick_instructions $instructions_per_us" | awk '{ printf "%.1f\n", $1 / $2 }')
+
+echo "RTF document: $loads loads of a 200 KB document"
+rtf_ms=$(QT_QPA_PLATFORM=offscreen "$root/$build/benchmarks/bench_rtfload" "$loads" 2> /dev/null | awk '$2 == "rtf_load_ms" { print $3 }')
+
+echo "Pager: $clicks clicks on a 100 MB line file"
+QT_QPA_PLATFORM=offscreen "$root/$build/benchmarks/bench_pager" 100 "$clicks" 2> /dev/null > "$work/pager"
+pager_ms=$(awk '$2 == "pager_click_ms" { print $3 }' "$work/pager")
+pager_mib=$(awk '$2 == "pager_extra_mib" { print $3 }' "$work/pager")
+
+# One row: measure, goal, figure, whether the figure meets the goal.
+row() { printf '| %s | %s | %s | %s |\n' "$1" "$2" "$3" "$(awk "BEGIN { print ($4) ? \"yes\" : \"no\" }")"; }
+ratio() { awk "BEGIN { printf \"%.2f\", $1 / $2 }"; }
+table() {
+  echo "| Measure | Goal | Measured | Met |"
+  echo "|---|---|---|---|"
+  row "Start to first window shown" "≤ 1.3× the bare window" \
+    "$(ratio "$start_ms" "$bare_ms")× ($start_ms ms; bare window $bare_ms ms)" "$start_ms <= 1.3 * $bare_ms"
+  row "Peak RSS, every panel built" "≤ 1.5× the bare window" \
+    "$(ratio "$walk_kib" "$bare_kib")× ($((walk_kib / 1024)) MiB; bare window $((bare_kib / 1024)) MiB; at start $((start_kib / 1024)) MiB)" \
+    "$walk_kib <= 1.5 * $bare_kib"
+  row "Idle CPU over ${idle_seconds} s, counter and companions running" "≤ 0.05% of a core" \
+    "${idle_percent}%" "$idle_percent <= 0.05"
+  row "One counter tick with its repaint" "≤ 50 µs" \
+    "$tick_us µs ($tick_instructions instructions at $instructions_per_us a µs)" "$tick_us <= 50"
+  row "Loading a 200 KB RTF document" "≤ 10 ms" "$rtf_ms ms" "$rtf_ms <= 10"
+  row "One pager click on a 100 MB line file" "≤ 5 ms and ≤ 2 MiB extra" "$pager_ms ms, $pager_mib MiB" \
+    "$pager_ms <= 5 && $pager_mib <= 2"
+}
+
+echo
+table
+if [ "$quick" = 0 ]; then
+  {
+    echo "# Benchmark results"
+    echo
+    echo "Written by \`benchmarks/run.sh\` on $(date -u '+%Y-%m-%d %H:%M UTC'), commit $(git rev-parse --short HEAD)."
+    echo "Machine: $(nproc) cores, $(awk -F': ' '/model name/ { print $2; exit }' /proc/cpuinfo)."
+    echo
+    table
+    echo
+    echo "How each figure is taken:"
+    echo
+    echo "- Start-up: from just before the process is started to the end of the first paint of its"
+    echo "  first window, as a probe preloaded into the process reports it; median of $starts starts of"
+    echo "  each, taken in turns with the bare window (\`bench_bare_window\`, an empty Qt window of the"
+    echo "  same size built in the same tree). The program starts on a running quit, so it asks"
+    echo "  \"Have you smoked ?\"."
+    echo "- Peak RSS: \`VmHWM\` from \`/proc/PID/status\`, median of $walks runs, after the probe has"
+    echo "  answered No, opened every tab, shown every panel of every panel stack and the report window."
+    echo "- Idle CPU: the CPU time of all threads (\`/proc/PID/task/*/schedstat\`) over ${idle_seconds} s,"
+    echo "  starting 8 s after the counter view opened; median of $idle_programs programs."
+    echo "- Counter tick: callgrind's instructions for $ticks ticks with their repaints on the display,"
+    echo "  turned into time at this machine's pace, measured as the instructions of the same ticks"
+    echo "  drawn offscreen over their median wall time."
+    echo "- RTF document and pager: median of $loads loads and $clicks clicks, measured in the process."
+  } > benchmarks/results.md
+  echo
+  echo "Written to benchmarks/results.md"
+fi
