@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QPixmapCache>
 #include <cstdlib>
 
 int main(int argc, char *argv[])
@@ -17,6 +18,9 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Clearwind"));
     QApplication::setStyle(QStringLiteral("Fusion"));
+    // Qt keeps up to 10 MB of drawn button faces and icons. The program's
+    // screens need a small part of that; the rest would stay resident all day.
+    QPixmapCache::setCacheLimit(1024);
 
     const QString programFolder = QApplication::applicationDirPath();
     SystemClock clock;
