@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up what is missing, builds everything and runs every test: once in a
-# plain build and once with AddressSanitizer and UndefinedBehaviorSanitizer,
-# then feeds the readers of the data folder to the fuzzer.
+# plain build, with each benchmark run once, and once with AddressSanitizer and
+# UndefinedBehaviorSanitizer, then feeds the readers of the data folder to the
+# fuzzer.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/setup.sh
@@ -14,6 +15,7 @@ chmod 700 "$XDG_RUNTIME_DIR"
 scripts/build.sh build
 ctest --test-dir build --output-on-failure --timeout 600
 scripts/check-install.sh build
+benchmarks/run.sh --quick
 
 scripts/build.sh build-sanitize -DCLEARWIND_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:halt_on_error=1 \

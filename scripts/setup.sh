@@ -19,6 +19,10 @@ packages=(
   cups cups-client printer-driver-cups-pdf poppler-utils
   # Finding and starting the web browser through GIO; the MIME database tells it what a page is
   libglib2.0-dev shared-mime-info
+  # Benchmarks: callgrind counts the instructions of a counter tick
+  valgrind
+  # The month-long soak runs the program on a fast clock
+  faketime
 )
 
 missing=()

@@ -59,7 +59,7 @@ MainWindow::MainWindow(const Environment &environment, QWidget *parent)
     pictures::load();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(tr("Clearwind"));
-    setWindowIcon(QIcon(pictures::path("smiley")));
+    setWindowIcon(pictureIcon(pictures::path("smiley")));
     setPalette(calmPalette(palette()));
 
     m_layers = new LayerStack(this);
@@ -142,7 +142,7 @@ QTabWidget *MainWindow::buildTabs()
                  {m_coachTab, "coach", tr("Coach")},
                  {m_settingsTab, "mechanic", tr("Settings")}};
     for (const auto &page : pages) {
-        const int index = tabs->addTab(page.page, QIcon(pictures::path(page.image)), QString());
+        const int index = tabs->addTab(page.page, pictureIcon(pictures::path(page.image)), QString());
         tabs->setTabToolTip(index, page.name);
         tabs->tabBar()->setAccessibleTabName(index, page.name);
     }

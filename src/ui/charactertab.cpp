@@ -46,6 +46,7 @@ void CharacterTab::ensurePanels()
         return;
     m_panelsBuilt = true;
     buildPanels();
+    updateGeometry();
 }
 
 // Built before the tab shows, the panels show with it as they would have.
@@ -54,6 +55,16 @@ void CharacterTab::setVisible(bool visible)
     if (visible && m_buildWhenShown)
         ensurePanels();
     QWidget::setVisible(visible);
+}
+
+QSize CharacterTab::sizeHint() const
+{
+    return m_panelsBuilt || !m_buildWhenShown ? QWidget::sizeHint() : QSize(0, 0);
+}
+
+QSize CharacterTab::minimumSizeHint() const
+{
+    return m_panelsBuilt || !m_buildWhenShown ? QWidget::minimumSizeHint() : QSize(0, 0);
 }
 
 void CharacterTab::say(const QString &text)

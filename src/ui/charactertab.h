@@ -34,6 +34,10 @@ public:
     // start-up; the character and his speech line are there from the start.
     void ensurePanels();
     void setVisible(bool visible) override;
+    // A tab that builds its panels when first shown asks for no room until
+    // then: measuring it would lay out texts nobody has seen yet.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
     void say(const QString &text);
     void say(const QString &text, const QColor &colour);

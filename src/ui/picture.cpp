@@ -1,11 +1,13 @@
 #include "ui/picture.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QHash>
+#include <QIconEngine>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QStyle>
+#include <QStyleOption>
 #include <QStyleOptionFocusRect>
 #include <QSvgRenderer>
 
@@ -30,6 +32,59 @@ QSvgRenderer &SharedImage::renderer() const
 QSize SharedImage::size() const
 {
     return renderer().isValid() ? renderer().defaultSize() : QSize(32, 32);
+}
+
+namespace {
+
+class PictureIconEngine : public QIconEngine
+{
+public:
+    explicit PictureIconEngine(const QString &image) : m_image(image) {}
+
+    QIconEngine *clone() const override { return new PictureIconEngine(m_image.path()); }
+
+    // The window manager gets these sizes of the window's icon.
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return {{16, 16}, {32, 32}, {64, 64}}; }
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State) override
+    {
+        const quint64 key = quint64(size.width()) << 32 | quint64(size.height()) << 8 | quint64(mode);
+        if (const auto found = m_drawn.constFind(key); found != m_drawn.cend())
+            return *found;
+        QPixmap drawn(size);
+        drawn.fill(Qt::transparent);
+        {
+            QPainter painter(&drawn);
+            painter.setRenderHint(QPainter::Antialiasing);
+            paintImage(m_image.renderer(), painter, QRect(QPoint(0, 0), size));
+        }
+        if (mode != QIcon::Normal) {
+            QStyleOption option;
+            option.palette = QApplication::palette();
+            drawn = QApplication::style()->generatedIconPixmap(mode, drawn, &option);
+        }
+        m_drawn.insert(key, drawn);
+        return drawn;
+    }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal scale = painter->device()->devicePixelRatio();
+        QPixmap drawn = pixmap(rect.size() * scale, mode, state);
+        drawn.setDevicePixelRatio(scale);
+        painter->drawPixmap(rect, drawn);
+    }
+
+private:
+    SharedImage m_image;
+    QHash<quint64, QPixmap> m_drawn;
+};
+
+} // namespace
+
+QIcon pictureIcon(const QString &image)
+{
+    return QIcon(new PictureIconEngine(image));
 }
 
 void paintImage(QSvgRenderer &renderer, QPainter &painter, const QRect &area)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QIcon>
 #include <QWidget>
 
 class QSvgRenderer;
@@ -64,6 +65,10 @@ protected:
 private:
     SharedImage m_image;
 };
+
+// An icon drawn from one of the program's images by the program itself, so
+// no icon plugin is loaded at start-up.
+QIcon pictureIcon(const QString &image);
 
 // Draws an image into a rectangle, keeping its proportions, centred.
 void paintImage(QSvgRenderer &renderer, QPainter &painter, const QRect &area);
