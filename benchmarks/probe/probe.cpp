@@ -5,8 +5,8 @@
 //   shown          "shown <microseconds since the epoch>" once the first window is painted
 //   press=NAME     clicks the button of that object name once it can be clicked,
 //                  then says "pressed NAME"
-//   walk           opens every tab, shows every panel of every panel stack and
-//                  the report window, then says "walked"
+//   walk           opens every tab and shows every panel of every panel stack,
+//                  then says "walked"
 //   sample=MS      looks every MS milliseconds, and when the counter shows new numbers says
 //                  "counter <local date> <local time> <seconds east of UTC> <days> <hours> <minutes> <seconds>"
 //   end            ends the process at once
@@ -98,9 +98,6 @@ void walk()
         if (qstrcmp(stack->metaObject()->className(), "LayerStack") == 0)
             walkStack(stack);
     }
-    if (auto *exportButton = window->findChild<QAbstractButton *>(QStringLiteral("cmdexport")))
-        exportButton->click();
-    settle();
     report("walked");
 }
 
