@@ -1,3 +1,4 @@
+#include "app/fontconfigwarmup.h"
 #include "app/mainwindow.h"
 #include "platform/clock.h"
 #include "platform/giobrowser.h"
@@ -17,6 +18,7 @@
 
 int main(int argc, char *argv[])
 {
+    FontConfigWarmUp fontConfig;
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Clearwind"));
     QApplication::setStyle(QStringLiteral("Fusion"));
@@ -57,6 +59,7 @@ int main(int argc, char *argv[])
     // The program ends at once, without asking and without saving anything.
     environment.endProgram = [] { QApplication::exit(0); };
 
+    fontConfig.wait();
     MainWindow window(environment);
     messages.setParentWindow(&window);
     if (window.Form_Load())
