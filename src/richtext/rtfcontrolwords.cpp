@@ -179,7 +179,7 @@ constexpr auto controlWords = std::to_array<ControlWord>({
 
 constexpr bool byName(const ControlWord &a, const ControlWord &b)
 {
-    return std::string_view(a.name) < std::string_view(b.name);
+    return a.name < b.name;
 }
 
 static_assert(std::is_sorted(controlWords.begin(), controlWords.end(), byName));

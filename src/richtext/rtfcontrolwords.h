@@ -2,6 +2,8 @@
 
 #include <QByteArrayView>
 
+#include <string_view>
+
 namespace richtext {
 
 // What a control word does; ControlWord::value gives the detail.
@@ -33,7 +35,7 @@ enum class WordKind : quint8 {
 
 struct ControlWord
 {
-    const char *name;
+    std::string_view name;
     WordKind kind;
     int value;
 };

@@ -23,6 +23,10 @@ constexpr Qt::Alignment alignments[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::Ali
 // replacement character for half a surrogate pair.
 QString cleaned(const QString &text)
 {
+    // Nearly always there is nothing to take out.
+    if (std::all_of(text.cbegin(), text.cend(),
+                    [](QChar c) { return belongsInText(c.unicode()) && !c.isSurrogate(); }))
+        return text;
     QString result;
     result.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -40,6 +44,13 @@ QString cleaned(const QString &text)
 }
 
 } // namespace
+
+bool ParagraphLists::isListParagraph(const ParagraphState &paragraph) const
+{
+    if (paragraph.listOverride > 0)
+        return m_table.style(paragraph.listOverride, paragraph.listLevel) != QTextListFormat::ListStyleUndefined;
+    return paragraph.numberingStyle != QTextListFormat::ListStyleUndefined;
+}
 
 bool ParagraphLists::place(const ParagraphState &paragraph, QTextCursor &cursor)
 {
@@ -102,6 +113,12 @@ void DocumentBuilder::appendBytes(QByteArrayView bytes, int codePage, const Char
     if (state.hidden || bytes.isEmpty())
         return;
     startRun(state);
+    // Plain ASCII reads the same in every code page, unless it may finish a
+    // character whose first bytes are still waiting.
+    if (m_pendingBytes.isEmpty() && std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; })) {
+        m_run += QLatin1StringView(bytes);
+        return;
+    }
     if (codePage != m_pendingCodePage)
         decodePending();
     m_pendingBytes += bytes;
@@ -168,7 +185,7 @@ void DocumentBuilder::flushRun()
     if (text.isEmpty())
         return;
     openBlock();
-    m_cursor.insertText(text, charFormat(m_runState));
+    m_cursor.insertText(text, m_formats.format(m_runState, *this));
     m_paragraphHasText = true;
 }
 
@@ -183,6 +200,16 @@ void DocumentBuilder::openBlock()
 void DocumentBuilder::formatBlock(const ParagraphState &paragraph, bool breakAfter)
 {
     QTextBlockFormat format;
+    // A list indents its items itself; the paragraph's own indents would
+    // indent them twice.
+    if (!m_lists.isListParagraph(paragraph)) {
+        if (paragraph.leftIndent)
+            format.setLeftMargin(paragraph.leftIndent / twipsPerPixel);
+        if (paragraph.rightIndent)
+            format.setRightMargin(paragraph.rightIndent / twipsPerPixel);
+        if (paragraph.firstIndent)
+            format.setTextIndent(paragraph.firstIndent / twipsPerPixel);
+    }
     if (paragraph.alignment != Alignment::Left)
         format.setAlignment(alignments[static_cast<int>(paragraph.alignment)]);
     if (paragraph.spaceBefore)
@@ -195,24 +222,34 @@ void DocumentBuilder::formatBlock(const ParagraphState &paragraph, bool breakAft
         format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
     if (breakAfter)
         format.setPageBreakPolicy(format.pageBreakPolicy() | QTextFormat::PageBreak_AlwaysAfter);
-    m_cursor.setBlockFormat(format);
-    // A list indents its items itself; the paragraph's own indents would
-    // indent them twice.
-    if (!m_lists.place(paragraph, m_cursor)) {
-        QTextBlockFormat indents;
-        if (paragraph.leftIndent)
-            indents.setLeftMargin(paragraph.leftIndent / twipsPerPixel);
-        if (paragraph.rightIndent)
-            indents.setRightMargin(paragraph.rightIndent / twipsPerPixel);
-        if (paragraph.firstIndent)
-            indents.setTextIndent(paragraph.firstIndent / twipsPerPixel);
-        m_cursor.mergeBlockFormat(indents);
-    }
+    // A new block has no format of its own yet: most paragraphs need nothing set.
+    if (format.propertyCount() > 0 || m_cursor.block().blockFormat().propertyCount() > 0)
+        m_cursor.setBlockFormat(format);
+    m_lists.place(paragraph, m_cursor);
     m_breakBefore = false;
     m_paragraphHasText = false;
 }
 
-QTextCharFormat DocumentBuilder::charFormat(const CharacterState &state) const
+const QTextCharFormat &RunFormats::format(const CharacterState &state, const DocumentBuilder &builder)
+{
+    const RunLook look = builder.look(state);
+    for (const Entry &entry : m_entries) {
+        if (entry.state == state && entry.look == look)
+            return entry.format;
+    }
+    if (m_entries.size() >= maxEntries)
+        m_entries.clear();
+    m_entries.push_back({state, look, builder.charFormat(state, look)});
+    return m_entries.back().format;
+}
+
+RunLook DocumentBuilder::look(const CharacterState &state) const
+{
+    return {m_fonts.family(state.font >= 0 ? state.font : m_defaultFont), m_colors.color(state.foreground),
+            m_colors.color(state.background)};
+}
+
+QTextCharFormat DocumentBuilder::charFormat(const CharacterState &state, const RunLook &look) const
 {
     QTextCharFormat format;
     // Given either way, so a heading keeps the weight the file gives it.
@@ -228,7 +265,7 @@ QTextCharFormat DocumentBuilder::charFormat(const CharacterState &state) const
     else if (state.position == VerticalPosition::Sub)
         format.setVerticalAlignment(QTextCharFormat::AlignSubScript);
     format.setFontPointSize(state.halfPoints / 2.0);
-    const QString family = m_fonts.family(state.font >= 0 ? state.font : m_defaultFont);
+    const QString &family = look.family;
     if (!family.isEmpty()) {
         format.setFontFamilies({family});
         // The single family too: Qt hashes a family list by its type alone, so
@@ -236,10 +273,10 @@ QTextCharFormat DocumentBuilder::charFormat(const CharacterState &state) const
         // insertion would compare itself with every one of them.
         format.setProperty(QTextFormat::FontFamily, family);
     }
-    if (const QColor color = m_colors.color(state.foreground); color.isValid())
-        format.setForeground(color);
-    if (const QColor color = m_colors.color(state.background); color.isValid())
-        format.setBackground(color);
+    if (look.foreground.isValid())
+        format.setForeground(look.foreground);
+    if (look.background.isValid())
+        format.setBackground(look.background);
     if (state.link >= 0) {
         format.setAnchor(true);
         format.setAnchorHref(m_links.value(state.link));

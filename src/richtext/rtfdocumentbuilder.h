@@ -4,12 +4,15 @@
 #include "richtext/rtfstate.h"
 
 #include <QByteArray>
+#include <QColor>
 #include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <QTextCharFormat>
 #include <QTextCursor>
+
+#include <vector>
 
 class QTextDocument;
 class QTextList;
@@ -31,6 +34,7 @@ public:
 
     explicit ParagraphLists(const ListTable &table) : m_table(table) {}
 
+    bool isListParagraph(const ParagraphState &paragraph) const;
     // Makes the cursor's block an item of the paragraph's list, if it has one.
     bool place(const ParagraphState &paragraph, QTextCursor &cursor);
 
@@ -40,6 +44,36 @@ private:
     const ListTable &m_table;
     QHash<std::pair<int, int>, QTextList *> m_tableLists;
     QList<QTextList *> m_numberingLists; // by level
+};
+
+class DocumentBuilder;
+
+// What a run's font and colour numbers stand for in the tables.
+struct RunLook
+{
+    QString family;
+    QColor foreground;
+    QColor background;
+
+    bool operator==(const RunLook &) const = default;
+};
+
+// The formats of the runs so far: a document uses a few over and over, and
+// Qt looks up each one it is given in all the formats it holds.
+class RunFormats
+{
+public:
+    const QTextCharFormat &format(const CharacterState &state, const DocumentBuilder &builder);
+
+private:
+    static constexpr size_t maxEntries = 64;
+    struct Entry
+    {
+        CharacterState state;
+        RunLook look;
+        QTextCharFormat format;
+    };
+    std::vector<Entry> m_entries;
 };
 
 // Writes the text the reader meets into the document. Text with the same
@@ -70,12 +104,15 @@ private:
     void flushRun();
     void openBlock();
     void formatBlock(const ParagraphState &paragraph, bool breakAfter);
-    QTextCharFormat charFormat(const CharacterState &state) const;
+    friend class RunFormats;
+    RunLook look(const CharacterState &state) const;
+    QTextCharFormat charFormat(const CharacterState &state, const RunLook &look) const;
 
     QTextCursor m_cursor;
     const FontTable &m_fonts;
     const ColorTable &m_colors;
     ParagraphLists m_lists;
+    RunFormats m_formats;
     CodePageDecoder m_decoder;
     QStringList m_links;
     int m_defaultFont = 0;
