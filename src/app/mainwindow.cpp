@@ -66,11 +66,10 @@ MainWindow::MainWindow(const Environment &environment, QWidget *parent)
     m_tabs = buildTabs();
     m_relapsePanel = new RelapsePanel(m_environment, m_store, m_layers);
     m_startPanel = new StartPanel(m_environment, m_store, m_layers);
-    m_questionnaire = new QuestionnairePanel(m_environment, m_store, m_layers);
     m_passwordLock = new PasswordLockPanel(m_layers);
-    // Bottom to top: a shown panel hides everything under it.
-    for (QWidget *layer :
-         std::initializer_list<QWidget *>{m_tabs, m_relapsePanel, m_startPanel, m_questionnaire, m_passwordLock})
+    // Bottom to top: a shown panel hides everything under it. The
+    // questionnaire joins under the lock when it is first needed.
+    for (QWidget *layer : std::initializer_list<QWidget *>{m_tabs, m_relapsePanel, m_startPanel, m_passwordLock})
         m_layers->addLayer(layer);
 
     auto *layout = new QVBoxLayout(this);
@@ -88,7 +87,6 @@ MainWindow::MainWindow(const Environment &environment, QWidget *parent)
     m_bodyMonitorTimer = makeTimer("timerbodyf", 1000, false, &MainWindow::timerbodyf_Timer);
     m_endTimer = makeTimer("Timerend", 500, false, &MainWindow::Timerend_Timer);
 
-    connect(m_questionnaire, &QuestionnairePanel::confirmed, m_startPanel, &QWidget::show);
     connect(m_startPanel, &StartPanel::quitStarted, this, &MainWindow::StartQuitCounter);
     connect(m_relapsePanel, &RelapsePanel::quitContinues, this, &MainWindow::StartCounterView);
     connect(m_doctorTab, &DoctorTab::diseaseStatsRunning, m_diseaseRisksTimer,
@@ -108,6 +106,17 @@ void MainWindow::connectSettingsTab()
 }
 
 MainWindow::~MainWindow() = default;
+
+// Only a first start asks the questions: the panel is made when it is needed.
+QuestionnairePanel *MainWindow::questionnaire()
+{
+    if (!m_questionnaire) {
+        m_questionnaire = new QuestionnairePanel(m_environment, m_store, m_layers);
+        m_layers->addLayer(m_questionnaire, m_passwordLock);
+        connect(m_questionnaire, &QuestionnairePanel::confirmed, m_startPanel, &QWidget::show);
+    }
+    return m_questionnaire;
+}
 
 QTimer *MainWindow::makeTimer(const char *name, int interval, bool enabled, void (MainWindow::*tick)())
 {
@@ -180,7 +189,7 @@ bool MainWindow::Form_Load()
         }
     } else {
         m_relapsePanel->hide();
-        m_questionnaire->show();
+        questionnaire()->show();
     }
     Timerdate_Timer();
     return onlyCopy;

@@ -64,6 +64,7 @@ protected:
 private:
     QTimer *makeTimer(const char *name, int interval, bool enabled, void (MainWindow::*tick)());
     QTabWidget *buildTabs();
+    QuestionnairePanel *questionnaire();
     void StartQuitCounter();
     void OpenInBrowser(const QString &page);
     void connectSettingsTab();
@@ -87,7 +88,7 @@ private:
     SettingsTab *m_settingsTab;
     RelapsePanel *m_relapsePanel;
     StartPanel *m_startPanel;
-    QuestionnairePanel *m_questionnaire;
+    QuestionnairePanel *m_questionnaire = nullptr;
     PasswordLockPanel *m_passwordLock;
     // Made when the first report is exported.
     ExportWindow *m_exportWindow = nullptr;

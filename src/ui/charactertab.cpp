@@ -25,7 +25,6 @@ CharacterTab::CharacterTab(const Character &character, QWidget *parent) : QWidge
     bubbleLayout->setContentsMargins(22, 6, 12, 6);
     bubbleLayout->addWidget(m_speech);
     m_speech->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    m_speech->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     m_characterRow = new QHBoxLayout;
     m_characterRow->setSpacing(12);
@@ -52,6 +51,9 @@ void CharacterTab::ensurePanels()
 // Built before the tab shows, the panels show with it as they would have.
 void CharacterTab::setVisible(bool visible)
 {
+    // A selectable text is laid out at once: only a tab that shows needs it.
+    if (visible && m_speech->textInteractionFlags() != Qt::TextSelectableByMouse)
+        m_speech->setTextInteractionFlags(Qt::TextSelectableByMouse);
     if (visible && m_buildWhenShown)
         ensurePanels();
     QWidget::setVisible(visible);

@@ -21,15 +21,21 @@ void focusFirstControl(QWidget *panel)
 LayerStack::LayerStack(QWidget *parent) : QWidget(parent)
 {}
 
-void LayerStack::addLayer(QWidget *panel)
+void LayerStack::addLayer(QWidget *panel, QWidget *under)
 {
     if (panel->parentWidget() != this)
         panel->setParent(this);
     panel->setGeometry(rect());
     panel->setAutoFillBackground(true);
-    panel->raise();
     panel->installEventFilter(this);
-    m_layers.append(panel);
+    const qsizetype place = under ? m_layers.indexOf(under) : -1;
+    if (place >= 0) {
+        panel->stackUnder(under);
+        m_layers.insert(place, panel);
+    } else {
+        panel->raise();
+        m_layers.append(panel);
+    }
     if (!panel->isHidden())
         m_shown.insert(panel);
     updateCovering();

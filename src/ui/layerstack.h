@@ -17,8 +17,8 @@ class LayerStack : public QWidget
 public:
     explicit LayerStack(QWidget *parent = nullptr);
 
-    // Adds a panel on top of those already added.
-    void addLayer(QWidget *panel);
+    // Adds a panel on top of those already added, or right under one of them.
+    void addLayer(QWidget *panel, QWidget *under = nullptr);
     // The top panel the program shows: the one that can be seen.
     QWidget *topVisibleLayer() const;
     // Whether the program shows the panel, covered or not.
