@@ -127,6 +127,8 @@ protected:
             auto *window = qobject_cast<QWindow *>(watched);
             if (window && window->isExposed()) {
                 m_shown = true;
+                // Nothing more to watch: the program runs on unobserved.
+                QCoreApplication::instance()->removeEventFilter(this);
                 // Queued, so it runs once the exposed window has been painted.
                 QTimer::singleShot(0, this, &Probe::firstShown);
             }
