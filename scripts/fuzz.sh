@@ -47,7 +47,8 @@ export ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_erro
 run() { # FOLDER TARGET LOG ARGUMENTS...: fails with the end of the log
   local folder="$1" target="$2" log="$3"
   shift 3
-  "$folder/fuzz/$target" "$@" > "$log" 2>&1 || { tail -n 40 "$log"; exit 1; }
+  # What it finds (a crash, a slow input) lands in the build folder, not the tree.
+  "$folder/fuzz/$target" -artifact_prefix="$folder/" "$@" > "$log" 2>&1 || { tail -n 40 "$log"; exit 1; }
 }
 
 for target in "${targets[@]}"; do

@@ -185,7 +185,7 @@ void DocumentBuilder::flushRun()
     if (text.isEmpty())
         return;
     openBlock();
-    m_cursor.insertText(text, m_formats.format(m_runState, *this));
+    m_cursor.insertText(text, runFormat(m_runState));
     m_paragraphHasText = true;
 }
 
@@ -230,17 +230,29 @@ void DocumentBuilder::formatBlock(const ParagraphState &paragraph, bool breakAft
     m_paragraphHasText = false;
 }
 
-const QTextCharFormat &RunFormats::format(const CharacterState &state, const DocumentBuilder &builder)
+const QTextCharFormat *RunFormats::find(const CharacterState &state, const RunLook &look) const
 {
-    const RunLook look = builder.look(state);
     for (const Entry &entry : m_entries) {
         if (entry.state == state && entry.look == look)
-            return entry.format;
+            return &entry.format;
     }
+    return nullptr;
+}
+
+const QTextCharFormat &RunFormats::add(const CharacterState &state, const RunLook &look, const QTextCharFormat &format)
+{
     if (m_entries.size() >= maxEntries)
         m_entries.clear();
-    m_entries.push_back({state, look, builder.charFormat(state, look)});
+    m_entries.push_back({state, look, format});
     return m_entries.back().format;
+}
+
+const QTextCharFormat &DocumentBuilder::runFormat(const CharacterState &state)
+{
+    const RunLook runLook = look(state);
+    if (const QTextCharFormat *known = m_formats.find(state, runLook))
+        return *known;
+    return m_formats.add(state, runLook, charFormat(state, runLook));
 }
 
 RunLook DocumentBuilder::look(const CharacterState &state) const

@@ -46,8 +46,6 @@ private:
     QList<QTextList *> m_numberingLists; // by level
 };
 
-class DocumentBuilder;
-
 // What a run's font and colour numbers stand for in the tables.
 struct RunLook
 {
@@ -63,7 +61,8 @@ struct RunLook
 class RunFormats
 {
 public:
-    const QTextCharFormat &format(const CharacterState &state, const DocumentBuilder &builder);
+    const QTextCharFormat *find(const CharacterState &state, const RunLook &look) const;
+    const QTextCharFormat &add(const CharacterState &state, const RunLook &look, const QTextCharFormat &format);
 
 private:
     static constexpr size_t maxEntries = 64;
@@ -104,7 +103,7 @@ private:
     void flushRun();
     void openBlock();
     void formatBlock(const ParagraphState &paragraph, bool breakAfter);
-    friend class RunFormats;
+    const QTextCharFormat &runFormat(const CharacterState &state);
     RunLook look(const CharacterState &state) const;
     QTextCharFormat charFormat(const CharacterState &state, const RunLook &look) const;
 
