@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs every benchmark and writes the results table, each figure the median of
 # several runs beside its goal.
-#   benchmarks/run.sh            the full run (about five minutes), written to benchmarks/results.md
+#   benchmarks/run.sh            the full run (about two minutes), written to benchmarks/results.md
 #   benchmarks/run.sh --quick    each benchmark once and briefly, to show they still work
 # The program runs on a display of its own (Xvfb); start-up, memory and idle
 # CPU are measured from outside the process, through /proc.
