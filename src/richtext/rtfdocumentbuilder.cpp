@@ -45,35 +45,30 @@ QString cleaned(const QString &text)
 
 } // namespace
 
-bool ParagraphLists::isListParagraph(const ParagraphState &paragraph) const
+QTextListFormat::Style ParagraphLists::styleOf(const ParagraphState &paragraph) const
 {
-    if (paragraph.listOverride > 0)
-        return m_table.style(paragraph.listOverride, paragraph.listLevel) != QTextListFormat::ListStyleUndefined;
-    return paragraph.numberingStyle != QTextListFormat::ListStyleUndefined;
+    return paragraph.listOverride > 0 ? m_table.style(paragraph.listOverride, paragraph.listLevel)
+                                      : paragraph.numberingStyle;
 }
 
-bool ParagraphLists::place(const ParagraphState &paragraph, QTextCursor &cursor)
+void ParagraphLists::place(const ParagraphState &paragraph, QTextListFormat::Style style, QTextCursor &cursor)
 {
-    if (paragraph.listOverride > 0) {
+    // Any paragraph outside the older numbering form ends its lists.
+    if (paragraph.listOverride > 0 || style == QTextListFormat::ListStyleUndefined)
         m_numberingLists.clear();
-        const QTextListFormat::Style style = m_table.style(paragraph.listOverride, paragraph.listLevel);
-        if (style == QTextListFormat::ListStyleUndefined)
-            return false;
+    if (style == QTextListFormat::ListStyleUndefined)
+        return;
+    if (paragraph.listOverride > 0) {
         QTextList *&list = m_tableLists[{paragraph.listOverride, paragraph.listLevel}];
         list = add(list, style, paragraph.listLevel + 1, cursor);
-        return true;
-    }
-    if (paragraph.numberingStyle == QTextListFormat::ListStyleUndefined) {
-        m_numberingLists.clear();
-        return false;
+        return;
     }
     const int level = std::clamp(paragraph.numberingLevel, 1, ListTable::levelCount);
     m_numberingLists.resize(level);
     QTextList *&list = m_numberingLists[level - 1];
-    if (list && list->format().style() != paragraph.numberingStyle)
+    if (list && list->format().style() != style)
         list = nullptr;
-    list = add(list, paragraph.numberingStyle, level, cursor);
-    return true;
+    list = add(list, style, level, cursor);
 }
 
 QTextList *ParagraphLists::add(QTextList *list, QTextListFormat::Style style, int level, QTextCursor &cursor)
@@ -200,9 +195,10 @@ void DocumentBuilder::openBlock()
 void DocumentBuilder::formatBlock(const ParagraphState &paragraph, bool breakAfter)
 {
     QTextBlockFormat format;
+    const QTextListFormat::Style listStyle = m_lists.styleOf(paragraph);
     // A list indents its items itself; the paragraph's own indents would
     // indent them twice.
-    if (!m_lists.isListParagraph(paragraph)) {
+    if (listStyle == QTextListFormat::ListStyleUndefined) {
         if (paragraph.leftIndent)
             format.setLeftMargin(paragraph.leftIndent / twipsPerPixel);
         if (paragraph.rightIndent)
@@ -225,7 +221,7 @@ void DocumentBuilder::formatBlock(const ParagraphState &paragraph, bool breakAft
     // A new block has no format of its own yet: most paragraphs need nothing set.
     if (format.propertyCount() > 0 || m_cursor.block().blockFormat().propertyCount() > 0)
         m_cursor.setBlockFormat(format);
-    m_lists.place(paragraph, m_cursor);
+    m_lists.place(paragraph, listStyle, m_cursor);
     m_breakBefore = false;
     m_paragraphHasText = false;
 }

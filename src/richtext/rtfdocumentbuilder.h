@@ -34,9 +34,10 @@ public:
 
     explicit ParagraphLists(const ListTable &table) : m_table(table) {}
 
-    bool isListParagraph(const ParagraphState &paragraph) const;
+    // The kind of list the paragraph is an item of; ListStyleUndefined for none.
+    QTextListFormat::Style styleOf(const ParagraphState &paragraph) const;
     // Makes the cursor's block an item of the paragraph's list, if it has one.
-    bool place(const ParagraphState &paragraph, QTextCursor &cursor);
+    void place(const ParagraphState &paragraph, QTextListFormat::Style style, QTextCursor &cursor);
 
 private:
     static QTextList *add(QTextList *list, QTextListFormat::Style style, int level, QTextCursor &cursor);
