@@ -5,6 +5,7 @@
 #include "ui/clickablelabel.h"
 #include "ui/controls.h"
 #include "ui/layerstack.h"
+#include "ui/numberlabel.h"
 #include "ui/picture.h"
 #include "ui/resources.h"
 
@@ -101,7 +102,7 @@ QFrame *CounterTab::buildCounter()
     int column = 0;
     QList<QLabel *> numberLabels;
     for (const CounterUnit &unit : counterUnits) {
-        QLabel *number = controls::label(frame, QString::fromLatin1(unit.numberName), QStringLiteral("00"));
+        QLabel *number = new NumberLabel(frame, QString::fromLatin1(unit.numberName), QStringLiteral("00"));
         number->setAccessibleDescription(tr(unit.description));
         QFont big = number->font();
         big.setPointSizeF(big.pointSizeF() * 3.2);

@@ -2,6 +2,7 @@
 #include "progress/smokefreetime.h"
 #include "support/testwindow.h"
 
+#include <QLabel>
 #include <QProcess>
 #include <QTest>
 #include <QTimeZone>
@@ -190,6 +191,18 @@ void CounterTest::counterTickShowsTimeAndTitle()
     program.tick("tmrcount");
     QCOMPARE(program.text("lblseconds"), QStringLiteral("16"));
     QCOMPARE(program.window().windowTitle(), QStringLiteral("Clearwind 3/5/2026 8:30:16 AM"));
+
+    // What the seconds draw follows their text, also for a number drawn before.
+    const auto drawnSeconds = [&program] {
+        return program.window().findChild<QLabel *>(QStringLiteral("lblseconds"))->grab().toImage();
+    };
+    const QImage sixteen = drawnSeconds();
+    program.clock.advance(1);
+    program.tick("tmrcount");
+    QVERIFY(drawnSeconds() != sixteen);
+    program.clock.advance(59);
+    program.tick("tmrcount");
+    QCOMPARE(drawnSeconds(), sixteen);
 }
 
 void CounterTest::storedStopMoments_data()
