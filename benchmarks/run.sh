@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs every benchmark and writes the results table, each figure the median of
 # several runs beside its goal.
-#   benchmarks/run.sh            the full run (about two minutes), written to benchmarks/results.md
+#   benchmarks/run.sh            the full run (about five minutes), written to benchmarks/results.md
 #   benchmarks/run.sh --quick    each benchmark once and briefly, to show they still work
 # The program runs on a display of its own (Xvfb); start-up, memory and idle
 # CPU are measured from outside the process, through /proc.
@@ -50,24 +50,31 @@ program_folder() {
 reports=0
 median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 status_kib() { awk -v field="$2:" '$1 == field { print $2 }' "/proc/$1/status"; }
-# The CPU time of every thread of a process so far, in nanoseconds.
-cpu_ns() { cat /proc/"$1"/task/*/schedstat 2> /dev/null | awk '{ sum += $1 } END { printf "%d\n", sum }'; }
 
 # Starts a program with the probe and waits for the line of its report that
 # begins with the word given; sets PROBED_PID and PROBED_LINE. The program runs
-# on until stopped. Times come from the probe, not from this wait.
+# on until stopped. Times come from the probe, not from this wait. PROBED_REPORT
+# is the file of its report.
 probed_start() {
   local executable="$1" steps="$2" until="$3"
-  local report="$work/report.$((++reports))"
-  CLEARWIND_PROBE="$steps" LD_PRELOAD="$probe" "$executable" > "$report" 2> /dev/null &
+  PROBED_REPORT="$work/report.$((++reports))"
+  CLEARWIND_PROBE="$steps" LD_PRELOAD="$probe" "$executable" > "$PROBED_REPORT" 2> /dev/null &
   PROBED_PID=$!
-  until PROBED_LINE=$(grep -m 1 "^$until" "$report"); do
+  until PROBED_LINE=$(grep -m 1 "^$until" "$PROBED_REPORT"); do
     if ! kill -0 "$PROBED_PID" 2> /dev/null; then
       echo "$executable ended before it said $until" >&2
       exit 1
     fi
     sleep 0.01
   done
+}
+# The CPU time of the probed process so far, in nanoseconds, as its probe says.
+process_cpu_ns() {
+  local said
+  said=$(grep -c '^cpu ' "$PROBED_REPORT" || true)
+  kill -USR2 "$PROBED_PID"
+  until [ "$(grep -c '^cpu ' "$PROBED_REPORT" || true)" -gt "$said" ]; do sleep 0.01; done
+  grep '^cpu ' "$PROBED_REPORT" | tail -n 1 | cut -d' ' -f2
 }
 probed_stop() { kill "$PROBED_PID" 2> /dev/null || true; wait "$PROBED_PID" 2> /dev/null || true; }
 
@@ -99,22 +106,19 @@ for ((run = 0; run < walks; run++)); do
 done
 walk_kib=$(median < "$work/walks")
 
-echo "Idle CPU: $idle_programs programs side by side, ${idle_seconds} s with the counter running"
-pids=()
+echo "Idle CPU: $idle_programs programs, one at a time, ${idle_seconds} s each with the counter running"
+# Programs side by side would wake together and share the cost of waking, so
+# each runs alone. The probe gives the CPU time of the whole process.
 for ((run = 0; run < idle_programs; run++)); do
-  probed_start "$(program_folder "idle-$run")" "press=cmdno" pressed
-  pids+=("$PROBED_PID")
-done
-sleep 8 # past the first ticks of the companions
-declare -A cpu_before
-for pid in "${pids[@]}"; do cpu_before[$pid]=$(cpu_ns "$pid"); done
-window_started=$EPOCHREALTIME
-sleep "$idle_seconds"
-window_us=$((${EPOCHREALTIME/./} - ${window_started/./}))
-for pid in "${pids[@]}"; do
-  echo "$(cpu_ns "$pid") ${cpu_before[$pid]} $window_us" | awk '{ printf "%.4f\n", ($1 - $2) / ($3 * 1000) * 100 }' >> "$work/idle"
-  kill "$pid"
-  wait "$pid" 2> /dev/null || true
+  probed_start "$(program_folder "idle-$run")" "press=cmdno cpu" pressed
+  sleep 8 # past the first ticks of the companions
+  cpu_before=$(process_cpu_ns)
+  window_started=$EPOCHREALTIME
+  sleep "$idle_seconds"
+  cpu_after=$(process_cpu_ns)
+  window_us=$((${EPOCHREALTIME/./} - ${window_started/./}))
+  echo "$cpu_after $cpu_before $window_us" | awk '{ printf "%.4f\n", ($1 - $2) / ($3 * 1000) * 100 }' >> "$work/idle"
+  probed_stop
 done
 idle_percent=$(median < "$work/idle")
 
@@ -202,8 +206,10 @@ if [ "$quick" = 0 ]; then
     echo "- Peak RSS: \`VmHWM\` from \`/proc/PID/status\`, median of $walks runs, after the probe has"
     echo "  answered No, opened every tab and shown every panel of every panel stack. (The report"
     echo "  window is a window of its own, made when the first report is exported.)"
-    echo "- Idle CPU: the CPU time of all threads (\`/proc/PID/task/*/schedstat\`) over ${idle_seconds} s,"
-    echo "  starting 8 s after the counter view opened; median of $idle_programs programs."
+    echo "- Idle CPU: the CPU time of the whole process, threads that ended included, as the probe"
+    echo "  reads it (\`CLOCK_PROCESS_CPUTIME_ID\`), over ${idle_seconds} s starting 8 s after the counter view"
+    echo "  opened; median of $idle_programs programs, each alone: programs side by side wake together"
+    echo "  and share the cost of waking, which makes each look cheaper."
     echo "- Counter tick: callgrind's instructions for $ticks ticks with their repaints on the display,"
     echo "  turned into time at this machine's pace, measured as the instructions of the same ticks"
     echo "  drawn offscreen over their median wall time."
