@@ -3,8 +3,9 @@
 # several runs beside its goal.
 #   benchmarks/run.sh            the full run (about eight minutes), written to benchmarks/results.md
 #   benchmarks/run.sh --quick    each benchmark once and briefly, to show they still work
-# The program runs on a display of its own (Xvfb); start-up, memory and idle
-# CPU are measured from outside the process, through /proc.
+# The program runs on a display of its own (Xvfb). Start-up and memory are
+# measured from outside the process, through /proc; idle CPU by the probe
+# preloaded into it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$PWD"
@@ -109,7 +110,7 @@ walk_kib=$(median < "$work/walks")
 
 echo "Idle CPU: $idle_programs programs and ticking bare windows, one at a time, ${idle_seconds} s each"
 # Programs side by side would wake together and share the cost of waking, so
-# each runs alone. The probe gives the CPU time of the whole process. Beside
+# each runs alone. Beside
 # the program, the bare window shows what a window that changes one number and
 # its title every second costs here at the least.
 idle_run() { # NAME EXECUTABLE STEPS UNTIL [ARGUMENTS...]: the percentage of a core, into WORK/NAME

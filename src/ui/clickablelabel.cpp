@@ -1,12 +1,13 @@
 #include "ui/clickablelabel.h"
 
+#include "ui/controls.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 
 ClickableLabel::ClickableLabel(QWidget *parent, const QString &objectName, const QString &text) : QLabel(text, parent)
 {
-    setObjectName(objectName);
-    setTextFormat(Qt::PlainText);
+    controls::nameLabel(this, objectName);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
 }

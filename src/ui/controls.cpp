@@ -12,9 +12,14 @@ namespace controls {
 QLabel *label(QWidget *parent, const QString &objectName, const QString &text)
 {
     auto *label = new QLabel(text, parent);
+    nameLabel(label, objectName);
+    return label;
+}
+
+void nameLabel(QLabel *label, const QString &objectName)
+{
     label->setObjectName(objectName);
     label->setTextFormat(Qt::PlainText);
-    return label;
 }
 
 QLabel *textLabel(QWidget *parent, const QString &objectName, const QString &text)

@@ -14,6 +14,8 @@ class QFrame;
 namespace controls {
 
 QLabel *label(QWidget *parent, const QString &objectName, const QString &text);
+// Names a label of any kind and has it show its text as written, never as markup.
+void nameLabel(QLabel *label, const QString &objectName);
 // A label that wraps its text over several lines.
 QLabel *textLabel(QWidget *parent, const QString &objectName, const QString &text);
 QPushButton *button(QWidget *parent, const QString &objectName, const QString &text);

@@ -1,5 +1,7 @@
 #include "ui/numberlabel.h"
 
+#include "ui/controls.h"
+
 #include <QEvent>
 #include <QPainter>
 #include <QStyle>
@@ -13,8 +15,7 @@ constexpr qsizetype mostKept = 64;
 
 NumberLabel::NumberLabel(QWidget *parent, const QString &objectName, const QString &text) : QLabel(text, parent)
 {
-    setObjectName(objectName);
-    setTextFormat(Qt::PlainText);
+    controls::nameLabel(this, objectName);
     setAutoFillBackground(true);
 }
 
