@@ -9,7 +9,11 @@ scripts/setup.sh
 
 export QT_QPA_PLATFORM=offscreen
 export DBUS_SESSION_BUS_ADDRESS=disabled:
-export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+  XDG_RUNTIME_DIR="$(mktemp -d)"
+  trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
+fi
+export XDG_RUNTIME_DIR
 chmod 700 "$XDG_RUNTIME_DIR"
 
 scripts/build.sh build

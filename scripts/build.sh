@@ -5,8 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 folder="$1"
 shift
-if [ ! -f "$folder/build.ninja" ]; then
-  cmake -S . -B "$folder" -G Ninja "$@"
-fi
+# Configure every time: options given to an existing folder take effect, and
+# an unchanged configuration costs a moment.
+cmake -S . -B "$folder" -G Ninja "$@" > /dev/null
 read -r -a targets <<< "${CLEARWIND_TARGETS:-all}"
 cmake --build "$folder" --parallel "$(nproc)" --target "${targets[@]}"

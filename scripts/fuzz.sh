@@ -27,9 +27,7 @@ fi
 configure() { # FOLDER CMAKE-ARGUMENTS...
   local folder="$1"
   shift
-  if [ ! -f "$folder/build.ninja" ]; then
-    CC=clang CXX=clang++ cmake -S . -B "$folder" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCLEARWIND_FUZZ=ON "$@" > /dev/null
-  fi
+  CC=clang CXX=clang++ cmake -S . -B "$folder" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCLEARWIND_FUZZ=ON "$@" > /dev/null
   cmake --build "$folder" --parallel "$(nproc)" --target "${targets[@]}"
 }
 configure build-fuzz -DCLEARWIND_SANITIZE=ON

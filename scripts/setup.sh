@@ -7,6 +7,8 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
   libgl-dev libxkbcommon-dev
+  # The program loads the font configuration on a thread of its own while it starts
+  libfontconfig-dev
   fonts-dejavu-core
   xvfb xauth
   clang libclang-rt-14-dev
