@@ -1,7 +1,7 @@
 #include "fuzzinput.h"
 #include "platform/regionalformats.h"
 #include "profile/profilefile.h"
-#include "progress/smokefreetime.h"
+#include "records/smokefreetime.h"
 
 #include <QLocale>
 

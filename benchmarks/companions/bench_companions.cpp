@@ -3,8 +3,8 @@
 // smoke-free times. Prints the time per evaluation.
 
 #include "encourage/milestones.h"
-#include "profile/quitprofile.h"
 #include "progress/statistics.h"
+#include "records/quitprofile.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

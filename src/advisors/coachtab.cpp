@@ -1,9 +1,9 @@
 #include "advisors/coachtab.h"
 
-#include "advisors/advicefiles.h"
 #include "platform/environment.h"
 #include "platform/messageservice.h"
 #include "platform/printer.h"
+#include "records/datafiles.h"
 #include "ui/buttongrid.h"
 #include "ui/controls.h"
 #include "ui/documentbox.h"
@@ -321,7 +321,7 @@ void CoachTab::cmdthingsnext_Click()
 
 void CoachTab::showNextThing()
 {
-    const QString thing = m_things.step(m_environment.path(datapaths::thingsToDo));
+    const QString thing = m_things.step(datafiles::path(m_environment, datafiles::File::ThingsToDo));
     m_nextThing->setText(tr(thingsNextRunning));
     m_thingBox->setText(thing);
 }
@@ -335,7 +335,7 @@ void CoachTab::cmdpersonal_Click()
 {
     controls::switchPanels(m_mainPanel, m_personalPanel);
     // Before the first store the box keeps its invitation to write.
-    m_personalReasons->load(m_environment.path(datapaths::personalReasons));
+    m_personalReasons->load(datafiles::path(m_environment, datafiles::File::PersonalReasons));
     say(tr("Edit you personal reasons here..."));
 }
 
@@ -354,7 +354,7 @@ void CoachTab::Command2_Click()
 
 bool CoachTab::savePersonalReasons()
 {
-    const QString path = m_environment.path(datapaths::personalReasons);
+    const QString path = datafiles::path(m_environment, datafiles::File::PersonalReasons);
     const textfiles::WriteResult result = m_personalReasons->save(path);
     if (!result.ok)
         m_environment.messages->show(

@@ -1,7 +1,7 @@
 #include "advisors/professortab.h"
 
-#include "advisors/advicefiles.h"
 #include "platform/environment.h"
+#include "records/datafiles.h"
 #include "ui/buttongrid.h"
 #include "ui/controls.h"
 #include "ui/documentbox.h"
@@ -26,7 +26,7 @@ struct QuestionRow
 {
     ProfessorTab::Question question;
     ButtonGrid::Action<ProfessorTab> button;
-    const char *factFile; // none for the document
+    datafiles::File file; // a line file of facts, or the document
     const char *sentence;
 };
 
@@ -34,19 +34,19 @@ struct QuestionRow
 constexpr QuestionRow questions[] = {
     {ProfessorTab::HealthProblems,
      {{"cmdf1", QT_TRANSLATE_NOOP("ProfessorTab", "What health problems does smoking cause?"), 0, 0}, &ProfessorTab::cmdf1_Click},
-     "data/prof/healthproblems.txt",
+     datafiles::File::HealthProblems,
      QT_TRANSLATE_NOOP("ProfessorTab", "Smoking causes a lot of healthproblems. Click on 'Next' to see other healthproblems smoking can cause.")},
     {ProfessorTab::Appearance,
      {{"cmdf2", QT_TRANSLATE_NOOP("ProfessorTab", "What does smoking do to my appearance?"), 1, 0}, &ProfessorTab::cmdf2_Click},
-     "data/prof/appearance.txt",
+     datafiles::File::Appearance,
      QT_TRANSLATE_NOOP("ProfessorTab", "When you smoke , you change your appearance. Click on 'Next' to see what else smoking does to your appearance.")},
     {ProfessorTab::WhyPeopleSmoke,
      {{"cmdf4", QT_TRANSLATE_NOOP("ProfessorTab", "Why do people smoke?"), 2, 0}, &ProfessorTab::cmdf4_Click},
-     nullptr,
+     datafiles::File::WhyPeopleSmoke,
      QT_TRANSLATE_NOOP("ProfessorTab", "Why people smoke?")},
     {ProfessorTab::StopTips,
      {{"cmdf5", QT_TRANSLATE_NOOP("ProfessorTab", "Do you have stop-tips?"), 3, 0}, &ProfessorTab::cmdf5_Click},
-     "data/prof/ways.txt",
+     datafiles::File::WaysToStop,
      QT_TRANSLATE_NOOP("ProfessorTab", "Here are some good tips for people who want to stop smoking.")},
 };
 // clang-format on
@@ -108,8 +108,8 @@ QStringList ProfessorTab::factFiles()
 {
     QStringList paths;
     for (const QuestionRow &row : questions) {
-        if (row.factFile)
-            paths << QString::fromLatin1(row.factFile);
+        if (row.file != datafiles::File::WhyPeopleSmoke)
+            paths << QStringLiteral("data/") + QLatin1String(datafiles::entry(row.file).path);
     }
     return paths;
 }
@@ -141,7 +141,7 @@ void ProfessorTab::openFactFile(Question question)
 {
     const QuestionRow &row = questions[question];
     say(tr(row.sentence));
-    m_factFile->setText(m_environment.path(row.factFile));
+    m_factFile->setText(datafiles::path(m_environment, row.file));
     ShowFactPager();
 }
 
@@ -166,7 +166,7 @@ void ProfessorTab::cmdf4_Click()
 {
     say(tr(questions[WhyPeopleSmoke].sentence));
     // A document that cannot be loaded leaves the box as it was.
-    m_factBox->load(m_environment.path(datapaths::whyPeopleSmoke));
+    m_factBox->load(datafiles::path(m_environment, datafiles::File::WhyPeopleSmoke));
     setQuestionsShown(false);
     m_backButton->show();
     m_book->show();

@@ -23,6 +23,7 @@
 #include "progress/report.h"
 #include "progress/stars.h"
 #include "progress/statistics.h"
+#include "records/datafiles.h"
 #include "ui/clickablelabel.h"
 #include "ui/layerstack.h"
 #include "ui/picture.h"
@@ -54,7 +55,8 @@ QPalette calmPalette(QPalette palette)
 
 MainWindow::MainWindow(const Environment &environment, QWidget *parent)
     : QWidget(parent), m_environment(environment),
-      m_store(environment.programFolder, m_state.profile, *environment.clock)
+      m_store(datafiles::path(environment, datafiles::File::Profile),
+              datafiles::path(environment, datafiles::File::History), m_state.profile, *environment.clock)
 {
     pictures::load();
     setObjectName(QStringLiteral("Form1"));
@@ -250,12 +252,12 @@ void MainWindow::tmrcount_Timer()
 
 void MainWindow::LoadCoachTips()
 {
-    m_coachTips.load(m_environment.path(datapaths::coachTips));
+    m_coachTips.load(datafiles::path(m_environment, datafiles::File::CoachTips));
 }
 
 void MainWindow::LoadProfTips()
 {
-    m_professorTips.load(m_environment.path(datapaths::professorTips));
+    m_professorTips.load(datafiles::path(m_environment, datafiles::File::ProfessorTips));
 }
 
 void MainWindow::timerrest_Timer()
@@ -359,7 +361,7 @@ void MainWindow::OpenInBrowser(const QString &page)
 
 void MainWindow::cmdhelp_Click()
 {
-    OpenInBrowser(m_environment.path(datapaths::helpPage));
+    OpenInBrowser(datafiles::path(m_environment, datafiles::File::HelpPage));
 }
 
 void MainWindow::lblweb_Click()

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/sharedstate.h"
 #include "encourage/tips.h"
 #include "platform/environment.h"
 #include "profile/profilestore.h"
 #include "progress/trayannouncer.h"
+#include "records/sharedstate.h"
 
 #include <QWidget>
 

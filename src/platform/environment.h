@@ -13,17 +13,6 @@ class Printer;
 class Browser;
 class Tray;
 
-// Relative paths of the data folder beside the program.
-namespace datapaths {
-inline constexpr auto profile = "data/settings/data.dat";
-inline constexpr auto settings = "data/settings/settings.dat";
-inline constexpr auto history = "data/settings/history";
-inline constexpr auto coachTips = "data/coach/randomcoach.txt";
-inline constexpr auto professorTips = "data/prof/randomprof.txt";
-inline constexpr auto browserProbe = "data/bht.html";
-inline constexpr auto helpPage = "data/help/help.html";
-} // namespace datapaths
-
 // Everything the program takes from the machine it runs on. main() builds the
 // real one; a test builds one over a temporary folder with a fake clock, a
 // scripted random source and a message recorder.
@@ -44,5 +33,6 @@ struct Environment
     // Ends the process at once: nothing is saved, nothing is asked.
     std::function<void()> endProgram;
 
+    // A file below the program folder.
     QString path(const char *relative) const { return programFolder + u'/' + QString::fromUtf8(relative); }
 };

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/textfiles.h"
-#include "profile/quitprofile.h"
+#include "records/quitprofile.h"
 
 #include <QStringList>
 

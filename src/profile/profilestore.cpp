@@ -1,11 +1,9 @@
 #include "profile/profilestore.h"
 
 #include "platform/clock.h"
-#include "platform/environment.h"
 
-ProfileStore::ProfileStore(const QString &programFolder, QuitProfile &profile, const Clock &clock)
-    : m_file(programFolder + u'/' + QLatin1String(datapaths::profile)),
-      m_historyFolder(programFolder + u'/' + QLatin1String(datapaths::history)), m_profile(profile), m_clock(clock)
+ProfileStore::ProfileStore(const QString &file, const QString &historyFolder, QuitProfile &profile, const Clock &clock)
+    : m_file(file), m_historyFolder(historyFolder), m_profile(profile), m_clock(clock)
 {}
 
 void ProfileStore::ReadProfile()

@@ -2,7 +2,7 @@
 
 #include "platform/textfiles.h"
 #include "profile/profilefile.h"
-#include "profile/quitprofile.h"
+#include "records/quitprofile.h"
 
 #include <QDateTime>
 
@@ -14,7 +14,8 @@ class Clock;
 class ProfileStore
 {
 public:
-    ProfileStore(const QString &programFolder, QuitProfile &profile, const Clock &clock);
+    // The profile's file, and the folder where a reset keeps a copy of it.
+    ProfileStore(const QString &file, const QString &historyFolder, QuitProfile &profile, const Clock &clock);
 
     QString filePath() const { return m_file.path(); }
     bool exists() const { return m_file.exists(); }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/textfiles.h"
-#include "profile/programsettings.h"
+#include "records/programsettings.h"
 
 // The two-line settings file: the password (or "noword"), then 0 or 1 for
 // starting at logon, with no line break after the digit.

@@ -3,8 +3,9 @@
 #include "platform/environment.h"
 #include "platform/logonlist.h"
 #include "platform/messageservice.h"
-#include "profile/programsettings.h"
 #include "profile/settingsfile.h"
+#include "records/datafiles.h"
+#include "records/programsettings.h"
 #include "ui/clickablelabel.h"
 #include "ui/controls.h"
 #include "ui/layerstack.h"
@@ -97,7 +98,7 @@ SettingsTab::SettingsTab(const Environment &environment, ProgramSettings &settin
 
 void SettingsTab::cmdloadset_Click()
 {
-    SettingsFile(m_environment.path(datapaths::settings)).read(m_settings);
+    SettingsFile(datafiles::path(m_environment, datafiles::File::Settings)).read(m_settings);
     if (!m_settings.hasPassword()) {
         m_usePassword->setChecked(false);
     } else {
@@ -147,7 +148,7 @@ void SettingsTab::cmdsaveset_Click()
     ProgramSettings saved;
     saved.Password = passwordTicked ? m_newPassword->text() : QLatin1String(ProgramSettings::noPassword);
     saved.AutoStart = startAtLogon ? 1 : 0;
-    const QString path = m_environment.path(datapaths::settings);
+    const QString path = datafiles::path(m_environment, datafiles::File::Settings);
     const textfiles::WriteResult written = SettingsFile(path).write(saved);
     if (!written.ok) {
         reportFailure(

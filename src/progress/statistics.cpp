@@ -1,7 +1,7 @@
 #include "progress/statistics.h"
 
 #include "platform/regionalformats.h"
-#include "profile/quitprofile.h"
+#include "records/quitprofile.h"
 
 #include <QCoreApplication>
 #include <QLocale>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "progress/smokefreetime.h"
+#include "records/smokefreetime.h"
 
 #include <QString>
 

@@ -3,6 +3,7 @@
 #include "platform/browser.h"
 #include "platform/environment.h"
 #include "platform/messageservice.h"
+#include "records/datafiles.h"
 
 #include <QCoreApplication>
 #include <QUrl>
@@ -37,7 +38,8 @@ QString uriOf(const QString &page)
 
 void openInBrowser(const Environment &environment, const QString &page)
 {
-    const Browser::Outcome outcome = environment.browser->open(environment.path(datapaths::browserProbe), uriOf(page));
+    const Browser::Outcome outcome =
+        environment.browser->open(datafiles::path(environment, datafiles::File::BrowserProbe), uriOf(page));
     for (const Failure &failure : failures) {
         if (failure.outcome == outcome)
             environment.messages->show(QCoreApplication::translate("web", failure.text), MessageService::Icon::Warning,

@@ -1,8 +1,8 @@
-#include "advisors/advicefiles.h"
 #include "advisors/coachtab.h"
 #include "advisors/doctortab.h"
 #include "advisors/professortab.h"
 #include "platform/textfiles.h"
+#include "records/datafiles.h"
 #include "richtext/documentfile.h"
 
 #include <QFile>
@@ -27,6 +27,12 @@ private slots:
 
 namespace {
 
+// Where the build's data folder holds a file, relative to the build folder.
+QString dataFile(datafiles::File file)
+{
+    return QStringLiteral("data/") + QLatin1String(datafiles::entry(file).path);
+}
+
 QString shipped(const QString &relative)
 {
     return QStringLiteral(CLEARWIND_BUILD_DIR) + u'/' + relative;
@@ -49,7 +55,7 @@ void LibraryTest::documentsReadWell_data()
 {
     QTest::addColumn<QString>("document");
     const QStringList documents =
-        DoctorTab::documents() + CoachTab::documents() + QStringList{QString::fromLatin1(datapaths::whyPeopleSmoke)};
+        DoctorTab::documents() + CoachTab::documents() + QStringList{dataFile(datafiles::File::WhyPeopleSmoke)};
     QCOMPARE(documents.size(), 38);
     for (const QString &document : documents)
         QTest::newRow(qPrintable(document)) << document;
@@ -75,7 +81,7 @@ void LibraryTest::lineFilesAreFull_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<int>("minimum");
-    QTest::newRow("things") << QString::fromLatin1(datapaths::thingsToDo) << 60;
+    QTest::newRow("things") << dataFile(datafiles::File::ThingsToDo) << 60;
     for (const QString &facts : ProfessorTab::factFiles())
         QTest::newRow(qPrintable(facts)) << facts << 40;
 }

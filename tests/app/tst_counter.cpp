@@ -1,5 +1,5 @@
 #include "platform/regionalformats.h"
-#include "progress/smokefreetime.h"
+#include "records/smokefreetime.h"
 #include "support/testwindow.h"
 
 #include <QLabel>

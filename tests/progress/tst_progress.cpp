@@ -1,8 +1,8 @@
-#include "profile/quitprofile.h"
 #include "progress/deaths.h"
 #include "progress/stars.h"
 #include "progress/statistics.h"
 #include "progress/trayannouncer.h"
+#include "records/quitprofile.h"
 #include "support/defaultlocale.h"
 
 #include <QLocale>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "profile/programsettings.h"
-#include "profile/quitprofile.h"
-#include "progress/smokefreetime.h"
+#include "records/programsettings.h"
+#include "records/quitprofile.h"
+#include "records/smokefreetime.h"
 
 // What the panels share. The main window owns it and hands it to them.
 struct SharedState

@@ -1,4 +1,4 @@
-#include "progress/smokefreetime.h"
+#include "records/smokefreetime.h"
 
 #include "platform/regionalformats.h"
 

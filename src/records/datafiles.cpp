@@ -1,0 +1,58 @@
+#include "records/datafiles.h"
+
+#include "platform/environment.h"
+
+#include "records/tables.h"
+
+namespace datafiles {
+namespace {
+
+using enum File;
+using enum Owner;
+
+// clang-format off
+constexpr Entry entries[] = {
+    {Profile,                   "settings/data.dat",       User},
+    {Settings,                  "settings/settings.dat",   User},
+    {History,                   "settings/history",        User},
+    {PersonalReasons,           "coach/personal.rtf",      User},
+    {CoachTips,                 "coach/randomcoach.txt",   Shipped},
+    {ProfessorTips,             "prof/randomprof.txt",     Shipped},
+    {ThingsToDo,                "coach/things.txt",        Shipped},
+    {WhyPeopleSmoke,            "prof/whypeoplesmoke.rtf", Shipped},
+    {HealthProblems,            "prof/healthproblems.txt", Shipped},
+    {Appearance,                "prof/appearance.txt",     Shipped},
+    {WaysToStop,                "prof/ways.txt",           Shipped},
+    {HelpPage,                  "help/help.html",          Shipped},
+    {BrowserProbe,              "bht.html",                Shipped},
+    {DoctorWithdrawalDocuments, "doc/withdraw",            Shipped},
+    {DoctorWeightDocuments,     "doc/weight",              Shipped},
+    {CoachTroubleDocuments,     "coach/withdraw",          Shipped},
+    {CoachAnswerDocuments,      "coach/wantsmoke",         Shipped},
+};
+// clang-format on
+static_assert(rowsInOrder(entries, &Entry::file, static_cast<int>(Count)));
+
+QString dataFolder(const Environment &environment)
+{
+    return environment.programFolder + QStringLiteral("/data/");
+}
+
+} // namespace
+
+const Entry &entry(File file)
+{
+    return entries[static_cast<int>(file)];
+}
+
+QString path(const Environment &environment, File file)
+{
+    return dataFolder(environment) + QLatin1String(entry(file).path);
+}
+
+QString path(const Environment &environment, File folder, const char *document)
+{
+    return path(environment, folder) + u'/' + QLatin1String(document);
+}
+
+} // namespace datafiles
