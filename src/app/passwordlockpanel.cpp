@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -60,7 +61,13 @@ PasswordLockPanel::PasswordLockPanel(QWidget *parent) : QFrame(parent)
     layout->addWidget(picture, 0, Qt::AlignHCenter);
     layout->addWidget(lblpass1, 0, Qt::AlignHCenter);
     layout->addSpacing(16);
-    layout->addWidget(entry, 0, Qt::AlignHCenter);
+    // Centred between stretches rather than by alignment: the note wraps, and
+    // only so is its height measured at the width it really gets.
+    auto *centred = new QHBoxLayout;
+    centred->addStretch();
+    centred->addWidget(entry);
+    centred->addStretch();
+    layout->addLayout(centred);
     layout->addStretch(3);
 
     connect(cmdpasscheck, &QPushButton::clicked, this, &PasswordLockPanel::cmdpasscheck_Click);
