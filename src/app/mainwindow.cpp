@@ -176,7 +176,7 @@ bool MainWindow::Form_Load()
 
     m_settingsTab->cmdloadset_Click();
     if (m_state.settings.hasPassword()) {
-        m_passwordLock->setPassword(m_state.settings.Password);
+        m_passwordLock->setPassword(m_state.settings.Password, m_environment.path(datapaths::settings));
         m_passwordLock->show();
     }
 

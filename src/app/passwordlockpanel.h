@@ -13,7 +13,10 @@ class PasswordLockPanel : public QFrame
 public:
     explicit PasswordLockPanel(QWidget *parent = nullptr);
 
-    void setPassword(const QString &password) { m_password = password; }
+    // The password the lock opens for. Its entry takes a password of any
+    // length the settings file can hold; one that no keyboard can type gets a
+    // note that names the file to correct.
+    void setPassword(const QString &password, const QString &settingsFile);
 
 public slots:
     void cmdpasscheck_Click();
@@ -25,4 +28,5 @@ private:
     QString m_password;
     QLabel *m_prompt;
     QLineEdit *m_passwordEntry;
+    QLabel *m_untypeableNote;
 };

@@ -2,22 +2,10 @@
 
 #include "platform/regionalformats.h"
 
-#include <algorithm>
-
-namespace {
-constexpr qsizetype readLimitBytes = 4096;
-
-bool isTypeable(const QString &password)
-{
-    return password.size() <= SettingsFile::maxPasswordLength &&
-           std::none_of(password.begin(), password.end(), [](QChar c) { return c.category() == QChar::Other_Control; });
-}
-} // namespace
-
 void SettingsFile::read(ProgramSettings &settings) const
 {
     const textfiles::LineFile file = textfiles::readLines(m_path, {readLimitBytes, 2});
-    if (!file.opened || file.lines.isEmpty() || !isTypeable(file.lines.at(0)))
+    if (!file.opened || file.lines.isEmpty())
         return;
     settings.Password = file.lines.at(0);
     if (file.lines.size() > 1) {

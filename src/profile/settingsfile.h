@@ -8,15 +8,19 @@
 class SettingsFile
 {
 public:
-    // The longest password the lock's entry box can take.
-    static constexpr qsizetype maxPasswordLength = 20;
+    // How much of the file the reader takes at most.
+    static constexpr qsizetype readLimitBytes = 4096;
 
     explicit SettingsFile(QString path) : m_path(std::move(path)) {}
 
-    // A missing or unreadable file leaves the record as it is: no password,
-    // autostart off. A file whose first line no one could ever type into the
-    // lock (too long, or with control characters) counts as unreadable, so a
-    // damaged file cannot lock the user out.
+    // Only a file that is missing, cannot be opened or holds nothing at all
+    // leaves the record as it is: no password, autostart off. Any other file
+    // means what it says: line 1 is the password, whatever its length and
+    // characters, so that no edit by hand switches the lock off unnoticed;
+    // the lock itself tells the user when no keyboard can type it. A first
+    // line longer than the read limit is taken as far as the limit reaches
+    // (at a whole character): the lock stays up, and its entry takes that
+    // many characters, so pasting the line still opens it.
     void read(ProgramSettings &settings) const;
 
     static QByteArray format(const ProgramSettings &settings);

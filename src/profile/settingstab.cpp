@@ -21,7 +21,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
+
+// The longest password the tab's entry takes for a new one.
+constexpr int newPasswordLength = 15;
 
 CharacterTab::Character mechanic()
 {
@@ -39,7 +44,7 @@ SettingsTab::SettingsTab(const Environment &environment, ProgramSettings &settin
     m_usePassword = new QCheckBox(tr("Protect Clearwind with a password "), frame4);
     m_usePassword->setObjectName(QStringLiteral("chkpassword"));
     m_newPasswordLabel = controls::label(frame4, QStringLiteral("lblpassword"), tr("Specify password :"));
-    m_newPassword = controls::passwordEntry(frame4, QStringLiteral("txtpassword"), 15);
+    m_newPassword = controls::passwordEntry(frame4, QStringLiteral("txtpassword"), newPasswordLength);
     m_newPasswordLabel->setBuddy(m_newPassword);
     m_newPasswordLabel->hide();
     m_newPassword->hide();
@@ -104,6 +109,8 @@ void SettingsTab::cmdloadset_Click()
     } else {
         m_usePassword->setChecked(true);
         chkpassword_Click();
+        // A longer password from a hand-edited file stays whole through the next save.
+        m_newPassword->setMaxLength(std::max<int>(newPasswordLength, m_settings.Password.size()));
         m_newPassword->setText(m_settings.Password);
     }
     m_startAtLogon->setChecked(m_settings.AutoStart != 0);
@@ -151,8 +158,12 @@ void SettingsTab::cmdsaveset_Click()
     const QString path = datafiles::path(m_environment, datafiles::File::Settings);
     const textfiles::WriteResult written = SettingsFile(path).write(saved);
     if (!written.ok) {
-        reportFailure(
-            tr("The settings could not be saved in %1: %2").arg(QDir::toNativeSeparators(path), written.error));
+        // The logon change is made already: the user learns that it and the file now disagree.
+        const QString notSaved =
+            startAtLogon ? tr("Clearwind will start at logon, but the settings could not be saved in %1: %2")
+                         : tr("Clearwind will not start at logon, but the settings could not be saved in "
+                              "%1: %2");
+        reportFailure(notSaved.arg(QDir::toNativeSeparators(path), written.error));
         return;
     }
 
@@ -166,6 +177,7 @@ void SettingsTab::cmdsaveset_Click()
 void SettingsTab::refusePassword(const QString &message)
 {
     m_environment.messages->show(message);
+    say(tr("The settings are not saved."));
     controls::setTextColour(m_newPasswordLabel, controls::colours::red);
     m_newPassword->setFocus();
 }

@@ -126,16 +126,21 @@ void StartupTest::passwordCheck_data()
     QTest::addColumn<bool>("locked");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("opens");
-    QTest::newRow("right password") << QByteArray("Abc\r\n0") << true << "Abc" << true;
-    QTest::newRow("case differs") << QByteArray("Abc\r\n0") << true << "abc" << false;
-    QTest::newRow("nothing typed") << QByteArray("Abc\r\n0") << true << "" << false;
-    QTest::newRow("longer") << QByteArray("Abc\r\n0") << true << "Abcd" << false;
-    QTest::newRow("blank password line opens empty") << QByteArray("\r\n0") << true << "" << true;
-    QTest::newRow("marker means no lock") << QByteArray("noword\r\n1") << false << "" << true;
-    // A missing or unreadable settings file is no password, not a lock with an empty one.
-    QTest::newRow("missing file") << QByteArray() << false << "" << true;
-    QTest::newRow("unreadable file") << QByteArray("\x01\x02\x03 way too long to be any password\r\n1") << false << ""
-                                     << true;
+    QTest::addColumn<bool>("untypeable");
+    QTest::newRow("right password") << QByteArray("Abc\r\n0") << true << "Abc" << true << false;
+    QTest::newRow("case differs") << QByteArray("Abc\r\n0") << true << "abc" << false << false;
+    QTest::newRow("nothing typed") << QByteArray("Abc\r\n0") << true << "" << false << false;
+    QTest::newRow("longer") << QByteArray("Abc\r\n0") << true << "Abcd" << false << false;
+    QTest::newRow("blank password line opens empty") << QByteArray("\r\n0") << true << "" << true << false;
+    QTest::newRow("marker means no lock") << QByteArray("noword\r\n1") << false << "" << true << false;
+    // A missing settings file is no password, not a lock with an empty one.
+    QTest::newRow("missing file") << QByteArray() << false << "" << true << false;
+    // A hand-edited file never switches the lock off, and its password still opens it.
+    QTest::newRow("tab inside, pasted") << QByteArray("my\tpass\r\n0") << true << "my\tpass" << true << true;
+    QTest::newRow("control characters") << QByteArray("\x01\x02\x03 pw\r\n1") << true << "" << false << true;
+    // The entry takes as much as the reader read, so the whole line pasted opens.
+    QTest::newRow("first line over the read limit")
+        << QByteArray(5000, 'p') + "\r\n1" << true << QString(5000, u'p') << true << false;
 }
 
 void StartupTest::passwordCheck()
@@ -144,6 +149,7 @@ void StartupTest::passwordCheck()
     QFETCH(bool, locked);
     QFETCH(QString, typed);
     QFETCH(bool, opens);
+    QFETCH(bool, untypeable);
     TestProgram program;
     useSettings(program, settings);
     program.start();
@@ -152,9 +158,12 @@ void StartupTest::passwordCheck()
         return;
 
     QCOMPARE(program.text("lblpass2"), QStringLiteral("Please enter your password :"));
+    QCOMPARE(program.shown("lblpassuntypeable"), untypeable);
+    if (untypeable)
+        QVERIFY(program.text("lblpassuntypeable").contains(program.path("data/settings/settings.dat")));
     auto *entry = program.find<QLineEdit>("txtpasswordinput");
     QCOMPARE(entry->echoMode(), QLineEdit::Password);
-    QCOMPARE(entry->maxLength(), 20);
+    QVERIFY(entry->maxLength() >= 20);
     entry->setText(typed);
     program.click("cmdpasscheck");
     QCOMPARE(program.shown("frmpasscheck"), !opens);
@@ -162,6 +171,8 @@ void StartupTest::passwordCheck()
         QCOMPARE(program.text("lblpass2"), QStringLiteral("Wrong password, try again :"));
         QCOMPARE(program.label("lblpass2")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
         QCOMPARE(entry->text(), typed);
+        if (untypeable)
+            return;
         // As many tries as the user likes.
         entry->setText(QStringLiteral("Abc"));
         program.click("cmdpasscheck");

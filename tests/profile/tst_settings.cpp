@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QTabWidget>
 #include <QTest>
 
 #include <sys/stat.h>
@@ -20,6 +21,8 @@ class SettingsTest : public QObject
 private slots:
     void saving_data();
     void saving();
+    void handEditedPasswordOpensAndIsSavedWhole_data();
+    void handEditedPasswordOpensAndIsSavedWhole();
     void failureChangesNothingAndSaysWhy_data();
     void failureChangesNothingAndSaysWhy();
     void logonEntryStartsTheProgram_data();
@@ -78,6 +81,8 @@ void SettingsTest::saving()
     QFETCH(bool, entry);
     TestProgram program;
     program.startOnTab(4);
+    // A save before: its report must not stand beside a refusal.
+    program.click("cmdsaveset");
     // An entry left from before: unticking the box removes it.
     writeFileAt(entryPath(program), QByteArray());
     fillIn(program, password, typed, autostart);
@@ -88,8 +93,10 @@ void SettingsTest::saving()
     QCOMPARE(QFileInfo::exists(entryPath(program)), entry);
     const bool refused = !message.isEmpty();
     QCOMPARE(controls::textColour(program.label("lblpassword")), refused ? QColor(Qt::red) : QColor(Qt::black));
-    if (refused)
+    if (refused) {
+        QCOMPARE(program.text("lblsetsay"), QStringLiteral("The settings are not saved."));
         return;
+    }
     QCOMPARE(program.text("lblsetsay"), password ? QStringLiteral("Settings are saved. Don't forget your password!!!")
                                                  : QStringLiteral("Settings are saved."));
     struct stat status;
@@ -97,32 +104,77 @@ void SettingsTest::saving()
     QCOMPARE(status.st_mode & 0777, 0600u);
 }
 
+void SettingsTest::handEditedPasswordOpensAndIsSavedWhole_data()
+{
+    QTest::addColumn<QByteArray>("settings");
+    QTest::newRow("25 characters") << QByteArray("1234567890123456789012345\r\n0");
+    QTest::newRow("tab inside") << QByteArray("my\tpass\r\n0");
+}
+
+// The lock opens for the password as the file holds it, and a save that
+// leaves the password alone writes it back whole.
+void SettingsTest::handEditedPasswordOpensAndIsSavedWhole()
+{
+    QFETCH(QByteArray, settings);
+    TestProgram program;
+    program.writeSettings(settings);
+    program.writeRunningProfile(QDateTime(QDate(2026, 3, 3), QTime(22, 0, 0)));
+    program.start();
+    program.find<QLineEdit>("txtpasswordinput")->setText(QString::fromUtf8(settings.left(settings.indexOf('\r'))));
+    program.click("cmdpasscheck");
+    program.answer({"cmdno"});
+    program.find<QTabWidget>("SSTab1")->setCurrentIndex(4);
+    program.click("cmdsaveset");
+    QCOMPARE(program.readFile("data/settings/settings.dat"), settings);
+}
+
 void SettingsTest::failureChangesNothingAndSaysWhy_data()
 {
-    QTest::addColumn<bool>("logonBlocked");
+    QTest::addColumn<QByteArray>("blocked");
+    QTest::addColumn<bool>("autostart");
     QTest::addColumn<QString>("start");
-    QTest::newRow("logon list cannot be opened") << true << "Starting Clearwind at logon could not be changed. ";
-    QTest::newRow("settings file cannot be written") << false << "The settings could not be saved in ";
+    QTest::addColumn<bool>("entry");
+    // The logon change comes first; when only the file fails, the message says that the two disagree.
+    QTest::newRow("logon list cannot be opened")
+        << QByteArray("autostart") << true << "Starting Clearwind at logon could not be changed. " << false;
+    QTest::newRow("settings file cannot be written")
+        << QByteArray("data/settings/settings.dat") << true
+        << "Clearwind will start at logon, but the settings could not be saved in " << true;
+    QTest::newRow("settings folder cannot be made, autostart off")
+        << QByteArray("data/settings") << false
+        << "Clearwind will not start at logon, but the settings could not be saved in " << false;
 }
 
 void SettingsTest::failureChangesNothingAndSaysWhy()
 {
-    QFETCH(bool, logonBlocked);
+    QFETCH(QByteArray, blocked);
+    QFETCH(bool, autostart);
     QFETCH(QString, start);
+    QFETCH(bool, entry);
     TestProgram program;
     program.startOnTab(4);
-    // A file where the logon folder should be, a folder where the settings file should be.
-    const QString blocked = logonBlocked ? program.autostartFolder() : program.path("data/settings/settings.dat");
-    QFile::remove(blocked);
-    logonBlocked ? writeFileAt(blocked, QByteArray()) : void(QDir().mkpath(blocked + "/x"));
-    fillIn(program, true, QStringLiteral("a"), true);
+    const QString settingsFile = program.path("data/settings/settings.dat");
+    const bool logonBlocked = blocked == "autostart";
+    // A file where a folder should be, a folder where the settings file should be: both hold as root too.
+    if (logonBlocked) {
+        writeFileAt(program.autostartFolder(), QByteArray());
+    } else if (blocked.endsWith(".dat")) {
+        QFile::remove(settingsFile);
+        QVERIFY(QDir().mkpath(settingsFile + "/x"));
+    } else {
+        QVERIFY(QDir(program.path(blocked.constData())).removeRecursively());
+        writeFileAt(program.path(blocked.constData()), QByteArray());
+    }
+    fillIn(program, true, QStringLiteral("a"), autostart);
     program.click("cmdsaveset");
 
     QCOMPARE(program.messages.shown.size(), 1);
     const QString message = program.messages.shown.first().text;
     QVERIFY2(message.startsWith(start), qPrintable(message));
-    QVERIFY2(message.contains(QDir::toNativeSeparators(blocked)), qPrintable(message));
+    QVERIFY2(message.contains(QDir::toNativeSeparators(logonBlocked ? program.autostartFolder() : settingsFile)),
+             qPrintable(message));
     QCOMPARE(program.text("lblsetsay"), QStringLiteral("The settings are not saved."));
+    QCOMPARE(QFileInfo(entryPath(program)).isFile(), entry);
     if (logonBlocked)
         QCOMPARE(program.readFile("data/settings/settings.dat"), unchanged);
 }
