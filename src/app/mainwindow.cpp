@@ -176,7 +176,8 @@ bool MainWindow::Form_Load()
 
     m_settingsTab->cmdloadset_Click();
     if (m_state.settings.hasPassword()) {
-        m_passwordLock->setPassword(m_state.settings.Password, m_environment.path(datapaths::settings));
+        m_passwordLock->setPassword(m_state.settings.Password,
+                                    datafiles::path(m_environment, datafiles::File::Settings));
         m_passwordLock->show();
     }
 
