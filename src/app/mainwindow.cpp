@@ -101,10 +101,9 @@ MainWindow::MainWindow(const Environment &environment, QWidget *parent)
 
 void MainWindow::connectSettingsTab()
 {
-    connect(m_settingsTab->exportButton(), &QPushButton::clicked, this, &MainWindow::cmdexport_Click);
-    connect(m_settingsTab->helpButton(), &QPushButton::clicked, this, &MainWindow::cmdhelp_Click);
-    connect(m_settingsTab->webLabel(), &ClickableLabel::clicked, this, &MainWindow::lblweb_Click);
-    connect(m_settingsTab->webPicture(), &PictureButton::clicked, this, &MainWindow::Image1_Click);
+    connect(m_settingsTab, &SettingsTab::exportRequested, this, &MainWindow::cmdexport_Click);
+    connect(m_settingsTab, &SettingsTab::helpRequested, this, &MainWindow::cmdhelp_Click);
+    connect(m_settingsTab, &SettingsTab::homePageRequested, this, &MainWindow::lblweb_Click);
 }
 
 MainWindow::~MainWindow() = default;
@@ -174,7 +173,7 @@ bool MainWindow::Form_Load()
         m_endTimer->start();
     }
 
-    m_settingsTab->cmdloadset_Click();
+    m_settingsTab->loadSettings();
     if (m_state.settings.hasPassword()) {
         m_passwordLock->setPassword(m_state.settings.Password,
                                     datafiles::path(m_environment, datafiles::File::Settings));
@@ -201,8 +200,6 @@ bool MainWindow::Form_Load()
 void MainWindow::StartQuitCounter()
 {
     m_counterTab->setStopDateText(regional::dateToText(m_state.profile.StopDate));
-    m_counterTimer->start();
-    m_statisticsTimer->start();
     StartCounterView();
 }
 
@@ -366,11 +363,6 @@ void MainWindow::cmdhelp_Click()
 }
 
 void MainWindow::lblweb_Click()
-{
-    OpenInBrowser(QLatin1String(web::homePage));
-}
-
-void MainWindow::Image1_Click()
 {
     OpenInBrowser(QLatin1String(web::homePage));
 }

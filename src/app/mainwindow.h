@@ -55,7 +55,6 @@ public slots:
     void cmdexport_Click();
     void cmdhelp_Click();
     void lblweb_Click();
-    void Image1_Click();
 
 protected:
     // What was typed into the personal reasons is stored before the window closes.

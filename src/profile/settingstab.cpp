@@ -40,75 +40,108 @@ CharacterTab::Character mechanic()
 SettingsTab::SettingsTab(const Environment &environment, ProgramSettings &settings, QWidget *parent)
     : CharacterTab(mechanic(), parent), m_environment(environment), m_settings(settings)
 {
-    QFrame *frame4 = controls::panel(panels(), QStringLiteral("Frame4"), true);
-    m_usePassword = new QCheckBox(tr("Protect Clearwind with a password "), frame4);
+    panels()->addLayer(buildSettingsPanel());
+    buildSaveButtons();
+    connect(picture(), &PictureButton::clicked, this, &SettingsTab::greet);
+}
+
+QFrame *SettingsTab::buildSettingsPanel()
+{
+    QFrame *panel = controls::panel(panels(), QStringLiteral("Frame4"), true);
+    m_usePassword = new QCheckBox(tr("Protect Clearwind with a password "), panel);
     m_usePassword->setObjectName(QStringLiteral("chkpassword"));
-    m_newPasswordLabel = controls::label(frame4, QStringLiteral("lblpassword"), tr("Specify password :"));
-    m_newPassword = controls::passwordEntry(frame4, QStringLiteral("txtpassword"), newPasswordLength);
-    m_newPasswordLabel->setBuddy(m_newPassword);
-    m_newPasswordLabel->hide();
-    m_newPassword->hide();
-    m_startAtLogon = new QCheckBox(tr("Auto-run Clearwind when windows starts"), frame4);
+    connect(m_usePassword, &QCheckBox::toggled, this, &SettingsTab::showPasswordEntry);
+    QLayout *passwordRow = buildPasswordRow(panel);
+    m_startAtLogon = new QCheckBox(tr("Auto-run Clearwind when windows starts"), panel);
     m_startAtLogon->setObjectName(QStringLiteral("chkautostart"));
-    m_exportButton = controls::button(frame4, QStringLiteral("cmdexport"), tr("export stopdata"));
-    m_helpButton = controls::button(frame4, QStringLiteral("cmdhelp"), tr("help"));
-    // The banner stands left of the link, so the keyboard reaches it first.
-    m_banner = new PictureButton(QStringLiteral("Image1"), pictures::path("banner"), tr("Clearwind web page"), frame4);
-    m_banner->setFixedSize(240, 60);
-    m_webLink = new ClickableLabel(frame4, QStringLiteral("lblweb"), tr("Version 1.2 2026 www.clearwind.example"));
-    controls::setTextColour(m_webLink, controls::colours::navy);
-    auto *image11 = new Picture(QStringLiteral("Image11"), pictures::path("toolbox"), tr("Toolbox"), frame4);
-    image11->setFixedSize(72, 72);
+    QLayout *actionRow = buildActionRow(panel);
+    QLayout *webRow = buildWebRow(panel);
 
-    auto *passwordRow = new QHBoxLayout;
-    passwordRow->addSpacing(24);
-    passwordRow->addWidget(m_newPasswordLabel);
-    passwordRow->addWidget(m_newPassword);
-    passwordRow->addStretch();
-
-    auto *actions = new QHBoxLayout;
-    actions->addWidget(m_exportButton);
-    actions->addWidget(m_helpButton);
-    actions->addStretch();
-
-    auto *web = new QHBoxLayout;
-    web->addWidget(m_banner);
-    web->addSpacing(12);
-    web->addWidget(m_webLink);
-    web->addStretch();
-    web->addWidget(image11);
-
-    auto *layout = new QVBoxLayout(frame4);
+    auto *layout = new QVBoxLayout(panel);
     layout->addWidget(m_usePassword);
     layout->addLayout(passwordRow);
     layout->addWidget(m_startAtLogon);
     layout->addSpacing(12);
-    layout->addLayout(actions);
+    layout->addLayout(actionRow);
     layout->addStretch();
-    layout->addLayout(web);
-    panels()->addLayer(frame4);
-
-    auto *cmdsaveset = controls::button(this, QStringLiteral("cmdsaveset"), tr("save settings"));
-    addToCharacterRow(cmdsaveset);
-    // It stands up beside the mechanic, so the keyboard reaches it right after him.
-    setTabOrder(picture(), cmdsaveset);
-    auto *cmdloadset = controls::button(this, QStringLiteral("cmdloadset"), tr("Load settings"));
-    cmdloadset->hide();
-
-    connect(m_usePassword, &QCheckBox::toggled, this, &SettingsTab::chkpassword_Click);
-    connect(picture(), &PictureButton::clicked, this, &SettingsTab::imgmechanic_Click);
-    connect(cmdloadset, &QPushButton::clicked, this, &SettingsTab::cmdloadset_Click);
-    connect(cmdsaveset, &QPushButton::clicked, this, &SettingsTab::cmdsaveset_Click);
+    layout->addLayout(webRow);
+    return panel;
 }
 
-void SettingsTab::cmdloadset_Click()
+QLayout *SettingsTab::buildPasswordRow(QWidget *panel)
+{
+    m_newPasswordLabel = controls::label(panel, QStringLiteral("lblpassword"), tr("Specify password :"));
+    m_newPassword = controls::passwordEntry(panel, QStringLiteral("txtpassword"), newPasswordLength);
+    m_newPasswordLabel->setBuddy(m_newPassword);
+    m_newPasswordLabel->hide();
+    m_newPassword->hide();
+
+    auto *row = new QHBoxLayout;
+    row->addSpacing(24);
+    row->addWidget(m_newPasswordLabel);
+    row->addWidget(m_newPassword);
+    row->addStretch();
+    return row;
+}
+
+QLayout *SettingsTab::buildActionRow(QWidget *panel)
+{
+    QPushButton *exportButton = controls::button(panel, QStringLiteral("cmdexport"), tr("export stopdata"));
+    QPushButton *helpButton = controls::button(panel, QStringLiteral("cmdhelp"), tr("help"));
+    connect(exportButton, &QPushButton::clicked, this, &SettingsTab::exportRequested);
+    connect(helpButton, &QPushButton::clicked, this, &SettingsTab::helpRequested);
+
+    auto *row = new QHBoxLayout;
+    row->addWidget(exportButton);
+    row->addWidget(helpButton);
+    row->addStretch();
+    return row;
+}
+
+QLayout *SettingsTab::buildWebRow(QWidget *panel)
+{
+    // The banner stands left of the link, so the keyboard reaches it first.
+    auto *banner =
+        new PictureButton(QStringLiteral("Image1"), pictures::path("banner"), tr("Clearwind web page"), panel);
+    banner->setFixedSize(240, 60);
+    auto *versionLink =
+        new ClickableLabel(panel, QStringLiteral("lblweb"), tr("Version 1.2 2026 www.clearwind.example"));
+    controls::setTextColour(versionLink, controls::colours::navy);
+    auto *toolbox = new Picture(QStringLiteral("Image11"), pictures::path("toolbox"), tr("Toolbox"), panel);
+    toolbox->setFixedSize(72, 72);
+    connect(banner, &PictureButton::clicked, this, &SettingsTab::homePageRequested);
+    connect(versionLink, &ClickableLabel::clicked, this, &SettingsTab::homePageRequested);
+
+    auto *row = new QHBoxLayout;
+    row->addWidget(banner);
+    row->addSpacing(12);
+    row->addWidget(versionLink);
+    row->addStretch();
+    row->addWidget(toolbox);
+    return row;
+}
+
+void SettingsTab::buildSaveButtons()
+{
+    auto *saveButton = controls::button(this, QStringLiteral("cmdsaveset"), tr("save settings"));
+    addToCharacterRow(saveButton);
+    // It stands up beside the mechanic, so the keyboard reaches it right after him.
+    setTabOrder(picture(), saveButton);
+    // The loader keeps its documented button, which is never shown.
+    auto *loadButton = controls::button(this, QStringLiteral("cmdloadset"), tr("Load settings"));
+    loadButton->hide();
+    connect(loadButton, &QPushButton::clicked, this, &SettingsTab::loadSettings);
+    connect(saveButton, &QPushButton::clicked, this, &SettingsTab::saveSettings);
+}
+
+void SettingsTab::loadSettings()
 {
     SettingsFile(datafiles::path(m_environment, datafiles::File::Settings)).read(m_settings);
     if (!m_settings.hasPassword()) {
         m_usePassword->setChecked(false);
     } else {
         m_usePassword->setChecked(true);
-        chkpassword_Click();
+        showPasswordEntry();
         // A longer password from a hand-edited file stays whole through the next save.
         m_newPassword->setMaxLength(std::max<int>(newPasswordLength, m_settings.Password.size()));
         m_newPassword->setText(m_settings.Password);
@@ -116,7 +149,7 @@ void SettingsTab::cmdloadset_Click()
     m_startAtLogon->setChecked(m_settings.AutoStart != 0);
 }
 
-void SettingsTab::chkpassword_Click()
+void SettingsTab::showPasswordEntry()
 {
     const bool ticked = m_usePassword->isChecked();
     m_newPassword->setVisible(ticked);
@@ -125,12 +158,12 @@ void SettingsTab::chkpassword_Click()
         controls::setTextColour(m_newPasswordLabel, controls::colours::black);
 }
 
-void SettingsTab::imgmechanic_Click()
+void SettingsTab::greet()
 {
     say(tr("Hi. Here you can change the program settings."));
 }
 
-void SettingsTab::cmdsaveset_Click()
+void SettingsTab::saveSettings()
 {
     const bool passwordTicked = m_usePassword->isChecked();
     // The marker for "no password" cannot be a password: it would switch the lock off.

@@ -4,11 +4,11 @@
 
 struct Environment;
 struct ProgramSettings;
-class ClickableLabel;
 class QCheckBox;
 class QLineEdit;
-class PictureButton;
-class QPushButton;
+class QFrame;
+class QLabel;
+class QLayout;
 
 // The mechanic's tab: the password, starting at logon, the report, help and
 // the web page.
@@ -18,31 +18,32 @@ class SettingsTab : public CharacterTab
 public:
     SettingsTab(const Environment &environment, ProgramSettings &settings, QWidget *parent = nullptr);
 
-    QPushButton *exportButton() const { return m_exportButton; }
-    QPushButton *helpButton() const { return m_helpButton; }
-    ClickableLabel *webLabel() const { return m_webLink; }
-    PictureButton *webPicture() const { return m_banner; }
+    // Reads the settings file into the settings and shows them on the tab.
+    void loadSettings();
 
-public slots:
-    // The settings loader: reads the settings file, then shows it on the tab.
-    void cmdloadset_Click();
-    void chkpassword_Click();
-    void cmdsaveset_Click();
-    void imgmechanic_Click();
+signals:
+    void exportRequested();
+    void helpRequested();
+    void homePageRequested();
 
 private:
+    QFrame *buildSettingsPanel();
+    QLayout *buildPasswordRow(QWidget *panel);
+    QLayout *buildActionRow(QWidget *panel);
+    QLayout *buildWebRow(QWidget *panel);
+    void buildSaveButtons();
+
+    void showPasswordEntry();
+    void saveSettings();
+    void greet();
     // A refused password: the message, the label red, the focus in the entry.
     void refusePassword(const QString &message);
     void reportFailure(const QString &message);
 
     const Environment &m_environment;
     ProgramSettings &m_settings;
-    QCheckBox *m_usePassword;
-    QLabel *m_newPasswordLabel;
-    QLineEdit *m_newPassword;
-    QCheckBox *m_startAtLogon;
-    QPushButton *m_exportButton;
-    QPushButton *m_helpButton;
-    ClickableLabel *m_webLink;
-    PictureButton *m_banner;
+    QCheckBox *m_usePassword = nullptr;
+    QLabel *m_newPasswordLabel = nullptr;
+    QLineEdit *m_newPassword = nullptr;
+    QCheckBox *m_startAtLogon = nullptr;
 };
