@@ -116,7 +116,8 @@ CharacterTab::Character coach()
 } // namespace
 
 CoachTab::CoachTab(const Environment &environment, QWidget *parent)
-    : CharacterTab(coach(), parent), m_environment(environment), m_things(*environment.random, *environment.clock)
+    : CharacterTab(coach(), parent), m_environment(environment), m_things(*environment.random, *environment.clock),
+      m_reasonsFile(environment.path(datapaths::personalReasons), *environment.clock)
 {
     connect(picture(), &PictureButton::clicked, this, &CoachTab::Image15_Click);
 }
@@ -335,8 +336,10 @@ void CoachTab::cmdpersonal_Click()
 {
     controls::switchPanels(m_mainPanel, m_personalPanel);
     // Before the first store the box keeps its invitation to write.
-    m_personalReasons->load(m_environment.path(datapaths::personalReasons));
+    const QString unread = m_reasonsFile.noteRead(m_personalReasons->load(m_reasonsFile.path()));
     say(tr("Edit you personal reasons here..."));
+    if (!unread.isEmpty())
+        m_environment.messages->show(unread, MessageService::Icon::Warning, tr("Clearwind"));
 }
 
 void CoachTab::cmdpersonalback_Click()
@@ -352,21 +355,27 @@ void CoachTab::Command2_Click()
     printing::printOrSay(m_environment, *m_personalReasons->document());
 }
 
+// Both ways out, Back and closing the window, store this way: only what the
+// user changed is written, so a file the box could not show whole stays.
 bool CoachTab::savePersonalReasons()
 {
-    const QString path = m_environment.path(datapaths::personalReasons);
-    const textfiles::WriteResult result = m_personalReasons->save(path);
-    if (!result.ok)
-        m_environment.messages->show(
-            tr("Your personal reasons could not be saved to %1: %2").arg(QDir::toNativeSeparators(path), result.error),
-            MessageService::Icon::Warning, tr("Clearwind"));
+    // Reasons are only typed on a tab that has been shown.
+    if (!m_personalReasons || !m_personalReasons->isChanged())
+        return true;
+    const textfiles::WriteResult result = m_reasonsFile.write(
+        [this](const QString &question) { return m_environment.messages->ask(question, tr("Clearwind")); },
+        [this](const QString &path) { return m_personalReasons->save(path); });
+    // Without an error the user chose not to replace the file.
+    if (!result.ok && !result.error.isEmpty())
+        m_environment.messages->show(tr("Your personal reasons could not be saved to %1: %2")
+                                         .arg(QDir::toNativeSeparators(m_reasonsFile.path()), result.error),
+                                     MessageService::Icon::Warning, tr("Clearwind"));
     return result.ok;
 }
 
 bool CoachTab::storeChangedPersonalReasons()
 {
-    // Reasons are only typed on a tab that has been shown.
-    if (!m_personalReasons || !m_personalReasons->isChanged() || savePersonalReasons())
+    if (savePersonalReasons())
         return true;
     return m_environment.messages->ask(tr("Close Clearwind anyway? What you wrote since the last save will be lost."),
                                        tr("Clearwind"));

@@ -1,3 +1,4 @@
+#include "richtext/documentfile.h"
 #include "support/testwindow.h"
 #include "ui/controls.h"
 #include "ui/documentbox.h"
@@ -30,6 +31,8 @@ private slots:
     void personalReasonsPrintOnTheReportsPrinter();
     void closingStoresChangedPersonalReasons_data();
     void closingStoresChangedPersonalReasons();
+    void personalReasonsNotShownWholeAreKept_data();
+    void personalReasonsNotShownWholeAreKept();
 };
 
 namespace {
@@ -63,6 +66,13 @@ void writeLines(TestProgram &program, const char *relative, int count)
     for (int i = 1; i <= count; ++i)
         bytes += "line " + QByteArray::number(i) + "\r\n";
     program.writeFile(relative, bytes);
+}
+
+// One byte over the limit, written in a moment: the rest is a hole.
+void writeOversized(TestProgram &program, const char *relative)
+{
+    program.writeFile(relative, "{\\rtf1 My reasons\\par}");
+    QVERIFY(QFile::resize(program.path(relative), richtext::maxDocumentBytes + 1));
 }
 
 DocumentBox *personalBox(TestProgram &program)
@@ -224,7 +234,7 @@ void AdvisorsTest::unloadableDocumentLeavesTheBox()
     if (!presentDocument.isEmpty())
         writeDocument(program, presentDocument, QFileInfo(presentDocument).baseName());
     if (oversized)
-        program.writeFile("data/doc/withdraw/chest.rtf", QByteArray(8 * 1024 * 1024 + 1, 'x'));
+        writeOversized(program, "data/doc/withdraw/chest.rtf");
     program.startOnTab(tab);
     for (const QString &click : clicks)
         program.click(click.toLatin1());
@@ -445,11 +455,12 @@ void AdvisorsTest::personalReasonsKeepTheirFormatAcrossARestart()
 void AdvisorsTest::failedSaveOfPersonalReasonsStaysWithTheText()
 {
     TestProgram program;
-    // A folder where the file should be: nothing can be written there.
-    QDir().mkpath(program.path("data/coach/personal.rtf"));
+    // A file where the folder should be: nothing can be written there.
+    program.writeFile("data/coach", QByteArray());
     program.startOnTab(0);
     DocumentBox *box = personalBox(program);
-    box->setPlainText(QStringLiteral("My children"));
+    box->selectAll();
+    QTest::keyClicks(box, "My children");
     program.click("cmdpersonalback");
     QCOMPARE(program.messages.shown.size(), 1);
     QVERIFY(program.messages.shown.first().text.contains(
@@ -485,7 +496,7 @@ void AdvisorsTest::closingStoresChangedPersonalReasons()
     QFETCH(bool, closes);
     TestProgram program;
     if (!writable)
-        QDir().mkpath(program.path("data/coach/personal.rtf"));
+        program.writeFile("data/coach", QByteArray());
     program.startOnTab(0);
     QTest::keyClicks(personalBox(program), "To breathe freely");
     program.messages.answers = answers;
@@ -496,6 +507,133 @@ void AdvisorsTest::closingStoresChangedPersonalReasons()
     QVERIFY(program.messages.answers.isEmpty());
     if (writable)
         QVERIFY(program.readFile("data/coach/personal.rtf").contains("To breathe freely"));
+}
+
+namespace {
+
+enum class ReasonsFile { Missing, TooLarge, Folder, WriteOnly, PictureAndTable };
+
+void writeReasonsFile(TestProgram &program, ReasonsFile kind)
+{
+    const char *const path = "data/coach/personal.rtf";
+    switch (kind) {
+    case ReasonsFile::Missing:
+        break;
+    case ReasonsFile::TooLarge:
+        writeOversized(program, path);
+        break;
+    case ReasonsFile::Folder:
+        program.writeFile("data/coach/personal.rtf/inside", "kept");
+        break;
+    case ReasonsFile::WriteOnly:
+        program.writeFile(path, "{\\rtf1 My reasons\\par}");
+        QFile::setPermissions(program.path(path), QFile::WriteOwner);
+        break;
+    case ReasonsFile::PictureAndTable:
+        // As a word processor writes them.
+        program.writeFile(path, R"({\rtf1\ansi For my lungs\par{\*\shppict{\pict\pngblip 89504e47}}\par)"
+                                R"(\trowd\cellx2000\cellx4000 Lena\cell Tom\cell\row\pard)"
+                                R"({\field{\*\fldinst HYPERLINK "https://example.org"}{\fldrslt help}}\par})");
+        break;
+    }
+}
+
+// What a file or folder holds, as far as it can be seen from outside.
+QString fingerprint(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.isDir())
+        return QStringLiteral("folder ") + QDir(path).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).join(u' ');
+    QFile file(path);
+    const QByteArray head = file.open(QIODevice::ReadOnly) ? file.read(256) : QByteArray();
+    return QString::number(info.size()) + u' ' + QString::fromLatin1(head);
+}
+
+} // namespace
+
+void AdvisorsTest::personalReasonsNotShownWholeAreKept_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("reason");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QList<bool>>("answers");
+    QTest::addColumn<bool>("closeWindow");
+    const struct
+    {
+        const char *name;
+        ReasonsFile file;
+        const char *reason; // in the first message shown
+    } files[] = {
+        {"missing", ReasonsFile::Missing, ""},
+        {"too large", ReasonsFile::TooLarge, "larger than 64 MB"},
+        {"a folder", ReasonsFile::Folder, "directory"},
+        {"write-only", ReasonsFile::WriteOnly, "Permission denied"},
+        {"picture and table", ReasonsFile::PictureAndTable, "tables"},
+    };
+    for (const auto &row : files) {
+        const QByteArray name(row.name);
+        const int file = int(row.file);
+        QTest::newRow(name + ", unchanged") << file << row.reason << QString() << QList<bool>{} << false;
+        if (row.file == ReasonsFile::Missing) {
+            QTest::newRow(name + ", typed") << file << row.reason << "Breathe" << QList<bool>{} << false;
+            continue;
+        }
+        QTest::newRow(name + ", typed, yes") << file << row.reason << "Breathe" << QList<bool>{true} << false;
+        QTest::newRow(name + ", typed, no") << file << row.reason << "Breathe" << QList<bool>{false} << false;
+    }
+    // Do not replace the file, but close all the same.
+    QTest::newRow("a folder, typed, window closed") << int(ReasonsFile::Folder) << "directory"
+                                                    << "Breathe" << QList<bool>{false, true} << true;
+}
+
+void AdvisorsTest::personalReasonsNotShownWholeAreKept()
+{
+    QFETCH(int, kind);
+    const auto file = ReasonsFile(kind);
+    QFETCH(QString, reason);
+    QFETCH(QString, typed);
+    QFETCH(QList<bool>, answers);
+    QFETCH(bool, closeWindow);
+    TestProgram program;
+    writeReasonsFile(program, file);
+    const QString path = program.path("data/coach/personal.rtf");
+    const QString before = fingerprint(path);
+    if (file == ReasonsFile::WriteOnly && QFile(path).open(QIODevice::ReadOnly))
+        QSKIP("Whoever can read a write-only file cannot test it.");
+    const bool unreadable = !reason.isEmpty() && file != ReasonsFile::PictureAndTable;
+    const bool asked = !typed.isEmpty() && file != ReasonsFile::Missing;
+    const bool replaced = !typed.isEmpty() && (!asked || answers.first());
+    program.startOnTab(0);
+
+    DocumentBox *box = personalBox(program);
+    QCOMPARE(program.messages.shown.size(), int(unreadable));
+    QTest::keyClicks(box, typed);
+    program.messages.answers = answers;
+    if (closeWindow) {
+        QCloseEvent close;
+        QCoreApplication::sendEvent(&program.window(), &close);
+        QVERIFY(close.isAccepted());
+    } else {
+        program.click("cmdpersonalback");
+        QCOMPARE(program.shown("frmpersonal"), !typed.isEmpty() && !replaced);
+    }
+    QVERIFY(program.messages.answers.isEmpty());
+
+    const QString texts = program.messages.texts().join(u'\n');
+    QCOMPARE(texts.contains(QDir::toNativeSeparators(path)), unreadable || asked);
+    if (unreadable || asked)
+        QVERIFY2(texts.contains(reason), qPrintable(texts));
+    const QString copy = program.path("data/coach/personal-2026-03-14.rtf");
+    QCOMPARE(texts.contains(QFileInfo(copy).fileName()), asked);
+    QCOMPARE(QFileInfo::exists(copy), asked && replaced);
+    if (replaced) {
+        QVERIFY(program.readFile("data/coach/personal.rtf").contains(typed.toLatin1()));
+        if (asked)
+            QCOMPARE(fingerprint(copy), before);
+    } else {
+        QCOMPARE(fingerprint(path), before);
+        QVERIFY(box->toPlainText().contains(typed));
+    }
 }
 
 QTEST_MAIN(AdvisorsTest)
