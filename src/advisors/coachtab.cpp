@@ -99,6 +99,9 @@ const Reason reasonsToSmoke[] = {
     {QT_TRANSLATE_NOOP("CoachTab", "Other people around me also smoke."), "data/coach/wantsmoke/otherpeople.rtf"},
 };
 
+// What the personal reasons box shows until the file holds the user's own.
+const char *const personalInvitation = QT_TRANSLATE_NOOP("CoachTab", "Enter your personal reason not to smoke here.");
+
 // The first step of the things pager changes the caption of Next for good.
 const char *const thingsNextFirst = QT_TRANSLATE_NOOP("CoachTab", "Next  >>>");
 const char *const thingsNextRunning = QT_TRANSLATE_NOOP("CoachTab", "Next >>>");
@@ -174,8 +177,7 @@ QFrame *CoachTab::buildThingsPanel()
 
 QFrame *CoachTab::buildPersonalPanel()
 {
-    m_personalReasons = new DocumentBox(nullptr, QStringLiteral("txtpersonal"),
-                                        tr("Enter your personal reason not to smoke here."), true);
+    m_personalReasons = new DocumentBox(nullptr, QStringLiteral("txtpersonal"), tr(personalInvitation), true);
     m_printReasons = controls::button(nullptr, QStringLiteral("Command2"), tr("Print"));
     QPushButton *back = controls::button(nullptr, QStringLiteral("cmdpersonalback"), tr("Back"));
     connect(m_printReasons, &QPushButton::clicked, this, &CoachTab::Command2_Click);
@@ -335,8 +337,14 @@ void CoachTab::cmdbackthings_Click()
 void CoachTab::cmdpersonal_Click()
 {
     controls::switchPanels(m_mainPanel, m_personalPanel);
-    // Before the first store the box keeps its invitation to write.
-    const QString unread = m_reasonsFile.noteRead(m_personalReasons->load(m_reasonsFile.path()));
+    const richtext::LoadResult read = m_personalReasons->load(m_reasonsFile.path());
+    // The box shows what the file holds: without a file it can show, only
+    // the invitation to write, as at first, not in a format read before.
+    if (!read.ok) {
+        m_personalReasons->setCurrentCharFormat(QTextCharFormat());
+        m_personalReasons->setText(tr(personalInvitation));
+    }
+    const QString unread = m_reasonsFile.noteRead(read);
     say(tr("Edit you personal reasons here..."));
     if (!unread.isEmpty())
         m_environment.messages->show(unread, MessageService::Icon::Warning, tr("Clearwind"));

@@ -33,6 +33,7 @@ private slots:
     void closingStoresChangedPersonalReasons();
     void personalReasonsNotShownWholeAreKept_data();
     void personalReasonsNotShownWholeAreKept();
+    void unreadablePersonalReasonsLeaveNoEarlierTextInTheBox();
 };
 
 namespace {
@@ -634,6 +635,19 @@ void AdvisorsTest::personalReasonsNotShownWholeAreKept()
         QCOMPARE(fingerprint(path), before);
         QVERIFY(box->toPlainText().contains(typed));
     }
+}
+
+void AdvisorsTest::unreadablePersonalReasonsLeaveNoEarlierTextInTheBox()
+{
+    TestProgram program;
+    program.writeFile("data/coach/personal.rtf", "{\\rtf1 For Lena\\par}");
+    program.startOnTab(0);
+    DocumentBox *box = personalBox(program);
+    program.click("cmdpersonalback");
+    writeOversized(program, "data/coach/personal.rtf");
+    program.click("cmdpersonal");
+    QCOMPARE(box->toPlainText(), QStringLiteral("Enter your personal reason not to smoke here."));
+    QVERIFY(!box->isChanged());
 }
 
 QTEST_MAIN(AdvisorsTest)
