@@ -342,6 +342,7 @@ void CoachTab::cmdpersonal_Click()
     // the invitation to write, as at first, not in a format read before.
     if (!read.ok) {
         m_personalReasons->setCurrentCharFormat(QTextCharFormat());
+        m_personalReasons->setCurrentFont(m_personalReasons->font());
         m_personalReasons->setText(tr(personalInvitation));
     }
     const QString unread = m_reasonsFile.noteRead(read);

@@ -514,40 +514,15 @@ namespace {
 
 enum class ReasonsFile { Missing, TooLarge, Folder, WriteOnly, PictureAndTable };
 
-void writeReasonsFile(TestProgram &program, ReasonsFile kind)
-{
-    const char *const path = "data/coach/personal.rtf";
-    switch (kind) {
-    case ReasonsFile::Missing:
-        break;
-    case ReasonsFile::TooLarge:
-        writeOversized(program, path);
-        break;
-    case ReasonsFile::Folder:
-        program.writeFile("data/coach/personal.rtf/inside", "kept");
-        break;
-    case ReasonsFile::WriteOnly:
-        program.writeFile(path, "{\\rtf1 My reasons\\par}");
-        QFile::setPermissions(program.path(path), QFile::WriteOwner);
-        break;
-    case ReasonsFile::PictureAndTable:
-        // As a word processor writes them.
-        program.writeFile(path, R"({\rtf1\ansi For my lungs\par{\*\shppict{\pict\pngblip 89504e47}}\par)"
-                                R"(\trowd\cellx2000\cellx4000 Lena\cell Tom\cell\row\pard)"
-                                R"({\field{\*\fldinst HYPERLINK "https://example.org"}{\fldrslt help}}\par})");
-        break;
-    }
-}
-
 // What a file or folder holds, as far as it can be seen from outside.
 QString fingerprint(const QString &path)
 {
-    const QFileInfo info(path);
-    if (info.isDir())
-        return QStringLiteral("folder ") + QDir(path).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).join(u' ');
+    if (!QFileInfo::exists(path))
+        return QString();
     QFile file(path);
     const QByteArray head = file.open(QIODevice::ReadOnly) ? file.read(256) : QByteArray();
-    return QString::number(info.size()) + u' ' + QString::fromLatin1(head);
+    return QString::number(file.size()) + QDir(path).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).join(u' ') +
+           QString::fromLatin1(head);
 }
 
 } // namespace
@@ -555,15 +530,15 @@ QString fingerprint(const QString &path)
 void AdvisorsTest::personalReasonsNotShownWholeAreKept_data()
 {
     QTest::addColumn<int>("kind");
-    QTest::addColumn<QString>("reason");
+    QTest::addColumn<QString>("reason"); // in the first message shown
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QList<bool>>("answers");
     QTest::addColumn<bool>("closeWindow");
     const struct
     {
         const char *name;
-        ReasonsFile file;
-        const char *reason; // in the first message shown
+        ReasonsFile kind;
+        const char *reason;
     } files[] = {
         {"missing", ReasonsFile::Missing, ""},
         {"too large", ReasonsFile::TooLarge, "larger than 64 MB"},
@@ -571,18 +546,19 @@ void AdvisorsTest::personalReasonsNotShownWholeAreKept_data()
         {"write-only", ReasonsFile::WriteOnly, "Permission denied"},
         {"picture and table", ReasonsFile::PictureAndTable, "tables"},
     };
-    for (const auto &row : files) {
-        const QByteArray name(row.name);
-        const int file = int(row.file);
-        QTest::newRow(name + ", unchanged") << file << row.reason << QString() << QList<bool>{} << false;
-        if (row.file == ReasonsFile::Missing) {
-            QTest::newRow(name + ", typed") << file << row.reason << "Breathe" << QList<bool>{} << false;
+    for (const auto &file : files) {
+        const QByteArray name(file.name);
+        const int kind = int(file.kind);
+        QTest::newRow(name + ", unchanged") << kind << file.reason << QString() << QList<bool>{} << false;
+        if (file.kind == ReasonsFile::Missing) {
+            QTest::newRow(name + ", typed") << kind << file.reason << "Breathe" << QList<bool>{} << false;
             continue;
         }
-        QTest::newRow(name + ", typed, yes") << file << row.reason << "Breathe" << QList<bool>{true} << false;
-        QTest::newRow(name + ", typed, no") << file << row.reason << "Breathe" << QList<bool>{false} << false;
+        for (const bool yes : {true, false})
+            QTest::newRow(name + (yes ? ", typed, yes" : ", typed, no"))
+                << kind << file.reason << "Breathe" << QList<bool>{yes} << false;
     }
-    // Do not replace the file, but close all the same.
+    // The file is not replaced, and the window closes all the same.
     QTest::newRow("a folder, typed, window closed") << int(ReasonsFile::Folder) << "directory"
                                                     << "Breathe" << QList<bool>{false, true} << true;
 }
@@ -590,17 +566,27 @@ void AdvisorsTest::personalReasonsNotShownWholeAreKept_data()
 void AdvisorsTest::personalReasonsNotShownWholeAreKept()
 {
     QFETCH(int, kind);
-    const auto file = ReasonsFile(kind);
     QFETCH(QString, reason);
     QFETCH(QString, typed);
     QFETCH(QList<bool>, answers);
     QFETCH(bool, closeWindow);
+    const auto file = ReasonsFile(kind);
     TestProgram program;
-    writeReasonsFile(program, file);
     const QString path = program.path("data/coach/personal.rtf");
+    if (file == ReasonsFile::Folder)
+        program.writeFile("data/coach/personal.rtf/inside", "kept");
+    else if (file == ReasonsFile::PictureAndTable)
+        program.writeFile("data/coach/personal.rtf", R"({\rtf1 For my lungs{\*\shppict{\pict\pngblip 89504e47}})"
+                                                     R"(\par\trowd\cellx2000 Lena\cell\row})");
+    else if (file == ReasonsFile::TooLarge)
+        writeOversized(program, "data/coach/personal.rtf");
+    if (file == ReasonsFile::WriteOnly) {
+        program.writeFile("data/coach/personal.rtf", "{\\rtf1 My reasons\\par}");
+        QFile::setPermissions(path, QFile::WriteOwner);
+        if (QFile(path).open(QIODevice::ReadOnly))
+            QSKIP("Whoever can read a write-only file cannot test it.");
+    }
     const QString before = fingerprint(path);
-    if (file == ReasonsFile::WriteOnly && QFile(path).open(QIODevice::ReadOnly))
-        QSKIP("Whoever can read a write-only file cannot test it.");
     const bool unreadable = !reason.isEmpty() && file != ReasonsFile::PictureAndTable;
     const bool asked = !typed.isEmpty() && file != ReasonsFile::Missing;
     const bool replaced = !typed.isEmpty() && (!asked || answers.first());
@@ -620,21 +606,16 @@ void AdvisorsTest::personalReasonsNotShownWholeAreKept()
     }
     QVERIFY(program.messages.answers.isEmpty());
 
+    // Every message names the file; a question names the copy it keeps.
     const QString texts = program.messages.texts().join(u'\n');
     QCOMPARE(texts.contains(QDir::toNativeSeparators(path)), unreadable || asked);
-    if (unreadable || asked)
-        QVERIFY2(texts.contains(reason), qPrintable(texts));
+    QVERIFY2(texts.contains(reason) || !(unreadable || asked), qPrintable(texts));
     const QString copy = program.path("data/coach/personal-2026-03-14.rtf");
     QCOMPARE(texts.contains(QFileInfo(copy).fileName()), asked);
-    QCOMPARE(QFileInfo::exists(copy), asked && replaced);
-    if (replaced) {
-        QVERIFY(program.readFile("data/coach/personal.rtf").contains(typed.toLatin1()));
-        if (asked)
-            QCOMPARE(fingerprint(copy), before);
-    } else {
-        QCOMPARE(fingerprint(path), before);
-        QVERIFY(box->toPlainText().contains(typed));
-    }
+    QCOMPARE(fingerprint(copy), asked && replaced ? before : QString());
+    QCOMPARE(fingerprint(path) == before, !replaced);
+    QVERIFY(!replaced || program.readFile("data/coach/personal.rtf").contains(typed.toLatin1()));
+    QVERIFY(box->toPlainText().contains(typed));
 }
 
 void AdvisorsTest::unreadablePersonalReasonsLeaveNoEarlierTextInTheBox()

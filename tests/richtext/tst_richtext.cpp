@@ -300,28 +300,17 @@ void RichTextTest::readerTellsWhatItLeavesOut_data()
     using richtext::Omission;
     QTest::addColumn<QByteArray>("rtf");
     QTest::addColumn<int>("omitted");
-    QTest::newRow("fields") << QByteArray(R"({\rtf1 {\field{\*\fldinst HYPERLINK "https://example.org"})"
-                                          R"({\fldrslt site}} {\field{\*\fldinst PAGE}{\fldrslt 3}}})")
-                            << 0;
-    QTest::newRow("the document's properties and styles")
-        << QByteArray(R"({\rtf1{\info{\title T}{\comment c}}{\stylesheet{\s0 Normal;}}{\*\generator W;}x})") << 0;
-    QTest::newRow("a picture") << QByteArray(R"({\rtf1 a{\pict\pngblip 89504e47}b})") << int(Omission::Pictures);
-    QTest::newRow("a word processor's picture")
-        << QByteArray(R"({\rtf1{\*\shppict{\pict\pngblip 89}}{\nonshppict{\pict\wmetafile8 01}}})")
-        << int(Omission::Pictures);
-    QTest::newRow("an embedded object") << QByteArray(R"({\rtf1{\object\objemb{\*\objdata 01}{\result R}}})")
-                                        << int(Omission::Pictures);
-    QTest::newRow("a drawing") << QByteArray(R"({\rtf1{\shp{\*\shpinst{\sp{\sn shapeType}{\sv 1}}}}})")
+    QTest::newRow("fields, properties, styles")
+        << QByteArray(R"({\rtf1{\info{\comment c}}{\stylesheet{\s0 Normal;}})"
+                      R"({\field{\*\fldinst HYPERLINK "https://example.org"}{\fldrslt site}}})")
+        << 0;
+    QTest::newRow("a picture") << QByteArray(R"({\rtf1 a{\*\shppict{\pict\pngblip 89504e47}}b})")
                                << int(Omission::Pictures);
     QTest::newRow("a table") << QByteArray(R"({\rtf1\trowd\cellx1000 a\cell b\cell\row})") << int(Omission::Tables);
-    QTest::newRow("a footnote and a comment")
-        << QByteArray(R"({\rtf1 a{\super\chftn{\footnote x}}{\*\annotation y}})") << int(Omission::Notes);
     QTest::newRow("a header with a picture")
         << QByteArray(R"({\rtf1{\header{\pict 01}}x})") << int(Omission::HeadersFooters);
     QTest::newRow("hidden text") << QByteArray(R"({\rtf1 a{\v b}})") << int(Omission::HiddenText);
-    QTest::newRow("plain text") << QByteArray("plain\r\n") << 0;
     QTest::newRow("another format") << QByteArray("PK\x03\x04\0\0", 6) << int(Omission::NotText);
-    QTest::newRow("a word processor's sample") << readSample(QStringLiteral("formatting.rtf")) << 0;
     QTest::newRow("a word processor's table") << readSample(QStringLiteral("lists.rtf")) << int(Omission::Tables);
 }
 
