@@ -72,8 +72,8 @@ textfiles::WriteResult PersonalReasonsFile::write(const Ask &ask, const Write &w
         // Nothing was replaced, so nothing needs keeping.
         if (copied)
             QFile::remove(copy);
-        else
-            QFile::rename(copy, m_path);
+        else if (!QFile::rename(copy, m_path))
+            return {false, written.error + u' ' + tr("The old file is now %1.").arg(QDir::toNativeSeparators(copy))};
         return written;
     }
     // The file now holds what the box shows.
