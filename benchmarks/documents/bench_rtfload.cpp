@@ -78,7 +78,7 @@ int main(int argc, char *argv[])
     QCoreApplication::processEvents();
     bool loaded = true;
     const double median = bench::medianMicroseconds(runs, [&] {
-        loaded = box.load(path) && loaded;
+        loaded = box.load(path).ok && loaded;
         // Painted as the user sees it.
         box.viewport()->repaint();
     });

@@ -1,7 +1,8 @@
 // Times the RTF reader and writer on large files of the shapes that slow a
 // careless reader down: many formatting changes in one paragraph, many
-// paragraphs, one long list, many fonts, deep groups. Each shape is timed at
-// one size and at four times that size: the times should grow fourfold too.
+// paragraphs, one long list, many fonts, deep groups, a picture. Each shape
+// is timed at one size and at four times that size: the times should grow
+// fourfold too.
 
 #include "richtext/rtfreader.h"
 #include "richtext/rtfwriter.h"
@@ -41,6 +42,9 @@ const Shape shapes[] = {
     {"fonts", [](int n) { return "{\\fonttbl" + numbered("{\\f%1 Font %1;}", n) + "}" + numbered("\\f%1 x", n); }},
     {"deep groups", [](int n) { return repeated("{", n) + "x" + repeated("}", n); }},
     {"unicode text", [](int n) { return repeated("\\u1055?\\u1088?\\u-10179?\\u-8704? ", n); }},
+    // A photo as a word processor embeds it: hex digits the reader passes over.
+    {"a picture",
+     [](int n) { return "{\\pict\\jpegblip " + repeated("ffd8ffe000104a46494600010101004800480000", 5 * n) + "}"; }},
 };
 
 qint64 milliseconds(const std::function<void()> &work)

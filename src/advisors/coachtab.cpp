@@ -99,6 +99,9 @@ const Reason reasonsToSmoke[] = {
     {QT_TRANSLATE_NOOP("CoachTab", "Other people around me also smoke."), "data/coach/wantsmoke/otherpeople.rtf"},
 };
 
+// What the personal reasons box shows until the file holds the user's own.
+const char *const personalInvitation = QT_TRANSLATE_NOOP("CoachTab", "Enter your personal reason not to smoke here.");
+
 // The first step of the things pager changes the caption of Next for good.
 const char *const thingsNextFirst = QT_TRANSLATE_NOOP("CoachTab", "Next  >>>");
 const char *const thingsNextRunning = QT_TRANSLATE_NOOP("CoachTab", "Next >>>");
@@ -116,7 +119,8 @@ CharacterTab::Character coach()
 } // namespace
 
 CoachTab::CoachTab(const Environment &environment, QWidget *parent)
-    : CharacterTab(coach(), parent), m_environment(environment), m_things(*environment.random, *environment.clock)
+    : CharacterTab(coach(), parent), m_environment(environment), m_things(*environment.random, *environment.clock),
+      m_reasonsFile(datafiles::path(environment, datafiles::File::PersonalReasons), *environment.clock)
 {
     connect(picture(), &PictureButton::clicked, this, &CoachTab::Image15_Click);
 }
@@ -173,8 +177,7 @@ QFrame *CoachTab::buildThingsPanel()
 
 QFrame *CoachTab::buildPersonalPanel()
 {
-    m_personalReasons = new DocumentBox(nullptr, QStringLiteral("txtpersonal"),
-                                        tr("Enter your personal reason not to smoke here."), true);
+    m_personalReasons = new DocumentBox(nullptr, QStringLiteral("txtpersonal"), tr(personalInvitation), true);
     m_printReasons = controls::button(nullptr, QStringLiteral("Command2"), tr("Print"));
     QPushButton *back = controls::button(nullptr, QStringLiteral("cmdpersonalback"), tr("Back"));
     connect(m_printReasons, &QPushButton::clicked, this, &CoachTab::Command2_Click);
@@ -334,9 +337,18 @@ void CoachTab::cmdbackthings_Click()
 void CoachTab::cmdpersonal_Click()
 {
     controls::switchPanels(m_mainPanel, m_personalPanel);
-    // Before the first store the box keeps its invitation to write.
-    m_personalReasons->load(datafiles::path(m_environment, datafiles::File::PersonalReasons));
+    const richtext::LoadResult read = m_personalReasons->load(m_reasonsFile.path());
+    // The box shows what the file holds: without a file it can show, only
+    // the invitation to write, as at first, not in a format read before.
+    if (!read.ok) {
+        m_personalReasons->setCurrentCharFormat(QTextCharFormat());
+        m_personalReasons->setCurrentFont(m_personalReasons->font());
+        m_personalReasons->setText(tr(personalInvitation));
+    }
+    const QString unread = m_reasonsFile.noteRead(read);
     say(tr("Edit you personal reasons here..."));
+    if (!unread.isEmpty())
+        m_environment.messages->show(unread, MessageService::Icon::Warning, tr("Clearwind"));
 }
 
 void CoachTab::cmdpersonalback_Click()
@@ -352,21 +364,27 @@ void CoachTab::Command2_Click()
     printing::printOrSay(m_environment, *m_personalReasons->document());
 }
 
+// Both ways out, Back and closing the window, store this way: only what the
+// user changed is written, so a file the box could not show whole stays.
 bool CoachTab::savePersonalReasons()
 {
-    const QString path = datafiles::path(m_environment, datafiles::File::PersonalReasons);
-    const textfiles::WriteResult result = m_personalReasons->save(path);
-    if (!result.ok)
-        m_environment.messages->show(
-            tr("Your personal reasons could not be saved to %1: %2").arg(QDir::toNativeSeparators(path), result.error),
-            MessageService::Icon::Warning, tr("Clearwind"));
+    // Reasons are only typed on a tab that has been shown.
+    if (!m_personalReasons || !m_personalReasons->isChanged())
+        return true;
+    const textfiles::WriteResult result = m_reasonsFile.write(
+        [this](const QString &question) { return m_environment.messages->ask(question, tr("Clearwind")); },
+        [this](const QString &path) { return m_personalReasons->save(path); });
+    // Without an error the user chose not to replace the file.
+    if (!result.ok && !result.error.isEmpty())
+        m_environment.messages->show(tr("Your personal reasons could not be saved to %1: %2")
+                                         .arg(QDir::toNativeSeparators(m_reasonsFile.path()), result.error),
+                                     MessageService::Icon::Warning, tr("Clearwind"));
     return result.ok;
 }
 
 bool CoachTab::storeChangedPersonalReasons()
 {
-    // Reasons are only typed on a tab that has been shown.
-    if (!m_personalReasons || !m_personalReasons->isChanged() || savePersonalReasons())
+    if (savePersonalReasons())
         return true;
     return m_environment.messages->ask(tr("Close Clearwind anyway? What you wrote since the last save will be lost."),
                                        tr("Clearwind"));

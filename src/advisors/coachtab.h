@@ -1,6 +1,7 @@
 #pragma once
 
 #include "advisors/linepager.h"
+#include "advisors/personalreasonsfile.h"
 #include "ui/charactertab.h"
 
 struct Environment;
@@ -25,8 +26,8 @@ public:
     static QStringList documents();
 
     // Stores the personal reasons where they changed since they were loaded
-    // or stored. False when they could not be stored and the user chose to
-    // keep the program open.
+    // or stored. False when they were not stored and the user chose to keep
+    // the program open.
     bool storeChangedPersonalReasons();
 
     enum Trouble { Cravings, Bored, Lonely, Anger, Restless, Stress, Uncomfortable, Depressed, TroubleCount };
@@ -74,6 +75,7 @@ private:
 
     const Environment &m_environment;
     LinePager m_things;
+    PersonalReasonsFile m_reasonsFile;
     QFrame *m_mainPanel = nullptr;
     TopicPanel *m_troubles = nullptr;
     QFrame *m_thingsPanel = nullptr;

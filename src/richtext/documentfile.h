@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/textfiles.h"
+#include "richtext/omissions.h"
 
 #include <QString>
 
@@ -9,12 +10,21 @@ class QTextDocument;
 // Documents of the data folder, read into and written from a QTextDocument.
 namespace richtext {
 
-// A larger file counts as one that cannot be loaded.
-inline constexpr qint64 maxDocumentBytes = 8 * 1024 * 1024;
+// A larger file counts as one that cannot be loaded. A word processor's
+// document with a few pictures fits; reading stays linear in the size.
+inline constexpr qint64 maxDocumentBytes = 64 * 1024 * 1024;
 
-// Replaces the document's content with the file's. False, with the document
+struct LoadResult
+{
+    bool ok = false;
+    bool missing = false; // not loaded because there is no such file
+    QString error;        // why it could not be loaded, for the user
+    Omissions omitted;    // what the file holds that the document leaves out
+};
+
+// Replaces the document's content with the file's. Not ok, with the document
 // untouched, when the file is missing, unreadable or too large.
-bool loadFile(const QString &path, QTextDocument *document);
+LoadResult loadFile(const QString &path, QTextDocument *document);
 
 // Writes the whole document as RTF, whole or not at all.
 textfiles::WriteResult saveFile(const QString &path, const QTextDocument &document);

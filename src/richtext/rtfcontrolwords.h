@@ -1,5 +1,7 @@
 #pragma once
 
+#include "richtext/omissions.h"
+
 #include <QByteArrayView>
 
 #include <string_view>
@@ -38,6 +40,8 @@ struct ControlWord
     std::string_view name;
     WordKind kind;
     int value;
+    // What the document loses where this word stands in the text.
+    Omission omits = {};
 };
 
 // The control words the reader acts on; nullptr for all others.

@@ -125,8 +125,13 @@ void RtfInterpreter::controlWord(const RtfToken &token, bool ignorable)
         state().destination = Destination::Skip;
         return;
     }
-    if (word)
-        apply(*word, token);
+    if (!word)
+        return;
+    // Only what stands in the text is lost: inside a part that is left out
+    // anyway it counts as that part.
+    if (state().destination == Destination::Body)
+        m_omissions |= word->omits;
+    apply(*word, token);
 }
 
 void RtfInterpreter::apply(const ControlWord &word, const RtfToken &token)
@@ -262,6 +267,7 @@ void RtfInterpreter::bytes(QByteArrayView text)
         return;
     switch (state().destination) {
     case Destination::Body:
+        noteHiddenText();
         m_builder.appendBytes(text, textCodePage(), state().characters);
         break;
     case Destination::ColorTable:
@@ -283,6 +289,7 @@ void RtfInterpreter::characters(QStringView text)
 {
     switch (state().destination) {
     case Destination::Body:
+        noteHiddenText();
         m_builder.appendText(text, state().characters);
         break;
     case Destination::FontTable:
@@ -297,6 +304,12 @@ void RtfInterpreter::characters(QStringView text)
     default:
         break;
     }
+}
+
+void RtfInterpreter::noteHiddenText()
+{
+    if (state().characters.hidden)
+        m_omissions |= Omission::HiddenText;
 }
 
 void RtfInterpreter::enterDestination(Destination destination)

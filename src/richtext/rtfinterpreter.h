@@ -1,5 +1,6 @@
 #pragma once
 
+#include "richtext/omissions.h"
 #include "richtext/rtfcodepages.h"
 #include "richtext/rtfdocumentbuilder.h"
 #include "richtext/rtffields.h"
@@ -29,6 +30,8 @@ public:
     explicit RtfInterpreter(QTextDocument *document);
 
     void read(QByteArrayView bytes);
+    // What the file held that the document leaves out or flattens.
+    Omissions omissions() const { return m_omissions; }
 
 private:
     void groupStart();
@@ -39,6 +42,7 @@ private:
     void unicode(int value);
     void bytes(QByteArrayView text);
     void characters(QStringView text);
+    void noteHiddenText();
     void enterDestination(Destination destination);
     void leaveGroup(const GroupState &closed);
     int textCodePage() const;
@@ -59,6 +63,7 @@ private:
     bool m_ignorableNext = false; // a \* said: skip the group unless the next word is known
     int m_codePage = CodePageDecoder::defaultCodePage;
     int m_defaultFont = 0;
+    Omissions m_omissions;
 };
 
 } // namespace richtext

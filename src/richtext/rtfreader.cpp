@@ -25,11 +25,12 @@ bool looksLikeRtf(const QByteArray &bytes)
     return QByteArrayView(bytes).sliced(firstNonBlank(bytes)).startsWith("{\\rtf");
 }
 
-void read(const QByteArray &bytes, QTextDocument *document)
+Omissions read(const QByteArray &bytes, QTextDocument *document)
 {
     if (!looksLikeRtf(bytes)) {
         document->setPlainText(textfiles::decode(bytes));
-        return;
+        // Text has no NUL bytes: these are another format's, or UTF-16's.
+        return bytes.contains('\0') ? Omission::NotText : Omissions();
     }
     const bool undo = document->isUndoRedoEnabled();
     document->setUndoRedoEnabled(false);
@@ -38,9 +39,11 @@ void read(const QByteArray &bytes, QTextDocument *document)
     QTextCursor edit(document);
     edit.beginEditBlock();
     document->clear();
-    RtfInterpreter(document).read(bytes);
+    RtfInterpreter interpreter(document);
+    interpreter.read(bytes);
     edit.endEditBlock();
     document->setUndoRedoEnabled(undo);
+    return interpreter.omissions();
 }
 
 } // namespace richtext

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "richtext/omissions.h"
+
 #include <QByteArray>
 
 class QTextDocument;
@@ -13,7 +15,8 @@ bool looksLikeRtf(const QByteArray &bytes);
 // Replaces the whole content of the document with what the bytes hold: RTF
 // where they look like it, otherwise plain text (UTF-8, or windows-1252 where
 // the bytes are not valid UTF-8). Any bytes give a document; time and memory
-// stay linear in the input.
-void read(const QByteArray &bytes, QTextDocument *document);
+// stay linear in the input. Returns what the bytes held that the document
+// leaves out.
+Omissions read(const QByteArray &bytes, QTextDocument *document);
 
 } // namespace richtext

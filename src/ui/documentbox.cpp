@@ -52,7 +52,7 @@ DocumentBox::DocumentBox(QWidget *parent, const QString &objectName, const QStri
     document()->setModified(false);
 }
 
-bool DocumentBox::load(const QString &path)
+richtext::LoadResult DocumentBox::load(const QString &path)
 {
     // While the document is built it is not laid out at all. The caret goes
     // to the start before the document gets its page back, so nothing needs
@@ -60,17 +60,17 @@ bool DocumentBox::load(const QString &path)
     // a screen first and the rest a step at a time.
     const QSizeF page = document()->pageSize();
     document()->setPageSize(QSizeF(0, 0));
-    const bool loaded = richtext::loadFile(path, document());
-    if (loaded)
+    const richtext::LoadResult loaded = richtext::loadFile(path, document());
+    if (loaded.ok)
         setTextCursor(QTextCursor(document()));
     document()->setPageSize(page);
-    if (!loaded)
-        return false;
+    if (!loaded.ok)
+        return loaded;
     // Undo starts from the document as loaded, never from the box before it.
     document()->clearUndoRedoStacks();
     document()->setModified(false);
     moveCaretToStart();
-    return true;
+    return loaded;
 }
 
 textfiles::WriteResult DocumentBox::save(const QString &path)

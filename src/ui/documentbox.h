@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/textfiles.h"
+#include "richtext/documentfile.h"
 
 #include <QTextEdit>
 
@@ -15,7 +15,7 @@ public:
 
     // Replaces the whole content with the file's, shown from its top. A file
     // that cannot be loaded leaves the content as it was.
-    bool load(const QString &path);
+    richtext::LoadResult load(const QString &path);
     // Writes the whole content as RTF. What is written counts as unchanged.
     textfiles::WriteResult save(const QString &path);
     // Replaces the whole content with plain text, caret at the start.

@@ -1,3 +1,4 @@
+#include "richtext/documentfile.h"
 #include "support/testwindow.h"
 #include "ui/controls.h"
 #include "ui/documentbox.h"
@@ -30,6 +31,9 @@ private slots:
     void personalReasonsPrintOnTheReportsPrinter();
     void closingStoresChangedPersonalReasons_data();
     void closingStoresChangedPersonalReasons();
+    void personalReasonsNotShownWholeAreKept_data();
+    void personalReasonsNotShownWholeAreKept();
+    void unreadablePersonalReasonsLeaveNoEarlierTextInTheBox();
 };
 
 namespace {
@@ -63,6 +67,13 @@ void writeLines(TestProgram &program, const char *relative, int count)
     for (int i = 1; i <= count; ++i)
         bytes += "line " + QByteArray::number(i) + "\r\n";
     program.writeFile(relative, bytes);
+}
+
+// One byte over the limit, written in a moment: the rest is a hole.
+void writeOversized(TestProgram &program, const char *relative)
+{
+    program.writeFile(relative, "{\\rtf1 My reasons\\par}");
+    QVERIFY(QFile::resize(program.path(relative), richtext::maxDocumentBytes + 1));
 }
 
 DocumentBox *personalBox(TestProgram &program)
@@ -224,7 +235,7 @@ void AdvisorsTest::unloadableDocumentLeavesTheBox()
     if (!presentDocument.isEmpty())
         writeDocument(program, presentDocument, QFileInfo(presentDocument).baseName());
     if (oversized)
-        program.writeFile("data/doc/withdraw/chest.rtf", QByteArray(8 * 1024 * 1024 + 1, 'x'));
+        writeOversized(program, "data/doc/withdraw/chest.rtf");
     program.startOnTab(tab);
     for (const QString &click : clicks)
         program.click(click.toLatin1());
@@ -445,11 +456,12 @@ void AdvisorsTest::personalReasonsKeepTheirFormatAcrossARestart()
 void AdvisorsTest::failedSaveOfPersonalReasonsStaysWithTheText()
 {
     TestProgram program;
-    // A folder where the file should be: nothing can be written there.
-    QDir().mkpath(program.path("data/coach/personal.rtf"));
+    // A file where the folder should be: nothing can be written there.
+    program.writeFile("data/coach", QByteArray());
     program.startOnTab(0);
     DocumentBox *box = personalBox(program);
-    box->setPlainText(QStringLiteral("My children"));
+    box->selectAll();
+    QTest::keyClicks(box, "My children");
     program.click("cmdpersonalback");
     QCOMPARE(program.messages.shown.size(), 1);
     QVERIFY(program.messages.shown.first().text.contains(
@@ -485,7 +497,7 @@ void AdvisorsTest::closingStoresChangedPersonalReasons()
     QFETCH(bool, closes);
     TestProgram program;
     if (!writable)
-        QDir().mkpath(program.path("data/coach/personal.rtf"));
+        program.writeFile("data/coach", QByteArray());
     program.startOnTab(0);
     QTest::keyClicks(personalBox(program), "To breathe freely");
     program.messages.answers = answers;
@@ -496,6 +508,127 @@ void AdvisorsTest::closingStoresChangedPersonalReasons()
     QVERIFY(program.messages.answers.isEmpty());
     if (writable)
         QVERIFY(program.readFile("data/coach/personal.rtf").contains("To breathe freely"));
+}
+
+namespace {
+
+enum class ReasonsFile { Missing, TooLarge, Folder, WriteOnly, PictureAndTable };
+
+// What a file or folder holds, as far as it can be seen from outside.
+QString fingerprint(const QString &path)
+{
+    if (!QFileInfo::exists(path))
+        return QString();
+    QFile file(path);
+    const QByteArray head = file.open(QIODevice::ReadOnly) ? file.read(256) : QByteArray();
+    return QString::number(file.size()) + QDir(path).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).join(u' ') +
+           QString::fromLatin1(head);
+}
+
+} // namespace
+
+void AdvisorsTest::personalReasonsNotShownWholeAreKept_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("reason"); // in the first message shown
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QList<bool>>("answers");
+    QTest::addColumn<bool>("closeWindow");
+    const struct
+    {
+        const char *name;
+        ReasonsFile kind;
+        const char *reason;
+    } files[] = {
+        {"missing", ReasonsFile::Missing, ""},
+        {"too large", ReasonsFile::TooLarge, "larger than 64 MB"},
+        {"a folder", ReasonsFile::Folder, "directory"},
+        {"write-only", ReasonsFile::WriteOnly, "Permission denied"},
+        {"picture and table", ReasonsFile::PictureAndTable, "tables"},
+    };
+    for (const auto &file : files) {
+        const QByteArray name(file.name);
+        const int kind = int(file.kind);
+        QTest::newRow(name + ", unchanged") << kind << file.reason << QString() << QList<bool>{} << false;
+        if (file.kind == ReasonsFile::Missing) {
+            QTest::newRow(name + ", typed") << kind << file.reason << "Breathe" << QList<bool>{} << false;
+            continue;
+        }
+        for (const bool yes : {true, false})
+            QTest::newRow(name + (yes ? ", typed, yes" : ", typed, no"))
+                << kind << file.reason << "Breathe" << QList<bool>{yes} << false;
+    }
+    // The file is not replaced, and the window closes all the same.
+    QTest::newRow("a folder, typed, window closed") << int(ReasonsFile::Folder) << "directory"
+                                                    << "Breathe" << QList<bool>{false, true} << true;
+}
+
+void AdvisorsTest::personalReasonsNotShownWholeAreKept()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, reason);
+    QFETCH(QString, typed);
+    QFETCH(QList<bool>, answers);
+    QFETCH(bool, closeWindow);
+    const auto file = ReasonsFile(kind);
+    TestProgram program;
+    const QString path = program.path("data/coach/personal.rtf");
+    if (file == ReasonsFile::Folder)
+        program.writeFile("data/coach/personal.rtf/inside", "kept");
+    else if (file == ReasonsFile::PictureAndTable)
+        program.writeFile("data/coach/personal.rtf", R"({\rtf1 For my lungs{\*\shppict{\pict\pngblip 89504e47}})"
+                                                     R"(\par\trowd\cellx2000 Lena\cell\row})");
+    else if (file == ReasonsFile::TooLarge)
+        writeOversized(program, "data/coach/personal.rtf");
+    if (file == ReasonsFile::WriteOnly) {
+        program.writeFile("data/coach/personal.rtf", "{\\rtf1 My reasons\\par}");
+        QFile::setPermissions(path, QFile::WriteOwner);
+        if (QFile(path).open(QIODevice::ReadOnly))
+            QSKIP("Whoever can read a write-only file cannot test it.");
+    }
+    const QString before = fingerprint(path);
+    const bool unreadable = !reason.isEmpty() && file != ReasonsFile::PictureAndTable;
+    const bool asked = !typed.isEmpty() && file != ReasonsFile::Missing;
+    const bool replaced = !typed.isEmpty() && (!asked || answers.first());
+    program.startOnTab(0);
+
+    DocumentBox *box = personalBox(program);
+    QCOMPARE(program.messages.shown.size(), int(unreadable));
+    QTest::keyClicks(box, typed);
+    program.messages.answers = answers;
+    if (closeWindow) {
+        QCloseEvent close;
+        QCoreApplication::sendEvent(&program.window(), &close);
+        QVERIFY(close.isAccepted());
+    } else {
+        program.click("cmdpersonalback");
+        QCOMPARE(program.shown("frmpersonal"), !typed.isEmpty() && !replaced);
+    }
+    QVERIFY(program.messages.answers.isEmpty());
+
+    // Every message names the file; a question names the copy it keeps.
+    const QString texts = program.messages.texts().join(u'\n');
+    QCOMPARE(texts.contains(QDir::toNativeSeparators(path)), unreadable || asked);
+    QVERIFY2(texts.contains(reason) || !(unreadable || asked), qPrintable(texts));
+    const QString copy = program.path("data/coach/personal-2026-03-14.rtf");
+    QCOMPARE(texts.contains(QFileInfo(copy).fileName()), asked);
+    QCOMPARE(fingerprint(copy), asked && replaced ? before : QString());
+    QCOMPARE(fingerprint(path) == before, !replaced);
+    QVERIFY(!replaced || program.readFile("data/coach/personal.rtf").contains(typed.toLatin1()));
+    QVERIFY(box->toPlainText().contains(typed));
+}
+
+void AdvisorsTest::unreadablePersonalReasonsLeaveNoEarlierTextInTheBox()
+{
+    TestProgram program;
+    program.writeFile("data/coach/personal.rtf", "{\\rtf1 For Lena\\par}");
+    program.startOnTab(0);
+    DocumentBox *box = personalBox(program);
+    program.click("cmdpersonalback");
+    writeOversized(program, "data/coach/personal.rtf");
+    program.click("cmdpersonal");
+    QCOMPARE(box->toPlainText(), QStringLiteral("Enter your personal reason not to smoke here."));
+    QVERIFY(!box->isChanged());
 }
 
 QTEST_MAIN(AdvisorsTest)

@@ -182,6 +182,8 @@ class RichTextTest : public QObject
 private slots:
     void reader_data();
     void reader();
+    void readerTellsWhatItLeavesOut_data();
+    void readerTellsWhatItLeavesOut();
     void roundTrip_data();
     void roundTrip();
     void markdownHeadingsStayLargerAndBold();
@@ -293,6 +295,33 @@ void RichTextTest::reader()
     QCOMPARE(describe(*readRtf(rtf)), expected);
 }
 
+void RichTextTest::readerTellsWhatItLeavesOut_data()
+{
+    using richtext::Omission;
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<int>("omitted");
+    QTest::newRow("fields, properties, styles")
+        << QByteArray(R"({\rtf1{\info{\comment c}}{\stylesheet{\s0 Normal;}})"
+                      R"({\field{\*\fldinst HYPERLINK "https://example.org"}{\fldrslt site}}})")
+        << 0;
+    QTest::newRow("a picture") << QByteArray(R"({\rtf1 a{\*\shppict{\pict\pngblip 89504e47}}b})")
+                               << int(Omission::Pictures);
+    QTest::newRow("a table") << QByteArray(R"({\rtf1\trowd\cellx1000 a\cell b\cell\row})") << int(Omission::Tables);
+    QTest::newRow("a header with a picture")
+        << QByteArray(R"({\rtf1{\header{\pict 01}}x})") << int(Omission::HeadersFooters);
+    QTest::newRow("hidden text") << QByteArray(R"({\rtf1 a{\v b}})") << int(Omission::HiddenText);
+    QTest::newRow("another format") << QByteArray("PK\x03\x04\0\0", 6) << int(Omission::NotText);
+    QTest::newRow("a word processor's table") << readSample(QStringLiteral("lists.rtf")) << int(Omission::Tables);
+}
+
+void RichTextTest::readerTellsWhatItLeavesOut()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(int, omitted);
+    QTextDocument document;
+    QCOMPARE(int(richtext::read(rtf, &document)), omitted);
+}
+
 void RichTextTest::roundTrip_data()
 {
     QTest::addColumn<QString>("html");
@@ -330,6 +359,9 @@ void RichTextTest::roundTrip()
     QVERIFY(rtf.startsWith("{\\rtf1\\ansi\\ansicpg1252\\deff0"));
     QVERIFY2(std::all_of(rtf.begin(), rtf.end(), [](char c) { return c > 0 && c < 0x7F; }), rtf.constData());
     QCOMPARE(describe(*readRtf(rtf)), describe(*original));
+    // Nothing of what we write is left out when it is read again.
+    QTextDocument again;
+    QCOMPARE(int(richtext::read(rtf, &again)), 0);
 }
 
 void RichTextTest::markdownHeadingsStayLargerAndBold()
