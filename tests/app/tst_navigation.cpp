@@ -1,5 +1,6 @@
 #include "support/testwindow.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QTabWidget>
 #include <QTest>
@@ -20,6 +21,10 @@ private slots:
     void passwordEntryFollowsItsBox();
     void tabFollowsTheReadingOrder_data();
     void tabFollowsTheReadingOrder();
+    void openedDocumentTakesTheKeyboard_data();
+    void openedDocumentTakesTheKeyboard();
+    void screenReaderNamesWhatItMeets_data();
+    void screenReaderNamesWhatItMeets();
 };
 
 namespace {
@@ -297,6 +302,100 @@ void NavigationTest::tabFollowsTheReadingOrder()
             !control->focusProxy())
             QVERIFY2(reached.contains(control), qPrintable(control->objectName()));
     }
+}
+
+// Keyboard only: Enter on a topic opens its document with the focus in it,
+// so the arrow keys scroll it and a screen reader reads it, and Tab goes on
+// to the button that closes it.
+void NavigationTest::openedDocumentTakesTheKeyboard_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<QString>("topic");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("next");
+    QTest::newRow("doctor symptom") << 1 << QStringList{"cmdifeel"} << "cmdfeeltired"
+                                    << "txtsup"
+                                    << "cmdokdoc";
+    QTest::newRow("weight question") << 1 << QStringList{"cmdweight"} << "cmdminweight"
+                                     << "txtweight"
+                                     << "cmdok8";
+    QTest::newRow("coach trouble") << 3 << QStringList{"cmdtroublewith"} << "Command4"
+                                   << "txtcoachtrouble"
+                                   << "cmdokcoach";
+    QTest::newRow("answer to a reason to smoke") << 3 << QStringList{"Command1"} << "cmdshowanwser"
+                                                 << "txtanswer"
+                                                 << "cmdok7";
+    QTest::newRow("professor question") << 2 << QStringList() << "cmdf4"
+                                        << "txtfacts"
+                                        << "cmdbacktoprof";
+    QTest::newRow("professor facts") << 2 << QStringList() << "cmdf1"
+                                     << "txtfacts"
+                                     << "cmdfact";
+}
+
+void NavigationTest::openedDocumentTakesTheKeyboard()
+{
+    QFETCH(int, tab);
+    QFETCH(QStringList, clicks);
+    QFETCH(QString, topic);
+    QFETCH(QString, box);
+    QFETCH(QString, next);
+    TestProgram program;
+    startCounter(program);
+    QApplication::setActiveWindow(&program.window());
+    program.find<QTabWidget>("SSTab1")->setCurrentIndex(tab);
+    for (const QString &click : clicks)
+        program.click(click.toLatin1());
+
+    QWidget *topicButton = program.find(topic.toLatin1());
+    topicButton->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(topicButton, Qt::Key_Return);
+    QWidget *focused = QApplication::focusWidget();
+    QVERIFY2(focused && focused->objectName() == box, qPrintable(focused ? focused->objectName() : "nothing"));
+    QTest::keyClick(focused, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), next);
+}
+
+// A screen reader announces the boxes and the list by a name of their own,
+// and both windows as windows ("frame"), with their titles.
+void NavigationTest::screenReaderNamesWhatItMeets_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("role");
+    const int text = QAccessible::EditableText;
+    QTest::newRow("symptom document") << 1 << QStringList() << "txtsup" << text;
+    QTest::newRow("weight document") << 1 << QStringList() << "txtweight" << text;
+    QTest::newRow("fact") << 2 << QStringList() << "txtfacts" << text;
+    QTest::newRow("trouble document") << 3 << QStringList() << "txtcoachtrouble" << text;
+    QTest::newRow("thing to do") << 3 << QStringList() << "txtthings" << text;
+    QTest::newRow("personal reasons") << 3 << QStringList() << "txtpersonal" << text;
+    QTest::newRow("answer to a reason") << 3 << QStringList() << "txtanswer" << text;
+    QTest::newRow("reasons to smoke") << 3 << QStringList() << "lst1" << int(QAccessible::List);
+    QTest::newRow("report") << 4 << QStringList{"cmdexport"} << "txtexport" << text;
+    QTest::newRow("main window") << 0 << QStringList() << "Form1" << int(QAccessible::Window);
+    QTest::newRow("report window") << 4 << QStringList{"cmdexport"} << "frmexport" << int(QAccessible::Window);
+}
+
+void NavigationTest::screenReaderNamesWhatItMeets()
+{
+    QFETCH(int, tab);
+    QFETCH(QStringList, clicks);
+    QFETCH(QString, control);
+    QFETCH(int, role);
+    TestProgram program;
+    startCounter(program);
+    program.find<QTabWidget>("SSTab1")->setCurrentIndex(tab);
+    for (const QString &click : clicks)
+        program.click(click.toLatin1());
+
+    QWidget *widget = program.window().objectName() == control ? &program.window() : program.find(control.toLatin1());
+    QAccessibleInterface *found = QAccessible::queryAccessibleInterface(widget);
+    QVERIFY(found);
+    QCOMPARE(int(found->role()), role);
+    QVERIFY(!found->text(QAccessible::Name).trimmed().isEmpty());
 }
 
 QTEST_MAIN(NavigationTest)
