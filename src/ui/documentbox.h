@@ -25,6 +25,7 @@ public:
     bool isChanged() const;
 
 protected:
+    void insertFromMimeData(const QMimeData *source) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
