@@ -72,7 +72,7 @@ QList<LayoutBreak> layoutBreaks(QStringView text)
             runStart = lastChance = at;
         }
         if (i + 1 - paragraphStart >= maxParagraphLength) {
-            // A cut is a break of its own: it takes the place of a space there.
+            // A cut is a break of its own: it takes the place of a zero-width space there.
             const qsizetype at = lastChance > paragraphStart ? lastChance : characterStart(text, i, paragraphStart);
             if (!breaks.isEmpty() && breaks.last().at == at)
                 breaks.last().kind = LayoutBreak::Paragraph;
