@@ -158,7 +158,8 @@ TopicPanel *CoachTab::buildTroublePanel()
     grid->addWidget(centre, 1, 1);
     auto *panel = new TopicPanel(panels(),
                                  {QStringLiteral("frmtrouble"), QStringLiteral("txtcoachtrouble"), tr("smoking sucks!"),
-                                  QStringLiteral("cmdokcoach"), QStringLiteral("cmdtroubleback")},
+                                  QStringLiteral("cmdokcoach"), QStringLiteral("cmdtroubleback"),
+                                  tr("Advice on mental and emotional withdrawal symptoms")},
                                  grid);
     connect(panel->okButton(), &QPushButton::clicked, this, &CoachTab::cmdokcoach_Click);
     connect(panel->backButton(), &QPushButton::clicked, this, &CoachTab::cmdtroubleback_Click);
@@ -168,6 +169,7 @@ TopicPanel *CoachTab::buildTroublePanel()
 QFrame *CoachTab::buildThingsPanel()
 {
     m_thingBox = new DocumentBox(nullptr, QStringLiteral("txtthings"), tr("Things you can do..."));
+    m_thingBox->setAccessibleName(tr("Things you can do to forget about smoking"));
     m_nextThing = controls::button(nullptr, QStringLiteral("cmdthingsnext"), tr(thingsNextFirst));
     QPushButton *back = controls::button(nullptr, QStringLiteral("cmdbackthings"), tr("Back"));
     connect(m_nextThing, &QPushButton::clicked, this, &CoachTab::cmdthingsnext_Click);
@@ -178,6 +180,7 @@ QFrame *CoachTab::buildThingsPanel()
 QFrame *CoachTab::buildPersonalPanel()
 {
     m_personalReasons = new DocumentBox(nullptr, QStringLiteral("txtpersonal"), tr(personalInvitation), true);
+    m_personalReasons->setAccessibleName(tr("Your personal reasons not to smoke"));
     m_printReasons = controls::button(nullptr, QStringLiteral("Command2"), tr("Print"));
     QPushButton *back = controls::button(nullptr, QStringLiteral("cmdpersonalback"), tr("Back"));
     connect(m_printReasons, &QPushButton::clicked, this, &CoachTab::Command2_Click);
@@ -189,10 +192,12 @@ TopicPanel *CoachTab::buildReasonsPanel()
 {
     m_reasonList = new QListWidget;
     m_reasonList->setObjectName(QStringLiteral("lst1"));
+    m_reasonList->setAccessibleName(tr("Reasons to smoke"));
     m_reasonList->setSelectionMode(QAbstractItemView::SingleSelection);
     auto *panel = new TopicPanel(panels(),
                                  {QStringLiteral("frmwantsmoke"), QStringLiteral("txtanswer"), QString(),
-                                  QStringLiteral("cmdok7"), QStringLiteral("cmdbackreasons")},
+                                  QStringLiteral("cmdok7"), QStringLiteral("cmdbackreasons"),
+                                  tr("Answer to your reason to smoke")},
                                  m_reasonList);
     m_answerButton = controls::button(panel, QStringLiteral("cmdshowanwser"), tr("My answer"));
     panel->addLeftButton(m_answerButton);

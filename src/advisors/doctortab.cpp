@@ -157,10 +157,11 @@ TopicPanel *DoctorTab::buildSymptomPanel()
     auto *grid = new ButtonGrid(nullptr, "DoctorTab");
     for (const SymptomTopic &row : symptoms)
         grid->addButton(row.button, this);
-    auto *panel = new TopicPanel(panels(),
-                                 {QStringLiteral("frmfeel"), QStringLiteral("txtsup"), QString(),
-                                  QStringLiteral("cmdokdoc"), QStringLiteral("cmdbackfeel")},
-                                 grid);
+    auto *panel =
+        new TopicPanel(panels(),
+                       {QStringLiteral("frmfeel"), QStringLiteral("txtsup"), QString(), QStringLiteral("cmdokdoc"),
+                        QStringLiteral("cmdbackfeel"), tr("Advice on withdrawal symptoms")},
+                       grid);
     connect(panel->okButton(), &QPushButton::clicked, this, &DoctorTab::cmdokdoc_Click);
     connect(panel->backButton(), &QPushButton::clicked, this, &DoctorTab::cmdbackfeel_Click);
     return panel;
@@ -171,10 +172,11 @@ TopicPanel *DoctorTab::buildWeightPanel()
     auto *grid = new ButtonGrid(nullptr, "DoctorTab");
     for (const WeightTopic &row : weightQuestions)
         m_weightQuestions[row.question] = grid->addButton(row.button, this);
-    auto *panel = new TopicPanel(panels(),
-                                 {QStringLiteral("frmweight"), QStringLiteral("txtweight"), QString(),
-                                  QStringLiteral("cmdok8"), QStringLiteral("cmdweightback")},
-                                 grid);
+    auto *panel =
+        new TopicPanel(panels(),
+                       {QStringLiteral("frmweight"), QStringLiteral("txtweight"), QString(), QStringLiteral("cmdok8"),
+                        QStringLiteral("cmdweightback"), tr("Advice on body weight")},
+                       grid);
     connect(panel->okButton(), &QPushButton::clicked, this, &DoctorTab::cmdok8_Click);
     connect(panel->backButton(), &QPushButton::clicked, this, &DoctorTab::cmdweightback_Click);
     return panel;

@@ -74,6 +74,7 @@ void ProfessorTab::buildPanels()
     for (const QuestionRow &row : questions)
         m_questions[row.question] = questionButtons->addButton(row.button, this);
     m_factBox = new DocumentBox(nullptr, QStringLiteral("txtfacts"), QString());
+    m_factBox->setAccessibleName(tr("Facts about smoking"));
     m_factBox->hide();
     area->addLayer(questionButtons);
     area->addLayer(m_factBox);

@@ -28,6 +28,7 @@
 #include "ui/layerstack.h"
 #include "ui/picture.h"
 #include "ui/resources.h"
+#include "ui/windowaccessibility.h"
 #include "web/webpages.h"
 
 #include <QCloseEvent>
@@ -61,6 +62,7 @@ MainWindow::MainWindow(const Environment &environment, QWidget *parent)
     pictures::load();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(tr("Clearwind"));
+    accessibility::presentAsFrame(this);
     setWindowIcon(pictureIcon(pictures::path("smiley")));
     setPalette(calmPalette(palette()));
 

@@ -4,6 +4,7 @@
 #include "platform/messageservice.h"
 #include "platform/printer.h"
 #include "ui/controls.h"
+#include "ui/windowaccessibility.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -17,6 +18,7 @@ ExportWindow::ExportWindow(const Environment &environment, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmexport"));
     setWindowTitle(tr("Clearwind"));
+    accessibility::presentAsFrame(this);
     // A window of its own takes nothing from its parent unless told.
     if (parent) {
         setPalette(parent->palette());
@@ -25,6 +27,7 @@ ExportWindow::ExportWindow(const Environment &environment, QWidget *parent)
 
     m_report = new QTextEdit(this);
     m_report->setObjectName(QStringLiteral("txtexport"));
+    m_report->setAccessibleName(tr("Report"));
     m_report->setReadOnly(true);
     m_report->setAcceptRichText(false);
     QPushButton *cmdsavepdf = controls::button(this, QStringLiteral("cmdsavepdf"), tr("Save as PDF..."));

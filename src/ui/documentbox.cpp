@@ -1,9 +1,11 @@
 #include "ui/documentbox.h"
 
 #include "richtext/documentfile.h"
+#include "richtext/layoutbreaks.h"
 
 #include <QFontDatabase>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QScrollBar>
 #include <QTextCursor>
 
@@ -61,8 +63,10 @@ richtext::LoadResult DocumentBox::load(const QString &path)
     const QSizeF page = document()->pageSize();
     document()->setPageSize(QSizeF(0, 0));
     const richtext::LoadResult loaded = richtext::loadFile(path, document());
-    if (loaded.ok)
+    if (loaded.ok) {
+        richtext::addLayoutBreaks(document());
         setTextCursor(QTextCursor(document()));
+    }
     document()->setPageSize(page);
     if (!loaded.ok)
         return loaded;
@@ -83,7 +87,7 @@ textfiles::WriteResult DocumentBox::save(const QString &path)
 
 void DocumentBox::setText(const QString &text)
 {
-    setPlainText(text);
+    setPlainText(richtext::withLayoutBreaks(text));
     moveCaretToStart();
 }
 
@@ -96,6 +100,26 @@ void DocumentBox::moveCaretToStart()
 bool DocumentBox::isChanged() const
 {
     return document()->isModified();
+}
+
+// What is pasted or dropped gets its breaks before the box lays it out.
+// Anything that needs none goes in untouched.
+void DocumentBox::insertFromMimeData(const QMimeData *source)
+{
+    QMimeData broken;
+    if (acceptRichText() && source->hasHtml()) {
+        QTextDocument pasted;
+        pasted.setDefaultFont(document()->defaultFont());
+        pasted.setHtml(source->html());
+        if (richtext::addLayoutBreaks(&pasted))
+            broken.setHtml(pasted.toHtml());
+    } else if (source->hasText()) {
+        const QString text = source->text();
+        const QString withBreaks = richtext::withLayoutBreaks(text);
+        if (withBreaks.size() != text.size())
+            broken.setText(withBreaks);
+    }
+    QTextEdit::insertFromMimeData(broken.formats().isEmpty() ? source : &broken);
 }
 
 void DocumentBox::keyPressEvent(QKeyEvent *event)

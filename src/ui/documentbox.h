@@ -14,7 +14,9 @@ public:
     DocumentBox(QWidget *parent, const QString &objectName, const QString &initialText, bool editable = false);
 
     // Replaces the whole content with the file's, shown from its top. A file
-    // that cannot be loaded leaves the content as it was.
+    // that cannot be loaded leaves the content as it was. Here, in setText()
+    // and in what is pasted, words and paragraphs too long to lay out quickly
+    // get breaks (see richtext/layoutbreaks.h).
     richtext::LoadResult load(const QString &path);
     // Writes the whole content as RTF. What is written counts as unchanged.
     textfiles::WriteResult save(const QString &path);
@@ -25,6 +27,7 @@ public:
     bool isChanged() const;
 
 protected:
+    void insertFromMimeData(const QMimeData *source) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:

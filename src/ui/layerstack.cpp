@@ -4,12 +4,21 @@
 
 namespace {
 
-// The keyboard goes where a reader starts: the first control of the panel.
+bool takesTabFocus(const QWidget *widget)
+{
+    return widget->isVisible() && widget->isEnabled() && (widget->focusPolicy() & Qt::TabFocus);
+}
+
+// The keyboard goes where a reader starts: the first control of the panel,
+// or the panel itself when it is a control, like a document to read.
 void focusFirstControl(QWidget *panel)
 {
+    if (takesTabFocus(panel)) {
+        panel->setFocus(Qt::TabFocusReason);
+        return;
+    }
     for (QWidget *widget = panel->nextInFocusChain(); widget && widget != panel; widget = widget->nextInFocusChain()) {
-        if (panel->isAncestorOf(widget) && widget->isVisible() && widget->isEnabled() &&
-            (widget->focusPolicy() & Qt::TabFocus)) {
+        if (panel->isAncestorOf(widget) && takesTabFocus(widget)) {
             widget->setFocus(Qt::TabFocusReason);
             return;
         }

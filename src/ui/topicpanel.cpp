@@ -15,6 +15,7 @@ TopicPanel::TopicPanel(QWidget *parent, const Names &names, QWidget *topics) : Q
 
     auto *area = new LayerStack(this);
     m_box = new DocumentBox(area, names.box, names.boxText);
+    m_box->setAccessibleName(names.boxTitle);
     m_box->hide();
     area->addLayer(topics);
     area->addLayer(m_box);

@@ -19,6 +19,8 @@ public:
         QString boxText;
         QString ok;
         QString back;
+        // What a screen reader calls the box.
+        QString boxTitle;
     };
 
     TopicPanel(QWidget *parent, const Names &names, QWidget *topics);

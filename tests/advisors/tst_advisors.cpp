@@ -1,8 +1,11 @@
 #include "richtext/documentfile.h"
+#include "richtext/layoutbreaks.h"
+#include "support/layoutshape.h"
 #include "support/testwindow.h"
 #include "ui/controls.h"
 #include "ui/documentbox.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QListWidget>
 #include <QTabWidget>
@@ -26,6 +29,8 @@ private slots:
     void pagerGoesOnFromTheTopOfAShorterFile();
     void factsStartAtRandomAgainAfterBack();
     void whyPeopleSmoke();
+    void wordOfAMegabyteGetsBreaks_data();
+    void wordOfAMegabyteGetsBreaks();
     void personalReasonsKeepTheirFormatAcrossARestart();
     void failedSaveOfPersonalReasonsStaysWithTheText();
     void personalReasonsPrintOnTheReportsPrinter();
@@ -416,6 +421,49 @@ void AdvisorsTest::whyPeopleSmoke()
         QVERIFY2(program.shown(question), question);
     for (const char *hidden : {"cmdbacktoprof", "imgbook", "txtfacts", "cmdfact"})
         QVERIFY2(!program.shown(hidden), hidden);
+}
+
+// One word of a megabyte, by every way text reaches a box, gets the breaks
+// that keep its layout linear; without them the box lays it out for minutes.
+void AdvisorsTest::wordOfAMegabyteGetsBreaks_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<QString>("box");
+    QTest::newRow("document") << int(Doctor) << "data/doc/withdraw/nausea.rtf" << QStringList{"cmdifeel", "cmdnausea"}
+                              << "txtsup";
+    QTest::newRow("line of a pager") << int(Coach) << "data/coach/things.txt" << QStringList{"cmdthings"}
+                                     << "txtthings";
+    QTest::newRow("pasted") << int(Coach) << QString() << QStringList{"cmdpersonal"} << "txtpersonal";
+}
+
+void AdvisorsTest::wordOfAMegabyteGetsBreaks()
+{
+    QFETCH(int, tab);
+    QFETCH(QString, file);
+    QFETCH(QStringList, clicks);
+    QFETCH(QString, box);
+    const QByteArray word = QByteArray("abcdefghijklmnopqrstuvwxyz").repeated(40330);
+    TestProgram program;
+    if (file.endsWith(QLatin1String(".rtf")))
+        program.writeFile(file.toLatin1(), "{\\rtf1\\ansi " + word + "\\par}");
+    else if (!file.isEmpty())
+        program.writeFile(file.toLatin1(), word + "\r\n");
+    program.startOnTab(tab);
+    for (const QString &click : clicks)
+        program.click(click.toLatin1());
+    auto *shown = program.find<DocumentBox>(box.toLatin1());
+    if (file.isEmpty()) {
+        QGuiApplication::clipboard()->setText(QString::fromLatin1(word));
+        shown->paste();
+    }
+    shown->viewport()->repaint();
+
+    QVERIFY(shown->toPlainText().size() > 200000);
+    const LayoutShape shape = layoutShape(*shown->document());
+    QVERIFY(shape.longestParagraph <= richtext::maxParagraphLength);
+    QVERIFY(shape.longestUnbrokenStretch <= richtext::maxUnbrokenRun + 1);
 }
 
 void AdvisorsTest::personalReasonsKeepTheirFormatAcrossARestart()

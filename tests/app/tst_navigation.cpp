@@ -1,5 +1,6 @@
 #include "support/testwindow.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QTabWidget>
 #include <QTest>
@@ -20,6 +21,10 @@ private slots:
     void passwordEntryFollowsItsBox();
     void tabFollowsTheReadingOrder_data();
     void tabFollowsTheReadingOrder();
+    void openedDocumentTakesTheKeyboard_data();
+    void openedDocumentTakesTheKeyboard();
+    void screenReaderNamesWhatItMeets_data();
+    void screenReaderNamesWhatItMeets();
 };
 
 namespace {
@@ -297,6 +302,87 @@ void NavigationTest::tabFollowsTheReadingOrder()
             !control->focusProxy())
             QVERIFY2(reached.contains(control), qPrintable(control->objectName()));
     }
+}
+
+// Keyboard only: Enter on a topic opens its document with the focus in it,
+// so the arrow keys scroll it and a screen reader reads it, and Tab goes on
+// to the button that closes it.
+void NavigationTest::openedDocumentTakesTheKeyboard_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("open");
+    QTest::addColumn<QString>("topic");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("next");
+    const struct
+    {
+        const char *row;
+        int tab;
+        const char *open, *topic, *box, *next;
+    } rows[] = {
+        {"doctor symptom", 1, "cmdifeel", "cmdfeeltired", "txtsup", "cmdokdoc"},
+        {"weight question", 1, "cmdweight", "cmdminweight", "txtweight", "cmdok8"},
+        {"coach trouble", 3, "cmdtroublewith", "Command4", "txtcoachtrouble", "cmdokcoach"},
+        {"answer to a reason to smoke", 3, "Command1", "cmdshowanwser", "txtanswer", "cmdok7"},
+        {"professor question", 2, "", "cmdf4", "txtfacts", "cmdbacktoprof"},
+    };
+    for (const auto &row : rows)
+        QTest::newRow(row.row) << row.tab << row.open << row.topic << row.box << row.next;
+}
+
+void NavigationTest::openedDocumentTakesTheKeyboard()
+{
+    QFETCH(int, tab);
+    QFETCH(QString, open);
+    QFETCH(QString, topic);
+    QFETCH(QString, box);
+    QFETCH(QString, next);
+    TestProgram program;
+    startCounter(program);
+    QApplication::setActiveWindow(&program.window());
+    program.find<QTabWidget>("SSTab1")->setCurrentIndex(tab);
+    if (!open.isEmpty())
+        program.click(open.toLatin1());
+
+    QWidget *topicButton = program.find(topic.toLatin1());
+    topicButton->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(topicButton, Qt::Key_Return);
+    QWidget *focused = QApplication::focusWidget();
+    QVERIFY2(focused && focused->objectName() == box, qPrintable(focused ? focused->objectName() : "nothing"));
+    QTest::keyClick(focused, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), next);
+}
+
+// A screen reader announces the boxes and the list by a name of their own,
+// and both windows as windows ("frame"), with their titles.
+void NavigationTest::screenReaderNamesWhatItMeets_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("role");
+    const int text = QAccessible::EditableText;
+    for (const char *box :
+         {"txtsup", "txtweight", "txtfacts", "txtcoachtrouble", "txtthings", "txtpersonal", "txtanswer", "txtexport"})
+        QTest::newRow(box) << box << text;
+    QTest::newRow("lst1") << "lst1" << int(QAccessible::List);
+    QTest::newRow("Form1") << "Form1" << int(QAccessible::Window);
+    QTest::newRow("frmexport") << "frmexport" << int(QAccessible::Window);
+}
+
+void NavigationTest::screenReaderNamesWhatItMeets()
+{
+    QFETCH(QString, control);
+    QFETCH(int, role);
+    TestProgram program;
+    startCounter(program);
+    // The report window is made by the first report.
+    program.find<QTabWidget>("SSTab1")->setCurrentIndex(4);
+    program.click("cmdexport");
+
+    QWidget *widget = program.window().objectName() == control ? &program.window() : program.find(control.toLatin1());
+    QAccessibleInterface *found = QAccessible::queryAccessibleInterface(widget);
+    QVERIFY(found);
+    QCOMPARE(int(found->role()), role);
+    QVERIFY(!found->text(QAccessible::Name).trimmed().isEmpty());
 }
 
 QTEST_MAIN(NavigationTest)

@@ -1,3 +1,4 @@
+#include "richtext/layoutbreaks.h"
 #include "richtext/rtfreader.h"
 #include "richtext/rtfwriter.h"
 
@@ -9,6 +10,8 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextList>
+
+#include "support/layoutshape.h"
 
 #include <memory>
 
@@ -190,6 +193,8 @@ private slots:
     void samples_data();
     void samples();
     void wordProcessorOpensWhatWeWrite();
+    void layoutBreaksBoundEveryStretch_data();
+    void layoutBreaksBoundEveryStretch();
 };
 
 void RichTextTest::reader_data()
@@ -483,6 +488,48 @@ void RichTextTest::wordProcessorOpensWhatWeWrite()
     QFile savedAgain(convertWithWordProcessor(path, QStringLiteral("rtf"), folder.filePath(QStringLiteral("again"))));
     QVERIFY2(savedAgain.open(QIODevice::ReadOnly), qPrintable(savedAgain.fileName()));
     QCOMPARE(describe(*readRtf(savedAgain.readAll())), describe(*document));
+}
+
+// Text of any length lays out in linear time once no stretch of it is long
+// without a place to break a line, and no paragraph is long; the breaks only
+// add to the text, never between the parts of one character, and ordinary
+// text gets none.
+void RichTextTest::layoutBreaksBoundEveryStretch_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("ordinary");
+    const QString words = QStringLiteral("Drink water and take a walk. ");
+    QTest::newRow("ordinary paragraph") << words.repeated(300) << true;
+    QTest::newRow("ideographs") << QStringLiteral("\u65e5\u672c\u8a9e\u306e\u6587").repeated(1000) << true;
+    QTest::newRow("word of 1 MB") << QStringLiteral("abcdefghijklmnopqrstuvwxyz").repeated(40330) << false;
+    QTest::newRow("paragraph of 1 MB") << words.repeated(36160) << false;
+    QTest::newRow("word of emoji") << QStringLiteral("\U0001F600\U0001F642").repeated(1500) << false;
+    QTest::newRow("word of accented letters") << QStringLiteral("e\u0301\u0323").repeated(1500) << false;
+    QTest::newRow("words joined by no-break spaces") << QStringLiteral("ab\u00a0").repeated(1500) << false;
+}
+
+void RichTextTest::layoutBreaksBoundEveryStretch()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, ordinary);
+    const QString broken = richtext::withLayoutBreaks(text);
+    QCOMPARE(broken == text, ordinary);
+    QCOMPARE(QString(broken).remove(QChar(richtext::zeroWidthSpace)).remove(u'\n'), text);
+    for (qsizetype i = 1; i < broken.size(); ++i) {
+        if (broken[i - 1] == QChar(richtext::zeroWidthSpace) || broken[i - 1] == u'\n')
+            QVERIFY2(!broken[i].isLowSurrogate() && !broken[i].isMark(), qPrintable(QString::number(i)));
+    }
+
+    // The same breaks in a document, whose second paragraph must get them too.
+    QTextDocument document;
+    document.setPlainText(text + u'\n' + text);
+    richtext::addLayoutBreaks(&document);
+    QCOMPARE(document.toRawText(), QString(broken + u'\n' + broken).replace(u'\n', QChar::ParagraphSeparator));
+    const LayoutShape shape = layoutShape(document);
+    QVERIFY2(shape.longestParagraph <= richtext::maxParagraphLength,
+             qPrintable(QString::number(shape.longestParagraph)));
+    QVERIFY2(shape.longestUnbrokenStretch <= richtext::maxUnbrokenRun + 1,
+             qPrintable(QString::number(shape.longestUnbrokenStretch)));
 }
 
 QTEST_MAIN(RichTextTest)
