@@ -4,9 +4,11 @@
 
 #include <QDir>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTextEdit>
 
+#include <algorithm>
 #include <csignal>
 #include <pwd.h>
 #include <sys/prctl.h>
@@ -82,6 +84,20 @@ QDir printedFolder()
     return QDir(QFile::decodeName(getpwuid(getuid())->pw_dir) + QStringLiteral("/PDF"));
 }
 
+// cups-pdf names a file after the job's title and number, and every new print
+// system numbers its jobs from 1: the test's job takes a number that no file
+// of an earlier run carries, so it never lands on an old file.
+int firstUnusedJobNumber()
+{
+    static const QRegularExpression jobNumber(QStringLiteral("job_(\\d+)"));
+    int highest = 0;
+    for (const QString &name : printedFolder().entryList({"*.pdf"}, QDir::Files)) {
+        for (const QRegularExpressionMatch &match : jobNumber.globalMatch(name))
+            highest = std::max(highest, match.captured(1).toInt());
+    }
+    return highest + 1;
+}
+
 } // namespace
 
 void PrintingTest::initTestCase()
@@ -103,6 +119,9 @@ void PrintingTest::initTestCase()
     files += "ServerBin /usr/lib/cups\nDataDir /usr/share/cups\n";
     const QString socket = m_cups.filePath(QStringLiteral("cups.sock"));
     writeFileAt(m_cups.filePath(QStringLiteral("cups-files.conf")), files);
+    QVERIFY(QDir(dir).mkdir(QStringLiteral("cache")));
+    writeFileAt(m_cups.filePath(QStringLiteral("cache/job.cache")),
+                "NextJobId " + QByteArray::number(firstUnusedJobNumber()) + '\n');
     writeFileAt(m_cups.filePath(QStringLiteral("cupsd.conf")), "Listen " + socket.toUtf8() +
                                                                    "\nBrowsing No\n<Location />\n  Order allow,deny\n"
                                                                    "  Allow all\n</Location>\n");
