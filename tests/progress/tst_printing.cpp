@@ -119,6 +119,7 @@ void PrintingTest::initTestCase()
     files += "ServerBin /usr/lib/cups\nDataDir /usr/share/cups\n";
     const QString socket = m_cups.filePath(QStringLiteral("cups.sock"));
     writeFileAt(m_cups.filePath(QStringLiteral("cups-files.conf")), files);
+    // The print system starts numbering its jobs where its job cache says.
     QVERIFY(QDir(dir).mkdir(QStringLiteral("cache")));
     writeFileAt(m_cups.filePath(QStringLiteral("cache/job.cache")),
                 "NextJobId " + QByteArray::number(firstUnusedJobNumber()) + '\n');
