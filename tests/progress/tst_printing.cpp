@@ -176,6 +176,8 @@ void PrintingTest::failedPrintSaysErrorPrinting()
     exportReport(program);
     program.click("cmdprint");
     QCOMPARE(program.messages.texts(), QStringList{"Error printing"});
+    // Over the main window, the message would bring it up in front of the report.
+    QCOMPARE(program.messages.shown.first().window, program.find("frmexport"));
 }
 
 void PrintingTest::reportComesOutOfThePrinter()
@@ -227,6 +229,7 @@ void PrintingTest::reportSavedAsPdf()
         QCOMPARE(program.messages.shown.size(), 1);
         QVERIFY(program.messages.texts().first().startsWith("The report could not be saved in " +
                                                             QDir::toNativeSeparators(program.fileToSave) + ": "));
+        QCOMPARE(program.messages.shown.first().window, program.find("frmexport"));
     }
 }
 
