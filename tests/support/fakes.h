@@ -76,7 +76,10 @@ class NoDevices : public Printer, public Browser
 {
 public:
     PrintResult print(const QTextDocument &) override { return {false, QStringLiteral("No printer in tests.")}; }
-    Outcome open(const QString &, const QString &) override { return Outcome::NotFound; }
+    void open(const QString &, const QString &, QObject *, FailureHandler whenFailed) override
+    {
+        whenFailed(Failure::NotFound);
+    }
 };
 
 // A tray that keeps what it was told to show.
