@@ -38,11 +38,11 @@ QString uriOf(const QString &page)
 void openInBrowser(const Environment &environment, const QString &page, QObject *window)
 {
     MessageService *messages = environment.messages;
-    const auto sayWhy = [messages](Browser::Failure failure) {
+    const auto sayWhy = [messages, window](Browser::Failure failure) {
         for (const FailureMessage &message : failureMessages) {
             if (message.failure == failure)
                 messages->show(QCoreApplication::translate("web", message.text), MessageService::Icon::Warning,
-                               QCoreApplication::translate("web", message.title));
+                               QCoreApplication::translate("web", message.title), window);
         }
     };
     environment.browser->open(environment.path(datapaths::browserProbe), uriOf(page), window, sayWhy);
