@@ -37,6 +37,7 @@ private:
 
     QTemporaryDir m_cups;
     QProcess m_cupsd;
+    int m_firstJob = 0;
     SystemPrinter m_printer;
 };
 
@@ -84,18 +85,30 @@ QDir printedFolder()
     return QDir(QFile::decodeName(getpwuid(getuid())->pw_dir) + QStringLiteral("/PDF"));
 }
 
-// cups-pdf names a file after the job's title and number, and every new print
-// system numbers its jobs from 1: the test's job takes a number that no file
-// of an earlier run carries, so it never lands on an old file.
-int firstUnusedJobNumber()
+// cups-pdf names a file after the job's title and number.
+QList<int> printedJobNumbers(const QString &file)
 {
     static const QRegularExpression jobNumber(QStringLiteral("job_(\\d+)"));
+    QList<int> numbers;
+    for (const QRegularExpressionMatch &match : jobNumber.globalMatch(file))
+        numbers.append(match.captured(1).toInt());
+    return numbers;
+}
+
+// Every new print system numbers its jobs from 1, so the test's print system
+// numbers them from a block of its own: past every file that earlier runs
+// left, and apart from a run at the same time. The test then finds its output
+// by number, and never takes an older file for it.
+constexpr int jobsPerRun = 10;
+
+int firstJobNumberOfThisRun()
+{
     int highest = 0;
-    for (const QString &name : printedFolder().entryList({"*.pdf"}, QDir::Files)) {
-        for (const QRegularExpressionMatch &match : jobNumber.globalMatch(name))
-            highest = std::max(highest, match.captured(1).toInt());
+    for (const QString &file : printedFolder().entryList({"*.pdf"}, QDir::Files)) {
+        for (const int number : printedJobNumbers(file))
+            highest = std::max(highest, number);
     }
-    return highest + 1;
+    return highest + 1 + int(QCoreApplication::applicationPid() % 10000) * jobsPerRun;
 }
 
 } // namespace
@@ -120,9 +133,10 @@ void PrintingTest::initTestCase()
     const QString socket = m_cups.filePath(QStringLiteral("cups.sock"));
     writeFileAt(m_cups.filePath(QStringLiteral("cups-files.conf")), files);
     // The print system starts numbering its jobs where its job cache says.
+    m_firstJob = firstJobNumberOfThisRun();
     QVERIFY(QDir(dir).mkdir(QStringLiteral("cache")));
     writeFileAt(m_cups.filePath(QStringLiteral("cache/job.cache")),
-                "NextJobId " + QByteArray::number(firstUnusedJobNumber()) + '\n');
+                "NextJobId " + QByteArray::number(m_firstJob) + '\n');
     writeFileAt(m_cups.filePath(QStringLiteral("cupsd.conf")), "Listen " + socket.toUtf8() +
                                                                    "\nBrowsing No\n<Location />\n  Order allow,deny\n"
                                                                    "  Allow all\n</Location>\n");
@@ -183,7 +197,6 @@ void PrintingTest::failedPrintSaysErrorPrinting()
 void PrintingTest::reportComesOutOfThePrinter()
 {
     QVERIFY(usePdfPrinter(true));
-    const QStringList before = printedFolder().entryList({"*.pdf"}, QDir::Files);
     TestProgram program;
     exportReport(program);
     program.click("cmdprint");
@@ -191,10 +204,14 @@ void PrintingTest::reportComesOutOfThePrinter()
 
     QTRY_VERIFY_WITH_TIMEOUT(outputOf(QStringLiteral("lpstat"), {QStringLiteral("-o")}).trimmed().isEmpty(), 60000);
     // The backend may still be writing its file when the queue is empty.
-    auto printed = [&before] {
+    auto printed = [this] {
         QStringList files = printedFolder().entryList({"*.pdf"}, QDir::Files);
-        for (const QString &old : before)
-            files.removeAll(old);
+        files.removeIf([this](const QString &file) {
+            const QList<int> numbers = printedJobNumbers(file);
+            return std::none_of(numbers.begin(), numbers.end(), [this](int number) {
+                return number >= m_firstJob && number < m_firstJob + jobsPerRun;
+            });
+        });
         return files;
     };
     QTRY_COMPARE_WITH_TIMEOUT(printed().size(), 1, 30000);
