@@ -356,7 +356,7 @@ void MainWindow::cmdexport_Click()
 
 void MainWindow::OpenInBrowser(const QString &page)
 {
-    web::openInBrowser(m_environment, page);
+    web::openInBrowser(m_environment, page, this);
 }
 
 void MainWindow::cmdhelp_Click()

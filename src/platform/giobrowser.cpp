@@ -1,13 +1,17 @@
 #include "platform/giobrowser.h"
 
+#include "platform/launchwatch.h"
+
 #include <QFile>
 #include <QLibrary>
+#include <QList>
 
 #include <memory>
 
 // GLib's headers use "signals" as a name, which Qt defines as a keyword.
 #pragma push_macro("signals")
 #undef signals
+#include <gio/gdesktopappinfo.h>
 #include <gio/gio.h>
 #pragma pop_macro("signals")
 
@@ -22,13 +26,17 @@ struct Gio
     decltype(&g_file_info_get_content_type) fileInfoGetContentType = nullptr;
     decltype(&g_app_info_get_default_for_type) appInfoGetDefaultForType = nullptr;
     decltype(&g_app_info_launch_uris) appInfoLaunchUris = nullptr;
+    decltype(&g_desktop_app_info_get_type) desktopAppInfoGetType = nullptr;
+    decltype(&g_desktop_app_info_launch_uris_as_manager) desktopAppInfoLaunchUrisAsManager = nullptr;
+    decltype(&g_type_check_instance_is_a) typeCheckInstanceIsA = nullptr;
     decltype(&g_error_free) errorFree = nullptr;
     decltype(&g_object_unref) objectUnref = nullptr;
 
     bool loaded() const
     {
         return fileNewForPath && fileQueryInfo && fileInfoGetContentType && appInfoGetDefaultForType &&
-               appInfoLaunchUris && errorFree && objectUnref;
+               appInfoLaunchUris && desktopAppInfoGetType && desktopAppInfoLaunchUrisAsManager &&
+               typeCheckInstanceIsA && errorFree && objectUnref;
     }
 };
 
@@ -48,6 +56,9 @@ const Gio &gio()
         resolve(library, loaded.fileInfoGetContentType, "g_file_info_get_content_type");
         resolve(library, loaded.appInfoGetDefaultForType, "g_app_info_get_default_for_type");
         resolve(library, loaded.appInfoLaunchUris, "g_app_info_launch_uris");
+        resolve(library, loaded.desktopAppInfoGetType, "g_desktop_app_info_get_type");
+        resolve(library, loaded.desktopAppInfoLaunchUrisAsManager, "g_desktop_app_info_launch_uris_as_manager");
+        resolve(library, loaded.typeCheckInstanceIsA, "g_type_check_instance_is_a");
         resolve(library, loaded.errorFree, "g_error_free");
         resolve(library, loaded.objectUnref, "g_object_unref");
         return loaded;
@@ -76,20 +87,45 @@ GioPointer<GAppInfo> programOpening(const QString &probeFile)
     return GioPointer<GAppInfo>(g.appInfoGetDefaultForType(contentType, FALSE));
 }
 
-} // namespace
-
-Browser::Outcome GioBrowser::open(const QString &probeFile, const QString &pageUri)
+void recordChild(GDesktopAppInfo *, GPid child, gpointer children)
 {
-    if (!gio().loaded())
-        return Outcome::NotFound;
-    const GioPointer<GAppInfo> program = programOpening(probeFile);
-    if (!program)
-        return Outcome::NotFound;
+    static_cast<QList<pid_t> *>(children)->append(child);
+}
+
+// A program of a desktop entry is started as a child of this process that GIO
+// leaves unreaped, so that it can be watched; any other program as GIO
+// starts it. The children to watch are added to the list.
+bool launch(GAppInfo *program, const QString &pageUri, QList<pid_t> &children)
+{
+    const Gio &g = gio();
     QByteArray uri = pageUri.toUtf8();
     GList uris = {uri.data(), nullptr, nullptr};
+    const bool desktopEntry =
+        g.typeCheckInstanceIsA(reinterpret_cast<GTypeInstance *>(program), g.desktopAppInfoGetType());
     GError *error = nullptr;
-    const bool started = gio().appInfoLaunchUris(program.get(), &uris, nullptr, &error);
+    const bool started =
+        desktopEntry && LaunchWatch::available()
+            ? g.desktopAppInfoLaunchUrisAsManager(reinterpret_cast<GDesktopAppInfo *>(program), &uris, nullptr,
+                                                  GSpawnFlags(G_SPAWN_SEARCH_PATH | G_SPAWN_DO_NOT_REAP_CHILD), nullptr,
+                                                  nullptr, &recordChild, &children, &error)
+            : g.appInfoLaunchUris(program, &uris, nullptr, &error);
     if (error)
-        gio().errorFree(error);
-    return started ? Outcome::Opened : Outcome::NotStarted;
+        g.errorFree(error);
+    return started;
+}
+
+} // namespace
+
+void GioBrowser::open(const QString &probeFile, const QString &pageUri, QObject *context, FailureHandler whenFailed)
+{
+    if (!gio().loaded())
+        return whenFailed(Failure::NotFound);
+    const GioPointer<GAppInfo> program = programOpening(probeFile);
+    if (!program)
+        return whenFailed(Failure::NotFound);
+    QList<pid_t> children;
+    if (!launch(program.get(), pageUri, children))
+        return whenFailed(Failure::NotStarted);
+    for (const pid_t child : children)
+        LaunchWatch::watch(child, context, [whenFailed] { whenFailed(Failure::NotStarted); });
 }

@@ -70,11 +70,12 @@ PrintResult saveAsPdf(const QTextDocument &document, const QString &path)
     return {written.ok, written.error};
 }
 
-bool printOrSay(const Environment &environment, const QTextDocument &document)
+bool printOrSay(const Environment &environment, const QTextDocument &document, QObject *window)
 {
     if (environment.printer->print(document).ok)
         return true;
-    environment.messages->show(QCoreApplication::translate("printing", "Error printing"));
+    environment.messages->show(QCoreApplication::translate("printing", "Error printing"), MessageService::Icon::None,
+                               QString(), window);
     return false;
 }
 

@@ -61,9 +61,16 @@ QString XdgAutostart::defaultFolder()
     return folderFor(qgetenv("XDG_CONFIG_HOME"), QDir::homePath());
 }
 
+// A desktop looks for the program named first on the Exec line before it
+// turns %% back into %, so it never finds a program whose folder has a % in
+// its name, and will not start the entry at all. Such a program is started by
+// the shell instead, which takes the path as an argument of its own.
 QByteArray XdgAutostart::entry(const QString &programFolder)
 {
-    const QString exec = escapedValue(quotedArgument(programFolder + QStringLiteral("/Clearwind")));
+    const QString program = quotedArgument(programFolder + QStringLiteral("/Clearwind"));
+    const QString command =
+        programFolder.contains(u'%') ? QStringLiteral(R"(/bin/sh -c "exec \"\$0\"" )") + program : program;
+    const QString exec = escapedValue(command);
     return "[Desktop Entry]\n"
            "Type=Application\n"
            "Name=Clearwind\n"

@@ -56,7 +56,7 @@ void ExportWindow::showReport(const QString &text)
 
 void ExportWindow::cmdprint_Click()
 {
-    printing::printOrSay(m_environment, *m_report->document());
+    printing::printOrSay(m_environment, *m_report->document(), this);
 }
 
 void ExportWindow::cmdsavepdf_Click()
@@ -70,5 +70,5 @@ void ExportWindow::cmdsavepdf_Click()
     if (!saved.ok)
         m_environment.messages->show(
             tr("The report could not be saved in %1: %2").arg(QDir::toNativeSeparators(path), saved.error),
-            MessageService::Icon::Warning);
+            MessageService::Icon::Warning, QString(), this);
 }

@@ -1,9 +1,17 @@
 #include "ui/dialogmessageservice.h"
 
 #include <QCoreApplication>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 
-void DialogMessageService::show(const QString &text, Icon icon, const QString &title)
+namespace {
+// Room for what a window manager draws beside the title, the window's icon
+// and its buttons, in lines of the title's height.
+constexpr int titleBarExtras = 8;
+} // namespace
+
+void DialogMessageService::show(const QString &text, Icon icon, const QString &title, QObject *window)
 {
     static constexpr struct
     {
@@ -17,7 +25,8 @@ void DialogMessageService::show(const QString &text, Icon icon, const QString &t
         if (entry.icon == icon)
             shown = entry.shown;
     }
-    QMessageBox box(shown, caption(title), text, QMessageBox::Ok, parentWindow());
+    QMessageBox box(shown, caption(title), text, QMessageBox::Ok, parentWindow(window));
+    fitTitle(box);
     box.exec();
 }
 
@@ -25,15 +34,35 @@ bool DialogMessageService::ask(const QString &text, const QString &title)
 {
     QMessageBox box(QMessageBox::Question, caption(title), text, QMessageBox::Yes | QMessageBox::No, parentWindow());
     box.setDefaultButton(QMessageBox::No);
+    fitTitle(box);
     return box.exec() == QMessageBox::Yes;
 }
 
-QWidget *DialogMessageService::parentWindow() const
+// A message about a window of its own stays over that window: over the main
+// window, it would bring the main window up in front of it.
+QWidget *DialogMessageService::parentWindow(QObject *window) const
 {
+    if (auto *widget = qobject_cast<QWidget *>(window); widget && widget->isVisible())
+        return widget->window();
     return m_parent && m_parent->isVisible() ? m_parent.data() : nullptr;
 }
 
 QString DialogMessageService::caption(const QString &title)
 {
     return title.isEmpty() ? QCoreApplication::translate("DialogMessageService", "Clearwind") : title;
+}
+
+// Qt sizes a message box for its text, and for its title alone; a short text
+// leaves the title bar too narrow for anything but "...". The title bar is
+// drawn bold by most window managers.
+void DialogMessageService::fitTitle(QMessageBox &box)
+{
+    auto *grid = qobject_cast<QGridLayout *>(box.layout());
+    if (!grid)
+        return;
+    QFont titleFont = box.font();
+    titleFont.setBold(true);
+    const QFontMetrics metrics(titleFont);
+    const int width = metrics.horizontalAdvance(box.windowTitle()) + titleBarExtras * metrics.height();
+    grid->addItem(new QSpacerItem(width, 0), grid->rowCount(), 0, 1, grid->columnCount());
 }

@@ -5,17 +5,21 @@
 #include <QPointer>
 #include <QWidget>
 
-// Message boxes on the screen: modal, one OK button, over the main window.
+class QMessageBox;
+
+// Message boxes on the screen: modal, one OK button, over the main window
+// unless another window is named, and wide enough to show their title.
 class DialogMessageService : public MessageService
 {
 public:
     void setParentWindow(QWidget *window) { m_parent = window; }
-    void show(const QString &text, Icon icon, const QString &title) override;
+    void show(const QString &text, Icon icon, const QString &title, QObject *window) override;
     bool ask(const QString &text, const QString &title) override;
 
 private:
-    QWidget *parentWindow() const;
+    QWidget *parentWindow(QObject *window = nullptr) const;
     static QString caption(const QString &title);
+    static void fitTitle(QMessageBox &box);
 
     QPointer<QWidget> m_parent;
 };

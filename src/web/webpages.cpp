@@ -12,17 +12,17 @@ namespace web {
 
 namespace {
 
-struct Failure
+struct FailureMessage
 {
-    Browser::Outcome outcome;
+    Browser::Failure failure;
     const char *text;
     const char *title;
 };
 
-constexpr Failure failures[] = {
-    {Browser::Outcome::NotFound, QT_TRANSLATE_NOOP("web", "Could not find associated Browser"),
+constexpr FailureMessage failureMessages[] = {
+    {Browser::Failure::NotFound, QT_TRANSLATE_NOOP("web", "Could not find associated Browser"),
      QT_TRANSLATE_NOOP("web", "Browser Not Found")},
-    {Browser::Outcome::NotStarted, QT_TRANSLATE_NOOP("web", "Web Page not Opened"),
+    {Browser::Failure::NotStarted, QT_TRANSLATE_NOOP("web", "Web Page not Opened"),
      QT_TRANSLATE_NOOP("web", "URL Failed")},
 };
 
@@ -36,15 +36,17 @@ QString uriOf(const QString &page)
     return QString::fromUtf8(QUrl::fromLocalFile(page).toEncoded());
 }
 
-void openInBrowser(const Environment &environment, const QString &page)
+void openInBrowser(const Environment &environment, const QString &page, QObject *window)
 {
-    const Browser::Outcome outcome =
-        environment.browser->open(datafiles::path(environment, datafiles::File::BrowserProbe), uriOf(page));
-    for (const Failure &failure : failures) {
-        if (failure.outcome == outcome)
-            environment.messages->show(QCoreApplication::translate("web", failure.text), MessageService::Icon::Warning,
-                                       QCoreApplication::translate("web", failure.title));
-    }
+    MessageService *messages = environment.messages;
+    const auto sayWhy = [messages, window](Browser::Failure failure) {
+        for (const FailureMessage &message : failureMessages) {
+            if (message.failure == failure)
+                messages->show(QCoreApplication::translate("web", message.text), MessageService::Icon::Warning,
+                               QCoreApplication::translate("web", message.title), window);
+        }
+    };
+    environment.browser->open(datafiles::path(environment, datafiles::File::BrowserProbe), uriOf(page), window, sayWhy);
 }
 
 } // namespace web

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QObject;
 struct Environment;
 
 namespace web {
@@ -14,6 +15,8 @@ inline constexpr auto homePage = "https://www.clearwind.example/index.html";
 QString uriOf(const QString &page);
 
 // Starts the user's browser with the page, or tells the user why it cannot.
-void openInBrowser(const Environment &environment, const QString &page);
+// A browser that fails only after it started is told of while the window
+// that asked is still there.
+void openInBrowser(const Environment &environment, const QString &page, QObject *window);
 
 } // namespace web

@@ -4,9 +4,11 @@
 
 #include <QDir>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTextEdit>
 
+#include <algorithm>
 #include <csignal>
 #include <pwd.h>
 #include <sys/prctl.h>
@@ -35,6 +37,7 @@ private:
 
     QTemporaryDir m_cups;
     QProcess m_cupsd;
+    int m_firstJob = 0;
     SystemPrinter m_printer;
 };
 
@@ -82,6 +85,32 @@ QDir printedFolder()
     return QDir(QFile::decodeName(getpwuid(getuid())->pw_dir) + QStringLiteral("/PDF"));
 }
 
+// cups-pdf names a file after the job's title and number.
+QList<int> printedJobNumbers(const QString &file)
+{
+    static const QRegularExpression jobNumber(QStringLiteral("job_(\\d+)"));
+    QList<int> numbers;
+    for (const QRegularExpressionMatch &match : jobNumber.globalMatch(file))
+        numbers.append(match.captured(1).toInt());
+    return numbers;
+}
+
+// Every new print system numbers its jobs from 1, so the test's print system
+// numbers them from a block of its own: past every file that earlier runs
+// left, and apart from a run at the same time. The test then finds its output
+// by number, and never takes an older file for it.
+constexpr int jobsPerRun = 10;
+
+int firstJobNumberOfThisRun()
+{
+    int highest = 0;
+    for (const QString &file : printedFolder().entryList({"*.pdf"}, QDir::Files)) {
+        for (const int number : printedJobNumbers(file))
+            highest = std::max(highest, number);
+    }
+    return highest + 1 + int(QCoreApplication::applicationPid() % 10000) * jobsPerRun;
+}
+
 } // namespace
 
 void PrintingTest::initTestCase()
@@ -103,6 +132,11 @@ void PrintingTest::initTestCase()
     files += "ServerBin /usr/lib/cups\nDataDir /usr/share/cups\n";
     const QString socket = m_cups.filePath(QStringLiteral("cups.sock"));
     writeFileAt(m_cups.filePath(QStringLiteral("cups-files.conf")), files);
+    // The print system starts numbering its jobs where its job cache says.
+    m_firstJob = firstJobNumberOfThisRun();
+    QVERIFY(QDir(dir).mkdir(QStringLiteral("cache")));
+    writeFileAt(m_cups.filePath(QStringLiteral("cache/job.cache")),
+                "NextJobId " + QByteArray::number(m_firstJob) + '\n');
     writeFileAt(m_cups.filePath(QStringLiteral("cupsd.conf")), "Listen " + socket.toUtf8() +
                                                                    "\nBrowsing No\n<Location />\n  Order allow,deny\n"
                                                                    "  Allow all\n</Location>\n");
@@ -156,12 +190,13 @@ void PrintingTest::failedPrintSaysErrorPrinting()
     exportReport(program);
     program.click("cmdprint");
     QCOMPARE(program.messages.texts(), QStringList{"Error printing"});
+    // Over the main window, the message would bring it up in front of the report.
+    QCOMPARE(program.messages.shown.first().window, program.find("frmexport"));
 }
 
 void PrintingTest::reportComesOutOfThePrinter()
 {
     QVERIFY(usePdfPrinter(true));
-    const QStringList before = printedFolder().entryList({"*.pdf"}, QDir::Files);
     TestProgram program;
     exportReport(program);
     program.click("cmdprint");
@@ -169,10 +204,14 @@ void PrintingTest::reportComesOutOfThePrinter()
 
     QTRY_VERIFY_WITH_TIMEOUT(outputOf(QStringLiteral("lpstat"), {QStringLiteral("-o")}).trimmed().isEmpty(), 60000);
     // The backend may still be writing its file when the queue is empty.
-    auto printed = [&before] {
+    auto printed = [this] {
         QStringList files = printedFolder().entryList({"*.pdf"}, QDir::Files);
-        for (const QString &old : before)
-            files.removeAll(old);
+        files.removeIf([this](const QString &file) {
+            const QList<int> numbers = printedJobNumbers(file);
+            return std::none_of(numbers.begin(), numbers.end(), [this](int number) {
+                return number >= m_firstJob && number < m_firstJob + jobsPerRun;
+            });
+        });
         return files;
     };
     QTRY_COMPARE_WITH_TIMEOUT(printed().size(), 1, 30000);
@@ -207,6 +246,7 @@ void PrintingTest::reportSavedAsPdf()
         QCOMPARE(program.messages.shown.size(), 1);
         QVERIFY(program.messages.texts().first().startsWith("The report could not be saved in " +
                                                             QDir::toNativeSeparators(program.fileToSave) + ": "));
+        QCOMPARE(program.messages.shown.first().window, program.find("frmexport"));
     }
 }
 

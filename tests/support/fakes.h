@@ -45,8 +45,13 @@ public:
         QString text;
         Icon icon;
         QString title;
+        // The window the message was meant to stand over; none for the main window.
+        QObject *window = nullptr;
     };
-    void show(const QString &text, Icon icon, const QString &title) override { shown.append({text, icon, title}); }
+    void show(const QString &text, Icon icon, const QString &title, QObject *window) override
+    {
+        shown.append({text, icon, title, window});
+    }
     bool ask(const QString &text, const QString &title) override
     {
         shown.append({text, Icon::None, title});
@@ -71,7 +76,10 @@ class NoDevices : public Printer, public Browser
 {
 public:
     PrintResult print(const QTextDocument &) override { return {false, QStringLiteral("No printer in tests.")}; }
-    Outcome open(const QString &, const QString &) override { return Outcome::NotFound; }
+    void open(const QString &, const QString &, QObject *, FailureHandler whenFailed) override
+    {
+        whenFailed(Failure::NotFound);
+    }
 };
 
 // A tray that keeps what it was told to show.
