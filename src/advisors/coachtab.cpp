@@ -381,9 +381,8 @@ bool CoachTab::savePersonalReasons()
         [this](const QString &path) { return m_personalReasons->save(path); });
     // Without an error the user chose not to replace the file.
     if (!result.ok && !result.error.isEmpty())
-        m_environment.messages->show(tr("Your personal reasons could not be saved to %1: %2")
-                                         .arg(QDir::toNativeSeparators(m_reasonsFile.path()), result.error),
-                                     MessageService::Icon::Warning, tr("Clearwind"));
+        m_environment.messages->reportNotSaved(tr("Your personal reasons could not be saved in %1: %2"),
+                                               m_reasonsFile.path(), result.error);
     return result.ok;
 }
 

@@ -72,10 +72,11 @@ PrintResult saveAsPdf(const QTextDocument &document, const QString &path)
 
 bool printOrSay(const Environment &environment, const QTextDocument &document, QObject *window)
 {
-    if (environment.printer->print(document).ok)
+    const PrintResult printed = environment.printer->print(document);
+    if (printed.ok)
         return true;
-    environment.messages->show(QCoreApplication::translate("printing", "Error printing"), MessageService::Icon::None,
-                               QString(), window);
+    environment.messages->show({QCoreApplication::translate("printing", "Error printing"), MessageService::Icon::None,
+                                QString(), printed.error, window});
     return false;
 }
 

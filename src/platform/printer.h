@@ -36,9 +36,9 @@ void preparePages(QPagedPaintDevice &device);
 // The pages as they would come from the printer, as one PDF file.
 PrintResult saveAsPdf(const QTextDocument &document, const QString &path);
 
-// Prints on the default printer; on failure the user reads "Error printing",
-// over the window that asked when one is given. True when the document went
-// to the printer.
+// Prints on the default printer; on failure the user reads "Error printing"
+// with the printer's reason under it, over the window that asked when one is
+// given. True when the document went to the printer.
 bool printOrSay(const Environment &environment, const QTextDocument &document, QObject *window = nullptr);
 
 } // namespace printing

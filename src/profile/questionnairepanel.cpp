@@ -196,9 +196,8 @@ void QuestionnairePanel::cmdcontinue_Click()
     const textfiles::WriteResult written =
         m_store.saveAnswers(given.name, given.cigarettes, given.currency, given.money, m_environment.clock->now());
     if (!written.ok) {
-        m_environment.messages->show(tr("Your answers could not be saved in %1.\n\n%2")
-                                         .arg(QDir::toNativeSeparators(m_store.filePath()), written.error),
-                                     MessageService::Icon::Warning);
+        m_environment.messages->reportNotSaved(tr("Your answers could not be saved in %1: %2"), m_store.filePath(),
+                                               written.error);
         return;
     }
     hide();

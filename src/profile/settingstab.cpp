@@ -196,7 +196,8 @@ void SettingsTab::saveSettings()
             startAtLogon ? tr("Clearwind will start at logon, but the settings could not be saved in %1: %2")
                          : tr("Clearwind will not start at logon, but the settings could not be saved in "
                               "%1: %2");
-        reportFailure(notSaved.arg(QDir::toNativeSeparators(path), written.error));
+        m_environment.messages->reportNotSaved(notSaved, path, written.error);
+        say(tr("The settings are not saved."));
         return;
     }
 

@@ -88,9 +88,8 @@ void StartPanel::CMDSTARTNOW_Click()
 {
     const textfiles::WriteResult written = m_store.startQuit(m_environment.clock->now());
     if (!written.ok) {
-        m_environment.messages->show(tr("Your stop moment could not be saved in %1.\n\n%2")
-                                         .arg(QDir::toNativeSeparators(m_store.filePath()), written.error),
-                                     MessageService::Icon::Warning);
+        m_environment.messages->reportNotSaved(tr("Your stop moment could not be saved in %1: %2"), m_store.filePath(),
+                                               written.error);
         return;
     }
     hide();

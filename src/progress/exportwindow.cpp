@@ -68,7 +68,5 @@ void ExportWindow::cmdsavepdf_Click()
         path += QStringLiteral(".pdf");
     const PrintResult saved = printing::saveAsPdf(*m_report->document(), path);
     if (!saved.ok)
-        m_environment.messages->show(
-            tr("The report could not be saved in %1: %2").arg(QDir::toNativeSeparators(path), saved.error),
-            MessageService::Icon::Warning, QString(), this);
+        m_environment.messages->reportNotSaved(tr("The report could not be saved in %1: %2"), path, saved.error, this);
 }

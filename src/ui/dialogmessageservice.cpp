@@ -11,7 +11,7 @@ namespace {
 constexpr int titleBarExtras = 8;
 } // namespace
 
-void DialogMessageService::show(const QString &text, Icon icon, const QString &title, QObject *window)
+void DialogMessageService::show(const Message &message)
 {
     static constexpr struct
     {
@@ -22,10 +22,11 @@ void DialogMessageService::show(const QString &text, Icon icon, const QString &t
                  {Icon::Warning, QMessageBox::Warning}};
     QMessageBox::Icon shown = QMessageBox::NoIcon;
     for (const auto &entry : icons) {
-        if (entry.icon == icon)
+        if (entry.icon == message.icon)
             shown = entry.shown;
     }
-    QMessageBox box(shown, caption(title), text, QMessageBox::Ok, parentWindow(window));
+    QMessageBox box(shown, caption(message.title), message.text, QMessageBox::Ok, parentWindow(message.window));
+    box.setInformativeText(message.detail);
     fitTitle(box);
     box.exec();
 }

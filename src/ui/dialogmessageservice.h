@@ -13,7 +13,8 @@ class DialogMessageService : public MessageService
 {
 public:
     void setParentWindow(QWidget *window) { m_parent = window; }
-    void show(const QString &text, Icon icon, const QString &title, QObject *window) override;
+    using MessageService::show;
+    void show(const Message &message) override;
     bool ask(const QString &text, const QString &title) override;
 
 private:

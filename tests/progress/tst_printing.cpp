@@ -190,6 +190,8 @@ void PrintingTest::failedPrintSaysErrorPrinting()
     exportReport(program);
     program.click("cmdprint");
     QCOMPARE(program.messages.texts(), QStringList{"Error printing"});
+    // The printer's reason comes with it: the user has something to act on.
+    QVERIFY(!program.messages.shown.first().detail.isEmpty());
     // Over the main window, the message would bring it up in front of the report.
     QCOMPARE(program.messages.shown.first().window, program.find("frmexport"));
 }

@@ -40,18 +40,8 @@ public:
 class MessageRecorder : public MessageService
 {
 public:
-    struct Message
-    {
-        QString text;
-        Icon icon;
-        QString title;
-        // The window the message was meant to stand over; none for the main window.
-        QObject *window = nullptr;
-    };
-    void show(const QString &text, Icon icon, const QString &title, QObject *window) override
-    {
-        shown.append({text, icon, title, window});
-    }
+    using MessageService::show;
+    void show(const Message &message) override { shown.append(message); }
     bool ask(const QString &text, const QString &title) override
     {
         shown.append({text, Icon::None, title});
