@@ -34,9 +34,9 @@ BenchProgram::BenchProgram() : m_autostart(m_configHome.filePath(QStringLiteral(
 MainWindow &BenchProgram::startCounter()
 {
     m_window = std::make_unique<MainWindow>(m_environment);
-    m_window->Form_Load();
+    m_window->startUp();
     m_window->show();
-    m_window->StartCounterView();
+    m_window->startCounterView();
     return *m_window;
 }
 

@@ -13,7 +13,7 @@ namespace {
 void tick(BenchProgram &program, MainWindow &window)
 {
     program.clock.advance(1);
-    window.tmrcount_Timer();
+    window.tickCounter();
     // The layout requests and the update request: the repaint, flushed to the screen.
     QCoreApplication::sendPostedEvents();
 }

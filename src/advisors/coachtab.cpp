@@ -11,6 +11,7 @@
 #include "ui/picture.h"
 #include "ui/resources.h"
 #include "ui/topicpanel.h"
+#include "ui/topictable.h"
 
 #include <QDir>
 #include <QHBoxLayout>
@@ -24,79 +25,59 @@ using Action = ButtonGrid::Action<CoachTab>;
 
 const Action helpKinds[] = {
     {{"cmdtroublewith", QT_TRANSLATE_NOOP("CoachTab", "I have mental or emotional withdrawal symptoms"), 0, 0},
-     &CoachTab::cmdtroublewith_Click},
+     &CoachTab::openTroubles},
     {{"cmdthings", QT_TRANSLATE_NOOP("CoachTab", "Things you can do to forget about smoking"), 1, 0},
-     &CoachTab::cmdthings_Click},
+     &CoachTab::openThingsToDo},
     {{"cmdpersonal", QT_TRANSLATE_NOOP("CoachTab", "Show me my list of personal reasons"), 2, 0},
-     &CoachTab::cmdpersonal_Click},
-    {{"Command1", QT_TRANSLATE_NOOP("CoachTab", "I found a good reason to smoke"), 3, 0}, &CoachTab::Command1_Click},
-};
-
-struct TroubleTopic
-{
-    CoachTab::Trouble trouble;
-    Action button;
-    const char *document;
-    const char *sentence;
+     &CoachTab::openPersonalReasons},
+    {{"Command1", QT_TRANSLATE_NOOP("CoachTab", "I found a good reason to smoke"), 3, 0},
+     &CoachTab::openReasonsToSmoke},
 };
 
 // clang-format off
-constexpr TroubleTopic troubles[] = {
-    {CoachTab::Cravings, {{"Command4", QT_TRANSLATE_NOOP("CoachTab", "Carvings"), 0, 0}, &CoachTab::Command4_Click},
-     "data/coach/withdraw/carvings.rtf",
+constexpr Topic troubles[] = {
+    {{"Command4", QT_TRANSLATE_NOOP("CoachTab", "Carvings"), 0, 0}, "carvings.rtf",
      QT_TRANSLATE_NOOP("CoachTab", "Remember, as time goes by, this feeling will go away")},
-    {CoachTab::Bored, {{"Command7", QT_TRANSLATE_NOOP("CoachTab", "Bored"), 0, 1}, &CoachTab::Command7_Click},
-     "data/coach/withdraw/irritable.rtf",
+    {{"Command7", QT_TRANSLATE_NOOP("CoachTab", "Bored"), 0, 1}, "irritable.rtf",
      QT_TRANSLATE_NOOP("CoachTab", "Feeling bored is always temporary. It will go away within two weeks. Keep up the good work!")},
-    {CoachTab::Lonely, {{"Command11", QT_TRANSLATE_NOOP("CoachTab", "Alone / Lonely"), 0, 2}, &CoachTab::Command11_Click},
-     "data/coach/withdraw/alone.rtf",
+    {{"Command11", QT_TRANSLATE_NOOP("CoachTab", "Alone / Lonely"), 0, 2}, "alone.rtf",
      QT_TRANSLATE_NOOP("CoachTab", "Find something to keep your mind busy. Talk to other ex-smokers on internet.")},
-    {CoachTab::Anger, {{"Command15", QT_TRANSLATE_NOOP("CoachTab", "Anger"), 1, 0}, &CoachTab::Command15_Click},
-     "data/coach/withdraw/down.rtf",
+    {{"Command15", QT_TRANSLATE_NOOP("CoachTab", "Anger"), 1, 0}, "down.rtf",
      QT_TRANSLATE_NOOP("CoachTab", "Take a walk. Do deep breathing exercises.")},
-    {CoachTab::Restless, {{"Command19", QT_TRANSLATE_NOOP("CoachTab", "Restless"), 1, 2}, &CoachTab::Command19_Click},
-     "data/coach/withdraw/restless.rtf",
+    {{"Command19", QT_TRANSLATE_NOOP("CoachTab", "Restless"), 1, 2}, "restless.rtf",
      QT_TRANSLATE_NOOP("CoachTab", "Feeling restless will usually go aways within a few days after quitting.")},
-    {CoachTab::Stress, {{"Command18", QT_TRANSLATE_NOOP("CoachTab", "Stress"), 2, 0}, &CoachTab::Command18_Click},
-     "data/coach/withdraw/stress.rtf",
+    {{"Command18", QT_TRANSLATE_NOOP("CoachTab", "Stress"), 2, 0}, "stress.rtf",
      QT_TRANSLATE_NOOP("CoachTab", "Remember, you will in time find another way to cope with stress.")},
-    {CoachTab::Uncomfortable, {{"Command22", QT_TRANSLATE_NOOP("CoachTab", "Uncomfortable"), 2, 1}, &CoachTab::Command22_Click},
-     "data/coach/withdraw/uncomfortable.rtf",
+    {{"Command22", QT_TRANSLATE_NOOP("CoachTab", "Uncomfortable"), 2, 1}, "uncomfortable.rtf",
      QT_TRANSLATE_NOOP("CoachTab", "It might be a good idea to skip a party if you have just stopped smoking.")},
-    {CoachTab::Depressed, {{"Command23", QT_TRANSLATE_NOOP("CoachTab", "Depressed"), 2, 2}, &CoachTab::Command23_Click},
-     "data/coach/withdraw/depressed.rtf",
+    {{"Command23", QT_TRANSLATE_NOOP("CoachTab", "Depressed"), 2, 2}, "depressed.rtf",
      QT_TRANSLATE_NOOP("CoachTab", "Take it easy your depression will go away within 2-5 weeks.")},
 };
 // clang-format on
-static_assert(rowsInOrder(troubles, &TroubleTopic::trouble, CoachTab::TroubleCount));
+const TopicTable troubleTable{"CoachTab", datafiles::File::CoachTroubleDocuments, troubles};
 
+// A reason to smoke, and the coach's answer to it in a document.
 struct Reason
 {
     const char *text;
-    const char *answer;
+    const char *answer; // file name among the coach's answers
 };
 
 const Reason reasonsToSmoke[] = {
-    {QT_TRANSLATE_NOOP("CoachTab", "I just can't quit!"), "data/coach/wantsmoke/cantquit.rtf"},
-    {QT_TRANSLATE_NOOP("CoachTab", "I think it's better to quit by gradual reduction"),
-     "data/coach/wantsmoke/gradualwithdraw.rtf"},
-    {QT_TRANSLATE_NOOP("CoachTab", "Quitting Smoking is giving up a part of my life."),
-     "data/coach/wantsmoke/partlife.rtf"},
-    {QT_TRANSLATE_NOOP("CoachTab", "I will switch to safer cigarettes."), "data/coach/wantsmoke/saferway.rtf"},
-    {QT_TRANSLATE_NOOP("CoachTab", "I think it's to late. I think i am already sick."),
-     "data/coach/wantsmoke/alreadysick.rtf"},
-    {QT_TRANSLATE_NOOP("CoachTab", "I will just smoke a lot less."), "data/coach/wantsmoke/nopoint.rtf"},
-    {QT_TRANSLATE_NOOP("CoachTab", "Smoking is the only wat i can deal with stress."),
-     "data/coach/wantsmoke/stress.rtf"},
-    {QT_TRANSLATE_NOOP("CoachTab", "How else would I deal with a (new) situation?"),
-     "data/coach/wantsmoke/dealelse.rtf"},
-    {QT_TRANSLATE_NOOP("CoachTab", "It's the only way I can feel good."), "data/coach/wantsmoke/addict.rtf"},
-    {QT_TRANSLATE_NOOP("CoachTab", "I Smoke because I don't care if I destroy myself."),
-     "data/coach/wantsmoke/selfdestruct.rtf"},
-    {QT_TRANSLATE_NOOP("CoachTab", "I Smoke Because I just like to smoke."), "data/coach/wantsmoke/ilike.rtf"},
-    {QT_TRANSLATE_NOOP("CoachTab", "I am a nicotine junkie."), "data/coach/wantsmoke/junky.rtf"},
-    {QT_TRANSLATE_NOOP("CoachTab", "Cigarettes are my (only) friend."), "data/coach/wantsmoke/friend.rtf"},
-    {QT_TRANSLATE_NOOP("CoachTab", "Other people around me also smoke."), "data/coach/wantsmoke/otherpeople.rtf"},
+    {QT_TRANSLATE_NOOP("CoachTab", "I just can't quit!"), "cantquit.rtf"},
+    {QT_TRANSLATE_NOOP("CoachTab", "I think it's better to quit by gradual reduction"), "gradualwithdraw.rtf"},
+    {QT_TRANSLATE_NOOP("CoachTab", "Quitting Smoking is giving up a part of my life."), "partlife.rtf"},
+    {QT_TRANSLATE_NOOP("CoachTab", "I will switch to safer cigarettes."), "saferway.rtf"},
+    {QT_TRANSLATE_NOOP("CoachTab", "I think it's to late. I think i am already sick."), "alreadysick.rtf"},
+    {QT_TRANSLATE_NOOP("CoachTab", "I will just smoke a lot less."), "nopoint.rtf"},
+    {QT_TRANSLATE_NOOP("CoachTab", "Smoking is the only wat i can deal with stress."), "stress.rtf"},
+    {QT_TRANSLATE_NOOP("CoachTab", "How else would I deal with a (new) situation?"), "dealelse.rtf"},
+    {QT_TRANSLATE_NOOP("CoachTab", "It's the only way I can feel good."), "addict.rtf"},
+    {QT_TRANSLATE_NOOP("CoachTab", "I Smoke because I don't care if I destroy myself."), "selfdestruct.rtf"},
+    {QT_TRANSLATE_NOOP("CoachTab", "I Smoke Because I just like to smoke."), "ilike.rtf"},
+    {QT_TRANSLATE_NOOP("CoachTab", "I am a nicotine junkie."), "junky.rtf"},
+    {QT_TRANSLATE_NOOP("CoachTab", "Cigarettes are my (only) friend."), "friend.rtf"},
+    {QT_TRANSLATE_NOOP("CoachTab", "Other people around me also smoke."), "otherpeople.rtf"},
 };
 
 // What the personal reasons box shows until the file holds the user's own.
@@ -122,7 +103,7 @@ CoachTab::CoachTab(const Environment &environment, QWidget *parent)
     : CharacterTab(coach(), parent), m_environment(environment), m_things(*environment.random, *environment.clock),
       m_reasonsFile(datafiles::path(environment, datafiles::File::PersonalReasons), *environment.clock)
 {
-    connect(picture(), &PictureButton::clicked, this, &CoachTab::Image15_Click);
+    connect(picture(), &PictureButton::clicked, this, &CoachTab::greet);
 }
 
 void CoachTab::buildPanels()
@@ -150,19 +131,18 @@ QFrame *CoachTab::buildMainPanel()
 
 TopicPanel *CoachTab::buildTroublePanel()
 {
-    auto *grid = new ButtonGrid(nullptr, "CoachTab");
-    for (const TroubleTopic &row : troubles)
-        grid->addButton(row.button, this);
-    auto *centre = new Picture(QStringLiteral("imgcoachtrouble"), pictures::path("coach"), tr("Coach"), grid);
-    centre->setMinimumSize(64, 64);
-    grid->addWidget(centre, 1, 1);
     auto *panel = new TopicPanel(panels(),
                                  {QStringLiteral("frmtrouble"), QStringLiteral("txtcoachtrouble"), tr("smoking sucks!"),
                                   QStringLiteral("cmdokcoach"), QStringLiteral("cmdtroubleback"),
                                   tr("Advice on mental and emotional withdrawal symptoms")},
-                                 grid);
-    connect(panel->okButton(), &QPushButton::clicked, this, &CoachTab::cmdokcoach_Click);
-    connect(panel->backButton(), &QPushButton::clicked, this, &CoachTab::cmdtroubleback_Click);
+                                 troubleTable, m_environment);
+    auto *centre = new Picture(QStringLiteral("imgcoachtrouble"), pictures::path("coach"), tr("Coach"), panel);
+    centre->setMinimumSize(64, 64);
+    panel->addToGrid(centre, 1, 1);
+    connect(panel, &TopicPanel::topicOpened, this,
+            [this](const QString &sentence) { say(sentence, controls::colours::blue); });
+    connect(panel, &TopicPanel::readingDone, this, &CoachTab::askHowTheUserFeels);
+    connect(panel, &TopicPanel::backRequested, this, &CoachTab::closeTroubles);
     return panel;
 }
 
@@ -172,8 +152,8 @@ QFrame *CoachTab::buildThingsPanel()
     m_thingBox->setAccessibleName(tr("Things you can do to forget about smoking"));
     m_nextThing = controls::button(nullptr, QStringLiteral("cmdthingsnext"), tr(thingsNextFirst));
     QPushButton *back = controls::button(nullptr, QStringLiteral("cmdbackthings"), tr("Back"));
-    connect(m_nextThing, &QPushButton::clicked, this, &CoachTab::cmdthingsnext_Click);
-    connect(back, &QPushButton::clicked, this, &CoachTab::cmdbackthings_Click);
+    connect(m_nextThing, &QPushButton::clicked, this, &CoachTab::showNextThing);
+    connect(back, &QPushButton::clicked, this, &CoachTab::closeThingsToDo);
     return buildBoxPanel(QStringLiteral("frmthings"), m_thingBox, m_nextThing, nullptr, back);
 }
 
@@ -183,8 +163,8 @@ QFrame *CoachTab::buildPersonalPanel()
     m_personalReasons->setAccessibleName(tr("Your personal reasons not to smoke"));
     m_printReasons = controls::button(nullptr, QStringLiteral("Command2"), tr("Print"));
     QPushButton *back = controls::button(nullptr, QStringLiteral("cmdpersonalback"), tr("Back"));
-    connect(m_printReasons, &QPushButton::clicked, this, &CoachTab::Command2_Click);
-    connect(back, &QPushButton::clicked, this, &CoachTab::cmdpersonalback_Click);
+    connect(m_printReasons, &QPushButton::clicked, this, &CoachTab::printPersonalReasons);
+    connect(back, &QPushButton::clicked, this, &CoachTab::closePersonalReasons);
     return buildBoxPanel(QStringLiteral("frmpersonal"), m_personalReasons, nullptr, m_printReasons, back);
 }
 
@@ -201,9 +181,9 @@ TopicPanel *CoachTab::buildReasonsPanel()
                                  m_reasonList);
     m_answerButton = controls::button(panel, QStringLiteral("cmdshowanwser"), tr("My answer"));
     panel->addLeftButton(m_answerButton);
-    connect(m_answerButton, &QPushButton::clicked, this, &CoachTab::cmdshowanwser_Click);
-    connect(panel->okButton(), &QPushButton::clicked, this, &CoachTab::cmdok7_Click);
-    connect(panel->backButton(), &QPushButton::clicked, this, &CoachTab::cmdbackreasons_Click);
+    connect(m_answerButton, &QPushButton::clicked, this, &CoachTab::showAnswer);
+    connect(panel, &TopicPanel::readingDone, m_answerButton, &QPushButton::show);
+    connect(panel, &TopicPanel::backRequested, this, &CoachTab::closeReasonsToSmoke);
     return panel;
 }
 
@@ -226,13 +206,11 @@ QFrame *CoachTab::buildBoxPanel(const QString &name, DocumentBox *box, QPushButt
     return frame;
 }
 
-QStringList CoachTab::documents()
+QStringList CoachTab::documents(const Environment &environment)
 {
-    QStringList paths;
-    for (const TroubleTopic &row : troubles)
-        paths << QString::fromLatin1(row.document);
+    QStringList paths = troubleTable.documentPaths(environment);
     for (const Reason &reason : reasonsToSmoke)
-        paths << QString::fromLatin1(reason.answer);
+        paths << datafiles::path(environment, datafiles::File::CoachAnswerDocuments, reason.answer);
     return paths;
 }
 
@@ -246,85 +224,31 @@ QString CoachTab::greeting()
     return tr("Hi. I am your coach. I will try to help you mentally and emotionally.");
 }
 
-void CoachTab::Image15_Click()
+void CoachTab::greet()
 {
     say(greeting());
 }
 
-void CoachTab::cmdtroublewith_Click()
+void CoachTab::openTroubles()
 {
     switchPanels(m_mainPanel, m_troubles, tr("Let me know what the problem is..."));
 }
 
-void CoachTab::cmdtroubleback_Click()
+void CoachTab::closeTroubles()
 {
     switchPanels(m_troubles, m_mainPanel, greeting());
 }
 
-void CoachTab::showTrouble(Trouble trouble)
+void CoachTab::askHowTheUserFeels()
 {
-    const TroubleTopic &row = troubles[trouble];
-    // A document that cannot be loaded leaves the previous one in the box.
-    m_troubles->box()->load(m_environment.path(row.document));
-    say(tr(row.sentence));
-    ShowCoachDocument();
-}
-
-void CoachTab::ShowCoachDocument()
-{
-    controls::setTextColour(speech(), controls::colours::blue);
-    m_troubles->showDocument();
-}
-
-void CoachTab::cmdokcoach_Click()
-{
-    m_troubles->showTopics();
     say(tr("How do you feel?"), controls::colours::black);
 }
 
-void CoachTab::Command4_Click()
-{
-    showTrouble(Cravings);
-}
-void CoachTab::Command7_Click()
-{
-    showTrouble(Bored);
-}
-void CoachTab::Command11_Click()
-{
-    showTrouble(Lonely);
-}
-void CoachTab::Command15_Click()
-{
-    showTrouble(Anger);
-}
-void CoachTab::Command19_Click()
-{
-    showTrouble(Restless);
-}
-void CoachTab::Command18_Click()
-{
-    showTrouble(Stress);
-}
-void CoachTab::Command22_Click()
-{
-    showTrouble(Uncomfortable);
-}
-void CoachTab::Command23_Click()
-{
-    showTrouble(Depressed);
-}
-
-void CoachTab::cmdthings_Click()
+void CoachTab::openThingsToDo()
 {
     controls::switchPanels(m_mainPanel, m_thingsPanel);
     showNextThing();
     say(tr("Here are some things you can do to forget about smoking. Click on 'next' to see more."));
-}
-
-void CoachTab::cmdthingsnext_Click()
-{
-    showNextThing();
 }
 
 void CoachTab::showNextThing()
@@ -334,12 +258,12 @@ void CoachTab::showNextThing()
     m_thingBox->setText(thing);
 }
 
-void CoachTab::cmdbackthings_Click()
+void CoachTab::closeThingsToDo()
 {
     switchPanels(m_thingsPanel, m_mainPanel, greeting());
 }
 
-void CoachTab::cmdpersonal_Click()
+void CoachTab::openPersonalReasons()
 {
     controls::switchPanels(m_mainPanel, m_personalPanel);
     const richtext::LoadResult read = m_personalReasons->load(m_reasonsFile.path());
@@ -356,7 +280,7 @@ void CoachTab::cmdpersonal_Click()
         m_environment.messages->show(unread, MessageService::Icon::Warning, tr("Clearwind"));
 }
 
-void CoachTab::cmdpersonalback_Click()
+void CoachTab::closePersonalReasons()
 {
     // Reasons that could not be stored stay on the screen, so nothing is lost.
     if (!savePersonalReasons())
@@ -364,7 +288,7 @@ void CoachTab::cmdpersonalback_Click()
     switchPanels(m_personalPanel, m_mainPanel, greeting());
 }
 
-void CoachTab::Command2_Click()
+void CoachTab::printPersonalReasons()
 {
     printing::printOrSay(m_environment, *m_personalReasons->document());
 }
@@ -394,7 +318,7 @@ bool CoachTab::storeChangedPersonalReasons()
                                        tr("Clearwind"));
 }
 
-void CoachTab::Command1_Click()
+void CoachTab::openReasonsToSmoke()
 {
     controls::switchPanels(m_mainPanel, m_reasonsToSmoke);
     m_reasonList->clear();
@@ -404,29 +328,24 @@ void CoachTab::Command1_Click()
            "answer'."));
 }
 
-void CoachTab::cmdshowanwser_Click()
+void CoachTab::showAnswer()
 {
     m_reasonsToSmoke->showDocument();
     m_answerButton->hide();
-    DocumentBox *txtanswer = m_reasonsToSmoke->box();
+    DocumentBox *answerBox = m_reasonsToSmoke->box();
     const QList<QListWidgetItem *> selected = m_reasonList->selectedItems();
     if (selected.isEmpty())
-        txtanswer->setText(tr("You did not select anything."));
+        answerBox->setText(tr("You did not select anything."));
     else
-        txtanswer->load(m_environment.path(reasonsToSmoke[m_reasonList->row(selected.first())].answer));
-    txtanswer->moveCaretToStart();
+        answerBox->load(datafiles::path(m_environment, datafiles::File::CoachAnswerDocuments,
+                                        reasonsToSmoke[m_reasonList->row(selected.first())].answer));
+    answerBox->moveCaretToStart();
     say(tr("Remeber, there is NO good reason to start smoking again. It's the nicotin addiction trying to mess with "
            "your mind."));
 }
 
-void CoachTab::cmdok7_Click()
-{
-    m_reasonsToSmoke->showTopics();
-    m_answerButton->show();
-}
-
-void CoachTab::cmdbackreasons_Click()
+void CoachTab::closeReasonsToSmoke()
 {
     switchPanels(m_reasonsToSmoke, m_mainPanel, greeting());
-    m_reasonsToSmoke->okButton()->hide();
+    m_reasonsToSmoke->setOkShown(false);
 }

@@ -22,39 +22,19 @@ public:
     // The coach's tips appear only while his main panel is shown; it is the
     // panel his tab opens on.
     bool isMainPanelShown() const;
-    // The documents the coach shows, relative to the program folder.
-    static QStringList documents();
+    // Where the documents the coach shows are.
+    static QStringList documents(const Environment &environment);
 
     // Stores the personal reasons where they changed since they were loaded
-    // or stored. False when they were not stored and the user chose to keep
-    // the program open.
+    // or stored. False when they could not be stored and the user chose to
+    // keep the program open.
     bool storeChangedPersonalReasons();
 
-    enum Trouble { Cravings, Bored, Lonely, Anger, Restless, Stress, Uncomfortable, Depressed, TroubleCount };
-
-public slots:
-    void Image15_Click();
-    void cmdtroublewith_Click();
-    void cmdtroubleback_Click();
-    void cmdokcoach_Click();
-    void Command4_Click();
-    void Command7_Click();
-    void Command11_Click();
-    void Command15_Click();
-    void Command19_Click();
-    void Command18_Click();
-    void Command22_Click();
-    void Command23_Click();
-    void cmdthings_Click();
-    void cmdthingsnext_Click();
-    void cmdbackthings_Click();
-    void cmdpersonal_Click();
-    void cmdpersonalback_Click();
-    void Command2_Click();
-    void Command1_Click();
-    void cmdshowanwser_Click();
-    void cmdok7_Click();
-    void cmdbackreasons_Click();
+    void greet();
+    void openTroubles();
+    void openThingsToDo();
+    void openPersonalReasons();
+    void openReasonsToSmoke();
 
 protected:
     void buildPanels() override;
@@ -68,10 +48,15 @@ private:
     QFrame *buildBoxPanel(const QString &name, DocumentBox *box, QPushButton *left, QPushButton *centre,
                           QPushButton *back);
     static QString greeting();
-    void showTrouble(Trouble trouble);
-    void ShowCoachDocument();
+    void closeTroubles();
+    void askHowTheUserFeels();
     void showNextThing();
+    void closeThingsToDo();
+    void closePersonalReasons();
+    void printPersonalReasons();
     bool savePersonalReasons();
+    void showAnswer();
+    void closeReasonsToSmoke();
 
     const Environment &m_environment;
     LinePager m_things;

@@ -33,19 +33,19 @@ struct QuestionRow
 // clang-format off
 constexpr QuestionRow questions[] = {
     {ProfessorTab::HealthProblems,
-     {{"cmdf1", QT_TRANSLATE_NOOP("ProfessorTab", "What health problems does smoking cause?"), 0, 0}, &ProfessorTab::cmdf1_Click},
+     {{"cmdf1", QT_TRANSLATE_NOOP("ProfessorTab", "What health problems does smoking cause?"), 0, 0}, &ProfessorTab::showHealthProblems},
      datafiles::File::HealthProblems,
      QT_TRANSLATE_NOOP("ProfessorTab", "Smoking causes a lot of healthproblems. Click on 'Next' to see other healthproblems smoking can cause.")},
     {ProfessorTab::Appearance,
-     {{"cmdf2", QT_TRANSLATE_NOOP("ProfessorTab", "What does smoking do to my appearance?"), 1, 0}, &ProfessorTab::cmdf2_Click},
+     {{"cmdf2", QT_TRANSLATE_NOOP("ProfessorTab", "What does smoking do to my appearance?"), 1, 0}, &ProfessorTab::showAppearance},
      datafiles::File::Appearance,
      QT_TRANSLATE_NOOP("ProfessorTab", "When you smoke , you change your appearance. Click on 'Next' to see what else smoking does to your appearance.")},
     {ProfessorTab::WhyPeopleSmoke,
-     {{"cmdf4", QT_TRANSLATE_NOOP("ProfessorTab", "Why do people smoke?"), 2, 0}, &ProfessorTab::cmdf4_Click},
+     {{"cmdf4", QT_TRANSLATE_NOOP("ProfessorTab", "Why do people smoke?"), 2, 0}, &ProfessorTab::showWhyPeopleSmoke},
      datafiles::File::WhyPeopleSmoke,
      QT_TRANSLATE_NOOP("ProfessorTab", "Why people smoke?")},
     {ProfessorTab::StopTips,
-     {{"cmdf5", QT_TRANSLATE_NOOP("ProfessorTab", "Do you have stop-tips?"), 3, 0}, &ProfessorTab::cmdf5_Click},
+     {{"cmdf5", QT_TRANSLATE_NOOP("ProfessorTab", "Do you have stop-tips?"), 3, 0}, &ProfessorTab::showStopTips},
      datafiles::File::WaysToStop,
      QT_TRANSLATE_NOOP("ProfessorTab", "Here are some good tips for people who want to stop smoking.")},
 };
@@ -63,13 +63,13 @@ CharacterTab::Character professor()
 ProfessorTab::ProfessorTab(const Environment &environment, QWidget *parent)
     : CharacterTab(professor(), parent), m_environment(environment), m_facts(*environment.random, *environment.clock)
 {
-    connect(picture(), &PictureButton::clicked, this, &ProfessorTab::Image2_Click);
+    connect(picture(), &PictureButton::clicked, this, &ProfessorTab::greet);
 }
 
 void ProfessorTab::buildPanels()
 {
-    QFrame *frame1 = controls::panel(panels(), QStringLiteral("Frame1"), true);
-    auto *area = new LayerStack(frame1);
+    QFrame *frame = controls::panel(panels(), QStringLiteral("Frame1"), true);
+    auto *area = new LayerStack(frame);
     auto *questionButtons = new ButtonGrid(nullptr, "ProfessorTab");
     for (const QuestionRow &row : questions)
         m_questions[row.question] = questionButtons->addButton(row.button, this);
@@ -79,14 +79,14 @@ void ProfessorTab::buildPanels()
     area->addLayer(questionButtons);
     area->addLayer(m_factBox);
 
-    m_book = new Picture(QStringLiteral("imgbook"), pictures::path("book"), tr("Book"), frame1);
+    m_book = new Picture(QStringLiteral("imgbook"), pictures::path("book"), tr("Book"), frame);
     m_book->setFixedSize(48, 48);
     m_book->hide();
     // Holds the path of the open fact file; never shown.
-    m_factFile = controls::label(frame1, QStringLiteral("lblfile"), QStringLiteral("file.txt"));
+    m_factFile = controls::label(frame, QStringLiteral("lblfile"), QStringLiteral("file.txt"));
     m_factFile->hide();
-    m_nextFact = controls::button(frame1, QStringLiteral("cmdfact"), tr(nextFirst));
-    m_backButton = controls::button(frame1, QStringLiteral("cmdbacktoprof"), tr("Back"));
+    m_nextFact = controls::button(frame, QStringLiteral("cmdfact"), tr(nextFirst));
+    m_backButton = controls::button(frame, QStringLiteral("cmdbacktoprof"), tr("Back"));
     m_nextFact->hide();
     m_backButton->hide();
 
@@ -95,22 +95,22 @@ void ProfessorTab::buildPanels()
     buttons->addWidget(m_nextFact);
     buttons->addStretch();
     buttons->addWidget(m_backButton);
-    auto *layout = new QVBoxLayout(frame1);
+    auto *layout = new QVBoxLayout(frame);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addWidget(area, 1);
     layout->addLayout(buttons);
-    panels()->addLayer(frame1);
+    panels()->addLayer(frame);
 
-    connect(m_nextFact, &QPushButton::clicked, this, &ProfessorTab::cmdfact_Click);
-    connect(m_backButton, &QPushButton::clicked, this, &ProfessorTab::cmdbacktoprof_Click);
+    connect(m_nextFact, &QPushButton::clicked, this, &ProfessorTab::showNextFact);
+    connect(m_backButton, &QPushButton::clicked, this, &ProfessorTab::closeFacts);
 }
 
-QStringList ProfessorTab::factFiles()
+QStringList ProfessorTab::factFiles(const Environment &environment)
 {
     QStringList paths;
     for (const QuestionRow &row : questions) {
         if (row.file != datafiles::File::WhyPeopleSmoke)
-            paths << QStringLiteral("data/") + QLatin1String(datafiles::entry(row.file).path);
+            paths << datafiles::path(environment, row.file);
     }
     return paths;
 }
@@ -120,20 +120,20 @@ bool ProfessorTab::isFactOpen() const
     return m_factBox && controls::isShown(m_factBox);
 }
 
-void ProfessorTab::Image2_Click()
+void ProfessorTab::greet()
 {
     say(tr(greeting));
 }
 
-void ProfessorTab::cmdf1_Click()
+void ProfessorTab::showHealthProblems()
 {
     openFactFile(HealthProblems);
 }
-void ProfessorTab::cmdf2_Click()
+void ProfessorTab::showAppearance()
 {
     openFactFile(Appearance);
 }
-void ProfessorTab::cmdf5_Click()
+void ProfessorTab::showStopTips()
 {
     openFactFile(StopTips);
 }
@@ -143,19 +143,19 @@ void ProfessorTab::openFactFile(Question question)
     const QuestionRow &row = questions[question];
     say(tr(row.sentence));
     m_factFile->setText(datafiles::path(m_environment, row.file));
-    ShowFactPager();
+    showFactPager();
 }
 
-void ProfessorTab::ShowFactPager()
+void ProfessorTab::showFactPager()
 {
     setQuestionsShown(false);
     m_nextFact->show();
     m_backButton->show();
-    cmdfact_Click();
+    showNextFact();
     m_book->show();
 }
 
-void ProfessorTab::cmdfact_Click()
+void ProfessorTab::showNextFact()
 {
     m_factBox->show();
     const QString fact = m_facts.step(m_factFile->text());
@@ -163,7 +163,7 @@ void ProfessorTab::cmdfact_Click()
     m_factBox->setText(fact);
 }
 
-void ProfessorTab::cmdf4_Click()
+void ProfessorTab::showWhyPeopleSmoke()
 {
     say(tr(questions[WhyPeopleSmoke].sentence));
     // A document that cannot be loaded leaves the box as it was.
@@ -174,7 +174,7 @@ void ProfessorTab::cmdf4_Click()
     m_factBox->show();
 }
 
-void ProfessorTab::cmdbacktoprof_Click()
+void ProfessorTab::closeFacts()
 {
     say(tr("What else would like like to know about smoking?"));
     m_nextFact->setText(tr(nextFirst));
@@ -182,10 +182,10 @@ void ProfessorTab::cmdbacktoprof_Click()
     m_backButton->hide();
     m_factBox->hide();
     m_nextFact->hide();
-    ShowProfQuestions();
+    showQuestions();
 }
 
-void ProfessorTab::ShowProfQuestions()
+void ProfessorTab::showQuestions()
 {
     setQuestionsShown(true);
     m_book->hide();

@@ -21,27 +21,27 @@ public:
 
     // While a fact or the document is open, the professor's comment on it stays.
     bool isFactOpen() const;
-    // The fact files the professor pages through, relative to the program folder.
-    static QStringList factFiles();
+    // Where the fact files the professor pages through are.
+    static QStringList factFiles(const Environment &environment);
 
     enum Question { HealthProblems, Appearance, WhyPeopleSmoke, StopTips, QuestionCount };
 
 public slots:
-    void Image2_Click();
-    void cmdf1_Click();
-    void cmdf2_Click();
-    void cmdf4_Click();
-    void cmdf5_Click();
-    void cmdfact_Click();
-    void cmdbacktoprof_Click();
+    void greet();
+    void showHealthProblems();
+    void showAppearance();
+    void showWhyPeopleSmoke();
+    void showStopTips();
+    void showNextFact();
+    void closeFacts();
 
 protected:
     void buildPanels() override;
 
 private:
     void openFactFile(Question question);
-    void ShowFactPager();
-    void ShowProfQuestions();
+    void showFactPager();
+    void showQuestions();
     void setQuestionsShown(bool shown);
 
     const Environment &m_environment;

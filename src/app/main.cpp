@@ -62,7 +62,7 @@ int main(int argc, char *argv[])
     fontConfig.wait();
     MainWindow window(environment);
     messages.setParentWindow(&window);
-    if (window.Form_Load())
+    if (window.startUp())
         window.show();
     return application.exec();
 }

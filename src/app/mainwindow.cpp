@@ -81,18 +81,18 @@ MainWindow::MainWindow(const Environment &environment, QWidget *parent)
     layout->addWidget(m_layers);
     resize(800, 600);
 
-    m_startClockTimer = makeTimer("Timerdate", 1000, true, &MainWindow::Timerdate_Timer);
-    m_counterTimer = makeTimer("tmrcount", 1000, false, &MainWindow::tmrcount_Timer);
-    m_statisticsTimer = makeTimer("timerrest", 1500, false, &MainWindow::timerrest_Timer);
-    m_milestoneTimer = makeTimer("timersmilesay", 5000, false, &MainWindow::timersmilesay_Timer);
-    m_greetingTimer = makeTimer("tmrrandomgr", 1600, false, &MainWindow::tmrrandomgr_Timer);
-    m_tipsTimer = makeTimer("timercoachandteacher", 60000, false, &MainWindow::timercoachandteacher_Timer);
-    m_diseaseRisksTimer = makeTimer("Timerdisstats", 1000, false, &MainWindow::Timerdisstats_Timer);
-    m_bodyMonitorTimer = makeTimer("timerbodyf", 1000, false, &MainWindow::timerbodyf_Timer);
-    m_endTimer = makeTimer("Timerend", 500, false, &MainWindow::Timerend_Timer);
+    m_startClockTimer = makeTimer("Timerdate", 1000, true, &MainWindow::tickStartClock);
+    m_counterTimer = makeTimer("tmrcount", 1000, false, &MainWindow::tickCounter);
+    m_statisticsTimer = makeTimer("timerrest", 1500, false, &MainWindow::refreshStatistics);
+    m_milestoneTimer = makeTimer("timersmilesay", 5000, false, &MainWindow::showMilestone);
+    m_greetingTimer = makeTimer("tmrrandomgr", 1600, false, &MainWindow::showGreeting);
+    m_tipsTimer = makeTimer("timercoachandteacher", 60000, false, &MainWindow::showTips);
+    m_diseaseRisksTimer = makeTimer("Timerdisstats", 1000, false, &MainWindow::refreshDiseaseRisks);
+    m_bodyMonitorTimer = makeTimer("timerbodyf", 1000, false, &MainWindow::refreshBodyMeters);
+    m_endTimer = makeTimer("Timerend", 500, false, &MainWindow::endRefusedCopy);
 
-    connect(m_startPanel, &StartPanel::quitStarted, this, &MainWindow::StartQuitCounter);
-    connect(m_relapsePanel, &RelapsePanel::quitContinues, this, &MainWindow::StartCounterView);
+    connect(m_startPanel, &StartPanel::quitStarted, this, &MainWindow::startQuitCounter);
+    connect(m_relapsePanel, &RelapsePanel::quitContinues, this, &MainWindow::startCounterView);
     connect(m_doctorTab, &DoctorTab::diseaseStatsRunning, m_diseaseRisksTimer,
             [this](bool running) { running ? m_diseaseRisksTimer->start() : m_diseaseRisksTimer->stop(); });
     connect(m_doctorTab, &DoctorTab::bodyMonitorRunning, m_bodyMonitorTimer,
@@ -103,9 +103,9 @@ MainWindow::MainWindow(const Environment &environment, QWidget *parent)
 
 void MainWindow::connectSettingsTab()
 {
-    connect(m_settingsTab, &SettingsTab::exportRequested, this, &MainWindow::cmdexport_Click);
-    connect(m_settingsTab, &SettingsTab::helpRequested, this, &MainWindow::cmdhelp_Click);
-    connect(m_settingsTab, &SettingsTab::homePageRequested, this, &MainWindow::lblweb_Click);
+    connect(m_settingsTab, &SettingsTab::exportRequested, this, &MainWindow::openReport);
+    connect(m_settingsTab, &SettingsTab::helpRequested, this, &MainWindow::openHelp);
+    connect(m_settingsTab, &SettingsTab::homePageRequested, this, &MainWindow::openHomePage);
 }
 
 MainWindow::~MainWindow() = default;
@@ -164,7 +164,7 @@ QTabWidget *MainWindow::buildTabs()
     return tabs;
 }
 
-bool MainWindow::Form_Load()
+bool MainWindow::startUp()
 {
     m_environment.random->seed(static_cast<quint32>(m_environment.clock->secondsSinceMidnight()));
 
@@ -195,17 +195,17 @@ bool MainWindow::Form_Load()
         m_relapsePanel->hide();
         questionnaire()->show();
     }
-    Timerdate_Timer();
+    tickStartClock();
     return onlyCopy;
 }
 
-void MainWindow::StartQuitCounter()
+void MainWindow::startQuitCounter()
 {
     m_counterTab->setStopDateText(regional::dateToText(m_state.profile.StopDate));
-    StartCounterView();
+    startCounterView();
 }
 
-void MainWindow::StartCounterView()
+void MainWindow::startCounterView()
 {
     m_counterTimer->start();
     m_statisticsTimer->start();
@@ -220,8 +220,8 @@ void MainWindow::StartCounterView()
     m_relapsePanel->hide();
     m_counterTab->showCounter();
     m_counterTab->setStoppedAt(stoppedAtSentence(m_state.profile.StopDate, m_state.profile.StopTime));
-    LoadCoachTips();
-    LoadProfTips();
+    loadCoachTips();
+    loadProfessorTips();
 
     m_greetingTimer->start();
 }
@@ -235,12 +235,12 @@ void MainWindow::closeEvent(QCloseEvent *event)
     QWidget::closeEvent(event);
 }
 
-void MainWindow::Timerdate_Timer()
+void MainWindow::tickStartClock()
 {
     m_startPanel->showClock(m_environment.clock->now());
 }
 
-void MainWindow::tmrcount_Timer()
+void MainWindow::tickCounter()
 {
     const QDateTime now = m_environment.clock->now();
     m_state.shown = smokeFreeTime(m_counterTab->stopDate(), m_state.profile.StopTime, now);
@@ -250,17 +250,17 @@ void MainWindow::tmrcount_Timer()
         setWindowTitle(title);
 }
 
-void MainWindow::LoadCoachTips()
+void MainWindow::loadCoachTips()
 {
     m_coachTips.load(datafiles::path(m_environment, datafiles::File::CoachTips));
 }
 
-void MainWindow::LoadProfTips()
+void MainWindow::loadProfessorTips()
 {
     m_professorTips.load(datafiles::path(m_environment, datafiles::File::ProfessorTips));
 }
 
-void MainWindow::timerrest_Timer()
+void MainWindow::refreshStatistics()
 {
     const SmokeFreeTime &shown = m_state.shown;
     m_counterTab->showStatistics(statistics::sentences(shown, m_state.profile));
@@ -275,7 +275,7 @@ void MainWindow::timerrest_Timer()
     }
 }
 
-void MainWindow::timersmilesay_Timer()
+void MainWindow::showMilestone()
 {
     const MilestoneMessage message = milestoneMessage(m_state.shown, m_state.profile.UserName);
     if (m_doctorTab->isMainPanelShown())
@@ -310,14 +310,14 @@ void MainWindow::notifyFromTray(const std::optional<QString> &text)
         m_environment.tray->notify(tr("Clearwind"), *text);
 }
 
-void MainWindow::tmrrandomgr_Timer()
+void MainWindow::showGreeting()
 {
     if (const auto text = greeting(m_state.shown, *m_environment.random))
         m_counterTab->say(*text);
     m_greetingTimer->stop();
 }
 
-void MainWindow::timercoachandteacher_Timer()
+void MainWindow::showTips()
 {
     if (!tipsAllowed(m_state.shown))
         return;
@@ -331,40 +331,40 @@ void MainWindow::timercoachandteacher_Timer()
     }
 }
 
-void MainWindow::Timerdisstats_Timer()
+void MainWindow::refreshDiseaseRisks()
 {
     m_doctorTab->showDiseaseRisks(m_state.shown);
 }
 
-void MainWindow::timerbodyf_Timer()
+void MainWindow::refreshBodyMeters()
 {
     m_doctorTab->showBodyMeters(m_state.shown);
 }
 
-void MainWindow::Timerend_Timer()
+void MainWindow::endRefusedCopy()
 {
     m_endTimer->stop();
     m_environment.endProgram();
 }
 
-void MainWindow::cmdexport_Click()
+void MainWindow::openReport()
 {
     if (!m_exportWindow)
         m_exportWindow = new ExportWindow(m_environment, this);
     m_exportWindow->showReport(report::progressReport(m_counterTab->reportCaptions(m_state.profile.UserName)));
 }
 
-void MainWindow::OpenInBrowser(const QString &page)
+void MainWindow::openPage(const QString &page)
 {
     web::openInBrowser(m_environment, page, this);
 }
 
-void MainWindow::cmdhelp_Click()
+void MainWindow::openHelp()
 {
-    OpenInBrowser(datafiles::path(m_environment, datafiles::File::HelpPage));
+    openPage(datafiles::path(m_environment, datafiles::File::HelpPage));
 }
 
-void MainWindow::lblweb_Click()
+void MainWindow::openHomePage()
 {
-    OpenInBrowser(QLatin1String(web::homePage));
+    openPage(QLatin1String(web::homePage));
 }

@@ -35,26 +35,26 @@ public:
 
     // Start-up: decides the first screen. False when this copy is refused
     // because another one runs; it then ends itself shortly.
-    bool Form_Load();
+    bool startUp();
 
     const SharedState &state() const { return m_state; }
 
 public slots:
-    void StartCounterView();
-    void LoadCoachTips();
-    void LoadProfTips();
-    void Timerdate_Timer();
-    void tmrcount_Timer();
-    void timerrest_Timer();
-    void timersmilesay_Timer();
-    void tmrrandomgr_Timer();
-    void timercoachandteacher_Timer();
-    void Timerdisstats_Timer();
-    void timerbodyf_Timer();
-    void Timerend_Timer();
-    void cmdexport_Click();
-    void cmdhelp_Click();
-    void lblweb_Click();
+    void startCounterView();
+    void loadCoachTips();
+    void loadProfessorTips();
+    void tickStartClock();
+    void tickCounter();
+    void refreshStatistics();
+    void showMilestone();
+    void showGreeting();
+    void showTips();
+    void refreshDiseaseRisks();
+    void refreshBodyMeters();
+    void endRefusedCopy();
+    void openReport();
+    void openHelp();
+    void openHomePage();
 
 protected:
     // What was typed into the personal reasons is stored before the window closes.
@@ -64,8 +64,8 @@ private:
     QTimer *makeTimer(const char *name, int interval, bool enabled, void (MainWindow::*tick)());
     QTabWidget *buildTabs();
     QuestionnairePanel *questionnaire();
-    void StartQuitCounter();
-    void OpenInBrowser(const QString &page);
+    void startQuitCounter();
+    void openPage(const QString &page);
     void connectSettingsTab();
     void connectTray();
     void notifyFromTray(const std::optional<QString> &text);

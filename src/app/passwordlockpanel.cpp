@@ -34,16 +34,17 @@ PasswordLockPanel::PasswordLockPanel(QWidget *parent) : QFrame(parent)
 
     auto *picture = new Picture(QStringLiteral("imglock"), pictures::path("lock"), tr("Lock"), this);
     picture->setFixedSize(96, 96);
-    QLabel *lblpass1 = controls::label(this, QStringLiteral("lblpass1"), tr("This program is password protected."));
-    QFont big = lblpass1->font();
+    QLabel *protectedNote =
+        controls::label(this, QStringLiteral("lblpass1"), tr("This program is password protected."));
+    QFont big = protectedNote->font();
     big.setPointSizeF(big.pointSizeF() * 1.3);
     big.setBold(true);
-    lblpass1->setFont(big);
+    protectedNote->setFont(big);
     m_prompt = controls::label(this, QStringLiteral("lblpass2"), tr("Please enter your password :"));
     m_passwordEntry = controls::passwordEntry(this, QStringLiteral("txtpasswordinput"), entryLength);
     m_passwordEntry->setMinimumWidth(220);
     m_prompt->setBuddy(m_passwordEntry);
-    QPushButton *cmdpasscheck = controls::button(this, QStringLiteral("cmdpasscheck"), tr("Continue >>>"));
+    QPushButton *continueButton = controls::button(this, QStringLiteral("cmdpasscheck"), tr("Continue >>>"));
     m_untypeableNote = controls::textLabel(this, QStringLiteral("lblpassuntypeable"), QString());
     m_untypeableNote->hide();
 
@@ -53,13 +54,13 @@ PasswordLockPanel::PasswordLockPanel(QWidget *parent) : QFrame(parent)
     form->setContentsMargins(0, 0, 0, 0);
     form->addWidget(m_prompt, 0, 0, 1, 2);
     form->addWidget(m_passwordEntry, 1, 0);
-    form->addWidget(cmdpasscheck, 1, 1);
+    form->addWidget(continueButton, 1, 1);
     form->addWidget(m_untypeableNote, 2, 0, 1, 2);
 
     auto *layout = new QVBoxLayout(this);
     layout->addStretch(2);
     layout->addWidget(picture, 0, Qt::AlignHCenter);
-    layout->addWidget(lblpass1, 0, Qt::AlignHCenter);
+    layout->addWidget(protectedNote, 0, Qt::AlignHCenter);
     layout->addSpacing(16);
     // Centred between stretches rather than by alignment: the note wraps, and
     // only so is its height measured at the width it really gets.
@@ -70,8 +71,8 @@ PasswordLockPanel::PasswordLockPanel(QWidget *parent) : QFrame(parent)
     layout->addLayout(centred);
     layout->addStretch(3);
 
-    connect(cmdpasscheck, &QPushButton::clicked, this, &PasswordLockPanel::cmdpasscheck_Click);
-    connect(m_passwordEntry, &QLineEdit::returnPressed, cmdpasscheck, &QPushButton::click);
+    connect(continueButton, &QPushButton::clicked, this, &PasswordLockPanel::checkPassword);
+    connect(m_passwordEntry, &QLineEdit::returnPressed, continueButton, &QPushButton::click);
 }
 
 void PasswordLockPanel::setPassword(const QString &password, const QString &settingsFile)
@@ -92,7 +93,7 @@ void PasswordLockPanel::showEvent(QShowEvent *event)
     m_passwordEntry->setFocus();
 }
 
-void PasswordLockPanel::cmdpasscheck_Click()
+void PasswordLockPanel::checkPassword()
 {
     // Exact and case-sensitive; as many tries as the user likes.
     if (m_passwordEntry->text() != m_password) {

@@ -19,7 +19,7 @@ public:
     void setPassword(const QString &password, const QString &settingsFile);
 
 public slots:
-    void cmdpasscheck_Click();
+    void checkPassword();
 
 protected:
     void showEvent(QShowEvent *event) override;

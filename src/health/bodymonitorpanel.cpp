@@ -64,7 +64,7 @@ BodyMonitorPanel::BodyMonitorPanel(QWidget *parent) : QFrame(parent)
         scale->setAccessibleName(tr(meter.description));
         scale->setMouseTracking(true);
         keepMouseMoves(scale);
-        connect(scale, &Picture::mouseMoved, this, [this, index] { meter_MouseMove(index); });
+        connect(scale, &Picture::mouseMoved, this, [this, index] { explainMeter(index); });
         m_meters.append(scale);
         m_markerTops.append(geometry::markerStartTop);
         ++index;
@@ -108,7 +108,7 @@ QSize BodyMonitorPanel::minimumSizeHint() const
 
 void BodyMonitorPanel::mouseMoveEvent(QMouseEvent *event)
 {
-    frmbodyfunctions_MouseMove();
+    explainMeters();
     event->accept();
 }
 
@@ -131,12 +131,12 @@ void BodyMonitorPanel::changeEvent(QEvent *event)
     QFrame::changeEvent(event);
 }
 
-void BodyMonitorPanel::frmbodyfunctions_MouseMove()
+void BodyMonitorPanel::explainMeters()
 {
     emit explanation(tr(panelExplanation), controls::colours::black);
 }
 
-void BodyMonitorPanel::meter_MouseMove(int index)
+void BodyMonitorPanel::explainMeter(int index)
 {
     emit explanation(tr(bodymeters::meters()[index].explanation), controls::colours::blue);
 }

@@ -36,9 +36,9 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    void frmbodyfunctions_MouseMove();
-    // m1_MouseMove to m7_MouseMove: one shape, told apart by the meter.
-    void meter_MouseMove(int index);
+    void explainMeters();
+    // The pointer over one of the seven meters, told apart by its index.
+    void explainMeter(int index);
     // Puts every control where the geometry says at the current resolution.
     void placeControls();
     QRect toPixels(const QRectF &twips) const;

@@ -39,13 +39,13 @@ QuestionnairePanel::QuestionnairePanel(const Environment &environment, ProfileSt
     setObjectName(QStringLiteral("frmdata"));
     hide();
 
-    QLabel *label5 = controls::textLabel(
+    QLabel *welcome = controls::textLabel(
         this, QStringLiteral("Label5"),
         tr("Welcome. Before we start , I need some information about you and your smoking habbits."));
-    QFont big = label5->font();
+    QFont big = welcome->font();
     big.setPointSizeF(big.pointSizeF() * 1.2);
     big.setBold(true);
-    label5->setFont(big);
+    welcome->setFont(big);
 
     m_nameQuestion = controls::label(this, QStringLiteral("lblname"), tr("What is your name ?"));
     m_name = new QLineEdit(this);
@@ -133,7 +133,7 @@ QuestionnairePanel::QuestionnairePanel(const Environment &environment, ProfileSt
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 20, 24, 20);
-    layout->addWidget(label5);
+    layout->addWidget(welcome);
     layout->addSpacing(12);
     layout->addLayout(middle, 1);
     layout->addLayout(buttons);
@@ -145,8 +145,8 @@ QuestionnairePanel::QuestionnairePanel(const Environment &environment, ProfileSt
     setTabOrder(m_yearsSmoked, m_continueButton);
     setTabOrder(m_continueButton, m_goBackButton);
 
-    connect(m_continueButton, &QPushButton::clicked, this, &QuestionnairePanel::cmdcontinue_Click);
-    connect(m_goBackButton, &QPushButton::clicked, this, &QuestionnairePanel::cmdnoback_Click);
+    connect(m_continueButton, &QPushButton::clicked, this, &QuestionnairePanel::continueQuestionnaire);
+    connect(m_goBackButton, &QPushButton::clicked, this, &QuestionnairePanel::goBackToQuestions);
     // What is confirmed is what is saved: the summary follows every change.
     connect(m_name, &QLineEdit::textChanged, this, &QuestionnairePanel::refreshSummary);
     connect(m_moneyPerDay, &QLineEdit::textChanged, this, &QuestionnairePanel::refreshSummary);
@@ -172,7 +172,7 @@ QuestionnaireAnswers QuestionnairePanel::answers() const
             m_yearsSmoked->currentText()};
 }
 
-void QuestionnairePanel::cmdcontinue_Click()
+void QuestionnairePanel::continueQuestionnaire()
 {
     for (QLabel *question :
          {m_nameQuestion, m_cigarettesQuestion, m_currencyQuestion, m_moneyQuestion, m_yearsQuestion})
@@ -204,7 +204,7 @@ void QuestionnairePanel::cmdcontinue_Click()
     emit confirmed();
 }
 
-void QuestionnairePanel::cmdnoback_Click()
+void QuestionnairePanel::goBackToQuestions()
 {
     m_summary->hide();
     m_continueButton->setText(tr("Continue"));

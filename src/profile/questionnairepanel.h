@@ -24,8 +24,8 @@ public:
     bool isConfirming() const;
 
 public slots:
-    void cmdcontinue_Click();
-    void cmdnoback_Click();
+    void continueQuestionnaire();
+    void goBackToQuestions();
 
 signals:
     // The answers are saved: the start panel takes over.

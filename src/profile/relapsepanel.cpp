@@ -72,11 +72,11 @@ RelapsePanel::RelapsePanel(const Environment &environment, ProfileStore &store, 
     layout->addLayout(buttons);
     layout->addStretch(3);
 
-    connect(m_yesButton, &QPushButton::clicked, this, &RelapsePanel::cmdyes_Click);
-    connect(m_noButton, &QPushButton::clicked, this, &RelapsePanel::cmdno_Click);
-    connect(m_noContinueButton, &QPushButton::clicked, this, &RelapsePanel::cmdnocontinue_Click);
-    connect(m_resetButton, &QPushButton::clicked, this, &RelapsePanel::cmdyessmoke_Click);
-    connect(m_exitButton, &QPushButton::clicked, this, &RelapsePanel::cmdexit_Click);
+    connect(m_yesButton, &QPushButton::clicked, this, &RelapsePanel::answerSmoked);
+    connect(m_noButton, &QPushButton::clicked, this, &RelapsePanel::answerNotSmoked);
+    connect(m_noContinueButton, &QPushButton::clicked, this, &RelapsePanel::continueQuit);
+    connect(m_resetButton, &QPushButton::clicked, this, &RelapsePanel::askToReset);
+    connect(m_exitButton, &QPushButton::clicked, this, &RelapsePanel::exitAfterReset);
 }
 
 void RelapsePanel::showButtons(std::initializer_list<QPushButton *> shown)
@@ -85,7 +85,7 @@ void RelapsePanel::showButtons(std::initializer_list<QPushButton *> shown)
         button->setVisible(std::find(shown.begin(), shown.end(), button) != shown.end());
 }
 
-void RelapsePanel::cmdyes_Click()
+void RelapsePanel::answerSmoked()
 {
     if (answeredTooSoon())
         return;
@@ -128,7 +128,7 @@ void RelapsePanel::resetProfile()
     }
 }
 
-void RelapsePanel::cmdyessmoke_Click()
+void RelapsePanel::askToReset()
 {
     m_question->setText(QString());
     askToConfirm(tr(areYouSure));
@@ -152,19 +152,19 @@ bool RelapsePanel::answeredTooSoon() const
     return elapsed >= 0 && elapsed < QGuiApplication::styleHints()->mouseDoubleClickInterval();
 }
 
-void RelapsePanel::cmdno_Click()
+void RelapsePanel::answerNotSmoked()
 {
     if (answeredTooSoon())
         return;
     emit quitContinues();
 }
 
-void RelapsePanel::cmdnocontinue_Click()
+void RelapsePanel::continueQuit()
 {
-    cmdno_Click();
+    answerNotSmoked();
 }
 
-void RelapsePanel::cmdexit_Click()
+void RelapsePanel::exitAfterReset()
 {
     m_environment.endProgram();
 }

@@ -17,11 +17,11 @@ public:
     RelapsePanel(const Environment &environment, ProfileStore &store, QWidget *parent = nullptr);
 
 public slots:
-    void cmdyes_Click();
-    void cmdno_Click();
-    void cmdnocontinue_Click();
-    void cmdyessmoke_Click();
-    void cmdexit_Click();
+    void answerSmoked();
+    void answerNotSmoked();
+    void continueQuit();
+    void askToReset();
+    void exitAfterReset();
 
 signals:
     // The user has not smoked: the counter goes on.

@@ -21,12 +21,12 @@ StartPanel::StartPanel(const Environment &environment, ProfileStore &store, QWid
     setObjectName(QStringLiteral("frmstart"));
     hide();
 
-    QLabel *lblstart =
+    QLabel *question =
         controls::label(this, QStringLiteral("lblstart"), tr("Are you ready to stop smoking right now?"));
-    QFont big = lblstart->font();
+    QFont big = question->font();
     big.setPointSizeF(big.pointSizeF() * 1.4);
     big.setBold(true);
-    lblstart->setFont(big);
+    question->setFont(big);
     m_explanation = controls::textLabel(
         this, QStringLiteral("lblstarttxt"),
         tr("If you click 'no' , you can come back any time when you are ready to stop. If you click 'yes', the current "
@@ -38,34 +38,34 @@ StartPanel::StartPanel(const Environment &environment, ProfileStore &store, QWid
     clockFont.setBold(true);
     m_timeShown->setFont(clockFont);
     controls::setTextColour(m_timeShown, controls::colours::green(128));
-    auto *image7 = new Picture(QStringLiteral("Image7"), pictures::path("clock"), tr("Clock"), this);
-    image7->setFixedSize(110, 110);
+    auto *clockPicture = new Picture(QStringLiteral("Image7"), pictures::path("clock"), tr("Clock"), this);
+    clockPicture->setFixedSize(110, 110);
 
-    auto *cmdstartnow = controls::button(this, QStringLiteral("CMDSTARTNOW"), tr("Yes, I want to stop NOW"));
-    auto *cmdstartnot = controls::button(this, QStringLiteral("cmdstartnot"), tr("No, I come back later..."));
-    auto *command6 = controls::button(this, QStringLiteral("Command6"), tr("I already stopped"));
-    QFont strong = cmdstartnow->font();
+    auto *stopNowButton = controls::button(this, QStringLiteral("CMDSTARTNOW"), tr("Yes, I want to stop NOW"));
+    auto *laterButton = controls::button(this, QStringLiteral("cmdstartnot"), tr("No, I come back later..."));
+    auto *alreadyStoppedButton = controls::button(this, QStringLiteral("Command6"), tr("I already stopped"));
+    QFont strong = stopNowButton->font();
     strong.setBold(true);
-    cmdstartnow->setFont(strong);
+    stopNowButton->setFont(strong);
 
     auto *clock = new QVBoxLayout;
     clock->addWidget(m_dateShown);
     clock->addWidget(m_timeShown);
     auto *clockRow = new QHBoxLayout;
-    clockRow->addWidget(image7);
+    clockRow->addWidget(clockPicture);
     clockRow->addSpacing(16);
     clockRow->addLayout(clock);
     clockRow->addStretch();
 
     auto *buttons = new QHBoxLayout;
-    buttons->addWidget(cmdstartnow);
-    buttons->addWidget(cmdstartnot);
+    buttons->addWidget(stopNowButton);
+    buttons->addWidget(laterButton);
     buttons->addStretch();
-    buttons->addWidget(command6);
+    buttons->addWidget(alreadyStoppedButton);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 24, 24, 20);
-    layout->addWidget(lblstart);
+    layout->addWidget(question);
     layout->addSpacing(8);
     layout->addWidget(m_explanation);
     layout->addSpacing(16);
@@ -73,9 +73,9 @@ StartPanel::StartPanel(const Environment &environment, ProfileStore &store, QWid
     layout->addStretch();
     layout->addLayout(buttons);
 
-    connect(cmdstartnow, &QPushButton::clicked, this, &StartPanel::CMDSTARTNOW_Click);
-    connect(cmdstartnot, &QPushButton::clicked, this, &StartPanel::cmdstartnot_Click);
-    connect(command6, &QPushButton::clicked, this, &StartPanel::Command6_Click);
+    connect(stopNowButton, &QPushButton::clicked, this, &StartPanel::startQuitNow);
+    connect(laterButton, &QPushButton::clicked, this, &StartPanel::comeBackLater);
+    connect(alreadyStoppedButton, &QPushButton::clicked, this, &StartPanel::explainEarlierStop);
 }
 
 void StartPanel::showClock(const QDateTime &now)
@@ -84,7 +84,7 @@ void StartPanel::showClock(const QDateTime &now)
     controls::setText(m_dateShown, tr("Computer date and time: ") + regional::dateToText(now.date()));
 }
 
-void StartPanel::CMDSTARTNOW_Click()
+void StartPanel::startQuitNow()
 {
     const textfiles::WriteResult written = m_store.startQuit(m_environment.clock->now());
     if (!written.ok) {
@@ -96,13 +96,13 @@ void StartPanel::CMDSTARTNOW_Click()
     emit quitStarted();
 }
 
-void StartPanel::cmdstartnot_Click()
+void StartPanel::comeBackLater()
 {
     m_environment.messages->show(tr("Ok. Come back when you are ready to quit."));
     m_environment.endProgram();
 }
 
-void StartPanel::Command6_Click()
+void StartPanel::explainEarlierStop()
 {
     m_explanation->setText(tr("Good, you already stopped. Just set your computer date back to the day you stopped, "
                               "then click 'yes', then set your computer date back to the current date."));

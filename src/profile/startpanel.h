@@ -18,9 +18,9 @@ public:
     void showClock(const QDateTime &now);
 
 public slots:
-    void CMDSTARTNOW_Click();
-    void cmdstartnot_Click();
-    void Command6_Click();
+    void startQuitNow();
+    void comeBackLater();
+    void explainEarlierStop();
 
 signals:
     // The stop moment is stored: the counter takes over.

@@ -75,7 +75,7 @@ QLabel *statisticsLine(QWidget *parent, const char *name, const QColor &colour)
 CounterTab::CounterTab(QWidget *parent) : CharacterTab(companion(), parent)
 {
     buildPanelsWhenAsked();
-    connect(picture(), &PictureButton::clicked, this, &CounterTab::imgsmiley_Click);
+    connect(picture(), &PictureButton::clicked, this, &CounterTab::sayDeaths);
 }
 
 void CounterTab::buildPanels()
@@ -90,12 +90,12 @@ QFrame *CounterTab::buildCounter()
 {
     QFrame *frame = controls::panel(panels(), QStringLiteral("frmcounter"), false);
 
-    QLabel *lblmainsay = controls::label(frame, QStringLiteral("lblmainsay"), tr("You have stopped smoking for :"));
-    controls::setTextColour(lblmainsay, controls::colours::green(64));
-    QFont heading = lblmainsay->font();
+    QLabel *stoppedFor = controls::label(frame, QStringLiteral("lblmainsay"), tr("You have stopped smoking for :"));
+    controls::setTextColour(stoppedFor, controls::colours::green(64));
+    QFont heading = stoppedFor->font();
     heading.setPointSizeF(heading.pointSizeF() * 1.2);
     heading.setBold(true);
-    lblmainsay->setFont(heading);
+    stoppedFor->setFont(heading);
 
     auto *numbers = new QGridLayout;
     numbers->setHorizontalSpacing(28);
@@ -138,13 +138,13 @@ QFrame *CounterTab::buildCounter()
 
     auto *starRow = new QHBoxLayout;
     starRow->setSpacing(4);
-    auto *label8 = new ClickableLabel(frame, QStringLiteral("Label8"), tr("Stars"));
-    controls::setTextColour(label8, controls::colours::olive);
-    QFont starsFont = label8->font();
+    auto *starsLink = new ClickableLabel(frame, QStringLiteral("Label8"), tr("Stars"));
+    controls::setTextColour(starsLink, controls::colours::olive);
+    QFont starsFont = starsLink->font();
     starsFont.setBold(true);
     starsFont.setUnderline(true);
-    label8->setFont(starsFont);
-    starRow->addWidget(label8);
+    starsLink->setFont(starsFont);
+    starRow->addWidget(starsLink);
     starRow->addSpacing(8);
     for (int index = 0; index < starCount; ++index) {
         auto *star = new Picture(QStringLiteral("star(%1)").arg(index), pictures::path("star"), tr("Star"), frame);
@@ -157,7 +157,7 @@ QFrame *CounterTab::buildCounter()
 
     auto *layout = new QVBoxLayout(frame);
     layout->setContentsMargins(16, 12, 16, 12);
-    layout->addWidget(lblmainsay);
+    layout->addWidget(stoppedFor);
     layout->addLayout(numbers);
     layout->setAlignment(numbers, Qt::AlignHCenter);
     layout->addSpacing(10);
@@ -166,7 +166,7 @@ QFrame *CounterTab::buildCounter()
     layout->addStretch();
     layout->addLayout(starRow);
 
-    connect(label8, &ClickableLabel::clicked, this, &CounterTab::Label8_Click);
+    connect(starsLink, &ClickableLabel::clicked, this, &CounterTab::openStars);
     return frame;
 }
 
@@ -196,13 +196,13 @@ QFrame *CounterTab::buildStars()
     }
     list->setColumnStretch(1, 1);
 
-    auto *image13 = new Picture(QStringLiteral("Image13"), pictures::path("trophy"), tr("Trophy"), frame);
-    image13->setFixedSize(96, 96);
+    auto *trophy = new Picture(QStringLiteral("Image13"), pictures::path("trophy"), tr("Trophy"), frame);
+    trophy->setFixedSize(96, 96);
     QPushButton *back = controls::button(frame, QStringLiteral("cmdstarsback"), tr("Back"));
 
     auto *body = new QHBoxLayout;
     body->addLayout(list, 1);
-    body->addWidget(image13, 0, Qt::AlignTop);
+    body->addWidget(trophy, 0, Qt::AlignTop);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(back);
@@ -212,7 +212,7 @@ QFrame *CounterTab::buildStars()
     layout->addLayout(body, 1);
     layout->addLayout(buttons);
 
-    connect(back, &QPushButton::clicked, this, &CounterTab::cmdstarsback_Click);
+    connect(back, &QPushButton::clicked, this, &CounterTab::closeStars);
     return frame;
 }
 
@@ -273,17 +273,17 @@ void CounterTab::showStars(const stars::Earned &earned)
         m_starRow[index]->show();
 }
 
-void CounterTab::imgsmiley_Click()
+void CounterTab::sayDeaths()
 {
     say(deathsSentence(m_shown));
 }
 
-void CounterTab::Label8_Click()
+void CounterTab::openStars()
 {
     m_starsPanel->show();
 }
 
-void CounterTab::cmdstarsback_Click()
+void CounterTab::closeStars()
 {
     m_counterPanel->show();
     m_starsPanel->hide();

@@ -44,9 +44,9 @@ public:
     QString moneySentence() const;
 
 public slots:
-    void imgsmiley_Click();
-    void Label8_Click();
-    void cmdstarsback_Click();
+    void sayDeaths();
+    void openStars();
+    void closeStars();
 
 protected:
     void buildPanels() override;

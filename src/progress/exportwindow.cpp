@@ -30,20 +30,20 @@ ExportWindow::ExportWindow(const Environment &environment, QWidget *parent)
     m_report->setAccessibleName(tr("Report"));
     m_report->setReadOnly(true);
     m_report->setAcceptRichText(false);
-    QPushButton *cmdsavepdf = controls::button(this, QStringLiteral("cmdsavepdf"), tr("Save as PDF..."));
-    QPushButton *cmdprint = controls::button(this, QStringLiteral("cmdprint"), tr("Print"));
+    QPushButton *saveButton = controls::button(this, QStringLiteral("cmdsavepdf"), tr("Save as PDF..."));
+    QPushButton *printButton = controls::button(this, QStringLiteral("cmdprint"), tr("Print"));
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(cmdsavepdf);
-    buttons->addWidget(cmdprint);
+    buttons->addWidget(saveButton);
+    buttons->addWidget(printButton);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_report);
     layout->addLayout(buttons);
     resize(560, 300);
 
-    connect(cmdprint, &QPushButton::clicked, this, &ExportWindow::cmdprint_Click);
-    connect(cmdsavepdf, &QPushButton::clicked, this, &ExportWindow::cmdsavepdf_Click);
+    connect(printButton, &QPushButton::clicked, this, &ExportWindow::printReport);
+    connect(saveButton, &QPushButton::clicked, this, &ExportWindow::saveReportAsPdf);
 }
 
 void ExportWindow::showReport(const QString &text)
@@ -54,12 +54,12 @@ void ExportWindow::showReport(const QString &text)
     activateWindow();
 }
 
-void ExportWindow::cmdprint_Click()
+void ExportWindow::printReport()
 {
     printing::printOrSay(m_environment, *m_report->document(), this);
 }
 
-void ExportWindow::cmdsavepdf_Click()
+void ExportWindow::saveReportAsPdf()
 {
     QString path = m_environment.chooseFileToSave(tr("Clearwind report.pdf"));
     if (path.isEmpty())

@@ -17,8 +17,8 @@ public:
     void showReport(const QString &text);
 
 public slots:
-    void cmdprint_Click();
-    void cmdsavepdf_Click();
+    void printReport();
+    void saveReportAsPdf();
 
 private:
     const Environment &m_environment;

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "ui/topictable.h"
+
 #include <QFrame>
 
+class ButtonGrid;
 class DocumentBox;
+class QHBoxLayout;
 class QPushButton;
 
 // An advisor's panel of topics with a document box that lies over the
@@ -23,22 +27,40 @@ public:
         QString boxTitle;
     };
 
+    // Topics of the caller's own, such as a list to choose from.
     TopicPanel(QWidget *parent, const Names &names, QWidget *topics);
+    // A grid with a button for each topic of the table; a button opens its
+    // topic's document.
+    TopicPanel(QWidget *parent, const Names &names, const TopicTable &table, const Environment &environment);
 
     DocumentBox *box() const { return m_box; }
-    QPushButton *okButton() const { return m_ok; }
-    QPushButton *backButton() const { return m_back; }
+    // Puts another widget into a cell of the grid of topics, such as a picture.
+    void addToGrid(QWidget *widget, int row, int column);
     // Puts a button at the bottom left.
     void addLeftButton(QPushButton *button);
+    void setOkShown(bool shown);
 
     // Reading: the box over the topics, Ok instead of Back.
     void showDocument();
     // Choosing: the topics, Back instead of Ok.
     void showTopics();
 
+signals:
+    // A topic's document is shown; the sentence goes with it, when it has one.
+    void topicOpened(const QString &sentence);
+    // Ok: the user has read the document and is back among the topics.
+    void readingDone();
+    void backRequested();
+
 private:
-    DocumentBox *m_box;
-    QPushButton *m_ok;
-    QPushButton *m_back;
-    class QHBoxLayout *m_buttons;
+    void build(const Names &names, QWidget *topics);
+    void openTopic(const Topic &topic);
+
+    const TopicTable *m_table = nullptr;
+    const Environment *m_environment = nullptr;
+    ButtonGrid *m_grid = nullptr;
+    DocumentBox *m_box = nullptr;
+    QPushButton *m_ok = nullptr;
+    QPushButton *m_back = nullptr;
+    QHBoxLayout *m_buttons = nullptr;
 };

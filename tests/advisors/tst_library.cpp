@@ -1,6 +1,7 @@
 #include "advisors/coachtab.h"
 #include "advisors/doctortab.h"
 #include "advisors/professortab.h"
+#include "platform/environment.h"
 #include "platform/textfiles.h"
 #include "records/datafiles.h"
 #include "richtext/documentfile.h"
@@ -27,15 +28,17 @@ private slots:
 
 namespace {
 
-// Where the build's data folder holds a file, relative to the build folder.
-QString dataFile(datafiles::File file)
+// The build folder, with its data folder, as the program folder.
+Environment buildFolder()
 {
-    return QStringLiteral("data/") + QLatin1String(datafiles::entry(file).path);
+    Environment environment;
+    environment.programFolder = QStringLiteral(CLEARWIND_BUILD_DIR);
+    return environment;
 }
 
-QString shipped(const QString &relative)
+QString dataFile(datafiles::File file)
 {
-    return QStringLiteral(CLEARWIND_BUILD_DIR) + u'/' + relative;
+    return datafiles::path(buildFolder(), file);
 }
 
 QByteArray readAll(const QString &path)
@@ -54,8 +57,8 @@ qreal pointSizeAt(const QTextBlock &block)
 void LibraryTest::documentsReadWell_data()
 {
     QTest::addColumn<QString>("document");
-    const QStringList documents =
-        DoctorTab::documents() + CoachTab::documents() + QStringList{dataFile(datafiles::File::WhyPeopleSmoke)};
+    const QStringList documents = DoctorTab::documents(buildFolder()) + CoachTab::documents(buildFolder()) +
+                                  QStringList{dataFile(datafiles::File::WhyPeopleSmoke)};
     QCOMPARE(documents.size(), 38);
     for (const QString &document : documents)
         QTest::newRow(qPrintable(document)) << document;
@@ -65,7 +68,7 @@ void LibraryTest::documentsReadWell()
 {
     QFETCH(QString, document);
     QTextDocument text;
-    QVERIFY2(richtext::loadFile(shipped(document), &text).ok, "missing");
+    QVERIFY2(richtext::loadFile(document, &text).ok, "missing");
     const qsizetype words =
         text.toPlainText().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts).size();
     QVERIFY2(words >= 150 && words <= 500, qPrintable(QString::number(words) + " words"));
@@ -82,7 +85,7 @@ void LibraryTest::lineFilesAreFull_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<int>("minimum");
     QTest::newRow("things") << dataFile(datafiles::File::ThingsToDo) << 60;
-    for (const QString &facts : ProfessorTab::factFiles())
+    for (const QString &facts : ProfessorTab::factFiles(buildFolder()))
         QTest::newRow(qPrintable(facts)) << facts << 40;
 }
 
@@ -90,7 +93,7 @@ void LibraryTest::lineFilesAreFull()
 {
     QFETCH(QString, file);
     QFETCH(int, minimum);
-    const textfiles::LineFile read = textfiles::readLines(shipped(file));
+    const textfiles::LineFile read = textfiles::readLines(file);
     QVERIFY(read.opened);
     QVERIFY2(read.lines.size() >= minimum, qPrintable(QString::number(read.lines.size())));
     QSet<QString> seen;
@@ -103,8 +106,8 @@ void LibraryTest::lineFilesAreFull()
 
 void LibraryTest::helpLinksResolve()
 {
-    QVERIFY(QFile::exists(shipped(QStringLiteral("data/bht.html"))));
-    const QString help = QString::fromUtf8(readAll(shipped(QStringLiteral("data/help/help.html"))));
+    QVERIFY(QFile::exists(dataFile(datafiles::File::BrowserProbe)));
+    const QString help = QString::fromUtf8(readAll(dataFile(datafiles::File::HelpPage)));
     QVERIFY(!help.isEmpty());
     QSet<QString> anchors;
     for (const QRegularExpressionMatch &id : QRegularExpression(QStringLiteral("\\bid=\"([^\"]+)\"")).globalMatch(help))

@@ -44,7 +44,7 @@ public:
     void show(const Message &message) override { shown.append(message); }
     bool ask(const QString &text, const QString &title) override
     {
-        shown.append({text, Icon::None, title});
+        shown.append({text, Icon::None, title, QString(), nullptr});
         return !answers.isEmpty() && answers.takeFirst();
     }
     QStringList texts() const;

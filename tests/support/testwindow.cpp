@@ -81,7 +81,7 @@ void TestProgram::answer(const QStringList &buttons)
 MainWindow &TestProgram::start()
 {
     m_window = std::make_unique<MainWindow>(m_environment);
-    const bool onlyCopy = m_window->Form_Load();
+    const bool onlyCopy = m_window->startUp();
     if (onlyCopy)
         m_window->show();
     return *m_window;
