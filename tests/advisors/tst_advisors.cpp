@@ -7,9 +7,13 @@
 
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDirIterator>
 #include <QListWidget>
+#include <QSet>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
 
 // The advisors' panels, driven by their handlers' buttons: which document a
 // topic shows, the states of reading and choosing, the pagers, and the
@@ -18,8 +22,8 @@ class AdvisorsTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void topicShowsItsDocument_data();
-    void topicShowsItsDocument();
+    void everyTopicShowsItsOwnDocument_data();
+    void everyTopicShowsItsOwnDocument();
     void unloadableDocumentLeavesTheBox_data();
     void unloadableDocumentLeavesTheBox();
     void reasonsToSmoke();
@@ -88,113 +92,157 @@ DocumentBox *personalBox(TestProgram &program)
     return program.find<DocumentBox>("txtpersonal");
 }
 
-} // namespace
-
-void AdvisorsTest::topicShowsItsDocument_data()
+// The documents of the build's data folder, where the program looks for them.
+void copyShippedDocuments(TestProgram &program)
 {
-    QTest::addColumn<int>("tab");
-    QTest::addColumn<QString>("open");
-    QTest::addColumn<QString>("topic");
-    QTest::addColumn<QString>("document");
-    QTest::addColumn<QString>("sentence");
-    const struct
-    {
-        const char *topic;
-        const char *document;
-        const char *sentence;
-    } doctor[] = {
-        {"cmdfeeltired", "data/doc/withdraw/tired.rtf",
-         "After a week or two you should begin feeling much better. You will see that you have more energy than you "
-         "may have felt in years."},
-        {"cmdfeelConstipation", "data/doc/withdraw/constipation.rtf",
-         "Drink plenty of liquids, eat fruits, vegetables, and whole grain cereals. Go for walks."},
-        {"cmdfeelchest", "data/doc/withdraw/chest.rtf",
-         "Remember that your lungs need moisture to help with healing and flushing."},
-        {"cmdtimeper", "data/doc/withdraw/timeperception.rtf",
-         "Your time perception will go back to normal, as soon as the other withdrawal symptoms dissapear."},
-        {"cmdfeeldizzy", "data/doc/withdraw/dizzy.rtf",
-         "Get fresh air, go for a walk, change positions slowly until your body adjusts to increased oxygen intake"},
-        {"cmdfeelthroat", "data/doc/withdraw/sorethroat.rtf",
-         "Suck sweets, eat honey or anything else that will soothe your throat"},
-        {"cmdnausea", "data/doc/withdraw/nausea.rtf",
-         "Eat something that will make your bad taste go away, and drink lot's of water ofcourse."},
-        {"cmdfeelIrritability", "data/doc/withdraw/tension.rtf",
-         "Try deep breathing and do some exercise. Within 4 weeks this symtons will stop to appear."},
-        {"cmdfeelSleeplessness", "data/doc/withdraw/sleeping.rtf",
-         "Try to sleep as much as you can. Take a hot bath, avoid caffeine a few hours before you go sleep, try "
-         "relaxing at bedtime with a glass of warm milk."},
-        {"cmdfeelconcentration", "data/doc/withdraw/concentration.rtf",
-         "Change activities, get some fresh air, exercise, deep breathe, listen to music, watch TV, do more physical "
-         "activity,"},
-        {"cmdfeelheadaches", "data/doc/withdraw/headache.rtf",
-         "There are many things you can do about headaches. Try searching the internet."},
-        {"cmdfeelothers", "data/doc/withdraw/others.rtf",
-         "Remeber, if a symptom won't go away in a few weeks, or if you think it is not normal, go visit a doctor."},
-    };
-    for (const auto &row : doctor)
-        QTest::newRow(row.topic) << int(Doctor) << "cmdifeel" << row.topic << row.document << row.sentence;
-    const struct
-    {
-        const char *topic;
-        const char *document;
-        const char *sentence;
-    } coach[] = {
-        {"Command4", "data/coach/withdraw/carvings.rtf", "Remember, as time goes by, this feeling will go away"},
-        {"Command7", "data/coach/withdraw/irritable.rtf",
-         "Feeling bored is always temporary. It will go away within two weeks. Keep up the good work!"},
-        {"Command11", "data/coach/withdraw/alone.rtf",
-         "Find something to keep your mind busy. Talk to other ex-smokers on internet."},
-        {"Command15", "data/coach/withdraw/down.rtf", "Take a walk. Do deep breathing exercises."},
-        {"Command19", "data/coach/withdraw/restless.rtf",
-         "Feeling restless will usually go aways within a few days after quitting."},
-        {"Command18", "data/coach/withdraw/stress.rtf",
-         "Remember, you will in time find another way to cope with stress."},
-        {"Command22", "data/coach/withdraw/uncomfortable.rtf",
-         "It might be a good idea to skip a party if you have just stopped smoking."},
-        {"Command23", "data/coach/withdraw/depressed.rtf",
-         "Take it easy your depression will go away within 2-5 weeks."},
-    };
-    for (const auto &row : coach)
-        QTest::newRow(row.topic) << int(Coach) << "cmdtroublewith" << row.topic << row.document << row.sentence;
+    const QDir shipped(QStringLiteral(CLEARWIND_BUILD_DIR "/data"));
+    QDirIterator files(shipped.path(), {QStringLiteral("*.rtf")}, QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString file = files.next();
+        const QString copy = program.path("data/") + shipped.relativeFilePath(file);
+        QVERIFY(QDir().mkpath(QFileInfo(copy).path()));
+        QVERIFY(QFile::copy(file, copy));
+    }
 }
 
-void AdvisorsTest::topicShowsItsDocument()
+// A shipped document's title: its first line.
+QString shippedTitle(const QString &relative)
+{
+    QTextDocument document;
+    richtext::loadFile(QStringLiteral(CLEARWIND_BUILD_DIR "/") + relative, &document);
+    return document.begin().text().trimmed();
+}
+
+} // namespace
+
+void AdvisorsTest::everyTopicShowsItsOwnDocument_data()
+{
+    QTest::addColumn<int>("tab");
+    // The panel's controls: its button, box, OK and Back, and the list whose lines are the topics.
+    QTest::addColumn<QStringList>("panel");
+    QTest::addColumn<QString>("prompt");
+    QTest::addColumn<QStringList>("topics");
+    QTest::addColumn<QStringList>("documents");
+    const auto addRow = [](const char *name, Tab tab, const QStringList &panel, const QString &prompt,
+                           std::initializer_list<std::pair<const char *, const char *>> rows) {
+        QStringList topics;
+        QStringList documents;
+        for (const auto &[topic, document] : rows) {
+            topics << QString::fromUtf8(topic);
+            documents << QStringLiteral("data/") + QLatin1String(document);
+        }
+        QTest::newRow(name) << int(tab) << panel << prompt << topics << documents;
+    };
+    addRow("withdrawal symptoms", Doctor, {"cmdifeel", "txtsup", "cmdokdoc", "cmdbackfeel", ""},
+           "What withdrawal symptom are you experiencing?",
+           {{"cmdfeeltired", "doc/withdraw/tired.rtf"},
+            {"cmdfeelConstipation", "doc/withdraw/constipation.rtf"},
+            {"cmdfeelchest", "doc/withdraw/chest.rtf"},
+            {"cmdtimeper", "doc/withdraw/timeperception.rtf"},
+            {"cmdfeeldizzy", "doc/withdraw/dizzy.rtf"},
+            {"cmdfeelthroat", "doc/withdraw/sorethroat.rtf"},
+            {"cmdnausea", "doc/withdraw/nausea.rtf"},
+            {"cmdfeelIrritability", "doc/withdraw/tension.rtf"},
+            {"cmdfeelSleeplessness", "doc/withdraw/sleeping.rtf"},
+            {"cmdfeelconcentration", "doc/withdraw/concentration.rtf"},
+            {"cmdfeelheadaches", "doc/withdraw/headache.rtf"},
+            {"cmdfeelothers", "doc/withdraw/others.rtf"}});
+    // The weight questions leave the speech line as it is.
+    addRow("weight questions", Doctor, {"cmdweight", "txtweight", "cmdok8", "cmdweightback", ""}, QString(),
+           {{"cmdminweight", "doc/weight/about.rtf"},
+            {"cmdwhygain", "doc/weight/whygain.rtf"},
+            {"cmdnothingworks", "doc/weight/fightit.rtf"}});
+    addRow("troubles", Coach, {"cmdtroublewith", "txtcoachtrouble", "cmdokcoach", "cmdtroubleback", ""},
+           "How do you feel?",
+           {{"Command4", "coach/withdraw/carvings.rtf"},
+            {"Command7", "coach/withdraw/irritable.rtf"},
+            {"Command11", "coach/withdraw/alone.rtf"},
+            {"Command15", "coach/withdraw/down.rtf"},
+            {"Command19", "coach/withdraw/restless.rtf"},
+            {"Command18", "coach/withdraw/stress.rtf"},
+            {"Command22", "coach/withdraw/uncomfortable.rtf"},
+            {"Command23", "coach/withdraw/depressed.rtf"}});
+    // A reason is chosen in the list; the coach says the same to every one.
+    addRow("reasons to smoke", Coach, {"Command1", "txtanswer", "cmdok7", "cmdbackreasons", "lst1"}, QString(),
+           {{"I just can't quit!", "coach/wantsmoke/cantquit.rtf"},
+            {"I think it's better to quit by gradual reduction", "coach/wantsmoke/gradualwithdraw.rtf"},
+            {"Quitting Smoking is giving up a part of my life.", "coach/wantsmoke/partlife.rtf"},
+            {"I will switch to safer cigarettes.", "coach/wantsmoke/saferway.rtf"},
+            {"I think it's to late. I think i am already sick.", "coach/wantsmoke/alreadysick.rtf"},
+            {"I will just smoke a lot less.", "coach/wantsmoke/nopoint.rtf"},
+            {"Smoking is the only wat i can deal with stress.", "coach/wantsmoke/stress.rtf"},
+            {"How else would I deal with a (new) situation?", "coach/wantsmoke/dealelse.rtf"},
+            {"It's the only way I can feel good.", "coach/wantsmoke/addict.rtf"},
+            {"I Smoke because I don't care if I destroy myself.", "coach/wantsmoke/selfdestruct.rtf"},
+            {"I Smoke Because I just like to smoke.", "coach/wantsmoke/ilike.rtf"},
+            {"I am a nicotine junkie.", "coach/wantsmoke/junky.rtf"},
+            {"Cigarettes are my (only) friend.", "coach/wantsmoke/friend.rtf"},
+            {"Other people around me also smoke.", "coach/wantsmoke/otherpeople.rtf"}});
+}
+
+// Each topic shows its own shipped document, told by its title, and the
+// titles differ, so two topics that showed each other's document would be
+// seen. Where the advisor answers each topic, he says something of his own.
+void AdvisorsTest::everyTopicShowsItsOwnDocument()
 {
     QFETCH(int, tab);
-    QFETCH(QString, open);
-    QFETCH(QString, topic);
-    QFETCH(QString, document);
-    QFETCH(QString, sentence);
-    const bool doctor = tab == Doctor;
-    const char *box = doctor ? "txtsup" : "txtcoachtrouble";
-    const char *ok = doctor ? "cmdokdoc" : "cmdokcoach";
-    const char *back = doctor ? "cmdbackfeel" : "cmdtroubleback";
-    const char *speech = doctor ? "lbldocsay" : "lblcoachsay";
+    QFETCH(QStringList, panel);
+    QFETCH(QString, prompt);
+    QFETCH(QStringList, topics);
+    QFETCH(QStringList, documents);
+    const QByteArray open = panel[0].toLatin1(), box = panel[1].toLatin1(), ok = panel[2].toLatin1(),
+                     back = panel[3].toLatin1(), list = panel[4].toLatin1();
+    const char *speech = tab == Doctor ? "lbldocsay" : "lblcoachsay";
     TestProgram program;
-    writeDocument(program, document, topic);
+    copyShippedDocuments(program);
     program.startOnTab(tab);
-    program.click(open.toLatin1());
+    program.click(open);
 
-    program.click(topic.toLatin1());
-    QCOMPARE(boxText(program, box), "Document " + topic);
-    QVERIFY(program.find(box)->isVisible());
-    QVERIFY(program.shown(ok));
-    QVERIFY(!program.shown(back));
-    QCOMPARE(program.text(speech), sentence);
-    QCOMPARE(colourOf(program, speech), controls::colours::blue);
+    QStringList shown;
+    QStringList expected;
+    QSet<QString> titles;
+    QSet<QString> sentences;
+    for (qsizetype i = 0; i < topics.size(); ++i) {
+        const QString title = shippedTitle(documents[i]);
+        QVERIFY2(!title.isEmpty(), qPrintable(documents[i]));
+        expected << topics[i] + u' ' + title;
+        titles.insert(title);
+        const QString before = program.text(speech);
+        if (list.isEmpty()) {
+            program.click(topics[i].toLatin1());
+        } else {
+            auto *lines = program.find<QListWidget>(list);
+            lines->setCurrentItem(lines->findItems(topics[i], Qt::MatchExactly).value(0));
+            program.click("cmdshowanwser");
+        }
+        shown << topics[i] + u' ' + boxText(program, box).section(u'\n', 0, 0).trimmed();
+        QVERIFY(program.find(box)->isVisible());
+        QVERIFY(program.shown(ok));
+        QVERIFY(!program.shown(back));
+        if (!prompt.isEmpty()) {
+            QVERIFY2(program.text(speech) != before, qPrintable(topics[i]));
+            QCOMPARE(colourOf(program, speech), controls::colours::blue);
+            sentences.insert(program.text(speech));
+        }
 
-    // Another tab and back: still reading.
-    showTab(program, 0);
-    showTab(program, tab);
-    QVERIFY(program.find(box)->isVisible());
+        // Another tab and back: still reading.
+        showTab(program, 0);
+        showTab(program, tab);
+        QVERIFY(program.find(box)->isVisible());
 
-    program.click(ok);
-    QVERIFY(!program.shown(box));
-    QVERIFY(!program.shown(ok));
-    QVERIFY(program.shown(back));
-    QCOMPARE(program.text(speech), doctor ? QStringLiteral("What withdrawal symptom are you experiencing?")
-                                          : QStringLiteral("How do you feel?"));
-    QCOMPARE(colourOf(program, speech), controls::colours::black);
+        program.click(ok);
+        QVERIFY(!program.shown(box));
+        QVERIFY(!program.shown(ok));
+        QVERIFY(program.shown(back));
+        if (!prompt.isEmpty()) {
+            QCOMPARE(program.text(speech), prompt);
+            QCOMPARE(colourOf(program, speech), controls::colours::black);
+        }
+    }
+    QCOMPARE(shown, expected);
+    QCOMPARE(titles.size(), topics.size());
+    if (!prompt.isEmpty())
+        QCOMPARE(sentences.size(), topics.size());
 }
 
 void AdvisorsTest::unloadableDocumentLeavesTheBox_data()

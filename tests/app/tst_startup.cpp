@@ -24,8 +24,8 @@ private slots:
     void settingsTabShowsTheFile();
     void refusedSecondCopyEndsAfterHalfASecond();
 
-    void timersStartAsDocumented_data();
-    void timersStartAsDocumented();
+    void updatesComeOnTime_data();
+    void updatesComeOnTime();
     void controlsCarryTheirCaptions_data();
     void controlsCarryTheirCaptions();
     void screenReaderDescriptions_data();
@@ -217,44 +217,68 @@ void StartupTest::refusedSecondCopyEndsAfterHalfASecond()
     program.start();
     QCOMPARE(program.messages.texts(), QStringList{"This program is already running. You cannot start it twice."});
     QVERIFY(!program.window().isVisible());
-    QTimer *end = program.timer("Timerend");
-    QVERIFY(end->isActive());
-    QCOMPARE(end->interval(), 500);
+    program.passTime(499);
     QCOMPARE(program.endRequests, 0);
-    program.tick("Timerend");
+    program.passTime(1);
     QCOMPARE(program.endRequests, 1);
     // Nothing is written on this path.
     QCOMPARE(program.readFile("data/settings/data.dat"), runningProfile);
     QCOMPARE(program.readFile("data/settings/settings.dat"), QByteArray("noword\r\n0"));
 }
 
-void StartupTest::timersStartAsDocumented_data()
+void StartupTest::updatesComeOnTime_data()
 {
-    QTest::addColumn<QString>("timer");
-    QTest::addColumn<int>("interval");
-    QTest::addColumn<bool>("active");
-    QTest::newRow("Timerdate") << "Timerdate" << 1000 << true;
-    QTest::newRow("tmrcount") << "tmrcount" << 1000 << false;
-    QTest::newRow("timerrest") << "timerrest" << 1500 << false;
-    QTest::newRow("timersmilesay") << "timersmilesay" << 5000 << false;
-    QTest::newRow("tmrrandomgr") << "tmrrandomgr" << 1600 << false;
-    QTest::newRow("timercoachandteacher") << "timercoachandteacher" << 60000 << false;
-    QTest::newRow("Timerdisstats") << "Timerdisstats" << 1000 << false;
-    QTest::newRow("timerbodyf") << "timerbodyf" << 1000 << false;
-    QTest::newRow("Timerend") << "Timerend" << 500 << false;
+    QTest::addColumn<bool>("running");
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("open");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("milliseconds");
+    QTest::newRow("clock of the start panel") << false << 0 << ""
+                                              << "lbltime2" << 1000;
+    QTest::newRow("counter") << true << 0 << ""
+                             << "lblseconds" << 1000;
+    QTest::newRow("statistics") << true << 0 << ""
+                                << "lblcigcount" << 1500;
+    QTest::newRow("greeting") << true << 0 << ""
+                              << "lblmaincomp" << 1600;
+    QTest::newRow("milestone after the greeting") << true << 0 << ""
+                                                  << "lblmaincomp" << 5000;
+    QTest::newRow("tips") << true << 0 << ""
+                          << "lblcoachsay" << 60000;
+    QTest::newRow("disease risks") << true << 1 << "cmddesstats"
+                                   << "lblstatheart" << 1000;
+    QTest::newRow("body monitor") << true << 1 << "cmdbodyfunctions"
+                                  << "i1" << 1000;
 }
 
-void StartupTest::timersStartAsDocumented()
+// What the window shows changes when its time comes, and not a moment before.
+void StartupTest::updatesComeOnTime()
 {
-    QFETCH(QString, timer);
-    QFETCH(int, interval);
-    QFETCH(bool, active);
+    QFETCH(bool, running);
+    QFETCH(int, tab);
+    QFETCH(QString, open);
+    QFETCH(QString, control);
+    QFETCH(int, milliseconds);
     TestProgram program;
+    program.writeFile("data/settings/data.dat", running ? runningProfile : waitingProfile);
     program.start();
-    QTimer *found = program.timer(timer.toLatin1());
-    QVERIFY(found);
-    QCOMPARE(found->interval(), interval);
-    QCOMPARE(found->isActive(), active);
+    if (running)
+        program.click("cmdno");
+    program.find<QTabWidget>("SSTab1")->setCurrentIndex(tab);
+    if (!open.isEmpty())
+        program.click(open.toLatin1());
+    // A line's text, or where a marker stands.
+    const auto look = [&] {
+        const QByteArray name = control.toLatin1();
+        if (const QLabel *label = program.label(name))
+            return label->text();
+        const QRect place = program.find(name)->geometry();
+        return QStringLiteral("%1,%2").arg(place.left()).arg(place.top());
+    };
+    program.passTime(milliseconds - 1);
+    const QString before = look();
+    program.passTime(1);
+    QVERIFY2(look() != before, qPrintable(before));
 }
 
 void StartupTest::controlsCarryTheirCaptions_data()

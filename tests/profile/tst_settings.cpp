@@ -6,18 +6,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTest>
 
 #include <sys/stat.h>
-
-// GLib's headers use "signals" as a name, which Qt defines as a keyword.
-#pragma push_macro("signals")
-#undef signals
-#include <gio/gdesktopappinfo.h>
-#pragma pop_macro("signals")
 
 // The settings tab's save: the password line, the logon entry, and what the
 // user reads when something cannot be done.
@@ -31,8 +23,6 @@ private slots:
     void handEditedPasswordOpensAndIsSavedWhole();
     void failureChangesNothingAndSaysWhy_data();
     void failureChangesNothingAndSaysWhy();
-    void logonEntryStartsTheProgram_data();
-    void logonEntryStartsTheProgram();
     void autostartFolderFollowsTheConfigHome_data();
     void autostartFolderFollowsTheConfigHome();
     void passwordEntriesShowStars_data();
@@ -183,40 +173,6 @@ void SettingsTest::failureChangesNothingAndSaysWhy()
     QCOMPARE(QFileInfo(entryPath(program)).isFile(), entry);
     if (logonBlocked)
         QCOMPARE(program.readFile("data/settings/settings.dat"), unchanged);
-}
-
-void SettingsTest::logonEntryStartsTheProgram_data()
-{
-    QTest::addColumn<QString>("folderTemplate");
-    QTest::newRow("blanks") << "program folder XXXXXX";
-    QTest::newRow("quotes, dollar and backtick") << "it's \"$HOME\" `x` XXXXXX";
-    QTest::newRow("percent and backslash") << "100% \\ %U XXXXXX";
-}
-
-// The entry is loaded and started the way a desktop session starts it: GIO
-// finds the program, expands the field codes and unquotes the line. The
-// program here is a script that leaves a file beside itself.
-void SettingsTest::logonEntryStartsTheProgram()
-{
-    QFETCH(QString, folderTemplate);
-    TestProgram program(QDir::temp().filePath(folderTemplate));
-    writeFileAt(program.path("Clearwind"), "#!/bin/sh\n: > \"${0%/*}/started\"\n", true);
-    program.startOnTab(4);
-    fillIn(program, false, QString(), true);
-    program.click("cmdsaveset");
-
-    GDesktopAppInfo *entry = g_desktop_app_info_new_from_filename(QFile::encodeName(entryPath(program)).constData());
-    QVERIFY2(entry, "The desktop does not load the entry.");
-    GError *error = nullptr;
-    const bool launched = g_app_info_launch(G_APP_INFO(entry), nullptr, nullptr, &error);
-    const QString reason = error ? QString::fromUtf8(error->message) : QString();
-    g_clear_error(&error);
-    g_object_unref(entry);
-    QVERIFY2(launched, qPrintable(reason));
-    QTRY_VERIFY(program.exists("started"));
-    const QString validator = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
-    if (!validator.isEmpty())
-        QCOMPARE(QProcess::execute(validator, {entryPath(program)}), 0);
 }
 
 void SettingsTest::autostartFolderFollowsTheConfigHome_data()

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTextEdit>
 
@@ -117,6 +118,14 @@ void PrintingTest::initTestCase()
 {
     if (getuid() != 0)
         QSKIP("The PDF printer's backend runs only for root.");
+    // The print system, its PDF printer, and the reader of what it printed.
+    for (const QString &needed : {QStringLiteral("cupsd"), QStringLiteral("lpadmin"), QStringLiteral("pdftotext")}) {
+        if (QStandardPaths::findExecutable(needed).isEmpty())
+            QSKIP(qPrintable(needed + QStringLiteral(" is not installed; the printing test needs CUPS, cups-pdf and "
+                                                     "poppler-utils.")));
+    }
+    if (!QFileInfo::exists(QStringLiteral("/usr/lib/cups/backend/cups-pdf")))
+        QSKIP("The cups-pdf printer is not installed.");
     const QString dir = m_cups.path();
     // Filters run as the print system's own user, which must reach the spool.
     QVERIFY(QDir(dir).mkdir(QStringLiteral("tmp")));

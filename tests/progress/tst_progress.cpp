@@ -533,6 +533,9 @@ void ProgressLogicTest::trayNotifications_data()
                                                       {4, {}, 10, false, true},
                                                       {-1, "Day 2", 69, false, false},
                                                       {5, {}, 70, false, true}};
+    // What the window said itself was no notification, so the minute is not quiet.
+    QTest::newRow("in sight, then out of sight") << QList<TrayEvent>{
+        {3, {}, 0, false, false}, {-1, "Hi", 0, false, false}, {4, {}, 0, true, false}, {-1, "Day 2", 30, false, true}};
     QTest::newRow("a clock set back") << QList<TrayEvent>{
         {3, {}, 0, false, false}, {4, {}, 3600, false, true}, {5, {}, 10, false, true}};
 }

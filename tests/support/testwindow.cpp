@@ -118,6 +118,31 @@ void TestProgram::tick(const char *name) const
     QMetaObject::invokeMethod(found, "timeout");
 }
 
+void TestProgram::passTime(int milliseconds)
+{
+    const qint64 end = m_elapsed + milliseconds;
+    for (;;) {
+        QTimer *next = nullptr;
+        for (QTimer *timer : m_window->findChildren<QTimer *>()) {
+            if (timer->objectName().isEmpty() || !timer->isActive()) {
+                m_due.remove(timer);
+                continue;
+            }
+            const qint64 due = m_due.value(timer, m_elapsed + timer->interval());
+            m_due.insert(timer, due);
+            if (!next || due < m_due.value(next))
+                next = timer;
+        }
+        if (!next || m_due.value(next) > end)
+            break;
+        clock.set(clock.now().addMSecs(m_due.value(next) - m_elapsed));
+        m_elapsed = m_due.take(next);
+        QMetaObject::invokeMethod(next, "timeout");
+    }
+    clock.set(clock.now().addMSecs(end - m_elapsed));
+    m_elapsed = end;
+}
+
 void TestProgram::buildEveryPanel() const
 {
     for (CharacterTab *tab : m_window->findChildren<CharacterTab *>())

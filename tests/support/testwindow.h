@@ -5,6 +5,7 @@
 #include "support/fakes.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -66,6 +67,10 @@ public:
     QTimer *timer(const char *name) const { return find<QTimer>(name); }
     // Runs one tick of a timer, as if its interval had passed.
     void tick(const char *name) const;
+    // Lets time pass: the clock moves on, and every running timer fires each
+    // time its interval comes round, in the order they fall due. A timer
+    // counts from when this first finds it running.
+    void passTime(int milliseconds);
     // Shown in its own right, whether or not a panel lies over it.
     bool shown(const char *name) const;
 
@@ -86,4 +91,6 @@ private:
     XdgAutostart m_autostart;
     Environment m_environment;
     std::unique_ptr<MainWindow> m_window;
+    qint64 m_elapsed = 0;
+    QHash<QTimer *, qint64> m_due;
 };
