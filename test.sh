@@ -2,7 +2,8 @@
 # Sets up what is missing, builds everything and runs every test: once in a
 # plain build, with each benchmark run once, and once with AddressSanitizer and
 # UndefinedBehaviorSanitizer, then feeds the readers of the data folder to the
-# fuzzer.
+# fuzzer. On the way it checks an install, and builds, installs, runs and
+# purges the Debian package (as root only).
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/setup.sh
@@ -19,6 +20,7 @@ chmod 700 "$XDG_RUNTIME_DIR"
 scripts/build.sh build
 ctest --test-dir build --output-on-failure --timeout 600
 scripts/check-install.sh build
+scripts/check-package.sh
 benchmarks/run.sh --quick
 
 scripts/build.sh build-sanitize -DCLEARWIND_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug

@@ -1,14 +1,11 @@
 # Copies the shipped data folder beside the program. The user's own files are
 # never overwritten once they exist, and nothing is ever deleted.
-set(USER_OWNED
-  settings/data.dat
-  settings/settings.dat
-  coach/personal.rtf)
+include(${CMAKE_CURRENT_LIST_DIR}/UserFiles.cmake)
 
 file(GLOB_RECURSE shipped RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/*")
 foreach(relative IN LISTS shipped)
   set(target "${TARGET_DIR}/${relative}")
-  list(FIND USER_OWNED "${relative}" owned)
+  list(FIND CLEARWIND_USER_FILES "${relative}" owned)
   if(NOT owned EQUAL -1 AND EXISTS "${target}")
     continue()
   endif()

@@ -1,32 +1,108 @@
 #!/usr/bin/env bash
-# Installs a build into a temporary prefix with blanks and a % in its name,
-# validates the desktop entry and the metainfo, starts the installed launcher,
-# and checks that a reinstall keeps the user's own files.
+# Installs a build as `cmake --install` does for a user, into prefixes with a
+# blank and a % in their names, and checks the installed layout:
+# - install_manifest.txt lists every installed file, and nothing of the
+#   user's own files is installed;
+# - the desktop entry and the metainfo pass their validators;
+# - the installed launcher answers --version, starts, keeps the user's files
+#   in the XDG data folder (made readable by the user alone) and writes
+#   nothing under its prefix;
+# - installed into ~/.local over an earlier per-user install (the program
+#   folder in lib/clearwind with the user's files in its data/ folder), the
+#   launcher becomes the program itself, the user's files are copied once
+#   into the XDG data folder and stay where they were, and a reinstall
+#   overwrites none of them.
 #   scripts/check-install.sh BUILD_FOLDER
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build="$1"
-prefix="$(mktemp -d)/my apps 100%"
-trap 'rm -rf "$(dirname "$prefix")"' EXIT
+build="$(realpath "$1")"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
 app_id=org.clearwind.Clearwind
+export QT_QPA_PLATFORM=offscreen DBUS_SESSION_BUS_ADDRESS=disabled:
+unset XDG_DATA_HOME
 
-cmake --install "$build" --prefix "$prefix" > /dev/null
+fail() {
+  echo "Install check failed: $*" >&2
+  exit 1
+}
+
+# Every file and link under a folder with its size, time and mode.
+snapshot() {
+  find "$1" -printf '%P %y %s %T@ %m\n' | sort
+}
+
+# Starts an installed launcher for a few seconds in the given home; it must
+# keep running until it is stopped.
+run_for_a_while() {
+  local launcher="$1" home="$2" status=0
+  HOME="$home" timeout 4 "$launcher" > "$work/run.log" 2>&1 || status=$?
+  if [ "$status" -ne 124 ]; then
+    cat "$work/run.log" >&2
+    fail "$launcher did not keep running (exit $status)"
+  fi
+}
+
+mode_of() {
+  stat -c %a "$1"
+}
+
+# A system-wide layout: the prefix is not the user's.
+prefix="$work/my apps 100%"
+home="$work/home"
+mkdir -p "$home"
+HOME="$home" cmake --install "$build" --prefix "$prefix" > /dev/null
+diff <(find "$prefix" -type f -o -type l | sort) <(sort "$build/install_manifest.txt") \
+  || fail "install_manifest.txt does not list every installed file"
+for file in bin/clearwind share/clearwind/doc/withdraw/chest.rtf share/clearwind/help/help.html \
+  share/clearwind/bht.html share/man/man1/clearwind.1 share/icons/hicolor/scalable/apps/$app_id.svg; do
+  test -f "$prefix/$file" || fail "$file is not installed"
+done
+for file in settings/data.dat settings/settings.dat settings/history coach/personal.rtf; do
+  test ! -e "$prefix/share/clearwind/$file" || fail "the user's $file is installed under the prefix"
+done
+if [ ! -x "$prefix/bin/clearwind" ] || [ -L "$prefix/bin/clearwind" ]; then
+  fail "bin/clearwind is not the program"
+fi
 desktop-file-validate "$prefix/share/applications/$app_id.desktop"
 appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/$app_id.metainfo.xml" > /dev/null
-test -f "$prefix/share/icons/hicolor/scalable/apps/$app_id.svg"
-test -f "$prefix/lib/clearwind/data/doc/withdraw/chest.rtf"
 
-# The user's own files survive a reinstall.
-printf 'secret\r\n1' > "$prefix/lib/clearwind/data/settings/settings.dat"
-cmake --install "$build" --prefix "$prefix" > /dev/null
-grep -q "secret" "$prefix/lib/clearwind/data/settings/settings.dat"
+version="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")"
+answer="$(timeout 10 "$prefix/bin/clearwind" --version 2>&1)" || true
+[ "$answer" = "clearwind $version" ] || fail "clearwind --version answered '$answer', not 'clearwind $version'"
 
-# The launcher on the PATH starts the installed program, which finds its data.
-printf 'noword\r\n0' > "$prefix/lib/clearwind/data/settings/settings.dat"
-status=0
-QT_QPA_PLATFORM=offscreen timeout 3 "$prefix/bin/clearwind" || status=$?
-if [ "$status" -ne 124 ]; then
-  echo "The installed program did not keep running (exit $status)" >&2
-  exit 1
-fi
+before="$(snapshot "$prefix")"
+run_for_a_while "$prefix/bin/clearwind" "$home"
+test -d "$home/.local/share/clearwind" || fail "the program made no folder for the user's files in ~/.local/share"
+[ "$(mode_of "$home/.local/share/clearwind")" = 700 ] \
+  || fail "the folder of the user's files has mode $(mode_of "$home/.local/share/clearwind"), not 700"
+[ "$before" = "$(snapshot "$prefix")" ] || fail "the program changed files under its prefix"
+
+# A per-user install into ~/.local over an earlier one, whose launcher linked
+# to the program folder of this very build.
+home="$work/my home 100%"
+local="$home/.local"
+earlier="$local/lib/clearwind"
+mkdir -p "$earlier/data/coach" "$local/bin"
+cp -p "$build/Clearwind" "$earlier/Clearwind"
+ln -s ../lib/clearwind/Clearwind "$local/bin/clearwind"
+printf '{\\rtf1 My own reasons\\par}' > "$earlier/data/coach/personal.rtf"
+HOME="$home" cmake --install "$build" --prefix "$local" > /dev/null
+test ! -L "$local/bin/clearwind" || fail "bin/clearwind still links to the earlier program folder"
+own="$local/share/clearwind"
+[ "$(mode_of "$own")" = 700 ] || fail "installing into ~/.local left the user's folder with mode $(mode_of "$own")"
+
+run_for_a_while "$local/bin/clearwind" "$home"
+grep -q "My own reasons" "$own/coach/personal.rtf" 2>/dev/null \
+  || fail "the user's files of the earlier install were not copied into $own"
+grep -q "My own reasons" "$earlier/data/coach/personal.rtf" || fail "the earlier install lost the user's files"
+
+# A reinstall overwrites nothing of the user's, nor opens their folder to others.
+mkdir -p "$own/settings"
+printf 'secret\r\n0' > "$own/settings/settings.dat"
+touch -d '2000-01-01' "$own/settings/settings.dat" "$own/coach/personal.rtf"
+HOME="$home" cmake --install "$build" --prefix "$local" > /dev/null
+grep -q "secret" "$own/settings/settings.dat" || fail "a reinstall overwrote the user's settings"
+grep -q "My own reasons" "$own/coach/personal.rtf" || fail "a reinstall overwrote the user's personal reasons"
+[ "$(mode_of "$own")" = 700 ] || fail "a reinstall left the user's folder with mode $(mode_of "$own")"
 echo "Install check passed"

@@ -25,6 +25,8 @@ packages=(
   valgrind
   # The month-long soak runs the program on a fast clock
   faketime
+  # The Debian package: its build (which wants the build-essential set) and its checker
+  build-essential dpkg-dev debhelper lintian
 )
 
 missing=()
