@@ -19,7 +19,9 @@ BenchProgram::BenchProgram() : m_autostart(m_configHome.filePath(QStringLiteral(
         if (file.open(QIODevice::WriteOnly))
             file.write(bytes);
     }
-    m_environment.programFolder = m_folder.path();
+    m_environment.programFile = path("Clearwind");
+    m_environment.shippedDataFolder = path("data");
+    m_environment.userDataFolder = path("data");
     m_environment.clock = &clock;
     m_environment.random = &m_random;
     m_environment.messages = &m_messages;

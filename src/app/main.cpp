@@ -1,26 +1,90 @@
 #include "app/fontconfigwarmup.h"
 #include "app/mainwindow.h"
 #include "platform/clock.h"
+#include "platform/datalayout.h"
 #include "platform/giobrowser.h"
 #include "platform/instanceguard.h"
 #include "platform/randomsource.h"
 #include "platform/systemprinter.h"
 #include "platform/systemtray.h"
 #include "platform/xdgautostart.h"
+#include "records/userfolder.h"
 #include "ui/dialogmessageservice.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDir>
 #include <QFileDialog>
 #include <QPixmapCache>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <optional>
+
+namespace {
+
+// Answers --help and --version on the terminal, before anything needs a
+// display. Other arguments are left to Qt.
+std::optional<int> answerCommandLine(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QCoreApplication::translate("main", "Counts your smoke-free time and shows what it brings."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QCoreApplication::translate("main", "Displays help on commandline options."));
+    parser.addOption(help);
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    parser.parse(arguments);
+    if (parser.isSet(help)) {
+        // Before the application exists, Qt does not know the command's name.
+        QString text = parser.helpText();
+        text.replace(QLatin1String("<executable_name>"), QLatin1String("clearwind"));
+        std::fputs(qPrintable(text), stdout);
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        std::printf("clearwind %s\n", CLEARWIND_VERSION);
+        return 0;
+    }
+    return std::nullopt;
+}
+
+// The user's folder in the installed layout: made ready, and what the user
+// must know of it said once.
+void prepareUserFiles(const Environment &environment, const DataLayout &layout)
+{
+    if (!layout.installed)
+        return;
+    const UserFolderReport report = prepareUserFolder(environment, layout.earlierUserFolder);
+    if (!report.copiedFrom.isEmpty())
+        environment.messages->show(
+            QCoreApplication::translate("main", "Your files from the earlier installation in %1 were copied to %2. "
+                                                "The earlier copies stay where they were.")
+                .arg(QDir::toNativeSeparators(report.copiedFrom), QDir::toNativeSeparators(layout.userFolder)),
+            MessageService::Icon::Information);
+    if (!report.problem.isEmpty())
+        environment.messages->show(
+            {QCoreApplication::translate("main", "Clearwind cannot keep your files in %1. It runs, but nothing "
+                                                 "you enter will be saved.")
+                 .arg(QDir::toNativeSeparators(layout.userFolder)),
+             MessageService::Icon::Warning, QString(), report.problem, nullptr});
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    QCoreApplication::setApplicationName(QStringLiteral("Clearwind"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(CLEARWIND_VERSION));
+    if (const std::optional<int> answered = answerCommandLine(argc, argv))
+        return *answered;
+
     FontConfigWarmUp fontConfig;
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Clearwind"));
     QApplication::setStyle(QStringLiteral("Fusion"));
     // The desktop matches the window to the desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.clearwind.Clearwind"));
@@ -28,17 +92,21 @@ int main(int argc, char *argv[])
     // screens need a small part of that; the rest would stay resident all day.
     QPixmapCache::setCacheLimit(1024);
 
-    const QString programFolder = QApplication::applicationDirPath();
+    const DataLayout layout =
+        findDataLayout(QApplication::applicationDirPath(), qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath());
     SystemClock clock;
     SeededRandom random;
     DialogMessageService messages;
-    LockFileInstanceGuard instanceGuard(programFolder);
+    // One copy of the program for each folder of the user's files.
+    LockFileInstanceGuard instanceGuard(layout.userFolder);
     XdgAutostart logonList(XdgAutostart::defaultFolder());
     SystemPrinter printer;
     GioBrowser browser;
 
     Environment environment;
-    environment.programFolder = programFolder;
+    environment.programFile = QApplication::applicationFilePath();
+    environment.shippedDataFolder = layout.shippedFolder;
+    environment.userDataFolder = layout.userFolder;
     environment.clock = &clock;
     environment.random = &random;
     environment.messages = &messages;
@@ -60,6 +128,7 @@ int main(int argc, char *argv[])
     environment.endProgram = [] { QApplication::exit(0); };
 
     fontConfig.wait();
+    prepareUserFiles(environment, layout);
     MainWindow window(environment);
     messages.setParentWindow(&window);
     if (window.startUp())

@@ -18,7 +18,13 @@ class Tray;
 // scripted random source and a message recorder.
 struct Environment
 {
-    QString programFolder;
+    // The program itself, as the logon entry starts it.
+    QString programFile;
+    // Where the files of the data folder are: those that come with the
+    // program, which are only ever read, and the user's own. Both are the
+    // data folder beside the program when it runs portable.
+    QString shippedDataFolder;
+    QString userDataFolder;
     Clock *clock = nullptr;
     RandomSource *random = nullptr;
     MessageService *messages = nullptr;
@@ -32,7 +38,4 @@ struct Environment
     std::function<QString(const QString &suggestedName)> chooseFileToSave;
     // Ends the process at once: nothing is saved, nothing is asked.
     std::function<void()> endProgram;
-
-    // A file below the program folder.
-    QString path(const char *relative) const { return programFolder + u'/' + QString::fromUtf8(relative); }
 };

@@ -11,8 +11,8 @@ class LogonList
 public:
     virtual ~LogonList() = default;
 
-    // Puts the program of that folder into the list, replacing an older entry,
-    // or takes it out; taking out an entry that is not there succeeds. On
-    // failure the error names what could not be changed and why.
-    virtual textfiles::WriteResult setStartAtLogon(bool start, const QString &programFolder) = 0;
+    // Puts the program into the list, replacing an older entry, or takes it
+    // out; taking out an entry that is not there succeeds. On failure the
+    // error names what could not be changed and why.
+    virtual textfiles::WriteResult setStartAtLogon(bool start, const QString &programFile) = 0;
 };

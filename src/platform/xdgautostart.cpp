@@ -65,11 +65,11 @@ QString XdgAutostart::defaultFolder()
 // turns %% back into %, so it never finds a program whose folder has a % in
 // its name, and will not start the entry at all. Such a program is started by
 // the shell instead, which takes the path as an argument of its own.
-QByteArray XdgAutostart::entry(const QString &programFolder)
+QByteArray XdgAutostart::entry(const QString &programFile)
 {
-    const QString program = quotedArgument(programFolder + QStringLiteral("/Clearwind"));
+    const QString program = quotedArgument(programFile);
     const QString command =
-        programFolder.contains(u'%') ? QStringLiteral(R"(/bin/sh -c "exec \"\$0\"" )") + program : program;
+        programFile.contains(u'%') ? QStringLiteral(R"(/bin/sh -c "exec \"\$0\"" )") + program : program;
     const QString exec = escapedValue(command);
     return "[Desktop Entry]\n"
            "Type=Application\n"
@@ -91,7 +91,7 @@ textfiles::WriteResult XdgAutostart::openForWriting() const
                        .arg(QDir::toNativeSeparators(m_folder), reason)};
 }
 
-textfiles::WriteResult XdgAutostart::setStartAtLogon(bool start, const QString &programFolder)
+textfiles::WriteResult XdgAutostart::setStartAtLogon(bool start, const QString &programFile)
 {
     const QString path = m_folder + u'/' + QLatin1String(entryName);
     if (!start) {
@@ -103,7 +103,7 @@ textfiles::WriteResult XdgAutostart::setStartAtLogon(bool start, const QString &
     }
     if (const textfiles::WriteResult opened = openForWriting(); !opened.ok)
         return opened;
-    const textfiles::WriteResult written = textfiles::writeAtomically(path, entry(programFolder));
+    const textfiles::WriteResult written = textfiles::writeAtomically(path, entry(programFile));
     if (written.ok)
         return written;
     return {false, QCoreApplication::translate("XdgAutostart", "The entry %1 could not be written: %2")

@@ -19,10 +19,10 @@ public:
     static QString defaultFolder();
 
     // The entry that starts the program of that folder.
-    static QByteArray entry(const QString &programFolder);
+    static QByteArray entry(const QString &programFile);
 
     QString folder() const { return m_folder; }
-    textfiles::WriteResult setStartAtLogon(bool start, const QString &programFolder) override;
+    textfiles::WriteResult setStartAtLogon(bool start, const QString &programFile) override;
 
 private:
     textfiles::WriteResult openForWriting() const;

@@ -136,7 +136,7 @@ void SettingsTab::buildSaveButtons()
 
 void SettingsTab::loadSettings()
 {
-    SettingsFile(datafiles::path(m_environment, datafiles::File::Settings)).read(m_settings);
+    SettingsFile(datafiles::pathToRead(m_environment, datafiles::File::Settings)).read(m_settings);
     if (!m_settings.hasPassword()) {
         m_usePassword->setChecked(false);
     } else {
@@ -175,7 +175,7 @@ void SettingsTab::saveSettings()
 
     const bool startAtLogon = m_startAtLogon->isChecked();
     const textfiles::WriteResult logon =
-        m_environment.logonList->setStartAtLogon(startAtLogon, m_environment.programFolder);
+        m_environment.logonList->setStartAtLogon(startAtLogon, m_environment.programFile);
     if (!logon.ok) {
         reportFailure(tr("Starting Clearwind at logon could not be changed. %1").arg(logon.error));
         return;

@@ -1,8 +1,9 @@
 #include "records/datafiles.h"
 
 #include "platform/environment.h"
-
 #include "records/tables.h"
+
+#include <QFileInfo>
 
 namespace datafiles {
 namespace {
@@ -33,9 +34,9 @@ constexpr Entry entries[] = {
 // clang-format on
 static_assert(rowsInOrder(entries, &Entry::file, static_cast<int>(Count)));
 
-QString dataFolder(const Environment &environment)
+QString folderOf(const Environment &environment, Owner owner)
 {
-    return environment.programFolder + QStringLiteral("/data/");
+    return owner == Shipped ? environment.shippedDataFolder : environment.userDataFolder;
 }
 
 } // namespace
@@ -47,7 +48,16 @@ const Entry &entry(File file)
 
 QString path(const Environment &environment, File file)
 {
-    return dataFolder(environment) + QLatin1String(entry(file).path);
+    const Entry &row = entry(file);
+    return folderOf(environment, row.owner) + u'/' + QLatin1String(row.path);
+}
+
+QString pathToRead(const Environment &environment, File file)
+{
+    const QString own = path(environment, file);
+    if (entry(file).owner == Shipped || QFileInfo::exists(own))
+        return own;
+    return folderOf(environment, Shipped) + u'/' + QLatin1String(entry(file).path);
 }
 
 QString path(const Environment &environment, File folder, const char *document)

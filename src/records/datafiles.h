@@ -44,6 +44,9 @@ const Entry &entry(File file);
 
 // Where the file is for this run of the program.
 QString path(const Environment &environment, File file);
+// Where to read it: a user's file that is not there yet is read from the
+// default that comes with the program, where there is one.
+QString pathToRead(const Environment &environment, File file);
 // A document inside one of the folders of advice documents.
 QString path(const Environment &environment, File folder, const char *document);
 

@@ -32,7 +32,7 @@ namespace {
 Environment buildFolder()
 {
     Environment environment;
-    environment.programFolder = QStringLiteral(CLEARWIND_BUILD_DIR);
+    environment.shippedDataFolder = QStringLiteral(CLEARWIND_BUILD_DIR "/data");
     return environment;
 }
 

@@ -17,7 +17,9 @@ TestProgram::TestProgram(const QString &folderTemplate)
 {
     QDir(m_folder.path()).mkpath(QStringLiteral("data/settings"));
     writeSettings("noword\r\n0");
-    m_environment.programFolder = m_folder.path();
+    m_environment.programFile = path("Clearwind");
+    m_environment.shippedDataFolder = path("data");
+    m_environment.userDataFolder = path("data");
     m_environment.clock = &clock;
     m_environment.random = &random;
     m_environment.messages = &messages;
