@@ -130,6 +130,7 @@ changed="$(dpkg --verify clearwind)" || true
 # the user's files stay in their home.
 apt-get purge -y -qq clearwind > /dev/null
 while IFS= read -r path; do
+  [ "$path" != /. ] || continue
   [ -e "$path" ] || [ -L "$path" ] || continue
   if [ -d "$path" ] && [ ! -L "$path" ] && dpkg-query -S "$path" > /dev/null 2>&1; then
     continue
