@@ -82,8 +82,11 @@ echo "Building the package clearwind $version"
 package="$work/clearwind_${version}_$(dpkg --print-architecture).deb"
 test -f "$package" || fail "dpkg-buildpackage wrote no $(basename "$package")"
 
-# lintian and apt read the package as unprivileged users.
+# lintian and apt read the package as unprivileged users. From here on the
+# commands run in the temporary folder: the tree may lie where only root can
+# enter, such as root's home.
 chmod 755 "$work"
+cd "$work"
 echo "lintian $(basename "$package")"
 runuser -u nobody -- lintian --fail-on error,warning "$package" || fail "lintian found errors or warnings"
 
