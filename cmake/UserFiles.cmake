@@ -8,4 +8,5 @@ set(CLEARWIND_USER_FILES
   settings/data.dat
   settings/settings.dat
   settings/history
+  journey/cravings.csv
   coach/personal.rtf)

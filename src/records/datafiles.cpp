@@ -16,6 +16,7 @@ constexpr Entry entries[] = {
     {Profile,                   "settings/data.dat",       User},
     {Settings,                  "settings/settings.dat",   User},
     {History,                   "settings/history",        User},
+    {Cravings,                  "journey/cravings.csv",    User},
     {PersonalReasons,           "coach/personal.rtf",      User},
     {CoachTips,                 "coach/randomcoach.txt",   Shipped},
     {ProfessorTips,             "prof/randomprof.txt",     Shipped},

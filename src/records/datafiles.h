@@ -15,6 +15,7 @@ enum class File {
     Profile,
     Settings,
     History,
+    Cravings,
     PersonalReasons,
     CoachTips,
     ProfessorTips,

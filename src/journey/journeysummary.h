@@ -1,0 +1,50 @@
+#pragma once
+
+#include "journey/attempts.h"
+#include "journey/cravings.h"
+
+#include <QDate>
+#include <QList>
+#include <QStringList>
+
+// The figures of the journey view, worked out once from the attempts and the
+// cravings: the sentences, the charts and the table all show these.
+namespace journey {
+
+constexpr int daysShown = 30;
+
+struct DayCount
+{
+    QDate date;
+    int cravings = 0;
+    int passed = 0;
+    double meanStrength = 0; // 0 on a day without cravings
+};
+
+struct TriggerCount
+{
+    Trigger trigger;
+    int count = 0;
+};
+
+struct Summary
+{
+    QList<Attempt> attempts;      // the past ones, oldest first, then the current one
+    qsizetype longestIndex = -1;  // the longest readable attempt; the current one in a tie
+    QList<DayCount> days;         // the last daysShown calendar days, oldest first, ending today
+    QList<TriggerCount> triggers; // every logged craving, most frequent first, none with a count of 0
+    int cravingsInDays = 0;       // cravings within the days shown, none from the future
+    int passedInDays = 0;
+    int unreadableCravingRows = 0;
+};
+
+Summary summarize(const QList<Attempt> &pastAttempts, const Attempt &current, const CravingLog &cravings,
+                  const QDateTime &now);
+
+// The sentences at the top of the view, in order.
+QStringList sentences(const Summary &summary);
+
+// The attempts and the cravings, for a spreadsheet.
+QByteArray spreadsheetCsv(const Summary &summary, const CravingLog &cravings);
+
+} // namespace journey
