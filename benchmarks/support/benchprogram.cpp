@@ -29,7 +29,8 @@ BenchProgram::BenchProgram() : m_autostart(m_configHome.filePath(QStringLiteral(
     m_environment.logonList = &m_autostart;
     m_environment.printer = &m_devices;
     m_environment.browser = &m_devices;
-    m_environment.chooseFileToSave = [](const QString &) { return QString(); };
+    m_environment.moduleFolder = QStringLiteral(CLEARWIND_BUILD_DIR);
+    m_environment.chooseFileToSave = [](const SaveQuestion &) { return QString(); };
     m_environment.endProgram = [] {};
 }
 

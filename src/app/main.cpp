@@ -107,6 +107,7 @@ int main(int argc, char *argv[])
     environment.programFile = QApplication::applicationFilePath();
     environment.shippedDataFolder = layout.shippedFolder;
     environment.userDataFolder = layout.userFolder;
+    environment.moduleFolder = layout.moduleFolder;
     environment.clock = &clock;
     environment.random = &random;
     environment.messages = &messages;
@@ -119,10 +120,9 @@ int main(int argc, char *argv[])
         tray = std::make_unique<SystemTray>(QStringLiteral(":/pictures/smiley.svg"));
         environment.tray = tray.get();
     }
-    environment.chooseFileToSave = [](const QString &suggestedName) {
-        return QFileDialog::getSaveFileName(
-            QApplication::activeWindow(), QCoreApplication::translate("main", "Save as PDF"),
-            QDir::home().filePath(suggestedName), QCoreApplication::translate("main", "PDF files (*.pdf)"));
+    environment.chooseFileToSave = [](const SaveQuestion &question) {
+        return QFileDialog::getSaveFileName(QApplication::activeWindow(), question.title,
+                                            QDir::home().filePath(question.suggestedName), question.filter);
     };
     // The program ends at once, without asking and without saving anything.
     environment.endProgram = [] { QApplication::exit(0); };

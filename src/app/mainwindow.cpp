@@ -8,6 +8,7 @@
 #include "encourage/milestones.h"
 #include "health/bodymonitorpanel.h"
 #include "health/diseasepanel.h"
+#include "journey/journeytab.h"
 #include "platform/clock.h"
 #include "platform/instanceguard.h"
 #include "platform/messageservice.h"
@@ -97,6 +98,8 @@ MainWindow::MainWindow(const Environment &environment, QWidget *parent)
             [this](bool running) { running ? m_diseaseRisksTimer->start() : m_diseaseRisksTimer->stop(); });
     connect(m_doctorTab, &DoctorTab::bodyMonitorRunning, m_bodyMonitorTimer,
             [this](bool running) { running ? m_bodyMonitorTimer->start() : m_bodyMonitorTimer->stop(); });
+    connect(m_journeyTab, &JourneyTab::cravingLogRequested, this, &MainWindow::openCravingDialog);
+    connect(this, &MainWindow::cravingLogged, m_journeyTab, &JourneyTab::refresh);
     connectSettingsTab();
     connectTray();
 }
@@ -143,16 +146,15 @@ QTabWidget *MainWindow::buildTabs()
     m_professorTab = new ProfessorTab(m_environment);
     m_coachTab = new CoachTab(m_environment);
     m_settingsTab = new SettingsTab(m_environment, m_state.settings);
+    m_journeyTab = new JourneyTab(m_environment, m_state);
     const struct
     {
         QWidget *page;
         const char *image;
         QString name;
-    } pages[] = {{m_counterTab, "smiley", tr("Counter")},
-                 {m_doctorTab, "doctor", tr("Doctor")},
-                 {m_professorTab, "professor", tr("Professor")},
-                 {m_coachTab, "coach", tr("Coach")},
-                 {m_settingsTab, "mechanic", tr("Settings")}};
+    } pages[] = {{m_counterTab, "smiley", tr("Counter")},        {m_doctorTab, "doctor", tr("Doctor")},
+                 {m_professorTab, "professor", tr("Professor")}, {m_coachTab, "coach", tr("Coach")},
+                 {m_settingsTab, "mechanic", tr("Settings")},    {m_journeyTab, "journey", tr("Journey")}};
     for (const auto &page : pages) {
         const int index = tabs->addTab(page.page, pictureIcon(pictures::path(page.image)), QString());
         tabs->setTabToolTip(index, page.name);
@@ -368,3 +370,6 @@ void MainWindow::openHomePage()
 {
     openPage(QLatin1String(web::homePage));
 }
+
+void MainWindow::openCravingDialog()
+{}

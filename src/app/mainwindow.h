@@ -13,6 +13,7 @@
 class CoachTab;
 class CounterTab;
 class DoctorTab;
+class JourneyTab;
 class ExportWindow;
 class LayerStack;
 class PasswordLockPanel;
@@ -55,6 +56,11 @@ public slots:
     void openReport();
     void openHelp();
     void openHomePage();
+    void openCravingDialog();
+
+signals:
+    // A craving was logged and saved.
+    void cravingLogged();
 
 protected:
     // What was typed into the personal reasons is stored before the window closes.
@@ -85,6 +91,7 @@ private:
     ProfessorTab *m_professorTab;
     CoachTab *m_coachTab;
     SettingsTab *m_settingsTab;
+    JourneyTab *m_journeyTab;
     RelapsePanel *m_relapsePanel;
     StartPanel *m_startPanel;
     QuestionnairePanel *m_questionnaire = nullptr;

@@ -11,10 +11,11 @@ DataLayout findDataLayout(const QString &programFolder, const QString &xdgDataHo
     const bool installed =
         !QFileInfo(beside).isDir() && folder.dirName() == QLatin1String("bin") && QFileInfo(shared).isDir();
     if (!installed)
-        return {false, beside, beside, QString()};
+        return {false, beside, beside, QString(), QDir::cleanPath(programFolder)};
     // The base-directory rules ignore a relative XDG_DATA_HOME.
     const QString dataHome =
         QDir::isAbsolutePath(xdgDataHome) ? xdgDataHome : QDir(home).filePath(QStringLiteral(".local/share"));
     return {true, shared, QDir::cleanPath(dataHome + QStringLiteral("/clearwind")),
-            QDir::cleanPath(folder.filePath(QStringLiteral("../lib/clearwind/data")))};
+            QDir::cleanPath(folder.filePath(QStringLiteral("../lib/clearwind/data"))),
+            QDir::cleanPath(folder.filePath(QStringLiteral("../lib/clearwind")))};
 }

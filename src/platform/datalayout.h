@@ -10,6 +10,8 @@
 //   it: the files that come with the program are read from there and never
 //   written; the user's own files live in $XDG_DATA_HOME/clearwind, or
 //   ~/.local/share/clearwind when that is unset or not an absolute path.
+// The program's own modules lie beside it when portable, and in
+// PREFIX/lib/clearwind when installed.
 struct DataLayout
 {
     bool installed = false;
@@ -18,6 +20,7 @@ struct DataLayout
     // Where an earlier per-user install under the same prefix kept the
     // user's files; empty when portable.
     QString earlierUserFolder;
+    QString moduleFolder;
 };
 
 DataLayout findDataLayout(const QString &programFolder, const QString &xdgDataHome, const QString &home);

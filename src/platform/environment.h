@@ -13,6 +13,14 @@ class Printer;
 class Browser;
 class Tray;
 
+// What the dialog that asks where to save a file shows.
+struct SaveQuestion
+{
+    QString title;
+    QString suggestedName;
+    QString filter; // "PDF files (*.pdf)"
+};
+
 // Everything the program takes from the machine it runs on. main() builds the
 // real one; a test builds one over a temporary folder with a fake clock, a
 // scripted random source and a message recorder.
@@ -25,6 +33,8 @@ struct Environment
     // data folder beside the program when it runs portable.
     QString shippedDataFolder;
     QString userDataFolder;
+    // Where the program's own modules are, which it loads when first needed.
+    QString moduleFolder;
     Clock *clock = nullptr;
     RandomSource *random = nullptr;
     MessageService *messages = nullptr;
@@ -35,7 +45,7 @@ struct Environment
     // None where the desktop has no system tray.
     Tray *tray = nullptr;
     // Asks where to save a file; an empty answer means the user cancelled.
-    std::function<QString(const QString &suggestedName)> chooseFileToSave;
+    std::function<QString(const SaveQuestion &question)> chooseFileToSave;
     // Ends the process at once: nothing is saved, nothing is asked.
     std::function<void()> endProgram;
 };

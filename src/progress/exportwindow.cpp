@@ -61,7 +61,8 @@ void ExportWindow::printReport()
 
 void ExportWindow::saveReportAsPdf()
 {
-    QString path = m_environment.chooseFileToSave(tr("Clearwind report.pdf"));
+    QString path =
+        m_environment.chooseFileToSave({tr("Save as PDF"), tr("Clearwind report.pdf"), tr("PDF files (*.pdf)")});
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())

@@ -9,7 +9,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-CharacterTab::CharacterTab(const Character &character, QWidget *parent) : QWidget(parent)
+CharacterTab::CharacterTab(const Character &character, QWidget *parent) : LazyPage(parent)
 {
     m_picture = new PictureButton(character.pictureName, character.image, character.pictureDescription, this);
     m_picture->setFixedSize(88, 88);
@@ -39,34 +39,12 @@ CharacterTab::CharacterTab(const Character &character, QWidget *parent) : QWidge
     layout->addWidget(m_panels, 1);
 }
 
-void CharacterTab::ensurePanels()
-{
-    if (m_panelsBuilt)
-        return;
-    m_panelsBuilt = true;
-    buildPanels();
-    updateGeometry();
-}
-
-// Built before the tab shows, the panels show with it as they would have.
 void CharacterTab::setVisible(bool visible)
 {
     // A selectable text is laid out at once: only a tab that shows needs it.
     if (visible && m_speech->textInteractionFlags() != Qt::TextSelectableByMouse)
         m_speech->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    if (visible && m_buildWhenShown)
-        ensurePanels();
-    QWidget::setVisible(visible);
-}
-
-QSize CharacterTab::sizeHint() const
-{
-    return m_panelsBuilt || !m_buildWhenShown ? QWidget::sizeHint() : QSize(0, 0);
-}
-
-QSize CharacterTab::minimumSizeHint() const
-{
-    return m_panelsBuilt || !m_buildWhenShown ? QWidget::minimumSizeHint() : QSize(0, 0);
+    LazyPage::setVisible(visible);
 }
 
 void CharacterTab::say(const QString &text)

@@ -39,31 +39,38 @@ void UserFilesTest::layoutFollowsWhereTheProgramStands_data()
     QTest::addColumn<QString>("xdgDataHome");
     QTest::addColumn<QString>("shipped");
     QTest::addColumn<QString>("user");
+    QTest::addColumn<QString>("modules");
 
     QTest::newRow("build tree") << QStringList{"build/data"} << "build"
                                 << ""
                                 << "build/data"
-                                << "build/data";
+                                << "build/data"
+                                << "build";
     QTest::newRow("earlier per-user install") << QStringList{"lib/clearwind/data"} << "lib/clearwind"
                                               << ""
                                               << "lib/clearwind/data"
-                                              << "lib/clearwind/data";
+                                              << "lib/clearwind/data"
+                                              << "lib/clearwind";
     QTest::newRow("installed") << QStringList{"usr/bin", "usr/share/clearwind"} << "usr/bin"
                                << ""
                                << "usr/share/clearwind"
-                               << "home/.local/share/clearwind";
+                               << "home/.local/share/clearwind"
+                               << "usr/lib/clearwind";
     QTest::newRow("installed, XDG_DATA_HOME set") << QStringList{"usr/bin", "usr/share/clearwind"} << "usr/bin"
                                                   << "@/data"
                                                   << "usr/share/clearwind"
-                                                  << "data/clearwind";
+                                                  << "data/clearwind"
+                                                  << "usr/lib/clearwind";
     QTest::newRow("installed, XDG_DATA_HOME relative") << QStringList{"usr/bin", "usr/share/clearwind"} << "usr/bin"
                                                        << "data"
                                                        << "usr/share/clearwind"
-                                                       << "home/.local/share/clearwind";
+                                                       << "home/.local/share/clearwind"
+                                                       << "usr/lib/clearwind";
     QTest::newRow("data beside wins") << QStringList{"usr/bin/data", "usr/share/clearwind"} << "usr/bin"
                                       << ""
                                       << "usr/bin/data"
-                                      << "usr/bin/data";
+                                      << "usr/bin/data"
+                                      << "usr/bin";
 }
 
 void UserFilesTest::layoutFollowsWhereTheProgramStands()
@@ -73,6 +80,7 @@ void UserFilesTest::layoutFollowsWhereTheProgramStands()
     QFETCH(QString, xdgDataHome);
     QFETCH(QString, shipped);
     QFETCH(QString, user);
+    QFETCH(QString, modules);
     QTemporaryDir root;
     for (const QString &folder : folders)
         QDir(root.path()).mkpath(folder);
@@ -83,6 +91,7 @@ void UserFilesTest::layoutFollowsWhereTheProgramStands()
     QCOMPARE(layout.shippedFolder, root.filePath(shipped));
     QCOMPARE(layout.userFolder, root.filePath(user));
     QCOMPARE(layout.installed, shipped != user);
+    QCOMPARE(layout.moduleFolder, root.filePath(modules));
 }
 
 void UserFilesTest::userFolderIsMadeReady_data()

@@ -27,7 +27,11 @@ TestProgram::TestProgram(const QString &folderTemplate)
     m_environment.logonList = &m_autostart;
     m_environment.printer = &devices;
     m_environment.browser = &devices;
-    m_environment.chooseFileToSave = [this](const QString &) { return fileToSave; };
+    m_environment.moduleFolder = QStringLiteral(CLEARWIND_BUILD_DIR);
+    m_environment.chooseFileToSave = [this](const SaveQuestion &question) {
+        saveQuestions.append(question);
+        return fileToSave;
+    };
     m_environment.endProgram = [this] { ++endRequests; };
 }
 

@@ -81,6 +81,7 @@ public:
     NoDevices devices;
     // What the user picks when asked where to save; empty is "Cancel".
     QString fileToSave;
+    QList<SaveQuestion> saveQuestions;
     int endRequests = 0;
 
 private:

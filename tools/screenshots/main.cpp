@@ -4,6 +4,8 @@
 // It drives the program over a copy of the built data folder, with the clock
 // and the random draws fixed, so the pictures are the same every time.
 
+#include "journey/cravings.h"
+#include "platform/regionalformats.h"
 #include "support/testwindow.h"
 
 #include <QApplication>
@@ -78,6 +80,45 @@ void typePersonalReasons(TestProgram &program)
     program.click("cmdpersonal");
 }
 
+// Two earlier attempts, the second the longest, and a month of cravings that
+// grow fewer and milder, with one slip: the journey tab as a person a few
+// weeks into a new try would see it.
+void writeJourney(TestProgram &program)
+{
+    const struct
+    {
+        QDateTime stop;
+        QDateTime reset;
+    } attempts[] = {{{QDate(2025, 6, 1), QTime(7, 30)}, {QDate(2025, 7, 12), QTime(19, 10)}},
+                    {{QDate(2026, 1, 10), QTime(9, 0)}, {QDate(2026, 3, 3), QTime(21, 55)}}};
+    for (const auto &attempt : attempts) {
+        const QString profile = QStringLiteral("Ann\r\n20\r\neuro\r\n6.50\r\n") +
+                                regional::dateToText(attempt.stop.date()) + QStringLiteral("\r\n") +
+                                regional::timeToText(attempt.stop.time()) + QStringLiteral("\r\nYES\r\n");
+        const QString name =
+            attempt.reset.toString(QStringLiteral("'data/settings/history/attempt-'yyyyMMdd-HHmmss'.dat'"));
+        program.writeFile(name.toUtf8().constData(), profile.toUtf8());
+    }
+    using journey::Trigger;
+    const Trigger triggers[] = {Trigger::Stress,  Trigger::Coffee, Trigger::Meal,    Trigger::Stress,
+                                Trigger::Smokers, Trigger::Waking, Trigger::Boredom, Trigger::Coffee};
+    QByteArray file = journey::cravingsHeader();
+    const QDateTime now = program.clock.now();
+    int drawn = 0;
+    for (int daysAgo = 29; daysAgo >= 0; --daysAgo) {
+        const int count = (daysAgo + 6) / 8 + (daysAgo % 3 == 0 ? 1 : 0);
+        for (int n = 0; n < count; ++n, ++drawn) {
+            journey::Craving craving;
+            craving.time = QDateTime(now.date().addDays(-daysAgo), QTime(8 + 3 * n + drawn % 3, 10 * (drawn % 6)));
+            craving.strength = 2 + (drawn + daysAgo / 10) % 4;
+            craving.trigger = triggers[drawn % std::size(triggers)];
+            craving.outcome = daysAgo == 11 && n == 0 ? journey::Outcome::Smoked : journey::Outcome::Passed;
+            file += journey::cravingRecord(craving);
+        }
+    }
+    program.writeFile("data/journey/cravings.csv", file);
+}
+
 const Scene scenes[] = {
     {"counter", 0, [](TestProgram &p) { p.tick("timerrest"), p.tick("timersmilesay"); }},
     {"withdrawal", 1, [](TestProgram &p) { p.click("cmdifeel"), p.click("cmdfeelchest"); }},
@@ -93,6 +134,7 @@ const Scene scenes[] = {
     {"whypeoplesmoke", 2, [](TestProgram &p) { p.click("cmdf4"); }},
     {"things", 3, [](TestProgram &p) { p.click("cmdthings"); }},
     {"personal", 3, typePersonalReasons},
+    {"journey", 5, [](TestProgram &) {}},
 };
 
 } // namespace
@@ -108,6 +150,7 @@ int main(int argc, char *argv[])
     for (const Scene &scene : scenes) {
         TestProgram program;
         copyDataFolder(program, dataFolder);
+        writeJourney(program);
         program.random.draws = {0.3};
         startCounter(program);
         program.find<QTabWidget>("SSTab1")->setCurrentIndex(scene.tab);

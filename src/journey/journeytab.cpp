@@ -1,0 +1,230 @@
+#include "journey/journeytab.h"
+
+#include "journey/attempts.h"
+#include "journey/chartsloader.h"
+#include "platform/clock.h"
+#include "platform/environment.h"
+#include "platform/messageservice.h"
+#include "platform/textfiles.h"
+#include "records/datafiles.h"
+#include "records/sharedstate.h"
+#include "ui/controls.h"
+
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+// The program's calm greens for the bars, with the warm orange and the blue
+// of its pictures for what stands out.
+journey::charts::Palette chartPalette(const QPalette &palette)
+{
+    return {palette.color(QPalette::Highlight),
+            QColor(0xf2, 0xa3, 0x3a),
+            QColor(0xb4, 0xc0, 0xcc),
+            QColor(0x3b, 0x82, 0xc4),
+            palette.color(QPalette::WindowText),
+            QColor(0xdd, 0xe8, 0xe0),
+            palette.color(QPalette::Base)};
+}
+
+} // namespace
+
+JourneyTab::JourneyTab(const Environment &environment, const SharedState &state, QWidget *parent)
+    : LazyPage(parent), m_environment(environment), m_state(state)
+{
+    setObjectName(QStringLiteral("journeytab"));
+}
+
+void JourneyTab::buildPanels()
+{
+    const journey::charts::LoadedMaker loaded = journey::charts::loadMaker(m_environment.moduleFolder);
+    m_chartMaker = loaded.maker;
+    m_chartsProblem = loaded.problem;
+
+    auto *scroll = new QScrollArea(this);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto *page = new QWidget(scroll);
+    scroll->setWidget(page);
+    scroll->viewport()->setBackgroundRole(QPalette::Window);
+
+    m_sentences = controls::textLabel(page, QStringLiteral("lbljourney"), QString());
+    QFont sentenceFont = m_sentences->font();
+    sentenceFont.setPointSizeF(sentenceFont.pointSizeF() * 1.1);
+    m_sentences->setFont(sentenceFont);
+    m_sentences->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QPushButton *logButton = controls::button(page, QStringLiteral("cmdlogcraving"), tr("Log a craving..."));
+    QPushButton *saveButton = controls::button(page, QStringLiteral("cmdsavecsv"), tr("Save as CSV..."));
+    auto *buttons = new QVBoxLayout;
+    buttons->addWidget(logButton);
+    buttons->addWidget(saveButton);
+    buttons->addStretch();
+    auto *top = new QHBoxLayout;
+    top->addWidget(m_sentences, 1);
+    top->addLayout(buttons);
+
+    m_notes = controls::textLabel(page, QStringLiteral("lbljourneynotes"), QString());
+    m_notes->hide();
+
+    auto *tableTitle = controls::label(page, QStringLiteral("lblfigures"), tr("The figures"));
+    QFont titleFont = tableTitle->font();
+    titleFont.setBold(true);
+    tableTitle->setFont(titleFont);
+    m_table = buildTable(page);
+    tableTitle->setBuddy(m_table);
+
+    auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(12, 12, 12, 12);
+    layout->setSpacing(10);
+    layout->addLayout(top);
+    layout->addWidget(m_notes);
+    if (m_chartMaker)
+        layout->addLayout(buildCharts(page));
+    layout->addWidget(tableTitle);
+    layout->addWidget(m_table, 1);
+
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
+
+    connect(logButton, &QPushButton::clicked, this, &JourneyTab::cravingLogRequested);
+    connect(saveButton, &QPushButton::clicked, this, &JourneyTab::saveAsCsv);
+}
+
+// The attempts and what set the cravings off side by side, the cravings of
+// each day under them at full width.
+QLayout *JourneyTab::buildCharts(QWidget *parent)
+{
+    auto *grid = new QGridLayout;
+    grid->setSpacing(10);
+    const struct
+    {
+        int row;
+        int column;
+        int columns;
+    } places[] = {{0, 0, 1}, {1, 0, 2}, {0, 1, 1}};
+    for (const auto &place : places) {
+        QWidget *chart = m_chartMaker->createChart(parent);
+        chart->setMinimumSize(240, 230);
+        grid->addWidget(chart, place.row, place.column, 1, place.columns);
+        m_charts.append(chart);
+    }
+    return grid;
+}
+
+QTableWidget *JourneyTab::buildTable(QWidget *parent)
+{
+    auto *table = new QTableWidget(0, 3, parent);
+    table->setObjectName(QStringLiteral("tbljourney"));
+    table->setAccessibleName(tr("The figures"));
+    table->setHorizontalHeaderLabels({tr("Chart"), tr("What"), tr("Figure")});
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Tab moves on to the next control; the arrows move through the figures.
+    table->setTabKeyNavigation(false);
+    table->setWordWrap(false);
+    table->verticalHeader()->hide();
+    table->horizontalHeader()->setStretchLastSection(true);
+    table->setMinimumHeight(200);
+    return table;
+}
+
+void JourneyTab::showEvent(QShowEvent *event)
+{
+    LazyPage::showEvent(event);
+    refresh();
+}
+
+void JourneyTab::refresh()
+{
+    if (!hasPanels() || !isVisible())
+        return;
+    const QDateTime now = m_environment.clock->now();
+    const QList<journey::Attempt> past =
+        journey::readPastAttempts(datafiles::path(m_environment, datafiles::File::History), now.date());
+    const journey::Attempt current = journey::currentAttempt(m_state.profile.StopDate, m_state.profile.StopTime, now);
+    m_cravings = journey::CravingFile(datafiles::path(m_environment, datafiles::File::Cravings)).read();
+    m_summary = journey::summarize(past, current, m_cravings, now);
+
+    const QString sentences = journey::sentences(m_summary).join(u'\n');
+    controls::setText(m_sentences, sentences);
+    m_sentences->setAccessibleDescription(sentences);
+    showNotes(m_cravings);
+    const QList<journey::ChartView> views = journey::chartViews(m_summary);
+    showCharts(views);
+    showTable(views);
+}
+
+void JourneyTab::showNotes(const journey::CravingLog &cravings)
+{
+    QStringList notes;
+    if (!cravings.readable)
+        notes << tr("Your cravings could not be read (%1). The file is kept as it is.").arg(cravings.problem);
+    else if (cravings.unreadableRows > 0)
+        notes << tr("%n rows of your cravings could not be read. They are kept in the file as they are.", nullptr,
+                    cravings.unreadableRows);
+    QString reason;
+    if (!m_chartMaker) {
+        notes << tr("The charts could not be shown; their figures are in the table below.");
+        reason = m_chartsProblem;
+    }
+    const QString text = notes.join(u'\n');
+    controls::setText(m_notes, text);
+    m_notes->setAccessibleDescription(reason.isEmpty() ? text : text + u'\n' + reason);
+    m_notes->setToolTip(reason);
+    m_notes->setVisible(!notes.isEmpty());
+}
+
+void JourneyTab::showCharts(const QList<journey::ChartView> &views)
+{
+    const journey::charts::Palette palette = chartPalette(this->palette());
+    for (qsizetype index = 0; index < m_charts.size(); ++index) {
+        QWidget *chart = m_charts.at(index);
+        const journey::ChartView &view = views.at(index);
+        chart->setObjectName(view.objectName);
+        m_chartMaker->draw(chart, view.figures, palette);
+        chart->setAccessibleName(view.figures.title);
+        chart->setAccessibleDescription(view.description);
+    }
+}
+
+void JourneyTab::showTable(const QList<journey::ChartView> &views)
+{
+    int rows = 0;
+    for (const journey::ChartView &view : views)
+        rows += static_cast<int>(view.rows.size());
+    m_table->setRowCount(rows);
+    int row = 0;
+    for (const journey::ChartView &view : views) {
+        for (const journey::FigureRow &figure : view.rows) {
+            const QString cells[] = {view.figures.title, figure.item, figure.figure};
+            for (int column = 0; column < 3; ++column)
+                m_table->setItem(row, column, new QTableWidgetItem(cells[column]));
+            ++row;
+        }
+    }
+    m_table->resizeColumnToContents(0);
+    m_table->resizeColumnToContents(1);
+}
+
+void JourneyTab::saveAsCsv()
+{
+    QString path =
+        m_environment.chooseFileToSave({tr("Save as CSV"), tr("Clearwind journey.csv"), tr("CSV files (*.csv)")});
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".csv");
+    const textfiles::WriteResult written =
+        textfiles::writeAtomically(path, journey::spreadsheetCsv(m_summary, m_cravings));
+    if (!written.ok)
+        m_environment.messages->reportNotSaved(tr("The journey could not be saved in %1: %2"), path, written.error);
+}
