@@ -1,8 +1,8 @@
 #include "support/testwindow.h"
 
 #include "platform/regionalformats.h"
-#include "ui/charactertab.h"
 #include "ui/controls.h"
+#include "ui/lazypage.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -151,8 +151,8 @@ void TestProgram::passTime(int milliseconds)
 
 void TestProgram::buildEveryPanel() const
 {
-    for (CharacterTab *tab : m_window->findChildren<CharacterTab *>())
-        tab->ensurePanels();
+    for (LazyPage *page : m_window->findChildren<LazyPage *>())
+        page->ensurePanels();
 }
 
 bool TestProgram::shown(const char *name) const
