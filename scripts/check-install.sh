@@ -7,6 +7,8 @@
 # - the installed launcher answers --version, starts, keeps the user's files
 #   in the XDG data folder (made readable by the user alone) and writes
 #   nothing under its prefix;
+# - its journey tab, opened, loads the charts module from lib/clearwind under
+#   the prefix (the benchmarks' probe, built beside the program, opens it);
 # - installed into ~/.local over an earlier per-user install (the program
 #   folder in lib/clearwind with the user's files in its data/ folder), the
 #   launcher becomes the program itself, the user's files are copied once
@@ -16,8 +18,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build="$(realpath "$1")"
+probe="$build/benchmarks/libclearwind_probe.so"
 work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
+probed=
+trap '[ -z "$probed" ] || kill "$probed" 2> /dev/null; rm -rf "$work"' EXIT
 app_id=org.clearwind.Clearwind
 export QT_QPA_PLATFORM=offscreen DBUS_SESSION_BUS_ADDRESS=disabled:
 unset XDG_DATA_HOME
@@ -47,6 +51,31 @@ mode_of() {
   stat -c %a "$1"
 }
 
+# Starts an installed launcher on a running quit, has the probe answer the
+# relapse question and open every tab, and fails unless the process then has
+# the given module loaded.
+check_module_loads() {
+  local launcher="$1" home="$2" module="$3" report="$work/probe.log"
+  test -f "$probe" || fail "$probe is missing: build the target clearwind_probe first"
+  mkdir -p "$home/.local/share/clearwind/settings"
+  printf 'Ann\r\n20\r\neuro\r\n6.50\r\n2026-03-03\r\n22:00:00\r\nYES\r\n' \
+    > "$home/.local/share/clearwind/settings/data.dat"
+  HOME="$home" CLEARWIND_PROBE="press=cmdno walk" LD_PRELOAD="$probe" "$launcher" > "$report" 2>&1 &
+  probed=$!
+  for _ in $(seq 200); do
+    grep -q '^walked' "$report" && break
+    kill -0 "$probed" 2> /dev/null || break
+    sleep 0.05
+  done
+  local maps
+  maps="$(cat "/proc/$probed/maps" 2> /dev/null)" || true
+  kill "$probed" 2> /dev/null || true
+  wait "$probed" 2> /dev/null || true
+  probed=
+  grep -q '^walked' "$report" || { cat "$report" >&2; fail "$launcher did not open every tab"; }
+  grep -qF "$module" <<< "$maps" || fail "the journey tab did not load $module"
+}
+
 # A system-wide layout: the prefix is not the user's.
 prefix="$work/my apps 100%"
 home="$work/home"
@@ -54,8 +83,9 @@ mkdir -p "$home"
 HOME="$home" cmake --install "$build" --prefix "$prefix" > /dev/null
 diff <(find "$prefix" -type f -o -type l | sort) <(sort "$build/install_manifest.txt") \
   || fail "install_manifest.txt does not list every installed file"
-for file in bin/clearwind share/clearwind/doc/withdraw/chest.rtf share/clearwind/help/help.html \
-  share/clearwind/bht.html share/man/man1/clearwind.1 share/icons/hicolor/scalable/apps/$app_id.svg; do
+for file in bin/clearwind lib/clearwind/journeycharts.so share/clearwind/doc/withdraw/chest.rtf \
+  share/clearwind/help/help.html share/clearwind/bht.html share/man/man1/clearwind.1 \
+  share/icons/hicolor/scalable/apps/$app_id.svg; do
   test -f "$prefix/$file" || fail "$file is not installed"
 done
 for file in settings/data.dat settings/settings.dat settings/history coach/personal.rtf; do
@@ -76,6 +106,7 @@ run_for_a_while "$prefix/bin/clearwind" "$home"
 test -d "$home/.local/share/clearwind" || fail "the program made no folder for the user's files in ~/.local/share"
 [ "$(mode_of "$home/.local/share/clearwind")" = 700 ] \
   || fail "the folder of the user's files has mode $(mode_of "$home/.local/share/clearwind"), not 700"
+check_module_loads "$prefix/bin/clearwind" "$home" "$prefix/lib/clearwind/journeycharts.so"
 [ "$before" = "$(snapshot "$prefix")" ] || fail "the program changed files under its prefix"
 
 # A per-user install into ~/.local over an earlier one, whose launcher linked

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a clean copy of the tree, checks it with
 # lintian, installs it with apt-get as a user would, runs the installed
-# program as an ordinary user made for the test, and purges the package
-# again. It needs root (it installs a package and makes a user) and is
-# skipped otherwise. Whatever happens, the trap leaves the machine as it
-# found it: the package purged with whatever it brought, the user removed.
+# program as an ordinary user made for the test, checks that its charts
+# module loads for that user, and purges the package again. It needs root
+# (it installs a package and makes a user) and is skipped otherwise.
+# Whatever happens, the trap leaves the machine as it found it: the package
+# purged with whatever it brought, the user removed.
 #   scripts/check-package.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -96,12 +97,17 @@ apt-get install -y -qq "$package" > "$work/install.log" 2>&1 \
 brought="$(comm -13 <(echo "$packages_before") <(installed_packages))"
 echo "Installed: ${brought//$'\n'/ }"
 installed="$(dpkg -L clearwind)"
-for path in /usr/bin/clearwind /usr/share/clearwind/help/help.html /usr/share/clearwind/doc/withdraw/chest.rtf \
+for path in /usr/bin/clearwind /usr/lib/clearwind/journeycharts.so /usr/share/clearwind/help/help.html \
+  /usr/share/clearwind/doc/withdraw/chest.rtf \
   /usr/share/applications/org.clearwind.Clearwind.desktop /usr/share/metainfo/org.clearwind.Clearwind.metainfo.xml \
   /usr/share/icons/hicolor/scalable/apps/org.clearwind.Clearwind.svg /usr/share/man/man1/clearwind.1.gz \
   /usr/share/doc/clearwind/copyright; do
   grep -qxF "$path" <<< "$installed" || fail "the package does not install $path"
 done
+# The charts module is scanned for the libraries it needs, so the package
+# depends on Qt Charts, which the program itself does not link.
+depends="$(dpkg-query -W -f='${Depends}' clearwind)"
+grep -q 'libqt6charts6' <<< "$depends" || fail "the package does not depend on libqt6charts6: $depends"
 answer="$(/usr/bin/clearwind --version 2>&1)" || true
 [ "$answer" = "clearwind $version" ] || fail "clearwind --version answered '$answer', not 'clearwind $version'"
 
@@ -121,6 +127,12 @@ if [ "$status" -ne 124 ]; then
   cat "$work/run.log" >&2
   fail "/usr/bin/clearwind did not keep running for $user (exit $status)"
 fi
+# The journey tab loads its charts module when first opened: it must load,
+# with every library it needs, for an ordinary user.
+runuser -u "$user" -- perl -MDynaLoader -e '
+  my $module = DynaLoader::dl_load_file($ARGV[0], 0) or die DynaLoader::dl_error() . "\n";
+  DynaLoader::dl_find_symbol($module, "qt_plugin_instance") or die "$ARGV[0] is not a Qt plugin\n";' \
+  /usr/lib/clearwind/journeycharts.so || fail "/usr/lib/clearwind/journeycharts.so does not load"
 own="$home/.local/share/clearwind"
 test -d "$own" || fail "the program made no folder for the user's files in $own"
 [ "$(stat -c '%a %U' "$own")" = "700 $user" ] \

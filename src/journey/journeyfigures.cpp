@@ -100,9 +100,9 @@ ChartView attemptsChart(const Summary &summary)
         }
     }
     figures.sets = {earlier, current, unreadable};
-    figures.categoryTitle = unreadableFiles.isEmpty()
-                                ? text("Attempt")
-                                : text("Attempt (unreadable: %1)").arg(unreadableFiles.join(QStringLiteral(", ")));
+    // Under the bars: the attempts' numbers, and the names of the copies that could not be read.
+    figures.categoryTitle =
+        unreadableFiles.isEmpty() ? text("Attempt") : text("Unreadable: %1").arg(unreadableFiles.join(u", "));
     view.description = describe(figures.title, view.rows, text("No attempts yet."));
     return view;
 }
