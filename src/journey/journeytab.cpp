@@ -52,6 +52,8 @@ void JourneyTab::buildPanels()
     auto *scroll = new QScrollArea(this);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
+    // The keyboard goes from control to control, and the page scrolls to each.
+    scroll->setFocusPolicy(Qt::NoFocus);
     auto *page = new QWidget(scroll);
     scroll->setWidget(page);
     scroll->viewport()->setBackgroundRole(QPalette::Window);
@@ -74,20 +76,20 @@ void JourneyTab::buildPanels()
     m_notes = controls::textLabel(page, QStringLiteral("lbljourneynotes"), QString());
     m_notes->hide();
 
+    auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(12, 12, 12, 12);
+    layout->setSpacing(10);
+    layout->addLayout(top);
+    layout->addWidget(m_notes);
+    // Made in reading order, which the keyboard follows.
+    if (m_chartMaker)
+        layout->addLayout(buildCharts(page));
     auto *tableTitle = controls::label(page, QStringLiteral("lblfigures"), tr("The figures"));
     QFont titleFont = tableTitle->font();
     titleFont.setBold(true);
     tableTitle->setFont(titleFont);
     m_table = buildTable(page);
     tableTitle->setBuddy(m_table);
-
-    auto *layout = new QVBoxLayout(page);
-    layout->setContentsMargins(12, 12, 12, 12);
-    layout->setSpacing(10);
-    layout->addLayout(top);
-    layout->addWidget(m_notes);
-    if (m_chartMaker)
-        layout->addLayout(buildCharts(page));
     layout->addWidget(tableTitle);
     layout->addWidget(m_table, 1);
 
@@ -105,17 +107,20 @@ QLayout *JourneyTab::buildCharts(QWidget *parent)
 {
     auto *grid = new QGridLayout;
     grid->setSpacing(10);
+    // In reading order; each the chart of that place in journey::chartViews().
     const struct
     {
+        int view;
         int row;
         int column;
         int columns;
-    } places[] = {{0, 0, 1}, {1, 0, 2}, {0, 1, 1}};
+    } places[] = {{0, 0, 0, 1}, {2, 0, 1, 1}, {1, 1, 0, 2}};
+    m_charts.resize(std::size(places));
     for (const auto &place : places) {
         QWidget *chart = m_chartMaker->createChart(parent);
         chart->setMinimumSize(240, 230);
         grid->addWidget(chart, place.row, place.column, 1, place.columns);
-        m_charts.append(chart);
+        m_charts[place.view] = chart;
     }
     return grid;
 }

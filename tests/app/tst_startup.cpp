@@ -420,11 +420,11 @@ void StartupTest::tabsAreNamedAndLockedUntilTheCounterRuns()
     program.writeFile("data/settings/data.dat", runningProfile);
     program.start();
     auto *tabs = program.find<QTabWidget>("SSTab1");
-    QCOMPARE(tabs->count(), 5);
+    const QStringList names{"Counter", "Doctor", "Professor", "Coach", "Settings", "Journey"};
+    QCOMPARE(tabs->count(), names.size());
     QCOMPARE(tabs->currentIndex(), 0);
     QVERIFY(!tabs->isEnabled());
-    const QStringList names{"Counter", "Doctor", "Professor", "Coach", "Settings"};
-    for (int index = 0; index < 5; ++index) {
+    for (int index = 0; index < names.size(); ++index) {
         QCOMPARE(tabs->tabBar()->accessibleTabName(index), names[index]);
         QCOMPARE(tabs->tabToolTip(index), names[index]);
         QVERIFY(tabs->tabText(index).isEmpty());
