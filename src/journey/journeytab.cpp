@@ -138,7 +138,7 @@ QTableWidget *JourneyTab::buildTable(QWidget *parent)
     table->setWordWrap(false);
     table->verticalHeader()->hide();
     table->horizontalHeader()->setStretchLastSection(true);
-    table->setMinimumHeight(200);
+    table->setMinimumHeight(260);
     return table;
 }
 
@@ -216,8 +216,8 @@ void JourneyTab::showTable(const QList<journey::ChartView> &views)
             ++row;
         }
     }
-    m_table->resizeColumnToContents(0);
-    m_table->resizeColumnToContents(1);
+    // Every figure whole: a narrow window scrolls the table sideways.
+    m_table->resizeColumnsToContents();
 }
 
 void JourneyTab::saveAsCsv()
