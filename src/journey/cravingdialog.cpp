@@ -22,6 +22,7 @@ namespace {
 
 // The strength chosen when the dialog opens.
 constexpr int usualStrength = 3;
+constexpr int triggerColumns = 2;
 
 // How far back a craving noted late may be put.
 const struct
@@ -92,8 +93,8 @@ CravingDialog::CravingDialog(const Environment &environment, QWidget *parent)
     layout->addLayout(buildSection(tr("&When?"), m_when));
     layout->addSpacing(4);
     layout->addLayout(buttons);
-    setSizeGripEnabled(false);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    spreadTriggers(strength->sizeHint().width());
 
     connect(passedButton, &QPushButton::clicked, this, [this] { save(journey::Outcome::Passed); });
     connect(smokedButton, &QPushButton::clicked, this, [this] { save(journey::Outcome::Smoked); });
@@ -136,11 +137,10 @@ QListWidget *CravingDialog::buildTriggers()
         item->setData(Qt::UserRole, static_cast<int>(name.trigger));
     }
     list->setCurrentRow(0);
-    // Every trigger in sight at once: there are only a few.
-    const int rows = std::max(list->count(), 1);
-    list->setFixedHeight(rows * std::max(list->sizeHintForRow(0), list->fontMetrics().height()) +
-                         2 * list->frameWidth() + 2);
-    list->setMinimumWidth(320);
+    list->setFlow(QListView::TopToBottom);
+    list->setWrapping(true);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return list;
 }
 
@@ -163,6 +163,23 @@ QComboBox *CravingDialog::buildWhen()
         when->addItem(tr(choice.caption), choice.minutesAgo);
     when->setMaxVisibleItems(int(std::size(whenChoices)));
     return when;
+}
+
+// Every trigger in sight at once, in columns as wide as the dialog allows.
+void CravingDialog::spreadTriggers(int width)
+{
+    const QFontMetrics metrics = m_triggers->fontMetrics();
+    int widest = 0;
+    for (int row = 0; row < m_triggers->count(); ++row)
+        widest = std::max(widest, metrics.horizontalAdvance(m_triggers->item(row)->text()));
+    const int border = 2 * m_triggers->frameWidth() + 4;
+    const int columnWidth = std::max(widest + 4 * metrics.averageCharWidth(), (width - border) / triggerColumns);
+    const QSize cell(columnWidth, metrics.height() + 10);
+    m_triggers->setGridSize(cell);
+    for (int row = 0; row < m_triggers->count(); ++row)
+        m_triggers->item(row)->setSizeHint(cell - QSize(2, 2));
+    const int rows = (std::max(m_triggers->count(), 1) + triggerColumns - 1) / triggerColumns;
+    m_triggers->setFixedSize(triggerColumns * cell.width() + border, rows * cell.height() + border);
 }
 
 // A heading over its answer; the heading names the answer for a screen

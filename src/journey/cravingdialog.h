@@ -33,6 +33,7 @@ protected:
 private:
     QWidget *buildStrength();
     QListWidget *buildTriggers();
+    void spreadTriggers(int width);
     QPlainTextEdit *buildNote();
     QComboBox *buildWhen();
     QLayout *buildSection(const QString &heading, QWidget *answer, QWidget *beside = nullptr);
