@@ -97,8 +97,10 @@ InstanceChannelListener::InstanceChannelListener(std::function<bool(const QByteA
 
 InstanceChannelListener::~InstanceChannelListener()
 {
-    while (!m_connections.empty())
-        close(m_connections.front().get());
+    for (const auto &connection : m_connections) {
+        connection->readable.reset();
+        ::close(connection->descriptor);
+    }
     if (m_socket >= 0) {
         delete m_incoming;
         ::close(m_socket);
