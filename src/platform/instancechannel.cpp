@@ -18,7 +18,7 @@ namespace {
 
 // A request is one short line; anything longer is not one of ours.
 constexpr qsizetype longestRequest = 64;
-// Connections that have not sent their line yet; more are turned away.
+// Connections that have not sent their line yet; a new one ends the oldest.
 constexpr std::size_t mostWaitingConnections = 4;
 const QByteArray answerTaken = QByteArrayLiteral("ok\n");
 
@@ -142,10 +142,13 @@ void InstanceChannelListener::acceptConnections()
                 continue;
             return;
         }
-        if (!sameUser(descriptor) || m_connections.size() >= mostWaitingConnections) {
+        if (!sameUser(descriptor)) {
             ::close(descriptor);
             continue;
         }
+        // One that never says anything does not keep the others out for long.
+        if (m_connections.size() >= mostWaitingConnections)
+            close(m_connections.front().get());
         auto connection = std::make_unique<Connection>();
         connection->descriptor = descriptor;
         connection->readable = std::make_unique<QSocketNotifier>(descriptor, QSocketNotifier::Read);
