@@ -1,7 +1,6 @@
-// Takes the single-instance lock of a program folder and says whether it got
-// it. The owner says each request it hears, and keeps the lock until its
-// standard input closes; a copy refused with "pass" as its third argument
-// hands a craving request to the owner and says whether it was taken.
+// Takes the single-instance lock of a program folder, says whether it got it
+// and, owning it, each request it hears until its input closes; refused with
+// "pass", it hands over a craving request and says whether it was taken.
 #include "platform/instanceguard.h"
 
 #include <QCoreApplication>
@@ -10,13 +9,11 @@
 #include <cstdio>
 #include <unistd.h>
 
-namespace {
-void say(const char *line)
+static void say(const char *line)
 {
     std::printf("%s\n", line);
     std::fflush(stdout);
 }
-} // namespace
 
 int main(int argc, char *argv[])
 {
