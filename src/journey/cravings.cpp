@@ -1,5 +1,6 @@
 #include "journey/cravings.h"
 
+#include "journey/cravingrecords.h"
 #include "journey/csvscanner.h"
 #include "journey/isotime.h"
 
@@ -8,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -22,6 +24,8 @@ struct OutcomeName
 };
 
 constexpr std::array outcomeNames{OutcomeName{Outcome::Passed, "passed"}, OutcomeName{Outcome::Smoked, "smoked"}};
+
+constexpr QByteArrayView shortestRecord{"2026-03-05T08:30:15Z,1,meal,,passed"};
 
 constexpr std::array headerFields{"time", "strength", "trigger", "note", "outcome"};
 
@@ -68,6 +72,11 @@ std::optional<int> strengthFrom(QByteArrayView text)
     return text.front() - '0';
 }
 
+QString decodedNote(QByteArrayView note)
+{
+    return note.isEmpty() ? QString() : textfiles::decode(note.toByteArray());
+}
+
 bool isHeader(const csv::Record &record)
 {
     if (record.fieldCount != qsizetype(headerFields.size()))
@@ -89,7 +98,7 @@ std::optional<Craving> cravingFrom(const csv::Record &record, const QTimeZone &z
     const auto outcome = outcomeFromKey(record.fields.at(4).trimmed());
     if (!time || !strength || !trigger || !outcome)
         return std::nullopt;
-    return Craving{*time, *strength, *trigger, textfiles::decode(record.fields.at(3)), *outcome};
+    return Craving{*time, *strength, *trigger, decodedNote(record.fields.at(3)), *outcome};
 }
 
 // The bytes of the file, or why they cannot be had. A missing file has none.
@@ -99,7 +108,8 @@ struct FileBytes
     QString problem;
 };
 
-FileBytes fileBytes(const QString &path)
+// With room for that many more bytes, so that what is added needs no copy of the rest.
+FileBytes fileBytes(const QString &path, qsizetype room = 0)
 {
     const QFileInfo info(path);
     const QString shown = QDir::toNativeSeparators(path);
@@ -116,14 +126,30 @@ FileBytes fileBytes(const QString &path)
     if (info.size() > readLimitBytes)
         return {{}, tooLarge};
     QFile file(path);
+    const QString unread = translated("%1 could not be read: %2");
     if (!file.open(QIODevice::ReadOnly))
-        return {{}, translated("%1 could not be read: %2").arg(shown, file.errorString())};
-    // It may have grown since it was measured.
-    QByteArray bytes = file.read(readLimitBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        return {{}, translated("%1 could not be read: %2").arg(shown, file.errorString())};
-    if (bytes.size() > readLimitBytes)
+        return {{}, unread.arg(shown, file.errorString())};
+    // Up to one byte beyond the limit, which tells a file that grew past it since it was measured.
+    QByteArray bytes;
+    bytes.reserve(qsizetype(info.size()) + 1 + room);
+    bytes.resize(qsizetype(info.size()) + 1);
+    qsizetype read = 0;
+    for (;;) {
+        if (read == bytes.size()) {
+            if (read > readLimitBytes)
+                break;
+            bytes.resize(std::min(read + 65536, readLimitBytes + 1));
+        }
+        const qint64 got = file.read(bytes.data() + read, bytes.size() - read);
+        if (got < 0)
+            return {{}, unread.arg(shown, file.errorString())};
+        if (got == 0)
+            break;
+        read += got;
+    }
+    if (read > readLimitBytes)
         return {{}, tooLarge};
+    bytes.resize(read);
     return {std::move(bytes), QString()};
 }
 
@@ -198,6 +224,8 @@ std::optional<Trigger> triggerFromKey(const QString &key)
 CravingLog parseCravings(const QByteArray &bytes)
 {
     CravingLog log;
+    // Room for a craving a line, as far as the bytes can hold records of ours.
+    log.cravings.reserve(std::min(bytes.count('\n') + 1, bytes.size() / shortestRecord.size() + 1));
     const QTimeZone zone = isotime::localZone();
     csv::Scanner scanner(bytes);
     csv::Record record;
@@ -225,7 +253,12 @@ QByteArray cravingsHeader()
 
 QByteArray cravingRecord(const Craving &craving)
 {
-    return isotime::write(craving.time, isotime::localZone()) + ',' + QByteArray::number(craving.strength) + ',' +
+    return cravingRecord(craving, isotime::localZone());
+}
+
+QByteArray cravingRecord(const Craving &craving, const QTimeZone &localZone)
+{
+    return isotime::write(craving.time, localZone) + ',' + QByteArray::number(craving.strength) + ',' +
            triggerKey(craving.trigger).toLatin1() + ',' + csv::field(craving.note.toUtf8()) + ',' +
            outcomeKey(craving.outcome) + "\r\n";
 }
@@ -246,24 +279,20 @@ textfiles::WriteResult CravingFile::append(const Craving &craving) const
 {
     if (!craving.time.isValid() || craving.strength < minimumStrength || craving.strength > maximumStrength)
         return {false, translated("The craving has no valid time or strength, so it was not saved.")};
-    const FileBytes file = fileBytes(m_path);
+    const QByteArray record = cravingRecord(craving);
+    FileBytes file = fileBytes(m_path, cravingsHeader().size() + record.size());
     if (!file.problem.isEmpty())
         return {false, file.problem};
 
-    const QByteArray record = cravingRecord(craving);
+    QByteArray bytes = std::move(file.bytes);
     const qsizetype markLength =
-        QByteArrayView(file.bytes).startsWith(csv::Scanner::byteOrderMark) ? csv::Scanner::byteOrderMark.size() : 0;
-    QByteArray bytes;
-    if (file.bytes.size() == markLength) {
-        bytes = file.bytes + cravingsHeader() + record;
+        QByteArrayView(bytes).startsWith(csv::Scanner::byteOrderMark) ? csv::Scanner::byteOrderMark.size() : 0;
+    if (bytes.size() == markLength) {
+        bytes += cravingsHeader() + record;
     } else {
-        const InsertionPoint point = insertionPoint(file.bytes);
-        bytes.reserve(file.bytes.size() + record.size() + 2);
-        bytes.append(file.bytes.constData(), point.position);
-        if (point.lineEndFirst)
-            bytes.append("\r\n");
-        bytes.append(record);
-        bytes.append(file.bytes.constData() + point.position, file.bytes.size() - point.position);
+        // In place: the room for it is there, and at most a short unfinished record moves.
+        const InsertionPoint point = insertionPoint(bytes);
+        bytes.insert(point.position, point.lineEndFirst ? "\r\n" + record : record);
     }
     const textfiles::WriteResult written = textfiles::writeAtomically(m_path, bytes);
     if (written.ok)

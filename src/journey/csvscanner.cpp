@@ -1,8 +1,26 @@
 #include "journey/csvscanner.h"
 
+#include <array>
 #include <cstring>
 
 namespace journey::csv {
+
+namespace {
+
+// The bytes that end or open something: a field, a record, quotes.
+constexpr std::array<bool, 256> specialBytes = [] {
+    std::array<bool, 256> table{};
+    for (const unsigned char byte : {',', '"', '\r', '\n'})
+        table[byte] = true;
+    return table;
+}();
+
+bool special(char byte)
+{
+    return specialBytes[static_cast<unsigned char>(byte)];
+}
+
+} // namespace
 
 Scanner::Scanner(QByteArrayView bytes) : m_bytes(bytes)
 {
@@ -28,15 +46,15 @@ bool Scanner::next(Record &record, bool keepFields)
     State state = State::FieldStart;
     qsizetype fieldStart = m_position;
     bool quoted = false;
-    QByteArray unquoted;
     const auto keep = [&] { return keepFields && record.fieldCount < maxKeptFields; };
+    // The unquoted text of the field being read, while it is one to keep.
+    const auto unquoted = [&]() -> QByteArray & { return record.unquoted[record.fieldCount]; };
     const auto endField = [&](qsizetype end) {
         if (keep())
-            record.fields.append(quoted ? unquoted : m_bytes.sliced(fieldStart, end - fieldStart).toByteArray());
+            record.fields.append(quoted ? QByteArrayView(unquoted()) : m_bytes.sliced(fieldStart, end - fieldStart));
         if (record.fieldCount == 0)
             record.firstQuoted = quoted;
         ++record.fieldCount;
-        unquoted.clear();
         quoted = false;
         fieldStart = m_position;
     };
@@ -48,12 +66,21 @@ bool Scanner::next(Record &record, bool keepFields)
     };
 
     while (m_position < size) {
+        if (state == State::Unquoted) {
+            // Most bytes are plain text; pass over them in one go.
+            while (m_position < size && !special(data[m_position]))
+                ++m_position;
+            if (m_position == size)
+                break;
+        }
         const char c = data[m_position++];
         switch (state) {
         case State::FieldStart:
             if (c == '"') {
                 state = State::Quoted;
                 quoted = true;
+                if (keep())
+                    unquoted().resize(0);
                 break;
             }
             state = State::Unquoted;
@@ -75,7 +102,7 @@ bool Scanner::next(Record &record, bool keepFields)
             const auto *quote = static_cast<const char *>(std::memchr(data + from, '"', size - from));
             const qsizetype to = quote ? quote - data : size;
             if (keep())
-                unquoted.append(data + from, to - from);
+                unquoted().append(data + from, to - from);
             m_position = quote ? to + 1 : size;
             if (quote)
                 state = State::AfterQuote;
@@ -84,7 +111,7 @@ bool Scanner::next(Record &record, bool keepFields)
         case State::AfterQuote:
             if (c == '"') {
                 if (keep())
-                    unquoted.append('"');
+                    unquoted().append('"');
                 state = State::Quoted;
             } else if (c == ',') {
                 endField(m_position - 1);

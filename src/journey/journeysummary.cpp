@@ -1,5 +1,6 @@
 #include "journey/journeysummary.h"
 
+#include "journey/cravingrecords.h"
 #include "journey/csvscanner.h"
 #include "journey/isotime.h"
 
@@ -165,11 +166,12 @@ QStringList sentences(const Summary &summary)
 
 QByteArray spreadsheetCsv(const Summary &summary, const CravingLog &cravings)
 {
-    QByteArray csv = attemptsCsv(summary.attempts, isotime::localZone());
+    const QTimeZone zone = isotime::localZone();
+    QByteArray csv = attemptsCsv(summary.attempts, zone);
     csv += "\r\n";
     csv += cravingsHeader();
     for (const Craving &craving : cravings.cravings)
-        csv += cravingRecord(craving);
+        csv += cravingRecord(craving, zone);
     return csv;
 }
 
