@@ -79,7 +79,7 @@ QString decodedNote(QByteArrayView note)
 
 bool isHeader(const csv::Record &record)
 {
-    if (record.fieldCount != qsizetype(headerFields.size()))
+    if (!record.wellFormed || record.insideQuotes || record.fieldCount != qsizetype(headerFields.size()))
         return false;
     for (std::size_t i = 0; i < headerFields.size(); ++i) {
         if (record.fields.at(i).trimmed().compare(headerFields[i], Qt::CaseInsensitive) != 0)
