@@ -22,8 +22,6 @@ private slots:
 
     void cravingFiles_data();
     void cravingFiles();
-    void writtenRecords_data();
-    void writtenRecords();
     void pastAttempts();
     void attemptLengths_data();
     void attemptLengths();
@@ -90,8 +88,6 @@ void JourneyTest::cravingFiles_data()
     QTest::newRow("strength x") << "file" << header + row + QByteArray(row).replace(",4,", ",x,") << 1 << 1 << "";
     QTest::newRow("time without offset") << "file" << header + QByteArray(row).replace("+01:00", "") + row << 1 << 1
                                          << "";
-    QTest::newRow("six fields") << "file" << header + QByteArray(row).replace("passed", "passed,") + row << 1 << 1
-                                << "";
     QTest::newRow("quotes never closed") << "file" << header + row + "2026-03-05T09:00:00+01:00,2,stress,\"to be, or"
                                          << 1 << 1 << "";
 }
@@ -151,30 +147,6 @@ void JourneyTest::cravingFiles()
     QCOMPARE(again.cravings.last(), added);
 }
 
-void JourneyTest::writtenRecords_data()
-{
-    QTest::addColumn<QDateTime>("time");
-    QTest::addColumn<QString>("note");
-    QTest::addColumn<QByteArray>("record");
-    const QDateTime winter(QDate(2026, 3, 5), QTime(8, 30, 15));
-    QTest::newRow("winter, plain note") << winter << "tea"
-                                        << QByteArray("2026-03-05T08:30:15+01:00,3,meal,tea,passed\r\n");
-    QTest::newRow("summer, from another zone")
-        << at("2026-07-01T06:00:00Z") << "" << QByteArray("2026-07-01T08:00:00+02:00,3,meal,,passed\r\n");
-    QTest::newRow("comma and quote") << winter << "a, \"b\""
-                                     << QByteArray("2026-03-05T08:30:15+01:00,3,meal,\"a, \"\"b\"\"\",passed\r\n");
-    QTest::newRow("line break") << winter << "a\rb"
-                                << QByteArray("2026-03-05T08:30:15+01:00,3,meal,\"a\rb\",passed\r\n");
-}
-
-void JourneyTest::writtenRecords()
-{
-    QFETCH(QDateTime, time);
-    QFETCH(QString, note);
-    QFETCH(QByteArray, record);
-    QCOMPARE(cravingRecord({time, 3, Trigger::Meal, note, Outcome::Passed}), record);
-}
-
 void JourneyTest::pastAttempts()
 {
     QTemporaryDir folder;
@@ -192,19 +164,12 @@ void JourneyTest::pastAttempts()
     QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("attempt-20260201-120000.dat")));
 
     const QList<Attempt> attempts = readPastAttempts(folder.path(), QDate(2026, 3, 14));
-    QStringList names;
-    QList<qint64> seconds;
-    QList<bool> readable;
-    for (const Attempt &attempt : attempts) {
-        names << attempt.fileName;
-        seconds << attempt.seconds;
-        readable << attempt.readable;
-    }
-    QCOMPARE(names,
-             QStringList({"attempt-20260105-100000.dat", "attempt-20260112-100000.dat", "attempt-20260112-100000-2.dat",
-                          "attempt-20260201-120000.dat", "attempt-20260301-090000.dat"}));
-    QCOMPARE(readable, QList<bool>({true, false, true, false, true}));
-    QCOMPARE(seconds, QList<qint64>({0, 0, 2 * 86400 + 2 * 3600, 0, 50 * 86400 + 3600}));
+    QStringList found;
+    for (const Attempt &attempt : attempts)
+        found << QStringLiteral("%1 %2 %3").arg(attempt.fileName).arg(attempt.readable).arg(attempt.seconds);
+    QCOMPARE(found, QStringList({"attempt-20260105-100000.dat 1 0", "attempt-20260112-100000.dat 0 0",
+                                 "attempt-20260112-100000-2.dat 1 180000", "attempt-20260201-120000.dat 0 0",
+                                 "attempt-20260301-090000.dat 1 4323600"}));
     QCOMPARE(attempts.last().start, QDateTime(QDate(2026, 1, 10), QTime(8, 0)));
     QCOMPARE(attempts.last().end, QDateTime(QDate(2026, 3, 1), QTime(9, 0)));
 }
@@ -215,7 +180,6 @@ void JourneyTest::attemptLengths_data()
     QTest::addColumn<QDateTime>("now");
     QTest::addColumn<qint64>("seconds");
     const QDateTime stop(QDate(2026, 3, 14), QTime(10, 0));
-    QTest::newRow("a day and a second") << stop << stop.addSecs(86401) << qint64(86401);
     QTest::newRow("clock set back") << stop << stop.addSecs(-60) << qint64(0);
     // The counter's calendar: a day of 23 or of 25 hours is one day.
     QTest::newRow("spring change") << QDateTime(QDate(2026, 3, 28), QTime(12, 0))
@@ -288,7 +252,6 @@ void JourneyTest::cravingDays_data()
     QTest::addColumn<int>("onThatDay");
     QTest::addColumn<QString>("sentence");
     const QDateTime now(QDate(2026, 4, 10), QTime(12, 0));
-    QTest::newRow("none") << now << QList<Craving>() << now.date() << 0 << "No cravings logged in the last 30 days.";
     QTest::newRow("only one in the future") << now << QList<Craving>{craving("2026-04-10T12:00:01+02:00")} << now.date()
                                             << 0 << "No cravings logged in the last 30 days.";
     QTest::newRow("the 30 days, and one before and one later")
@@ -342,17 +305,20 @@ void JourneyTest::spreadsheet()
         {QStringLiteral("attempt-20260101-080000.dat"), {}, QDateTime(QDate(2026, 1, 1), QTime(8, 0)), 0, false, false},
         {QStringLiteral("attempt-20260301-090000.dat"), QDateTime(QDate(2026, 2, 28), QTime(7, 0)),
          QDateTime(QDate(2026, 3, 1), QTime(9, 0)), 93600, true, false}};
-    // The trigger counts rank every craving, the future one too, ties in the dialog's order.
-    const CravingLog log{{craving("2026-03-20T08:00:00+01:00", Outcome::Passed, Trigger::Coffee),
-                          {at("2026-03-13T08:00:00+01:00"), 5, Trigger::Stress, QStringLiteral("1,2"), Outcome::Smoked},
-                          craving("2026-03-12T08:00:00+01:00", Outcome::Passed, Trigger::Stress)},
-                         4,
-                         true,
-                         {}};
+    // Every craving counts for its trigger, the one in the future too; ties keep the dialog's order.
+    const CravingLog log{
+        {craving("2026-03-12T08:00:00+01:00", Outcome::Passed, Trigger::Coffee),
+         {at("2026-03-13T08:00:00+01:00"), 5, Trigger::Stress, QStringLiteral("1,2"), Outcome::Smoked},
+         {at("2026-07-01T06:00:00Z"), 1, Trigger::Screen, QStringLiteral("a \"b\"\rc"), Outcome::Smoked},
+         craving("2026-03-14T08:00:00+01:00", Outcome::Passed, Trigger::Screen)},
+        4,
+        true,
+        {}};
     const Summary summary = summarize(past, currentAttempt(QDate(2026, 3, 10), QTime(12, 0), now), log, now);
-    QCOMPARE(summary.triggers.size(), 2);
-    QCOMPARE(summary.triggers.first().trigger, Trigger::Stress);
-    QCOMPARE(summary.triggers.last().count, 1);
+    QList<Trigger> ranked;
+    for (const TriggerCount &count : summary.triggers)
+        ranked << count.trigger;
+    QCOMPARE(ranked, QList<Trigger>({Trigger::Screen, Trigger::Stress, Trigger::Coffee}));
     QCOMPARE(summary.longestIndex, 2);
     QCOMPARE(spreadsheetCsv(summary, log),
              QByteArray("attempt,start,end,days,hours,state,file\r\n"
@@ -361,9 +327,10 @@ void JourneyTest::spreadsheet()
                         "3,2026-03-10T12:00:00+01:00,2026-03-14T21:00:00+01:00,4,9,current,\r\n"
                         "\r\n" +
                         header +
-                        "2026-03-20T08:00:00+01:00,3,coffee,,passed\r\n"
+                        "2026-03-12T08:00:00+01:00,3,coffee,,passed\r\n"
                         "2026-03-13T08:00:00+01:00,5,stress,\"1,2\",smoked\r\n"
-                        "2026-03-12T08:00:00+01:00,3,stress,,passed\r\n"));
+                        "2026-07-01T08:00:00+02:00,1,screen,\"a \"\"b\"\"\rc\",smoked\r\n"
+                        "2026-03-14T08:00:00+01:00,3,screen,,passed\r\n"));
 }
 
 int main(int argc, char *argv[])
