@@ -277,8 +277,10 @@ CravingLog CravingFile::read() const
 
 textfiles::WriteResult CravingFile::append(const Craving &craving) const
 {
-    if (!craving.time.isValid() || craving.strength < minimumStrength || craving.strength > maximumStrength)
-        return {false, translated("The craving has no valid time or strength, so it was not saved.")};
+    // What could not be read back is not written.
+    if (!craving.time.isValid() || craving.strength < minimumStrength || craving.strength > maximumStrength ||
+        triggerKey(craving.trigger).isEmpty())
+        return {false, translated("The craving has no valid time, strength or trigger, so it was not saved.")};
     const QByteArray record = cravingRecord(craving);
     FileBytes file = fileBytes(m_path, cravingsHeader().size() + record.size());
     if (!file.problem.isEmpty())

@@ -103,7 +103,8 @@ Summary summarize(const QList<Attempt> &pastAttempts, const Attempt &current, co
     const qint64 windowStartMSecs = nowMSecs - (daysShown + 2) * secondsPerDay * 1000;
     summary.unreadableCravingRows = cravings.unreadableRows;
     for (const Craving &craving : cravings.cravings) {
-        ++triggerCounts[triggerIndex(craving.trigger)];
+        if (const qsizetype trigger = triggerIndex(craving.trigger); trigger < triggerCounts.size())
+            ++triggerCounts[trigger];
         const qint64 mSecs = craving.time.toMSecsSinceEpoch();
         // A craving later than now, from a clock that was set back, is in no day.
         if (mSecs > nowMSecs || mSecs < windowStartMSecs)
