@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
+  # lrelease compiles the English translation (the plural forms) into the program
+  qt6-l10n-tools
   libgl-dev libxkbcommon-dev
   # The program loads the font configuration on a thread of its own while it starts
   libfontconfig-dev

@@ -7,6 +7,7 @@
 #include "platform/randomsource.h"
 #include "platform/systemprinter.h"
 #include "platform/systemtray.h"
+#include "platform/translation.h"
 #include "platform/xdgautostart.h"
 #include "records/userfolder.h"
 #include "ui/dialogmessageservice.h"
@@ -104,6 +105,7 @@ int main(int argc, char *argv[])
     // Qt keeps up to 10 MB of drawn button faces and icons. The program's
     // screens need a small part of that; the rest would stay resident all day.
     QPixmapCache::setCacheLimit(1024);
+    translation::install();
 
     const DataLayout layout =
         findDataLayout(QApplication::applicationDirPath(), qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath());
