@@ -7,6 +7,7 @@
 #include "platform/randomsource.h"
 #include "platform/systemprinter.h"
 #include "platform/systemtray.h"
+#include "platform/translation.h"
 #include "platform/xdgautostart.h"
 #include "records/userfolder.h"
 #include "ui/dialogmessageservice.h"
@@ -23,9 +24,16 @@
 
 namespace {
 
+struct CommandLine
+{
+    // --help and --version are answered on the terminal, and the program ends.
+    std::optional<int> answered;
+    bool logCraving = false;
+};
+
 // Answers --help and --version on the terminal, before anything needs a
 // display. Other arguments are left to Qt.
-std::optional<int> answerCommandLine(int argc, char *argv[])
+CommandLine readCommandLine(int argc, char *argv[])
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -37,6 +45,11 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
                                   QCoreApplication::translate("main", "Displays help on commandline options."));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption logCraving(
+        QStringLiteral("log-craving"),
+        QCoreApplication::translate("main", "Opens the dialog to log a craving, in the copy already running if "
+                                            "there is one."));
+    parser.addOption(logCraving);
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     parser.parse(arguments);
     if (parser.isSet(help)) {
@@ -44,13 +57,13 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
         QString text = parser.helpText();
         text.replace(QLatin1String("<executable_name>"), QLatin1String("clearwind"));
         std::fputs(qPrintable(text), stdout);
-        return 0;
+        return {0};
     }
     if (parser.isSet(version)) {
         std::printf("clearwind %s\n", CLEARWIND_VERSION);
-        return 0;
+        return {0};
     }
-    return std::nullopt;
+    return {std::nullopt, parser.isSet(logCraving)};
 }
 
 // The user's folder in the installed layout: made ready, and what the user
@@ -80,8 +93,9 @@ int main(int argc, char *argv[])
 {
     QCoreApplication::setApplicationName(QStringLiteral("Clearwind"));
     QCoreApplication::setApplicationVersion(QStringLiteral(CLEARWIND_VERSION));
-    if (const std::optional<int> answered = answerCommandLine(argc, argv))
-        return *answered;
+    const CommandLine commandLine = readCommandLine(argc, argv);
+    if (commandLine.answered)
+        return *commandLine.answered;
 
     FontConfigWarmUp fontConfig;
     QApplication application(argc, argv);
@@ -91,6 +105,7 @@ int main(int argc, char *argv[])
     // Qt keeps up to 10 MB of drawn button faces and icons. The program's
     // screens need a small part of that; the rest would stay resident all day.
     QPixmapCache::setCacheLimit(1024);
+    translation::install();
 
     const DataLayout layout =
         findDataLayout(QApplication::applicationDirPath(), qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath());
@@ -99,6 +114,11 @@ int main(int argc, char *argv[])
     DialogMessageService messages;
     // One copy of the program for each folder of the user's files.
     LockFileInstanceGuard instanceGuard(layout.userFolder);
+    // Started from the desktop's "Log a craving" while a copy runs: that copy
+    // opens the dialog, and this one ends without a word. A copy that does
+    // not answer gets the usual message below.
+    if (commandLine.logCraving && !instanceGuard.acquire() && instanceGuard.pass(InstanceGuard::Request::LogCraving))
+        return 0;
     XdgAutostart logonList(XdgAutostart::defaultFolder());
     SystemPrinter printer;
     GioBrowser browser;
@@ -131,6 +151,8 @@ int main(int argc, char *argv[])
     prepareUserFiles(environment, layout);
     MainWindow window(environment);
     messages.setParentWindow(&window);
+    if (commandLine.logCraving)
+        window.openCravingDialog();
     if (window.startUp())
         window.show();
     return application.exec();

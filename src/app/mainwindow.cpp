@@ -4,10 +4,12 @@
 #include "advisors/doctortab.h"
 #include "advisors/professortab.h"
 #include "app/passwordlockpanel.h"
+#include "encourage/cravingwords.h"
 #include "encourage/greetings.h"
 #include "encourage/milestones.h"
 #include "health/bodymonitorpanel.h"
 #include "health/diseasepanel.h"
+#include "journey/cravingdialog.h"
 #include "journey/journeytab.h"
 #include "platform/clock.h"
 #include "platform/instanceguard.h"
@@ -36,6 +38,7 @@
 #include <QIcon>
 #include <QPalette>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -102,6 +105,7 @@ MainWindow::MainWindow(const Environment &environment, QWidget *parent)
     connect(this, &MainWindow::cravingLogged, m_journeyTab, &JourneyTab::refresh);
     connectSettingsTab();
     connectTray();
+    connectCravingRequests();
 }
 
 void MainWindow::connectSettingsTab()
@@ -152,9 +156,11 @@ QTabWidget *MainWindow::buildTabs()
         QWidget *page;
         const char *image;
         QString name;
-    } pages[] = {{m_counterTab, "smiley", tr("Counter")},        {m_doctorTab, "doctor", tr("Doctor")},
-                 {m_professorTab, "professor", tr("Professor")}, {m_coachTab, "coach", tr("Coach")},
-                 {m_settingsTab, "mechanic", tr("Settings")},    {m_journeyTab, "journey", tr("Journey")}};
+    } pages[] = {
+        {m_counterTab, "smiley", tr("Counter")},        {m_doctorTab, "doctor", tr("Doctor")},
+        {m_professorTab, "professor", tr("Professor")}, {m_coachTab, "coach", tr("Coach")},
+        {m_settingsTab, "mechanic", tr("Settings")},    {m_journeyTab, "journey", tr("Journey")},
+    };
     for (const auto &page : pages) {
         const int index = tabs->addTab(page.page, pictureIcon(pictures::path(page.image)), QString());
         tabs->setTabToolTip(index, page.name);
@@ -226,6 +232,7 @@ void MainWindow::startCounterView()
     loadProfessorTips();
 
     m_greetingTimer->start();
+    openWantedCravingDialog();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -292,13 +299,71 @@ void MainWindow::connectTray()
 {
     if (!m_environment.tray)
         return;
-    connect(m_environment.tray, &Tray::showRequested, this, [this] {
-        showNormal();
-        raise();
-        activateWindow();
+    connect(m_environment.tray, &Tray::showRequested, this, &MainWindow::bringToFront);
+    connect(m_environment.tray, &Tray::cravingLogRequested, this, [this] {
+        bringToFront();
+        openCravingDialog();
     });
     // As closing the window: the program ends.
     connect(m_environment.tray, &Tray::exitRequested, this, &QWidget::close);
+}
+
+void MainWindow::bringToFront()
+{
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+// Ctrl+L anywhere in the window, the tray's menu, and a copy started from the
+// desktop's "Log a craving" action, which hands the request over to this one.
+void MainWindow::connectCravingRequests()
+{
+    auto *shortcut = new QShortcut(QKeySequence(tr("Ctrl+L")), this);
+    connect(shortcut, &QShortcut::activated, this, &MainWindow::openCravingDialog);
+    connect(m_environment.instanceGuard, &InstanceGuard::requested, this, &MainWindow::takeRequest);
+    connect(m_passwordLock, &PasswordLockPanel::unlocked, this, &MainWindow::openWantedCravingDialog);
+}
+
+void MainWindow::takeRequest(InstanceGuard::Request request)
+{
+    if (request == InstanceGuard::Request::LogCraving) {
+        bringToFront();
+        openCravingDialog();
+    }
+}
+
+void MainWindow::openCravingDialog()
+{
+    m_cravingDialogWanted = true;
+    openWantedCravingDialog();
+}
+
+void MainWindow::openWantedCravingDialog()
+{
+    const bool counterInSight = m_counterTimer->isActive() && !m_layers->isShown(m_passwordLock);
+    if (!m_cravingDialogWanted || !counterInSight)
+        return;
+    m_cravingDialogWanted = false;
+    if (!m_cravingDialog || !m_cravingDialog->isVisible()) {
+        m_cravingDialog = new CravingDialog(m_environment, this);
+        connect(m_cravingDialog, &CravingDialog::cravingSaved, this, &MainWindow::answerCraving);
+        m_cravingDialog->open();
+    }
+    m_cravingDialog->raise();
+    m_cravingDialog->activateWindow();
+}
+
+// A slip is not a relapse: the counter runs on, and the companion is kind.
+void MainWindow::answerCraving(const journey::Craving &craving)
+{
+    RandomSource &random = *m_environment.random;
+    m_counterTab->say(craving.outcome == journey::Outcome::Smoked ? wordsAfterSlip(random)
+                                                                  : wordsAfterPassedCraving(random));
+    // The companion's answer stays a while before the next milestone message.
+    if (m_milestoneTimer->isActive())
+        m_milestoneTimer->start();
+    emit cravingLogged();
 }
 
 bool MainWindow::isInSight() const
@@ -370,6 +435,3 @@ void MainWindow::openHomePage()
 {
     openPage(QLatin1String(web::homePage));
 }
-
-void MainWindow::openCravingDialog()
-{}

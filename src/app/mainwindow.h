@@ -2,16 +2,19 @@
 
 #include "encourage/tips.h"
 #include "platform/environment.h"
+#include "platform/instanceguard.h"
 #include "profile/profilestore.h"
 #include "progress/trayannouncer.h"
 #include "records/sharedstate.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <memory>
 
 class CoachTab;
 class CounterTab;
+class CravingDialog;
 class DoctorTab;
 class JourneyTab;
 class ExportWindow;
@@ -21,9 +24,13 @@ class ProfessorTab;
 class QTabWidget;
 class QTimer;
 class QuestionnairePanel;
+class QShortcut;
 class RelapsePanel;
 class SettingsTab;
 class StartPanel;
+namespace journey {
+struct Craving;
+}
 
 // Form1: the main window. It composes the panels, owns the timers and runs
 // start-up. Everything the panels share lives in its SharedState.
@@ -56,10 +63,13 @@ public slots:
     void openReport();
     void openHelp();
     void openHomePage();
+    // Opens the craving dialog, or brings it up if it is open. Asked before
+    // the counter runs or while the password lock is up, it opens as soon as
+    // the counter is in sight and unlocked.
     void openCravingDialog();
 
 signals:
-    // A craving was logged and saved.
+    // A craving was saved to the cravings file.
     void cravingLogged();
 
 protected:
@@ -74,6 +84,11 @@ private:
     void openPage(const QString &page);
     void connectSettingsTab();
     void connectTray();
+    void connectCravingRequests();
+    void bringToFront();
+    void openWantedCravingDialog();
+    void answerCraving(const journey::Craving &craving);
+    void takeRequest(InstanceGuard::Request request);
     void notifyFromTray(const std::optional<QString> &text);
     bool isInSight() const;
 
@@ -98,6 +113,10 @@ private:
     PasswordLockPanel *m_passwordLock;
     // Made when the first report is exported.
     ExportWindow *m_exportWindow = nullptr;
+    // Made each time a craving is logged; gone once closed.
+    QPointer<CravingDialog> m_cravingDialog;
+    // Asked for, and not open yet.
+    bool m_cravingDialogWanted = false;
 
     QTimer *m_startClockTimer;
     QTimer *m_counterTimer;

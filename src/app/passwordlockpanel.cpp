@@ -102,4 +102,5 @@ void PasswordLockPanel::checkPassword()
         return;
     }
     hide();
+    emit unlocked();
 }

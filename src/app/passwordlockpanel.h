@@ -21,6 +21,10 @@ public:
 public slots:
     void checkPassword();
 
+signals:
+    // The right password was entered, and the lock is gone.
+    void unlocked();
+
 protected:
     void showEvent(QShowEvent *event) override;
 

@@ -1,16 +1,112 @@
 #include "journey/attempts.h"
 
-// Not yet implemented.
+#include "platform/textfiles.h"
+#include "profile/profilefile.h"
+#include "records/smokefreetime.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <limits>
+#include <utility>
+
 namespace journey {
 
-QList<Attempt> readPastAttempts(const QString &, const QDate &)
+namespace {
+
+// A copy is the seven-line profile file; a longer one is read as far as the
+// profile file itself is.
+constexpr qint64 copyReadLimitBytes = 64 * 1024;
+constexpr qsizetype copyLineCount = 7;
+
+// attempt-YYYYMMDD-HHMMSS.dat, or with -N when a reset came within the same second.
+const QRegularExpression &copyName()
 {
-    return {};
+    static const QRegularExpression name(QStringLiteral("^attempt-(\\d{8})-(\\d{6})(?:-(\\d{1,9}))?\\.dat$"));
+    return name;
 }
 
-Attempt currentAttempt(const QDate &, const QTime &, const QDateTime &)
+qint64 secondsOf(const SmokeFreeTime &time)
 {
-    return {};
+    return ((time.days * 24 + time.hours) * 60 + time.minutes) * 60 + time.seconds;
+}
+
+// The stop moment a copy holds, when it holds one.
+std::optional<QuitProfile> stopMomentIn(const QString &path, const QDate &today)
+{
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = file.read(copyReadLimitBytes);
+    if (file.error() != QFileDevice::NoError || bytes.contains('\0'))
+        return std::nullopt;
+    QuitProfile profile;
+    ProfileFile::apply(textfiles::splitLines(textfiles::decode(bytes), copyLineCount), profile, today);
+    if (!profile.StopDate.isValid() || !profile.StopTime.isValid())
+        return std::nullopt;
+    return profile;
+}
+
+struct Copy
+{
+    Attempt attempt;
+    // Oldest first: by the moment of the reset, then by the -N of a second
+    // reset within the same second. A copy whose name holds no real moment
+    // comes first, since when it ended is not known.
+    std::pair<qint64, int> order;
+};
+
+} // namespace
+
+QList<Attempt> readPastAttempts(const QString &historyFolder, const QDate &today)
+{
+    const QDir folder(historyFolder);
+    const QStringList names =
+        folder.entryList({QStringLiteral("attempt-*.dat")},
+                         QDir::Files | QDir::Dirs | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    QList<Copy> copies;
+    for (const QString &name : names) {
+        const QRegularExpressionMatch match = copyName().match(name);
+        if (!match.hasMatch())
+            continue;
+        Copy copy;
+        Attempt &attempt = copy.attempt;
+        attempt.fileName = name;
+        attempt.end = QDateTime(QDate::fromString(match.captured(1), QStringLiteral("yyyyMMdd")),
+                                QTime::fromString(match.captured(2), QStringLiteral("HHmmss")));
+        const auto profile = stopMomentIn(folder.filePath(name), today);
+        attempt.readable = profile && attempt.end.isValid();
+        if (attempt.readable) {
+            attempt.start = QDateTime(profile->StopDate, profile->StopTime);
+            attempt.seconds = secondsOf(smokeFreeTime(profile->StopDate, profile->StopTime, attempt.end));
+        }
+        copy.order = {attempt.end.isValid() ? attempt.end.toMSecsSinceEpoch() : std::numeric_limits<qint64>::min(),
+                      match.captured(3).isEmpty() ? 1 : match.captured(3).toInt()};
+        copies.append(copy);
+    }
+    std::stable_sort(copies.begin(), copies.end(), [](const Copy &a, const Copy &b) { return a.order < b.order; });
+    QList<Attempt> attempts;
+    attempts.reserve(copies.size());
+    for (const Copy &copy : copies)
+        attempts.append(copy.attempt);
+    return attempts;
+}
+
+Attempt currentAttempt(const QDate &stopDate, const QTime &stopTime, const QDateTime &now)
+{
+    Attempt attempt;
+    attempt.current = true;
+    attempt.end = now;
+    attempt.readable = stopDate.isValid() && stopTime.isValid();
+    if (attempt.readable) {
+        attempt.start = QDateTime(stopDate, stopTime);
+        attempt.seconds = secondsOf(smokeFreeTime(stopDate, stopTime, now));
+    }
+    return attempt;
 }
 
 } // namespace journey

@@ -27,7 +27,7 @@ QString duration(qint64 seconds)
 {
     const int days = static_cast<int>(seconds / secondsPerDay);
     const int hours = static_cast<int>(seconds % secondsPerDay / 3600);
-    return text("%1 and %2").arg(text("%n days", days), text("%n hours", hours));
+    return text("%1 and %2").arg(text("%n day(s)", days), text("%n hour(s)", hours));
 }
 
 QString describe(const QString &title, const QList<FigureRow> &rows, const QString &whenEmpty)
@@ -96,7 +96,7 @@ ChartView attemptsChart(const Summary &summary)
             unreadableFiles << attempt.fileName;
             figures.notes.append({index, stub, text("unreadable")});
         } else if (longest) {
-            figures.notes.append({index, days, text("Longest: %n days", static_cast<int>(days))});
+            figures.notes.append({index, days, text("Longest: %n day(s)", static_cast<int>(days))});
         }
     }
     figures.sets = {earlier, current, unreadable};
@@ -112,7 +112,7 @@ ChartView cravingsChart(const Summary &summary)
     ChartView view;
     view.objectName = QStringLiteral("chtcravings");
     charts::Figures &figures = view.figures;
-    figures.title = text("Cravings per day, the last %n days", daysShown);
+    figures.title = text("Cravings per day, the last %n day(s)", daysShown);
     figures.categoryCount = static_cast<int>(summary.days.size());
     figures.valueTitle = text("Cravings");
     charts::BarSet passed{text("Passed"), Colour::Bars, {}};
@@ -130,7 +130,7 @@ ChartView cravingsChart(const Summary &summary)
         if (day.cravings > 0) {
             const QString mean = regional::numberToText(std::round(day.meanStrength * 10) / 10);
             view.rows.append({regional::dateToText(day.date), text("%1, %2 passed, mean strength %3")
-                                                                  .arg(text("%n cravings", day.cravings))
+                                                                  .arg(text("%n craving(s)", day.cravings))
                                                                   .arg(day.passed)
                                                                   .arg(mean)});
         }
@@ -162,7 +162,7 @@ ChartView triggersChart(const Summary &summary)
         const QString caption = capitalised(triggerCaption(trigger.trigger));
         counts.values << trigger.count;
         figures.categoryLabels.append({index, caption});
-        view.rows.append({caption, text("%n cravings", trigger.count)});
+        view.rows.append({caption, text("%n craving(s)", trigger.count)});
     }
     figures.sets = {counts};
     view.description = describe(figures.title, view.rows, text("No cravings logged yet."));

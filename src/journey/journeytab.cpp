@@ -174,7 +174,7 @@ void JourneyTab::showNotes(const journey::CravingLog &cravings)
     if (!cravings.readable)
         notes << tr("Your cravings could not be read (%1). The file is kept as it is.").arg(cravings.problem);
     else if (cravings.unreadableRows > 0)
-        notes << tr("%n rows of your cravings could not be read. They are kept in the file as they are.", nullptr,
+        notes << tr("%n row(s) of your cravings could not be read. They are kept in the file as they are.", nullptr,
                     cravings.unreadableRows);
     QString reason;
     if (!m_chartMaker) {

@@ -1,5 +1,7 @@
 #include "platform/instanceguard.h"
 
+#include "platform/instancechannel.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -8,6 +10,17 @@
 #include <QStandardPaths>
 
 #include <unistd.h>
+
+namespace {
+
+// A request as it travels between copies: a fixed word, the same in every version.
+constexpr struct
+{
+    InstanceGuard::Request request;
+    const char *line;
+} requestLines[] = {{InstanceGuard::Request::LogCraving, "log-craving"}};
+
+} // namespace
 
 LockFileInstanceGuard::LockFileInstanceGuard(const QString &programFolder, const QString &lockFolder)
 {
@@ -25,7 +38,9 @@ LockFileInstanceGuard::LockFileInstanceGuard(const QString &programFolder, const
     if (canonical.isEmpty())
         canonical = QFileInfo(programFolder).absoluteFilePath();
     const QByteArray digest = QCryptographicHash::hash(canonical.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
-    m_path = QDir(folder).filePath(QStringLiteral("clearwind-%1.lock").arg(QString::fromLatin1(digest)));
+    const QString name = QDir(folder).filePath(QStringLiteral("clearwind-%1").arg(QString::fromLatin1(digest)));
+    m_path = name + QStringLiteral(".lock");
+    m_socketPath = name + QStringLiteral(".socket");
     m_lock = std::make_unique<QLockFile>(m_path);
     // Never treat a live owner's lock as stale, however old it is.
     m_lock->setStaleLockTime(0);
@@ -37,5 +52,31 @@ bool LockFileInstanceGuard::acquire()
 {
     if (m_lock->isLocked())
         return true;
-    return m_lock->tryLock(0);
+    if (!m_lock->tryLock(0))
+        return false;
+    // Without a channel the program runs all the same; a later copy then says
+    // that this one runs, as it always has.
+    m_listener = std::make_unique<InstanceChannelListener>([this](const QByteArray &line) { return take(line); });
+    m_listener->listen(m_socketPath);
+    return true;
+}
+
+bool LockFileInstanceGuard::pass(Request request)
+{
+    for (const auto &known : requestLines) {
+        if (known.request == request)
+            return instancechannel::send(m_socketPath, known.line);
+    }
+    return false;
+}
+
+bool LockFileInstanceGuard::take(const QByteArray &line)
+{
+    for (const auto &known : requestLines) {
+        if (line == known.line) {
+            emit requested(known.request);
+            return true;
+        }
+    }
+    return false;
 }

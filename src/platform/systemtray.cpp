@@ -3,6 +3,7 @@
 SystemTray::SystemTray(const QString &iconPath) : m_iconPath(iconPath)
 {
     m_menu.addAction(tr("Show Clearwind"), this, &Tray::showRequested);
+    m_menu.addAction(tr("Log a craving..."), this, &Tray::cravingLogRequested);
     m_menu.addAction(tr("Exit"), this, &Tray::exitRequested);
     m_icon.setContextMenu(&m_menu);
     connect(&m_icon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {

@@ -13,7 +13,8 @@ public:
     virtual void notify(const QString &title, const QString &text) = 0;
 
 signals:
-    // The two entries of the icon's menu.
+    // The entries of the icon's menu.
     void showRequested();
+    void cravingLogRequested();
     void exitRequested();
 };

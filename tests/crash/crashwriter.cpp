@@ -1,10 +1,11 @@
 // Writes one of the program's files through the program's own writer, again
 // and again, alternating between two versions, until it is killed.
-//   crashwriter profile|settings|personal FILE
+//   crashwriter profile|settings|personal|cravings FILE
 // First it writes both versions beside the file as FILE.a and FILE.b, with the
 // same writer, so the harness knows every byte a whole file may hold. Then it
 // says "writing" once the file exists, and goes on writing it.
 
+#include "journey/cravings.h"
 #include "profile/profilefile.h"
 #include "profile/settingsfile.h"
 #include "richtext/documentfile.h"
@@ -43,6 +44,32 @@ void fillReasons(QTextDocument &document, bool second)
     }
 }
 
+// Cravings are only ever added: the first version is a log of a few years,
+// the second the same with one more craving logged. Each write starts from
+// the first, put back through the atomic writer, so a kill there or in the
+// logging itself must leave one of the two.
+QByteArray cravingLog()
+{
+    QByteArray bytes = journey::cravingsHeader();
+    const QDateTime first(QDate(2024, 1, 1), QTime(7, 30));
+    for (int row = 0; row < 5000; ++row)
+        bytes += journey::cravingRecord({first.addSecs(row * 3917), 1 + row % 5, journey::Trigger::Coffee,
+                                         row % 3 ? QString() : QStringLiteral("after the second cup, \"as usual\""),
+                                         journey::Outcome::Passed});
+    return bytes;
+}
+
+textfiles::WriteResult writeCravings(const QString &path, bool second)
+{
+    static const QByteArray log = cravingLog();
+    const textfiles::WriteResult reset = textfiles::writeAtomically(path, log);
+    if (!second || !reset.ok)
+        return reset;
+    return journey::CravingFile(path).append({QDateTime(QDate(2026, 3, 14), QTime(21, 5, 33)), 4,
+                                              journey::Trigger::Stress, QStringLiteral("it passed"),
+                                              journey::Outcome::Passed});
+}
+
 Writer writerNamed(const QString &name)
 {
     if (name == QLatin1String("profile"))
@@ -60,6 +87,8 @@ Writer writerNamed(const QString &name)
             fillReasons(document, second);
             return richtext::saveFile(path, document);
         };
+    if (name == QLatin1String("cravings"))
+        return writeCravings;
     return {};
 }
 
@@ -70,7 +99,7 @@ int main(int argc, char *argv[])
     QGuiApplication application(argc, argv);
     const Writer write = argc == 3 ? writerNamed(QString::fromLocal8Bit(argv[1])) : Writer();
     if (!write) {
-        std::fputs("usage: crashwriter profile|settings|personal FILE\n", stderr);
+        std::fputs("usage: crashwriter profile|settings|personal|cravings FILE\n", stderr);
         return 2;
     }
     const QString path = QString::fromLocal8Bit(argv[2]);

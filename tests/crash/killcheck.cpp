@@ -76,7 +76,7 @@ int main(int argc, char *argv[])
     const quint32 seed = QRandomGenerator::system()->generate();
     std::printf("seed %u\n", seed);
     QRandomGenerator random(seed);
-    for (const char *writer : {"profile", "settings", "personal"}) {
+    for (const char *writer : {"profile", "settings", "personal", "cravings"}) {
         Tally tally;
         if (!killWhileWriting(QString::fromLatin1(writer), kills, random, tally))
             return 1;

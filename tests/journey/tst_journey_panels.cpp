@@ -1,4 +1,5 @@
 #include "journey/cravings.h"
+#include "platform/translation.h"
 #include "support/testwindow.h"
 
 #include <QDir>
@@ -12,6 +13,7 @@ class JourneyPanelsTest : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase() { QVERIFY(translation::install()); }
     // First: once loaded, the module stays for the rest of the process.
     void builtWhenFirstOpened();
     void chartsAndTableTellTheSameFigures();
@@ -129,7 +131,7 @@ void JourneyPanelsTest::saysWhatCannotBeShown_data()
     QTest::newRow("all well") << good << true << "";
     QTest::newRow("a row not understood")
         << good + "yesterday,9,coffee,,passed\r\n"
-        << true << "1 row of your cravings could not be read. They are kept in the file as they are.";
+        << true << "1 row of your cravings could not be read. It is kept in the file as it is.";
     QTest::newRow("the file a folder") << QByteArray() << true << "Your cravings could not be read (";
     QTest::newRow("no charts module") << good << false
                                       << "The charts could not be shown; their figures are in the table below.";
@@ -154,7 +156,8 @@ void JourneyPanelsTest::saysWhatCannotBeShown()
     QVERIFY(program.text("lbljourney").startsWith("Attempts so far: 2\n"));
     QVERIFY(program.shown("tbljourney"));
     QCOMPARE(program.shown("lbljourneynotes"), !note.isEmpty());
-    QVERIFY2(program.text("lbljourneynotes").startsWith(note), qPrintable(program.text("lbljourneynotes")));
+    const QString notes = program.text("lbljourneynotes");
+    QVERIFY2(note.isEmpty() || notes.startsWith(note), qPrintable(notes));
     QCOMPARE(program.window().findChild<QWidget *>("chtattempts") != nullptr, module);
     if (!module)
         QVERIFY(program.label("lbljourneynotes")->accessibleDescription().contains(noModules.path()));

@@ -1,12 +1,19 @@
-// Takes the single-instance lock of a program folder, says whether it got it,
-// and keeps it until its standard input closes.
+// Takes the single-instance lock of a program folder, says whether it got it
+// and, owning it, each request it hears until its input closes; refused with
+// "pass", it hands over a craving request and says whether it was taken.
 #include "platform/instanceguard.h"
 
 #include <QCoreApplication>
+#include <QSocketNotifier>
 
 #include <cstdio>
-#include <iostream>
-#include <string>
+#include <unistd.h>
+
+static void say(const char *line)
+{
+    std::printf("%s\n", line);
+    std::fflush(stdout);
+}
 
 int main(int argc, char *argv[])
 {
@@ -15,10 +22,18 @@ int main(int argc, char *argv[])
         return 2;
     LockFileInstanceGuard guard(QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[2]));
     const bool acquired = guard.acquire();
-    std::printf("%s\n", acquired ? "acquired" : "refused");
-    std::fflush(stdout);
-    std::string line;
-    while (acquired && std::getline(std::cin, line)) {
+    say(acquired ? "acquired" : "refused");
+    if (!acquired) {
+        if (argc > 3)
+            say(guard.pass(InstanceGuard::Request::LogCraving) ? "taken" : "not taken");
+        return 0;
     }
-    return 0;
+    QObject::connect(&guard, &InstanceGuard::requested, [](InstanceGuard::Request) { say("heard log-craving"); });
+    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+    QObject::connect(&input, &QSocketNotifier::activated, [] {
+        char buffer[256];
+        if (::read(STDIN_FILENO, buffer, sizeof buffer) <= 0)
+            QCoreApplication::quit();
+    });
+    return application.exec();
 }

@@ -1,3 +1,7 @@
+#include "platform/instanceguard.h"
+
+#include <QFileInfo>
+#include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -11,9 +15,12 @@ private slots:
     void secondCopyOfSameFolderIsRefused();
     void copiesOfDifferentFoldersRunSideBySide();
     void lockOfKilledCopyDoesNotBlockNextStart();
+    void requestReachesRunningCopy_data();
+    void requestReachesRunningCopy();
 
 private:
-    QString startProbe(QProcess &process, const QString &programFolder);
+    QString startProbe(QProcess &process, const QString &programFolder, const QStringList &more = {});
+    static QString nextLine(QProcess &process);
 
     QTemporaryDir m_root;
     QString m_lockFolder;
@@ -24,10 +31,17 @@ void InstanceGuardTest::init()
     m_lockFolder = m_root.filePath(QStringLiteral("runtime-%1").arg(QTest::currentTestFunction()));
 }
 
-QString InstanceGuardTest::startProbe(QProcess &process, const QString &programFolder)
+QString InstanceGuardTest::startProbe(QProcess &process, const QString &programFolder, const QStringList &more)
 {
-    process.start(QStringLiteral(INSTANCE_PROBE), {programFolder, m_lockFolder});
-    if (!process.waitForStarted(10000) || !process.waitForReadyRead(10000))
+    process.start(QStringLiteral(INSTANCE_PROBE), QStringList{programFolder, m_lockFolder} + more);
+    if (!process.waitForStarted(10000))
+        return QStringLiteral("no answer");
+    return nextLine(process);
+}
+
+QString InstanceGuardTest::nextLine(QProcess &process)
+{
+    if (!process.canReadLine() && !process.waitForReadyRead(10000))
         return QStringLiteral("no answer");
     return QString::fromLatin1(process.readLine()).trimmed();
 }
@@ -70,6 +84,43 @@ void InstanceGuardTest::lockOfKilledCopyDoesNotBlockNextStart()
     QCOMPARE(startProbe(next, m_root.filePath("a")), QStringLiteral("acquired"));
     next.closeWriteChannel();
     QVERIFY(next.waitForFinished(10000));
+}
+
+void InstanceGuardTest::requestReachesRunningCopy_data()
+{
+    QTest::addColumn<bool>("olderVersion");
+    // The socket of a killed copy lies there: the next owner replaces it.
+    QTest::newRow("a copy that listens") << false;
+    // A version without the channel: the later copy says it runs, as ever.
+    QTest::newRow("a copy of an older version") << true;
+}
+
+void InstanceGuardTest::requestReachesRunningCopy()
+{
+    QFETCH(bool, olderVersion);
+    const QString folder = m_root.filePath("a");
+    const LockFileInstanceGuard names(folder, m_lockFolder);
+    QProcess killed;
+    QCOMPARE(startProbe(killed, folder), QStringLiteral("acquired"));
+    killed.kill();
+    QVERIFY(killed.waitForFinished(10000));
+    QProcess owner;
+    QLockFile olderCopy(names.lockFilePath());
+    if (olderVersion) {
+        QVERIFY(olderCopy.tryLock(0));
+    } else {
+        QCOMPARE(startProbe(owner, folder), QStringLiteral("acquired"));
+        QCOMPARE(QFileInfo(names.socketPath()).permissions(),
+                 QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+    }
+
+    QProcess later;
+    QCOMPARE(startProbe(later, folder, {"pass"}), QStringLiteral("refused"));
+    QCOMPARE(nextLine(later), olderVersion ? QStringLiteral("not taken") : QStringLiteral("taken"));
+    if (!olderVersion)
+        QCOMPARE(nextLine(owner), QStringLiteral("heard log-craving"));
+    owner.closeWriteChannel();
+    QVERIFY(olderVersion || owner.waitForFinished(10000));
 }
 
 QTEST_GUILESS_MAIN(InstanceGuardTest)

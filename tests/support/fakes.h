@@ -53,10 +53,13 @@ public:
     QList<bool> answers;
 };
 
+// Another copy runs or not, as the test says; a test plays a later copy's
+// request by emitting requested().
 class FakeInstanceGuard : public InstanceGuard
 {
 public:
     bool acquire() override { return onlyCopy; }
+    bool pass(Request) override { return false; }
     bool onlyCopy = true;
 };
 

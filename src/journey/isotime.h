@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QDateTime>
+#include <QTimeZone>
+
+#include <optional>
+
+// Moments as the journey's files write them: ISO 8601 local time with its
+// offset from UTC, "2026-03-05T08:30:15+01:00".
+namespace journey::isotime {
+
+// The zone of the local time. Converting into it is many times quicker than
+// QDateTime's own local time, which asks the system for every moment.
+QTimeZone localZone();
+QDateTime toLocal(const QDateTime &moment, const QTimeZone &zone);
+
+QByteArray write(const QDateTime &moment, const QTimeZone &zone);
+// The date and time of day (seconds, optionally a fraction) and an offset
+// ("Z", "+01:00", "+0100" or "+01"), in the local zone; a text without its
+// offset is not a moment that can be placed.
+std::optional<QDateTime> read(QByteArrayView text, const QTimeZone &zone);
+
+} // namespace journey::isotime

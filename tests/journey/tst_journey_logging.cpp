@@ -1,0 +1,187 @@
+#include "encourage/cravingwords.h"
+#include "journey/cravings.h"
+#include "platform/instancechannel.h"
+#include "platform/instanceguard.h"
+#include "records/datafiles.h"
+#include "support/testwindow.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTest>
+
+// Logging a craving: the dialog through to the file, every way into it, and
+// the desktop's action reaching a copy that runs.
+class JourneyLoggingTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void slipIsSavedAndTheCounterRunsOn();
+    void requestWaitsForTheUnlockedCounter_data();
+    void requestWaitsForTheUnlockedCounter();
+    void desktopActionReachesRunningCopy();
+};
+
+namespace {
+
+QDialog *openDialog(const TestProgram &program)
+{
+    auto *dialog = program.find<QDialog>("frmcraving");
+    return dialog && dialog->isVisible() ? dialog : nullptr;
+}
+
+// The program's running copy, with the quit running and the relapse question answered.
+void startCounter(TestProgram &program)
+{
+    program.startOnTab(0);
+    program.window().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&program.window()));
+}
+
+} // namespace
+
+// A folder stands where the file goes at first, then the save succeeds.
+void JourneyLoggingTest::slipIsSavedAndTheCounterRunsOn()
+{
+    TestProgram program;
+    const QString file = program.path("data/") + QString::fromLatin1(datafiles::entry(datafiles::File::Cravings).path);
+    QVERIFY(QDir().mkpath(file));
+    startCounter(program);
+    const QByteArray profile = program.readFile("data/settings/data.dat");
+    QSignalSpy logged(&program.window(), &MainWindow::cravingLogged);
+    QTest::keyClick(&program.window(), Qt::Key_L, Qt::ControlModifier);
+    QVERIFY(openDialog(program));
+    program.click("optstrength5");
+    program.find<QListWidget>("lsttrigger")->setCurrentRow(2);
+    auto *note = program.find<QPlainTextEdit>("txtcravingnote");
+    QTest::keyClicks(note, QStringLiteral("After lunch, "));
+    // A paste over the limit keeps what fits.
+    note->insertPlainText(QString(250, u'x'));
+    const QString kept = QStringLiteral("After lunch, ") + QString(journey::maximumNoteLength - 13, u'x');
+    QCOMPARE(note->toPlainText(), kept);
+    program.find<QComboBox>("cbocravingwhen")->setCurrentIndex(3);
+    program.click("cmdsmoked");
+
+    const QString reported = program.messages.texts().join(u'|');
+    QVERIFY2(reported.startsWith(QStringLiteral("The craving could not be saved in %1: ").arg(file)),
+             qPrintable(reported));
+    QVERIFY(openDialog(program));
+    QCOMPARE(note->toPlainText(), kept);
+    QVERIFY(program.find<QAbstractButton>("optstrength5")->isChecked());
+    QCOMPARE(logged.count(), 0);
+
+    QVERIFY(QDir().rmdir(file));
+    const QDateTime pressed = program.clock.now();
+    program.click("cmdsmoked");
+    QVERIFY(!openDialog(program));
+    const journey::Craving expected{pressed.addSecs(-3600), 5, journey::triggerNames().value(2).trigger, kept,
+                                    journey::Outcome::Smoked};
+    QCOMPARE(journey::CravingFile(file).read().cravings, QList<journey::Craving>{expected});
+    QCOMPARE(logged.count(), 1);
+    // A slip is not a relapse: the counter runs on from the same stop.
+    QCOMPARE(program.readFile("data/settings/data.dat"), profile);
+    program.passTime(1000);
+    QCOMPARE(program.text("lbldays"), QStringLiteral("10"));
+    ScriptedRandom firstDraw;
+    QCOMPARE(program.text("lblmaincomp"), wordsAfterSlip(firstDraw));
+}
+
+void JourneyLoggingTest::requestWaitsForTheUnlockedCounter_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::newRow("Ctrl+L") << "shortcut";
+    QTest::newRow("the tray's menu") << "tray";
+    QTest::newRow("the desktop's action, through the running copy") << "desktop";
+}
+
+void JourneyLoggingTest::requestWaitsForTheUnlockedCounter()
+{
+    QFETCH(QString, way);
+    TestProgram program;
+    RecordingTray tray;
+    program.environment().tray = &tray;
+    program.writeSettings("Abc\r\n0");
+    program.writeRunningProfile(QDateTime(QDate(2026, 3, 3), QTime(22, 0, 0)));
+    program.start();
+    program.window().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&program.window()));
+    const auto ask = [&] {
+        if (way == "shortcut")
+            QTest::keyClick(&program.window(), Qt::Key_L, Qt::ControlModifier);
+        else if (way == "tray")
+            emit tray.cravingLogRequested();
+        else
+            emit program.instanceGuard.requested(InstanceGuard::Request::LogCraving);
+    };
+
+    ask();
+    QVERIFY(!openDialog(program));
+    program.find<QLineEdit>("txtpasswordinput")->setText(QStringLiteral("Abc"));
+    program.click("cmdpasscheck");
+    // Unlocked, the relapse question comes first, then the counter and the dialog.
+    QVERIFY(!openDialog(program));
+    program.answer({"cmdno"});
+    QDialog *dialog = openDialog(program);
+    QVERIFY(dialog);
+    // Asked again, the same dialog comes up.
+    if (way != "shortcut")
+        ask();
+    QCOMPARE(program.window().findChildren<QDialog *>(QStringLiteral("frmcraving")).size(), 1);
+    // Escape leaves without logging.
+    QTest::keyClick(dialog, Qt::Key_Escape);
+    QVERIFY(!openDialog(program));
+    QVERIFY(!program.exists("data/journey"));
+}
+
+// The copy started from the desktop's action, as the desktop entry starts it,
+// hands the request to the copy that runs and ends; a plain second start
+// does not, and gets the usual message.
+void JourneyLoggingTest::desktopActionReachesRunningCopy()
+{
+    QFile entry(QStringLiteral(DESKTOP_ENTRY));
+    QVERIFY(entry.open(QIODevice::ReadOnly));
+    const QByteArray text = entry.readAll();
+    const qsizetype group = text.indexOf("[Desktop Action log-craving]");
+    QVERIFY(group >= 0);
+    const qsizetype exec = text.indexOf("\nExec=", group) + 6;
+    QStringList arguments = QString::fromUtf8(text.mid(exec, text.indexOf('\n', exec) - exec)).split(u' ');
+    QCOMPARE(arguments.takeFirst(), QStringLiteral("@LAUNCHER@"));
+
+    QTemporaryDir runtime;
+    const QString programFile = QStringLiteral(CLEARWIND_PROGRAM);
+    LockFileInstanceGuard guard(QFileInfo(programFile).absolutePath() + QStringLiteral("/data"), runtime.path());
+    TestProgram program;
+    program.environment().instanceGuard = &guard;
+    startCounter(program);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+
+    QProcess plainStart;
+    plainStart.setProcessEnvironment(environment);
+    plainStart.start(programFile, {});
+    QVERIFY(plainStart.waitForStarted(10000));
+    // Were it to take the desktop's way, it would be gone by now.
+    QTest::qWait(instancechannel::answerTime);
+    QCOMPARE(plainStart.state(), QProcess::Running);
+    QVERIFY(!openDialog(program));
+    plainStart.kill();
+    plainStart.waitForFinished(10000);
+
+    QProcess fromDesktop;
+    fromDesktop.setProcessEnvironment(environment);
+    fromDesktop.start(programFile, arguments);
+    QTRY_VERIFY_WITH_TIMEOUT(fromDesktop.state() == QProcess::NotRunning, 20000);
+    QCOMPARE(fromDesktop.exitCode(), 0);
+    QTRY_VERIFY(openDialog(program));
+}
+
+QTEST_MAIN(JourneyLoggingTest)
+#include "tst_journey_logging.moc"

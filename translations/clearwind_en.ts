@@ -1,0 +1,54 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<!-- The program's texts are English in the source; this gives the forms that
+     depend on a number. Compiled into the program when it is built. -->
+<TS version="2.1" language="en">
+<context>
+    <name>journey</name>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <translation>
+            <numerusform>%n day</numerusform>
+            <numerusform>%n days</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour(s)</source>
+        <translation>
+            <numerusform>%n hour</numerusform>
+            <numerusform>%n hours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n craving(s)</source>
+        <translation>
+            <numerusform>%n craving</numerusform>
+            <numerusform>%n cravings</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Longest: %n day(s)</source>
+        <translation>
+            <numerusform>Longest: %n day</numerusform>
+            <numerusform>Longest: %n days</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Cravings per day, the last %n day(s)</source>
+        <translation>
+            <numerusform>Cravings per day, the last day</numerusform>
+            <numerusform>Cravings per day, the last %n days</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>JourneyTab</name>
+    <message numerus="yes">
+        <source>%n row(s) of your cravings could not be read. They are kept in the file as they are.</source>
+        <translation>
+            <numerusform>%n row of your cravings could not be read. It is kept in the file as it is.</numerusform>
+            <numerusform>%n rows of your cravings could not be read. They are kept in the file as they are.</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
