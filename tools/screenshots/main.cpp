@@ -6,6 +6,7 @@
 
 #include "journey/cravings.h"
 #include "platform/regionalformats.h"
+#include "platform/translation.h"
 #include "support/testwindow.h"
 
 #include <QApplication>
@@ -100,8 +101,10 @@ void writeJourney(TestProgram &program)
         program.writeFile(name.toUtf8().constData(), profile.toUtf8());
     }
     using journey::Trigger;
-    const Trigger triggers[] = {Trigger::Stress,  Trigger::Coffee, Trigger::Meal,    Trigger::Stress,
-                                Trigger::Smokers, Trigger::Waking, Trigger::Boredom, Trigger::Coffee};
+    // Stress the most, coffee and meals next, the rest now and then.
+    const Trigger triggers[] = {Trigger::Stress,  Trigger::Coffee,  Trigger::Meal,   Trigger::Stress, Trigger::Coffee,
+                                Trigger::Smokers, Trigger::Stress,  Trigger::Meal,   Trigger::Waking, Trigger::Stress,
+                                Trigger::Coffee,  Trigger::Boredom, Trigger::Stress, Trigger::Driving};
     QByteArray file = journey::cravingsHeader();
     const QDateTime now = program.clock.now();
     int drawn = 0;
@@ -143,6 +146,7 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
+    translation::install();
     const QStringList arguments = QApplication::arguments();
     const QString outFolder = arguments.value(1, QStringLiteral("."));
     const QString dataFolder = QStringLiteral(CLEARWIND_BUILD_DIR "/data");
