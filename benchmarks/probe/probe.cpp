@@ -7,6 +7,7 @@
 //                  then says "pressed NAME"
 //   walk           opens every tab and shows every panel of every panel stack,
 //                  then says "walked"
+//   walk-but=NAME  the same, passing over the tab page of that object name
 //   sample=MS      looks every MS milliseconds, and when the counter shows new numbers says
 //                  "counter <local date> <local time> <seconds east of UTC> <days> <hours> <minutes> <seconds>"
 //   cpu            from now on, each SIGUSR2 makes it say "cpu <nanoseconds>": the CPU
@@ -103,13 +104,15 @@ void walkStack(QWidget *stack)
     settle();
 }
 
-void walk()
+void walk(const QString &passedOver = QString())
 {
     QWidget *window = mainWindow();
     if (!window)
         return;
     for (QTabWidget *tabs : window->findChildren<QTabWidget *>()) {
         for (int index = 0; index < tabs->count(); ++index) {
+            if (!passedOver.isEmpty() && tabs->widget(index)->objectName() == passedOver)
+                continue;
             tabs->setCurrentIndex(index);
             settle();
             for (QWidget *stack : tabs->widget(index)->findChildren<QWidget *>()) {
@@ -195,6 +198,8 @@ private:
                 std::_Exit(0);
             } else if (step == QLatin1String("walk")) {
                 walk();
+            } else if (step.startsWith(QLatin1String("walk-but="))) {
+                walk(step.mid(9));
             } else if (step.startsWith(QLatin1String("sample="))) {
                 auto *timer = new QTimer(this);
                 connect(timer, &QTimer::timeout, this, &Probe::sampleCounter);

@@ -184,16 +184,16 @@ InsertionPoint insertionPoint(const QByteArray &bytes)
 const QList<TriggerName> &triggerNames()
 {
     static const QList<TriggerName> names{
-        {Trigger::Stress, "stress", QT_TRANSLATE_NOOP("journey", "stress")},
-        {Trigger::Meal, "meal", QT_TRANSLATE_NOOP("journey", "after a meal")},
-        {Trigger::Coffee, "coffee", QT_TRANSLATE_NOOP("journey", "coffee")},
-        {Trigger::Alcohol, "alcohol", QT_TRANSLATE_NOOP("journey", "alcohol")},
-        {Trigger::Smokers, "smokers", QT_TRANSLATE_NOOP("journey", "other smokers")},
-        {Trigger::Boredom, "boredom", QT_TRANSLATE_NOOP("journey", "boredom")},
-        {Trigger::Waking, "waking", QT_TRANSLATE_NOOP("journey", "waking up")},
-        {Trigger::Driving, "driving", QT_TRANSLATE_NOOP("journey", "driving")},
-        {Trigger::Screen, "screen", QT_TRANSLATE_NOOP("journey", "phone or screen")},
-        {Trigger::Other, "other", QT_TRANSLATE_NOOP("journey", "other")},
+        {Trigger::Stress, "stress", QT_TRANSLATE_NOOP("journey", "Stress")},
+        {Trigger::Meal, "meal", QT_TRANSLATE_NOOP("journey", "After a meal")},
+        {Trigger::Coffee, "coffee", QT_TRANSLATE_NOOP("journey", "Coffee")},
+        {Trigger::Alcohol, "alcohol", QT_TRANSLATE_NOOP("journey", "Alcohol")},
+        {Trigger::Smokers, "smokers", QT_TRANSLATE_NOOP("journey", "Other smokers")},
+        {Trigger::Boredom, "boredom", QT_TRANSLATE_NOOP("journey", "Boredom")},
+        {Trigger::Waking, "waking", QT_TRANSLATE_NOOP("journey", "Waking up")},
+        {Trigger::Driving, "driving", QT_TRANSLATE_NOOP("journey", "Driving")},
+        {Trigger::Screen, "screen", QT_TRANSLATE_NOOP("journey", "Phone or screen")},
+        {Trigger::Other, "other", QT_TRANSLATE_NOOP("journey", "Other")},
     };
     return names;
 }

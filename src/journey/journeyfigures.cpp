@@ -140,13 +140,6 @@ ChartView cravingsChart(const Summary &summary)
     return view;
 }
 
-QString capitalised(QString caption)
-{
-    if (!caption.isEmpty())
-        caption[0] = caption.at(0).toUpper();
-    return caption;
-}
-
 ChartView triggersChart(const Summary &summary)
 {
     ChartView view;
@@ -159,7 +152,7 @@ ChartView triggersChart(const Summary &summary)
     charts::BarSet counts{text("Cravings"), Colour::Bars, {}};
     for (int index = 0; index < figures.categoryCount; ++index) {
         const TriggerCount &trigger = summary.triggers.at(index);
-        const QString caption = capitalised(triggerCaption(trigger.trigger));
+        const QString caption = triggerCaption(trigger.trigger);
         counts.values << trigger.count;
         figures.categoryLabels.append({index, caption});
         view.rows.append({caption, text("%n craving(s)", trigger.count)});
