@@ -60,6 +60,7 @@ probed_start() { # EXECUTABLE STEPS UNTIL [ARGUMENTS...]
   local executable="$1" steps="$2" until="$3"
   shift 3
   PROBED_REPORT="$work/report.$((++reports))"
+  : > "$PROBED_REPORT"
   CLEARWIND_PROBE="$steps" LD_PRELOAD="$probe" "$executable" "$@" > "$PROBED_REPORT" 2> /dev/null &
   PROBED_PID=$!
   until PROBED_LINE=$(grep -m 1 "^$until" "$PROBED_REPORT"); do
