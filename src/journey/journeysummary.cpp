@@ -57,6 +57,16 @@ const Attempt *currentOf(const Summary &summary)
     return found == summary.attempts.end() ? nullptr : &*found;
 }
 
+qint64 longestPastRun(const Summary &summary)
+{
+    qint64 longest = 0;
+    for (const Attempt &attempt : summary.attempts) {
+        if (!attempt.current && attempt.readable)
+            longest = std::max(longest, attempt.seconds);
+    }
+    return longest;
+}
+
 QByteArray attemptsCsv(const QList<Attempt> &attempts, const QTimeZone &zone)
 {
     QByteArray csv = "attempt,start,end,days,hours,state,file\r\n";
@@ -145,11 +155,7 @@ QStringList sentences(const Summary &summary)
     const Attempt *current = currentOf(summary);
     const qint64 thisRun = current && current->readable ? current->seconds : 0;
     lines << translated("This attempt: %1").arg(wholeDaysAndHours(thisRun));
-    qint64 longestPast = 0;
-    for (const Attempt &attempt : summary.attempts) {
-        if (!attempt.current && attempt.readable)
-            longestPast = std::max(longestPast, attempt.seconds);
-    }
+    const qint64 longestPast = longestPastRun(summary);
     if (thisRun >= longestPast)
         lines << translated("This is your longest run yet.");
     else
@@ -163,6 +169,18 @@ QStringList sentences(const Summary &summary)
                      .arg(passedPercent);
     }
     return lines;
+}
+
+qint64 secondsToNextChange(const Summary &summary, const QDateTime &now)
+{
+    const QDateTime local = isotime::toLocal(now, isotime::localZone());
+    qint64 wait = local.secsTo(QDateTime(local.date().addDays(1), QTime(0, 0), local.timeZone()));
+    const Attempt *current = currentOf(summary);
+    const qint64 thisRun = current && current->readable ? current->seconds : 0;
+    wait = std::min(wait, secondsPerHour - thisRun % secondsPerHour);
+    if (const qint64 behind = longestPastRun(summary) - thisRun; behind > 0 && behind % secondsPerHour > 0)
+        wait = std::min(wait, behind % secondsPerHour);
+    return std::max<qint64>(wait, 1);
 }
 
 QByteArray spreadsheetCsv(const Summary &summary, const CravingLog &cravings)

@@ -44,6 +44,11 @@ Summary summarize(const QList<Attempt> &pastAttempts, const Attempt &current, co
 // The sentences at the top of the view, in order.
 QStringList sentences(const Summary &summary);
 
+// How long the sentences and the days stay as they are: until this attempt,
+// or what is left to beat the longest, reaches its next whole hour, or the
+// day ends. At least one second.
+qint64 secondsToNextChange(const Summary &summary, const QDateTime &now);
+
 // The attempts and the cravings, for a spreadsheet.
 QByteArray spreadsheetCsv(const Summary &summary, const CravingLog &cravings);
 

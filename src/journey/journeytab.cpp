@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -41,6 +42,10 @@ JourneyTab::JourneyTab(const Environment &environment, const SharedState &state,
     : LazyPage(parent), m_environment(environment), m_state(state)
 {
     setObjectName(QStringLiteral("journeytab"));
+    m_nextChange = new QTimer(this);
+    m_nextChange->setObjectName(QStringLiteral("tmrjourney"));
+    m_nextChange->setSingleShot(true);
+    connect(m_nextChange, &QTimer::timeout, this, &JourneyTab::refresh);
 }
 
 void JourneyTab::buildPanels()
@@ -148,6 +153,12 @@ void JourneyTab::showEvent(QShowEvent *event)
     refresh();
 }
 
+void JourneyTab::hideEvent(QHideEvent *event)
+{
+    m_nextChange->stop();
+    LazyPage::hideEvent(event);
+}
+
 void JourneyTab::refresh()
 {
     if (!hasPanels() || !isVisible())
@@ -166,6 +177,8 @@ void JourneyTab::refresh()
     const QList<journey::ChartView> views = journey::chartViews(m_summary);
     showCharts(views);
     showTable(views);
+    // The hours of this attempt move on while the tab is looked at.
+    m_nextChange->start(int(journey::secondsToNextChange(m_summary, now) * 1000));
 }
 
 void JourneyTab::showNotes(const journey::CravingLog &cravings)

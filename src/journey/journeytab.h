@@ -31,6 +31,7 @@ signals:
 protected:
     void buildPanels() override;
     void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     QLayout *buildCharts(QWidget *parent);
@@ -51,4 +52,6 @@ private:
     QLabel *m_notes = nullptr;
     QList<QWidget *> m_charts;
     QTableWidget *m_table = nullptr;
+    // While the tab is in sight: the next moment its figures change.
+    class QTimer *m_nextChange = nullptr;
 };

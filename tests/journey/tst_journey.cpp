@@ -203,32 +203,39 @@ void JourneyTest::attemptSentences_data()
     QTest::addColumn<QList<qint64>>("past"); // -1: a copy that cannot be read
     QTest::addColumn<qint64>("current");
     QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<qint64>("nextChange"); // in seconds, at 21:05, 10500 s before midnight
     const qint64 hour = 3600;
     const qint64 day = 24 * hour;
     QTest::newRow("no past attempts") << QList<qint64>() << 3 * day + 4 * hour + 59
                                       << QStringList{"Attempts so far: 1", "Longest smoke-free run: 3 days and 4 hours",
                                                      "This attempt: 3 days and 4 hours",
-                                                     "This is your longest run yet."};
+                                                     "This is your longest run yet."}
+                                      << qint64(3541);
     QTest::newRow("the current one longest")
         << QList<qint64>{5 * day, 2 * hour} << 6 * day
         << QStringList{"Attempts so far: 3", "Longest smoke-free run: 6 days and 0 hours",
-                       "This attempt: 6 days and 0 hours", "This is your longest run yet."};
+                       "This attempt: 6 days and 0 hours", "This is your longest run yet."}
+        << qint64(3600);
     QTest::newRow("a tie") << QList<qint64>{day + hour} << day + hour
                            << QStringList{"Attempts so far: 2", "Longest smoke-free run: 1 day and 1 hour",
-                                          "This attempt: 1 day and 1 hour", "This is your longest run yet."};
+                                          "This attempt: 1 day and 1 hour", "This is your longest run yet."}
+                           << qint64(3600);
     QTest::newRow("an unreadable copy") << QList<qint64>{-1, 2 * day} << day
                                         << QStringList{"Attempts so far: 3",
                                                        "Longest smoke-free run: 2 days and 0 hours",
                                                        "This attempt: 1 day and 0 hours",
-                                                       "1 day and 0 hours to beat your longest run."};
+                                                       "1 day and 0 hours to beat your longest run."}
+                                        << qint64(3600);
     QTest::newRow("a second short, rounded up")
         << QList<qint64>{day + 1} << day
         << QStringList{"Attempts so far: 2", "Longest smoke-free run: 1 day and 0 hours",
-                       "This attempt: 1 day and 0 hours", "0 days and 1 hour to beat your longest run."};
+                       "This attempt: 1 day and 0 hours", "0 days and 1 hour to beat your longest run."}
+        << qint64(1);
     QTest::newRow("clock set back") << QList<qint64>{26 * hour - 1} << qint64(0)
                                     << QStringList{"Attempts so far: 2", "Longest smoke-free run: 1 day and 1 hour",
                                                    "This attempt: 0 days and 0 hours",
-                                                   "1 day and 2 hours to beat your longest run."};
+                                                   "1 day and 2 hours to beat your longest run."}
+                                    << qint64(3599);
 }
 
 void JourneyTest::attemptSentences()
@@ -242,6 +249,8 @@ void JourneyTest::attemptSentences()
     const Attempt running{QString(), {}, {}, current, true, true};
     const Summary summary = summarize(attempts, running, {}, QDateTime(QDate(2026, 3, 14), QTime(21, 5)));
     QCOMPARE(sentences(summary).mid(0, 4), expected);
+    QFETCH(qint64, nextChange);
+    QCOMPARE(secondsToNextChange(summary, QDateTime(QDate(2026, 3, 14), QTime(21, 5))), nextChange);
 }
 
 void JourneyTest::cravingDays_data()

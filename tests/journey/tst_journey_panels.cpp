@@ -118,6 +118,11 @@ void JourneyPanelsTest::chartsAndTableTellTheSameFigures()
     program.click("cmdpassed");
     checkAgreement(6);
     QVERIFY(program.find("chttriggers")->accessibleDescription().contains("Stress, 1 craving"));
+
+    // While the tab is in sight, this attempt's hours move on with the clock.
+    const QString before = program.text("lbljourney");
+    program.passTime(60 * 60 * 1000);
+    QVERIFY(program.text("lbljourney") != before);
 }
 
 void JourneyPanelsTest::saysWhatCannotBeShown_data()
