@@ -11,9 +11,9 @@ namespace journey {
 
 struct Attempt
 {
-    QString fileName;  // the copy in the history folder; empty for the current attempt
-    QDateTime start;   // the stop moment, local time
-    QDateTime end;     // the reset, or now for the current attempt
+    QString fileName;   // the copy in the history folder; empty for the current attempt
+    QDateTime start;    // the stop moment, local time
+    QDateTime end;      // the reset, or now for the current attempt
     qint64 seconds = 0; // smoke-free time as the counter counts it; 0 when unreadable or the clock ran back
     bool readable = true;
     bool current = false;

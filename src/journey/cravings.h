@@ -50,10 +50,10 @@ struct Craving
 // What the file holds, as far as it can be read.
 struct CravingLog
 {
-    QList<Craving> cravings;  // in the order of the file
-    int unreadableRows = 0;   // records kept in the file that could not be understood
-    bool readable = true;     // false: the file is there but could not be read at all
-    QString problem;          // why not, for the user
+    QList<Craving> cravings; // in the order of the file
+    int unreadableRows = 0;  // records kept in the file that could not be understood
+    bool readable = true;    // false: the file is there but could not be read at all
+    QString problem;         // why not, for the user
 };
 
 // The records of a file's bytes. A header line, a byte-order mark and any
