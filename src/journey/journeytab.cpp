@@ -5,12 +5,12 @@
 #include "platform/clock.h"
 #include "platform/environment.h"
 #include "platform/messageservice.h"
+#include "platform/savelocation.h"
 #include "platform/textfiles.h"
 #include "records/datafiles.h"
 #include "records/sharedstate.h"
 #include "ui/controls.h"
 
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -235,12 +235,10 @@ void JourneyTab::showTable(const QList<journey::ChartView> &views)
 
 void JourneyTab::saveAsCsv()
 {
-    QString path =
-        m_environment.chooseFileToSave({tr("Save as CSV"), tr("Clearwind journey.csv"), tr("CSV files (*.csv)")});
+    const QString path =
+        askWhereToSave(m_environment, {tr("Save as CSV"), tr("Clearwind journey.csv"), tr("CSV files (*.csv)")}, "csv");
     if (path.isEmpty())
         return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".csv");
     const textfiles::WriteResult written =
         textfiles::writeAtomically(path, journey::spreadsheetCsv(m_summary, m_cravings));
     if (!written.ok)

@@ -3,11 +3,11 @@
 #include "platform/environment.h"
 #include "platform/messageservice.h"
 #include "platform/printer.h"
+#include "platform/savelocation.h"
 #include "ui/controls.h"
 #include "ui/windowaccessibility.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTextEdit>
@@ -61,12 +61,10 @@ void ExportWindow::printReport()
 
 void ExportWindow::saveReportAsPdf()
 {
-    QString path =
-        m_environment.chooseFileToSave({tr("Save as PDF"), tr("Clearwind report.pdf"), tr("PDF files (*.pdf)")});
+    const QString path =
+        askWhereToSave(m_environment, {tr("Save as PDF"), tr("Clearwind report.pdf"), tr("PDF files (*.pdf)")}, "pdf");
     if (path.isEmpty())
         return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".pdf");
     const PrintResult saved = printing::saveAsPdf(*m_report->document(), path);
     if (!saved.ok)
         m_environment.messages->reportNotSaved(tr("The report could not be saved in %1: %2"), path, saved.error, this);
