@@ -302,7 +302,9 @@ bool CoachTab::savePersonalReasons()
         return true;
     const textfiles::WriteResult result = m_reasonsFile.write(
         [this](const QString &question) { return m_environment.messages->ask(question, tr("Clearwind")); },
-        [this](const QString &path) { return m_personalReasons->save(path); });
+        [this](const QString &path) {
+            return m_personalReasons->save(path, {.within = m_environment.userDataFolder});
+        });
     // Without an error the user chose not to replace the file.
     if (!result.ok && !result.error.isEmpty())
         m_environment.messages->reportNotSaved(tr("Your personal reasons could not be saved in %1: %2"),

@@ -11,11 +11,11 @@
 #include "platform/xdgautostart.h"
 #include "records/userfolder.h"
 #include "ui/dialogmessageservice.h"
+#include "ui/savefiledialog.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
-#include <QFileDialog>
 #include <QPixmapCache>
 #include <cstdio>
 #include <cstdlib>
@@ -141,8 +141,7 @@ int main(int argc, char *argv[])
         environment.tray = tray.get();
     }
     environment.chooseFileToSave = [](const SaveQuestion &question) {
-        return QFileDialog::getSaveFileName(QApplication::activeWindow(), question.title,
-                                            QDir::home().filePath(question.suggestedName), question.filter);
+        return askWithSaveFileDialog(question, QApplication::activeWindow());
     };
     // The program ends at once, without asking and without saving anything.
     environment.endProgram = [] { QApplication::exit(0); };

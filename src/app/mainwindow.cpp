@@ -61,7 +61,8 @@ QPalette calmPalette(QPalette palette)
 MainWindow::MainWindow(const Environment &environment, QWidget *parent)
     : QWidget(parent), m_environment(environment),
       m_store(datafiles::path(environment, datafiles::File::Profile),
-              datafiles::path(environment, datafiles::File::History), m_state.profile, *environment.clock)
+              datafiles::path(environment, datafiles::File::History), environment.userDataFolder, m_state.profile,
+              *environment.clock)
 {
     pictures::load();
     setObjectName(QStringLiteral("Form1"));

@@ -296,10 +296,7 @@ textfiles::WriteResult CravingFile::append(const Craving &craving) const
         const InsertionPoint point = insertionPoint(bytes);
         bytes.insert(point.position, point.lineEndFirst ? "\r\n" + record : record);
     }
-    const textfiles::WriteResult written = textfiles::writeAtomically(m_path, bytes);
-    if (written.ok)
-        return written;
-    return {false, translated("%1 could not be saved: %2").arg(QDir::toNativeSeparators(m_path), written.error)};
+    return textfiles::writeAtomically(m_path, bytes);
 }
 
 } // namespace journey

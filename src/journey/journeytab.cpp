@@ -236,7 +236,7 @@ void JourneyTab::showTable(const QList<journey::ChartView> &views)
 void JourneyTab::saveAsCsv()
 {
     const QString path =
-        askWhereToSave(m_environment, {tr("Save as CSV"), tr("Clearwind journey.csv"), tr("CSV files (*.csv)")}, "csv");
+        askWhereToSave(m_environment, {tr("Save as CSV"), tr("Clearwind journey.csv"), tr("CSV files (*.csv)"), "csv"});
     if (path.isEmpty())
         return;
     const textfiles::WriteResult written =

@@ -19,6 +19,7 @@ struct SaveQuestion
     QString title;
     QString suggestedName;
     QString filter; // "PDF files (*.pdf)"
+    QString suffix; // "pdf": what a name typed without one is given
 };
 
 // Everything the program takes from the machine it runs on. main() builds the

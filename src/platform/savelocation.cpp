@@ -1,13 +1,24 @@
 #include "platform/savelocation.h"
 
 #include "platform/environment.h"
+#include "platform/messageservice.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 
-QString askWhereToSave(const Environment &environment, const SaveQuestion &question, const char *suffix)
+QString askWhereToSave(const Environment &environment, const SaveQuestion &question)
 {
-    QString path = environment.chooseFileToSave(question);
-    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
-        path += u'.' + QLatin1String(suffix);
+    const QString chosen = environment.chooseFileToSave(question);
+    if (chosen.isEmpty() || !QFileInfo(chosen).suffix().isEmpty())
+        return chosen;
+    const QString path = chosen + u'.' + question.suffix;
+    if (QFileInfo(path).exists() || QFileInfo(path).isSymLink()) {
+        const QString replace =
+            QCoreApplication::translate("savelocation", "%1 already exists.\nDo you want to replace it?")
+                .arg(QDir::toNativeSeparators(path));
+        if (!environment.messages->ask(replace, question.title))
+            return QString();
+    }
     return path;
 }

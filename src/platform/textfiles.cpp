@@ -8,6 +8,9 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <cerrno>
+
+#include <unistd.h>
 
 namespace textfiles {
 
@@ -31,6 +34,33 @@ std::function<void(const QString &)> &beforeCommit()
 {
     static std::function<void(const QString &)> hook;
     return hook;
+}
+
+bool isInside(const QString &folder, const QString &path)
+{
+    return path == folder || path.startsWith(folder + u'/');
+}
+
+// Where a link leads, with every link on the way resolved. A link to nothing
+// yet leads where it names: writing through it would make that file.
+QString destination(const QFileInfo &link)
+{
+    if (const QString resolved = link.canonicalFilePath(); !resolved.isEmpty())
+        return resolved;
+    const QFileInfo named(link.symLinkTarget());
+    const QString namedFolder = QFileInfo(named.absolutePath()).canonicalFilePath();
+    return namedFolder.isEmpty() ? QDir::cleanPath(named.absoluteFilePath()) : namedFolder + u'/' + named.fileName();
+}
+
+// Why a write through LINK on the way to PATH is refused, in the words of a reason.
+QString leadsOut(const QString &link, const QString &path)
+{
+    const QString where = QDir::toNativeSeparators(destination(QFileInfo(link)));
+    if (QDir::cleanPath(link) == QDir::cleanPath(path))
+        return QCoreApplication::translate("textfiles", "it is a link to %1, outside the folder of your files")
+            .arg(where);
+    return QCoreApplication::translate("textfiles", "%1 is a link to %2, outside the folder of your files")
+        .arg(QDir::toNativeSeparators(link), where);
 }
 
 } // namespace
@@ -117,8 +147,12 @@ QByteArray joinLines(const QStringList &lines)
     return bytes;
 }
 
-WriteResult writeAtomically(const QString &path, const QByteArray &bytes, QFileDevice::Permissions permissions)
+WriteResult writeAtomically(const QString &path, const QByteArray &bytes, const WriteOptions &options)
 {
+    if (!options.within.isEmpty()) {
+        if (const QString link = linkLeadingOut(options.within, path); !link.isEmpty())
+            return {false, leadsOut(link, path)};
+    }
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
         return {false, QCoreApplication::translate("textfiles", "The folder %1 could not be created.")
@@ -126,23 +160,47 @@ WriteResult writeAtomically(const QString &path, const QByteArray &bytes, QFileD
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return {false, file.errorString()};
+    const auto cancelled = [&file](const QString &error) {
+        file.cancelWriting();
+        return WriteResult{false, error};
+    };
     // Before a byte is written, so the content is never readable by others.
-    if (permissions && !file.setPermissions(permissions)) {
-        const QString error = file.errorString();
-        file.cancelWriting();
-        return {false, error};
-    }
-    if (file.write(bytes) != bytes.size()) {
-        const QString error = file.errorString();
-        file.cancelWriting();
-        return {false, error};
-    }
+    if (options.permissions && !file.setPermissions(options.permissions))
+        return cancelled(file.errorString());
+    // Each step can fail on a full disk, and commit() alone does not notice
+    // when the last bytes it holds back could not be written: it would
+    // replace the file with a short or empty one and say that all went well.
+    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError)
+        return cancelled(file.errorString());
+    // Some file systems take the bytes and refuse them only when they are
+    // made lasting. One that cannot say (EINVAL) is trusted.
+    if (::fdatasync(file.handle()) != 0 && errno != EINVAL)
+        return cancelled(qt_error_string(errno));
     if (beforeCommit())
         beforeCommit()(path);
     // The rename that makes the new bytes the file can fail too.
     if (!file.commit())
         return {false, file.errorString()};
     return {true, QString()};
+}
+
+QString linkLeadingOut(const QString &folder, const QString &path)
+{
+    const QString root = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    const QString target = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    if (!target.startsWith(root + u'/'))
+        return QString();
+    QString canonicalRoot = QFileInfo(root).canonicalFilePath();
+    if (canonicalRoot.isEmpty())
+        canonicalRoot = root;
+    QString step = root;
+    for (const QString &name : target.sliced(root.size() + 1).split(u'/')) {
+        step += u'/' + name;
+        const QFileInfo info(step);
+        if (info.isSymLink() && !isInside(canonicalRoot, destination(info)))
+            return step;
+    }
+    return QString();
 }
 
 RemoveResult remove(const QString &path)

@@ -39,10 +39,26 @@ struct WriteResult
     QString error;
 };
 
+struct WriteOptions
+{
+    // Replace those of the old file; without, the old file's are kept.
+    QFileDevice::Permissions permissions = {};
+    // The folder of the user's own files that the path lies in. A link below
+    // it that leads out of it is never written through: another user who
+    // could once write in the folder may have planted it.
+    QString within;
+};
+
 // Writes the whole file or nothing: the old file or the new one remains,
-// never a torn one. Creates the folder when it is missing. Given permissions
-// replace those of the old file; without, the old file's are kept.
-WriteResult writeAtomically(const QString &path, const QByteArray &bytes, QFileDevice::Permissions permissions = {});
+// never a torn one, however the write fails (a full disk included). Creates
+// the folder when it is missing. A failure comes back with the system's
+// reason.
+WriteResult writeAtomically(const QString &path, const QByteArray &bytes, const WriteOptions &options = {});
+
+// The first link on the way from FOLDER down to PATH that leads out of
+// FOLDER; empty when there is none, or when PATH does not lie below FOLDER.
+// FOLDER itself may be a link.
+QString linkLeadingOut(const QString &folder, const QString &path);
 
 namespace testing {
 // Runs in every atomic write after the bytes are written and before they

@@ -11,6 +11,13 @@ namespace {
 constexpr qsizetype lineCount = 7;
 // Seven short lines; a huge or binary file is cut here and degrades field by field.
 constexpr qsizetype readLimitBytes = 64 * 1024;
+// Whether the file holds exactly these bytes.
+bool holds(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.size() == bytes.size() && file.read(bytes.size() + 1) == bytes;
+}
+
 } // namespace
 
 bool ProfileFile::exists() const
@@ -70,25 +77,35 @@ QStringList ProfileFile::lines(const QuitProfile &profile)
 
 textfiles::WriteResult ProfileFile::write(const QStringList &lines) const
 {
-    return textfiles::writeAtomically(m_path, textfiles::joinLines(lines));
+    return textfiles::writeAtomically(m_path, textfiles::joinLines(lines), {.within = m_within});
 }
 
 textfiles::WriteResult ProfileFile::keepCopy(const QString &historyFolder, const QDateTime &moment) const
 {
     if (!exists())
         return {true, QString()};
+    const QString shownPath = QDir::toNativeSeparators(m_path);
     QFile current(m_path);
     if (!current.open(QIODevice::ReadOnly))
         return {false, QCoreApplication::translate("ProfileFile", "%1 could not be read: %2")
-                           .arg(QDir::toNativeSeparators(m_path), current.errorString())};
+                           .arg(shownPath, current.errorString())};
     const QByteArray bytes = current.read(readLimitBytes);
+    if (current.error() != QFileDevice::NoError)
+        return {false, QCoreApplication::translate("ProfileFile", "%1 could not be read: %2")
+                           .arg(shownPath, current.errorString())};
     current.close();
 
     const QString stamp = moment.toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString copy = QDir(historyFolder).filePath(QStringLiteral("attempt-%1.dat").arg(stamp));
-    for (int n = 2; QFileInfo::exists(copy); ++n)
+    // A link that leads nowhere takes a name as much as a file does.
+    const auto taken = [](const QString &name) { return QFileInfo::exists(name) || QFileInfo(name).isSymLink(); };
+    for (int n = 2; taken(copy); ++n)
         copy = QDir(historyFolder).filePath(QStringLiteral("attempt-%1-%2.dat").arg(stamp).arg(n));
-    const textfiles::WriteResult kept = textfiles::writeAtomically(copy, bytes);
+    textfiles::WriteResult kept = textfiles::writeAtomically(copy, bytes, {.within = m_within});
+    // The profile goes once the copy is kept, so the copy must be proven
+    // whole: read back, every byte as written.
+    if (kept.ok && !holds(copy, bytes))
+        kept = {false, QCoreApplication::translate("ProfileFile", "the copy does not hold what was written")};
     if (kept.ok)
         return kept;
     return {false, QCoreApplication::translate("ProfileFile", "%1 could not be written: %2")

@@ -10,7 +10,11 @@
 class ProfileFile
 {
 public:
-    explicit ProfileFile(QString path) : m_path(std::move(path)) {}
+    // WITHIN: the folder of the user's files that the file lies in (see
+    // textfiles::WriteOptions); empty where the file is no user's.
+    explicit ProfileFile(QString path, QString within = QString())
+        : m_path(std::move(path)), m_within(std::move(within))
+    {}
 
     QString path() const { return m_path; }
     bool exists() const;
@@ -34,4 +38,5 @@ public:
 
 private:
     QString m_path;
+    QString m_within;
 };

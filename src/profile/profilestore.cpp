@@ -2,8 +2,9 @@
 
 #include "platform/clock.h"
 
-ProfileStore::ProfileStore(const QString &file, const QString &historyFolder, QuitProfile &profile, const Clock &clock)
-    : m_file(file), m_historyFolder(historyFolder), m_profile(profile), m_clock(clock)
+ProfileStore::ProfileStore(const QString &file, const QString &historyFolder, const QString &userFolder,
+                           QuitProfile &profile, const Clock &clock)
+    : m_file(file, userFolder), m_historyFolder(historyFolder), m_profile(profile), m_clock(clock)
 {}
 
 void ProfileStore::ReadProfile()

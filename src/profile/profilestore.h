@@ -14,8 +14,10 @@ class Clock;
 class ProfileStore
 {
 public:
-    // The profile's file, and the folder where a reset keeps a copy of it.
-    ProfileStore(const QString &file, const QString &historyFolder, QuitProfile &profile, const Clock &clock);
+    // The profile's file, and the folder where a reset keeps a copy of it,
+    // both within the folder of the user's files.
+    ProfileStore(const QString &file, const QString &historyFolder, const QString &userFolder, QuitProfile &profile,
+                 const Clock &clock);
 
     QString filePath() const { return m_file.path(); }
     bool exists() const { return m_file.exists(); }

@@ -22,5 +22,7 @@ QByteArray SettingsFile::format(const ProgramSettings &settings)
 textfiles::WriteResult SettingsFile::write(const ProgramSettings &settings) const
 {
     // The password stands in clear text: only its owner may read the file.
-    return textfiles::writeAtomically(m_path, format(settings), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    return textfiles::writeAtomically(
+        m_path, format(settings),
+        {.permissions = QFileDevice::ReadOwner | QFileDevice::WriteOwner, .within = m_within});
 }

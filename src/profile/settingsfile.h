@@ -11,7 +11,10 @@ public:
     // How much of the file the reader takes at most.
     static constexpr qsizetype readLimitBytes = 4096;
 
-    explicit SettingsFile(QString path) : m_path(std::move(path)) {}
+    // WITHIN: the folder of the user's files (see textfiles::WriteOptions).
+    explicit SettingsFile(QString path, QString within = QString())
+        : m_path(std::move(path)), m_within(std::move(within))
+    {}
 
     // Only a file that is missing, cannot be opened or holds nothing at all
     // leaves the record as it is: no password, autostart off. Any other file
@@ -28,4 +31,5 @@ public:
 
 private:
     QString m_path;
+    QString m_within;
 };

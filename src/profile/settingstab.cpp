@@ -189,7 +189,7 @@ void SettingsTab::saveSettings()
     saved.Password = passwordTicked ? m_newPassword->text() : QLatin1String(ProgramSettings::noPassword);
     saved.AutoStart = startAtLogon ? 1 : 0;
     const QString path = datafiles::path(m_environment, datafiles::File::Settings);
-    const textfiles::WriteResult written = SettingsFile(path).write(saved);
+    const textfiles::WriteResult written = SettingsFile(path, m_environment.userDataFolder).write(saved);
     if (!written.ok) {
         // The logon change is made already: the user learns that it and the file now disagree.
         const QString notSaved =

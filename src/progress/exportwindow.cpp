@@ -62,7 +62,7 @@ void ExportWindow::printReport()
 void ExportWindow::saveReportAsPdf()
 {
     const QString path =
-        askWhereToSave(m_environment, {tr("Save as PDF"), tr("Clearwind report.pdf"), tr("PDF files (*.pdf)")}, "pdf");
+        askWhereToSave(m_environment, {tr("Save as PDF"), tr("Clearwind report.pdf"), tr("PDF files (*.pdf)"), "pdf"});
     if (path.isEmpty())
         return;
     const PrintResult saved = printing::saveAsPdf(*m_report->document(), path);

@@ -45,9 +45,10 @@ LoadResult loadFile(const QString &path, QTextDocument *document)
     return {true, false, QString(), read(bytes, document)};
 }
 
-textfiles::WriteResult saveFile(const QString &path, const QTextDocument &document)
+textfiles::WriteResult saveFile(const QString &path, const QTextDocument &document,
+                                const textfiles::WriteOptions &options)
 {
-    return textfiles::writeAtomically(path, write(document));
+    return textfiles::writeAtomically(path, write(document), options);
 }
 
 } // namespace richtext

@@ -27,6 +27,7 @@ struct LoadResult
 LoadResult loadFile(const QString &path, QTextDocument *document);
 
 // Writes the whole document as RTF, whole or not at all.
-textfiles::WriteResult saveFile(const QString &path, const QTextDocument &document);
+textfiles::WriteResult saveFile(const QString &path, const QTextDocument &document,
+                                const textfiles::WriteOptions &options = {});
 
 } // namespace richtext

@@ -77,9 +77,9 @@ richtext::LoadResult DocumentBox::load(const QString &path)
     return loaded;
 }
 
-textfiles::WriteResult DocumentBox::save(const QString &path)
+textfiles::WriteResult DocumentBox::save(const QString &path, const textfiles::WriteOptions &options)
 {
-    const textfiles::WriteResult result = richtext::saveFile(path, *document());
+    const textfiles::WriteResult result = richtext::saveFile(path, *document(), options);
     if (result.ok)
         document()->setModified(false);
     return result;

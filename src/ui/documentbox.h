@@ -19,7 +19,7 @@ public:
     // get breaks (see richtext/layoutbreaks.h).
     richtext::LoadResult load(const QString &path);
     // Writes the whole content as RTF. What is written counts as unchanged.
-    textfiles::WriteResult save(const QString &path);
+    textfiles::WriteResult save(const QString &path, const textfiles::WriteOptions &options = {});
     // Replaces the whole content with plain text, caret at the start.
     void setText(const QString &text);
     void moveCaretToStart();

@@ -1,15 +1,19 @@
 // Writes one of the program's files through the program's own writer, again
 // and again, alternating between two versions, until it is killed.
-//   crashwriter profile|settings|personal|cravings FILE
+//   crashwriter profile|settings|personal|cravings FILE [full]
 // First it writes both versions beside the file as FILE.a and FILE.b, with the
 // same writer, so the harness knows every byte a whole file may hold. Then it
 // says "writing" once the file exists, and goes on writing it.
+// With "full", it fills the disk instead once the file exists, writes the
+// second version once, and ends with 0 when the writer said that it failed.
 
 #include "journey/cravings.h"
 #include "profile/profilefile.h"
 #include "profile/settingsfile.h"
 #include "richtext/documentfile.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -46,8 +50,8 @@ void fillReasons(QTextDocument &document, bool second)
 
 // Cravings are only ever added: the first version is a log of a few years,
 // the second the same with one more craving logged. Each write starts from
-// the first, put back through the atomic writer, so a kill there or in the
-// logging itself must leave one of the two.
+// the first, put back through the atomic writer unless the file holds it
+// already, so a kill there or in the logging itself must leave one of the two.
 QByteArray cravingLog()
 {
     QByteArray bytes = journey::cravingsHeader();
@@ -61,13 +65,16 @@ QByteArray cravingLog()
 
 textfiles::WriteResult writeCravings(const QString &path, bool second)
 {
+    static const journey::Craving added{QDateTime(QDate(2026, 3, 14), QTime(21, 5, 33)), 4, journey::Trigger::Stress,
+                                        QStringLiteral("it passed"), journey::Outcome::Passed};
     static const QByteArray log = cravingLog();
+    QFile current(path);
+    if (second && current.open(QIODevice::ReadOnly) && current.readAll() == log)
+        return journey::CravingFile(path).append(added);
     const textfiles::WriteResult reset = textfiles::writeAtomically(path, log);
     if (!second || !reset.ok)
         return reset;
-    return journey::CravingFile(path).append({QDateTime(QDate(2026, 3, 14), QTime(21, 5, 33)), 4,
-                                              journey::Trigger::Stress, QStringLiteral("it passed"),
-                                              journey::Outcome::Passed});
+    return journey::CravingFile(path).append(added);
 }
 
 Writer writerNamed(const QString &name)
@@ -92,20 +99,41 @@ Writer writerNamed(const QString &name)
     return {};
 }
 
+// Fills the file system the folder lies on, to its last byte.
+void fillDisk(const QString &folder)
+{
+    QFile filler(folder + QStringLiteral("/filler"));
+    if (!filler.open(QIODevice::WriteOnly))
+        return;
+    for (const qsizetype size : {qsizetype(65536), qsizetype(1)}) {
+        const QByteArray block(size, 'f');
+        while (filler.write(block) == block.size() && filler.flush()) {
+        }
+        filler.unsetError();
+    }
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QGuiApplication application(argc, argv);
-    const Writer write = argc == 3 ? writerNamed(QString::fromLocal8Bit(argv[1])) : Writer();
+    const bool fullDisk = argc == 4 && QByteArray(argv[3]) == "full";
+    const Writer write = argc == 3 || fullDisk ? writerNamed(QString::fromLocal8Bit(argv[1])) : Writer();
     if (!write) {
-        std::fputs("usage: crashwriter profile|settings|personal|cravings FILE\n", stderr);
+        std::fputs("usage: crashwriter profile|settings|personal|cravings FILE [full]\n", stderr);
         return 2;
     }
     const QString path = QString::fromLocal8Bit(argv[2]);
     if (!write(path + QStringLiteral(".a"), false).ok || !write(path + QStringLiteral(".b"), true).ok ||
         !write(path, false).ok)
         return 1;
+    if (fullDisk) {
+        fillDisk(QFileInfo(path).absolutePath());
+        const textfiles::WriteResult written = write(path, true);
+        std::printf("%s\n", written.ok ? "written" : qPrintable("refused: " + written.error));
+        return written.ok ? 3 : 0;
+    }
     std::puts("writing");
     std::fflush(stdout);
     for (bool second = true;; second = !second) {

@@ -36,6 +36,8 @@ private slots:
     void atomicWriteCreatesMissingFolder();
     void failedWriteKeepsOldFileAndSaysWhy();
     void failedRenameIsAFailedWrite();
+    void writesNeverLeadOutOfTheUserFolder_data();
+    void writesNeverLeadOutOfTheUserFolder();
 
     void randomPickStaysInRange();
 };
@@ -274,6 +276,70 @@ void PlatformTest::failedRenameIsAFailedWrite()
     QVERIFY(!result.ok);
     QVERIFY(!result.error.isEmpty());
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+}
+
+void PlatformTest::writesNeverLeadOutOfTheUserFolder_data()
+{
+    QTest::addColumn<QString>("link");        // made below the temporary folder
+    QTest::addColumn<QString>("target");      // where it leads, below the same
+    QTest::addColumn<QString>("written");     // the file written, below the user's folder "user"
+    QTest::addColumn<bool>("within");         // whether the write is one of the user's files
+    QTest::addColumn<QString>("refusedLink"); // empty when the write goes through
+    QTest::newRow("a file led to another user's") << "user/cravings.csv"
+                                                  << "other/.profile"
+                                                  << "cravings.csv" << true << "user/cravings.csv";
+    QTest::newRow("a link to a file not there yet") << "user/cravings.csv"
+                                                    << "other/new"
+                                                    << "cravings.csv" << true << "user/cravings.csv";
+    QTest::newRow("a folder led elsewhere") << "user/journey"
+                                            << "other"
+                                            << "journey/cravings.csv" << true << "user/journey";
+    QTest::newRow("a link within the folder") << "user/cravings.csv"
+                                              << "user/kept.csv"
+                                              << "cravings.csv" << true << "";
+    QTest::newRow("the whole folder a link") << "user"
+                                             << "synced"
+                                             << "journey/cravings.csv" << true << "";
+    QTest::newRow("a file the user chose to save") << "user/cravings.csv"
+                                                   << "other/.profile"
+                                                   << "cravings.csv" << false << "";
+}
+
+void PlatformTest::writesNeverLeadOutOfTheUserFolder()
+{
+    QFETCH(QString, link);
+    QFETCH(QString, target);
+    QFETCH(QString, written);
+    QFETCH(bool, within);
+    QFETCH(QString, refusedLink);
+    QTemporaryDir folder;
+    const QDir root(folder.path());
+    QVERIFY(textfiles::writeAtomically(root.filePath(QStringLiteral("other/.profile")), "before").ok);
+    QVERIFY(root.mkpath(QStringLiteral("synced")));
+    if (link != QLatin1String("user"))
+        QVERIFY(textfiles::writeAtomically(root.filePath(QStringLiteral("user/kept.csv")), "before").ok);
+    QVERIFY(QFile::link(root.filePath(target), root.filePath(link)));
+
+    const QString user = root.filePath(QStringLiteral("user"));
+    const QString path = user + u'/' + written;
+    const textfiles::WriteResult result =
+        textfiles::writeAtomically(path, "after", {.within = within ? user : QString()});
+    QCOMPARE(result.ok, refusedLink.isEmpty());
+    if (within)
+        QCOMPARE(textfiles::linkLeadingOut(user, path), refusedLink.isEmpty() ? QString() : root.filePath(refusedLink));
+    if (!result.ok) {
+        // The reason names where the link leads.
+        QVERIFY2(result.error.contains(QDir::toNativeSeparators(root.filePath(target))), qPrintable(result.error));
+        QCOMPARE(QDir(root.filePath(QStringLiteral("other"))).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{".profile"});
+        QFile profile(root.filePath(QStringLiteral("other/.profile")));
+        QVERIFY(profile.open(QIODevice::ReadOnly));
+        QCOMPARE(profile.readAll(), QByteArray("before"));
+        return;
+    }
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("after"));
 }
 
 void PlatformTest::randomPickStaysInRange()

@@ -1,0 +1,190 @@
+#include "support/testwindow.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+#include <unistd.h>
+
+// Every writer of the program on a disk that is really full: a small tmpfs,
+// mounted for the test (as root; skipped otherwise). The file that was there
+// stays byte for byte, and the user is told why it was not saved.
+class FullDiskTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void cleanup();
+    void nothingStoredIsLost_data();
+    void nothingStoredIsLost();
+
+private:
+    QTemporaryDir m_mountPoint;
+    bool m_mounted = false;
+};
+
+namespace {
+
+const QByteArray runningProfile = "Ann\r\n20\r\neuro\r\n6.50\r\n2026-03-03\r\n22:00:00\r\nYES\r\n";
+const QString noSpace = QStringLiteral("No space left on device");
+
+// Fills the file system the folder lies on, up to its last byte.
+void fillDisk(const QString &folder)
+{
+    QFile filler(folder + QStringLiteral("/filler"));
+    QVERIFY(filler.open(QIODevice::WriteOnly));
+    const QByteArray block(4096, 'f');
+    while (filler.write(block) == block.size() && filler.flush()) {
+    }
+    // The last part of a block, byte by byte.
+    filler.unsetError();
+    while (filler.write("f", 1) == 1 && filler.flush()) {
+    }
+}
+
+struct Writer
+{
+    const char *name;
+    const char *file;    // the file that must stay, below the program folder
+    QByteArray contents; // what it holds before
+    int tab;             // the tab the program opens on
+    std::function<void(TestProgram &)> act;
+    const char *sentence; // what the user is told, with the file as %1 and the reason as %2
+};
+
+void logCraving(TestProgram &program)
+{
+    program.window().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&program.window()));
+    QTest::keyClick(&program.window(), Qt::Key_L, Qt::ControlModifier);
+    program.click("cmdpassed");
+}
+
+void typeReasons(TestProgram &program)
+{
+    program.click("cmdpersonal");
+    QTest::keyClicks(program.find("txtpersonal"), "To breathe freely");
+    program.click("cmdpersonalback");
+}
+
+void saveReport(TestProgram &program)
+{
+    program.tick("tmrcount");
+    program.tick("timerrest");
+    program.click("cmdexport");
+    program.fileToSave = program.path("report.pdf");
+    program.click("cmdsavepdf");
+}
+
+void saveJourney(TestProgram &program)
+{
+    program.fileToSave = program.path("journey.csv");
+    program.click("cmdsavecsv");
+}
+
+const Writer writers[] = {
+    {"settings", "data/settings/settings.dat", "noword\r\n0", 4,
+     [](TestProgram &program) { program.click("cmdsaveset"); },
+     "Clearwind will not start at logon, but the settings could not be saved in %1: %2"},
+    {"personal reasons", "data/coach/personal.rtf", "{\\rtf1 For Lena\\par}", 3, typeReasons,
+     "Your personal reasons could not be saved in %1: %2"},
+    {"cravings", "data/journey/cravings.csv",
+     "time,strength,trigger,note,outcome\r\n2026-03-10T08:00:00+01:00,4,coffee,,passed\r\n", 0, logCraving,
+     "The craving could not be saved in %1: %2"},
+    {"report", "report.pdf", "%PDF-1.4 an earlier report", 4, saveReport, "The report could not be saved in %1: %2"},
+    {"journey", "journey.csv", "an earlier journey", 5, saveJourney, "The journey could not be saved in %1: %2"},
+};
+
+} // namespace
+
+void FullDiskTest::initTestCase()
+{
+    if (geteuid() != 0)
+        QSKIP("Mounting a small disk needs root.");
+    QProcess mount;
+    mount.start(QStringLiteral("mount"),
+                {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                 QStringLiteral("size=1m,mode=700"), QStringLiteral("clearwind-full"), m_mountPoint.path()});
+    m_mounted = mount.waitForFinished() && mount.exitStatus() == QProcess::NormalExit && mount.exitCode() == 0;
+    if (!m_mounted)
+        QSKIP(qPrintable("No small disk could be mounted: " + mount.readAllStandardError()));
+}
+
+void FullDiskTest::cleanupTestCase()
+{
+    if (m_mounted)
+        QProcess::execute(QStringLiteral("umount"), {QStringLiteral("-l"), m_mountPoint.path()});
+}
+
+void FullDiskTest::cleanup()
+{
+    // Room again for the next row.
+    for (const QString &name : QDir(m_mountPoint.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        QDir(m_mountPoint.filePath(name)).removeRecursively();
+}
+
+void FullDiskTest::nothingStoredIsLost_data()
+{
+    QTest::addColumn<int>("writer");
+    for (int index = 0; index < int(std::size(writers)); ++index)
+        QTest::newRow(writers[index].name) << index;
+    QTest::newRow("stop moment") << -1;
+    QTest::newRow("history copy before a reset") << -2;
+}
+
+void FullDiskTest::nothingStoredIsLost()
+{
+    QFETCH(int, writer);
+    TestProgram program(m_mountPoint.filePath(QStringLiteral("TestProgram-XXXXXX")));
+    if (writer == -1) {
+        // The questions answered, the quit not started yet.
+        const QByteArray answered = "Ann\r\n20\r\neuro\r\n6.50\r\n2026-03-10\r\n08:00:00\r\nNO\r\n";
+        program.writeFile("data/settings/data.dat", answered);
+        program.start();
+        fillDisk(program.folder());
+        program.click("CMDSTARTNOW");
+        QCOMPARE(program.readFile("data/settings/data.dat"), answered);
+        QCOMPARE(program.messages.texts(),
+                 QStringList{QStringLiteral("Your stop moment could not be saved in %1: %2")
+                                 .arg(QDir::toNativeSeparators(program.path("data/settings/data.dat")), noSpace)});
+        QVERIFY(program.shown("frmstart"));
+        return;
+    }
+    if (writer == -2) {
+        program.writeFile("data/settings/data.dat", runningProfile);
+        program.start();
+        fillDisk(program.folder());
+        program.answer({"cmdyes", "cmdyessmoke", "cmdyes"});
+        // Without a whole copy the profile stays, and the user decides.
+        QCOMPARE(program.readFile("data/settings/data.dat"), runningProfile);
+        QCOMPARE(QDir(program.path("data/settings/history")).entryList(QDir::Files | QDir::Hidden), QStringList());
+        QVERIFY2(program.text("lblyessmoked").startsWith("Your previous attempt could not be kept: "),
+                 qPrintable(program.text("lblyessmoked")));
+        QVERIFY(program.text("lblyessmoked").contains(noSpace));
+        return;
+    }
+    const Writer &row = writers[writer];
+    program.writeFile(row.file, row.contents);
+    program.startOnTab(row.tab);
+    fillDisk(program.folder());
+    row.act(program);
+
+    QCOMPARE(program.readFile(row.file), row.contents);
+    QCOMPARE(
+        program.messages.texts(),
+        QStringList{QString::fromLatin1(row.sentence).arg(QDir::toNativeSeparators(program.path(row.file)), noSpace)});
+    // Nothing half-written is left behind either.
+    QStringList strays;
+    for (const QString &folder :
+         {program.folder(), program.path("data/settings"), program.path("data/coach"), program.path("data/journey")})
+        strays << QDir(folder).entryList({QStringLiteral("*.??????")}, QDir::Files | QDir::Hidden);
+    QCOMPARE(strays, QStringList());
+}
+
+QTEST_MAIN(FullDiskTest)
+#include "tst_fulldisk.moc"

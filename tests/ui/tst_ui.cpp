@@ -1,0 +1,115 @@
+#include "platform/savelocation.h"
+#include "support/fakes.h"
+#include "ui/savefiledialog.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+// The building blocks of the panels, where they meet the user on their own.
+class UiTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void saveAsNeverReplacesUnasked_data();
+    void saveAsNeverReplacesUnasked();
+};
+
+namespace {
+
+const SaveQuestion question{QStringLiteral("Save as CSV"), QStringLiteral("Clearwind journey.csv"),
+                            QStringLiteral("CSV files (*.csv)"), QStringLiteral("csv")};
+
+// Answers the dialogs as they come up: types the name into the file dialog
+// and accepts it, then answers the question whether to replace the file;
+// whatever stays open after that is cancelled.
+class DialogDriver : public QObject
+{
+public:
+    DialogDriver(QString name, bool replace) : m_name(std::move(name)), m_replace(replace)
+    {
+        connect(&m_poll, &QTimer::timeout, this, &DialogDriver::step);
+        m_poll.start(10);
+    }
+    QString asked;
+
+private:
+    void step()
+    {
+        // The last window opened is the one that waits for an answer.
+        QWidget *modal = nullptr;
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (window->isVisible() && window->isModal())
+                modal = qobject_cast<QMessageBox *>(window) ? window : modal ? modal : window;
+        }
+        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+            asked = box->text();
+            box->button(m_replace ? QMessageBox::Yes : QMessageBox::No)->click();
+        } else if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
+            if (m_typed) {
+                dialog->reject();
+                return;
+            }
+            m_typed = true;
+            dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(m_name);
+            // Later: its question waits in a loop of its own.
+            QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+        }
+    }
+
+    QString m_name;
+    bool m_replace;
+    bool m_typed = false;
+    QTimer m_poll;
+};
+
+} // namespace
+
+void UiTest::saveAsNeverReplacesUnasked_data()
+{
+    QTest::addColumn<bool>("throughTheDialog"); // or a chooser that hands the name back as typed
+    QTest::addColumn<bool>("replace");
+    QTest::addColumn<bool>("chosen");
+    QTest::newRow("the dialog, keep it") << true << false << false;
+    QTest::newRow("the dialog, replace it") << true << true << true;
+    QTest::newRow("a name handed back without its suffix, keep it") << false << false << false;
+    QTest::newRow("a name handed back without its suffix, replace it") << false << true << true;
+}
+
+// "exist" typed where exist.csv is: the question covers the name written.
+void UiTest::saveAsNeverReplacesUnasked()
+{
+    QFETCH(bool, throughTheDialog);
+    QFETCH(bool, replace);
+    QFETCH(bool, chosen);
+    QTemporaryDir folder;
+    const QString existing = folder.filePath(QStringLiteral("exist.csv"));
+    QFile file(existing);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("kept") == 4);
+    file.close();
+
+    Environment environment;
+    MessageRecorder messages;
+    messages.answers = {replace};
+    environment.messages = &messages;
+    DialogDriver driver(folder.filePath(QStringLiteral("exist")), replace);
+    environment.chooseFileToSave = [&](const SaveQuestion &asked) {
+        return throughTheDialog ? askWithSaveFileDialog(asked, nullptr) : folder.filePath(QStringLiteral("exist"));
+    };
+    const QString path = askWhereToSave(environment, question);
+
+    QCOMPARE(path, chosen ? existing : QString());
+    const QString asked = throughTheDialog ? driver.asked : messages.texts().value(0);
+    QVERIFY2(asked.contains(QLatin1String("exist.csv already exists.")), qPrintable(asked));
+    QCOMPARE(messages.shown.size(), throughTheDialog ? 0 : 1);
+}
+
+QTEST_MAIN(UiTest)
+#include "tst_ui.moc"
