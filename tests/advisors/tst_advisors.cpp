@@ -712,6 +712,18 @@ void AdvisorsTest::personalReasonsNotShownWholeAreKept()
     QCOMPARE(fingerprint(path) == before, !replaced);
     QVERIFY(!replaced || program.readFile("data/coach/personal.rtf").contains(typed.toLatin1()));
     QVERIFY(box->toPlainText().contains(typed));
+    if (!asked || !replaced)
+        return;
+    // The file now holds what the box shows: the next save neither asks
+    // again nor keeps another copy.
+    const qsizetype said = program.messages.shown.size();
+    box->insertPlainText(QStringLiteral(" again"));
+    QCloseEvent close;
+    QCoreApplication::sendEvent(&program.window(), &close);
+    QCOMPARE(program.messages.shown.size(), said);
+    QCOMPARE(QDir(program.path("data/coach")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList({QFileInfo(copy).fileName(), QStringLiteral("personal.rtf")}));
+    QVERIFY(program.readFile("data/coach/personal.rtf").contains("again"));
 }
 
 void AdvisorsTest::unreadablePersonalReasonsLeaveNoEarlierTextInTheBox()
