@@ -332,16 +332,13 @@ void CoachTab::openReasonsToSmoke()
 
 void CoachTab::showAnswer()
 {
-    m_reasonsToSmoke->showDocument();
     m_answerButton->hide();
-    DocumentBox *answerBox = m_reasonsToSmoke->box();
     const QList<QListWidgetItem *> selected = m_reasonList->selectedItems();
     if (selected.isEmpty())
-        answerBox->setText(tr("You did not select anything."));
+        m_reasonsToSmoke->showSentence(tr("You did not select anything."));
     else
-        answerBox->load(datafiles::path(m_environment, datafiles::File::CoachAnswerDocuments,
-                                        reasonsToSmoke[m_reasonList->row(selected.first())].answer));
-    answerBox->moveCaretToStart();
+        m_reasonsToSmoke->showDocumentFile(datafiles::path(m_environment, datafiles::File::CoachAnswerDocuments,
+                                                           reasonsToSmoke[m_reasonList->row(selected.first())].answer));
     say(tr("Remeber, there is NO good reason to start smoking again. It's the nicotin addiction trying to mess with "
            "your mind."));
 }

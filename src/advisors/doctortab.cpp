@@ -99,8 +99,8 @@ void DoctorTab::buildPanels()
          std::initializer_list<QWidget *>{m_mainPanel, m_symptoms, m_weight, m_diseaseRisks, m_bodyMonitor})
         panels()->addLayer(panel);
 
-    connect(m_diseaseRisks->backButton(), &QPushButton::clicked, this, &DoctorTab::closeDiseaseRisks);
-    connect(m_bodyMonitor->backButton(), &QPushButton::clicked, this, &DoctorTab::closeBodyMonitor);
+    connect(m_diseaseRisks, &DiseasePanel::backRequested, this, &DoctorTab::closeDiseaseRisks);
+    connect(m_bodyMonitor, &BodyMonitorPanel::backRequested, this, &DoctorTab::closeBodyMonitor);
     connect(m_bodyMonitor, &BodyMonitorPanel::explanation, this,
             [this](const QString &text, const QColor &colour) { say(text, colour); });
 }
@@ -214,8 +214,7 @@ void DoctorTab::closeDiseaseRisks()
 
 void DoctorTab::openBodyMonitor()
 {
-    // Back first, so the keyboard finds it when the panel comes to the front.
-    m_bodyMonitor->backButton()->show();
+    m_bodyMonitor->setBackShown(true);
     controls::switchPanels(m_mainPanel, m_bodyMonitor);
     emit bodyMonitorRunning(true);
 }
@@ -223,6 +222,6 @@ void DoctorTab::openBodyMonitor()
 void DoctorTab::closeBodyMonitor()
 {
     emit bodyMonitorRunning(false);
-    m_bodyMonitor->backButton()->hide();
+    m_bodyMonitor->setBackShown(false);
     switchPanels(m_bodyMonitor, m_mainPanel, tr(shortGreeting));
 }

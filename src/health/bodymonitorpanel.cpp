@@ -80,10 +80,16 @@ BodyMonitorPanel::BodyMonitorPanel(QWidget *parent) : QFrame(parent)
     m_smoker = controls::label(this, QStringLiteral("Label11"), tr("smoker"));
     m_back = controls::button(this, QStringLiteral("cmddocback"), tr("Back"));
     m_back->hide();
+    connect(m_back, &QPushButton::clicked, this, &BodyMonitorPanel::backRequested);
     for (QWidget *control : std::initializer_list<QWidget *>{m_normal, m_smoker, m_back})
         keepMouseMoves(control);
 
     placeControls();
+}
+
+void BodyMonitorPanel::setBackShown(bool shown)
+{
+    m_back->setVisible(shown);
 }
 
 void BodyMonitorPanel::showMeters(const SmokeFreeTime &time)

@@ -18,16 +18,21 @@ class BodyMonitorPanel : public QFrame
 public:
     explicit BodyMonitorPanel(QWidget *parent = nullptr);
 
-    QPushButton *backButton() const { return m_back; }
     // One update of the meters from the smoke-free time as the counter shows it.
     void showMeters(const SmokeFreeTime &time);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+public slots:
+    // Back shows only while the meters are looked at; shown before the panel
+    // comes to the front, it is where the keyboard lands.
+    void setBackShown(bool shown);
+
 signals:
     // The doctor explains what the mouse is over.
     void explanation(const QString &text, const QColor &colour);
+    void backRequested();
 
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;

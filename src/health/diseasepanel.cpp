@@ -55,10 +55,11 @@ DiseasePanel::DiseasePanel(QWidget *parent) : QFrame(parent)
     content->addLayout(rows, 1);
     content->addWidget(heart, 0, Qt::AlignTop);
 
-    m_back = controls::button(this, QStringLiteral("cmddeseaseback"), tr("Back"));
+    QPushButton *back = controls::button(this, QStringLiteral("cmddeseaseback"), tr("Back"));
+    connect(back, &QPushButton::clicked, this, &DiseasePanel::backRequested);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(m_back);
+    buttons->addWidget(back);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 24, 24, 12);

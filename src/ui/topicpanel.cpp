@@ -63,9 +63,7 @@ void TopicPanel::build(const Names &names, QWidget *topics)
 
 void TopicPanel::openTopic(const Topic &topic)
 {
-    // A document that cannot be loaded leaves the box as it was.
-    m_box->load(m_table->documentPath(*m_environment, topic));
-    showDocument();
+    showDocumentFile(m_table->documentPath(*m_environment, topic));
     emit topicOpened(topic.sentence ? QCoreApplication::translate(m_table->context, topic.sentence) : QString());
 }
 
@@ -92,6 +90,20 @@ void TopicPanel::showDocument()
     m_box->show();
     m_back->hide();
     m_ok->show();
+}
+
+void TopicPanel::showDocumentFile(const QString &path)
+{
+    m_box->load(path);
+    m_box->moveCaretToStart();
+    showDocument();
+}
+
+void TopicPanel::showSentence(const QString &text)
+{
+    m_box->setText(text);
+    m_box->moveCaretToStart();
+    showDocument();
 }
 
 void TopicPanel::showTopics()

@@ -33,15 +33,20 @@ public:
     // topic's document.
     TopicPanel(QWidget *parent, const Names &names, const TopicTable &table, const Environment &environment);
 
-    DocumentBox *box() const { return m_box; }
     // Puts another widget into a cell of the grid of topics, such as a picture.
     void addToGrid(QWidget *widget, int row, int column);
     // Puts a button at the bottom left.
     void addLeftButton(QPushButton *button);
     void setOkShown(bool shown);
 
+public slots:
     // Reading: the box over the topics, Ok instead of Back.
     void showDocument();
+    // The same with a document of the data folder in the box, shown from its
+    // top; one that cannot be loaded leaves the box as it was.
+    void showDocumentFile(const QString &path);
+    // The same with a sentence in the box instead of a document.
+    void showSentence(const QString &text);
     // Choosing: the topics, Back instead of Ok.
     void showTopics();
 

@@ -1,8 +1,12 @@
 #include "health/bodymeters.h"
+#include "health/bodymonitorpanel.h"
+#include "health/diseasepanel.h"
 #include "support/testwindow.h"
 #include "ui/controls.h"
 
 #include <QProcess>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
 
@@ -98,6 +102,8 @@ private slots:
     void diseaseRows();
     void diseaseRowsLook();
     void diseaseBackStopsTheUpdates();
+    void backIsAskedFor_data();
+    void backIsAskedFor();
 
     void markerGeometry_data();
     void markerGeometry();
@@ -384,6 +390,35 @@ void HealthPanelsTest::controlsOverThePanelKeepTheExplanation()
     QMouseEvent move(QEvent::MouseMove, QPointF(1, 1), QPointF(1, 1), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(program.find(control), &move);
     QCOMPARE(docSays(program), QString::fromLatin1(bloodPressureText));
+}
+
+void HealthPanelsTest::backIsAskedFor_data()
+{
+    QTest::addColumn<bool>("monitor");
+    QTest::newRow("disease risks") << false;
+    QTest::newRow("body monitor") << true;
+}
+
+// Each panel on its own says that Back was pressed; what follows is its host's.
+void HealthPanelsTest::backIsAskedFor()
+{
+    QFETCH(bool, monitor);
+    std::unique_ptr<QWidget> panel;
+    if (monitor)
+        panel = std::make_unique<BodyMonitorPanel>();
+    else
+        panel = std::make_unique<DiseasePanel>();
+    panel->show();
+    auto *back = panel->findChild<QPushButton *>(monitor ? "cmddocback" : "cmddeseaseback");
+    QVERIFY(back);
+    QSignalSpy asked(panel.get(), SIGNAL(backRequested()));
+    if (auto *meters = qobject_cast<BodyMonitorPanel *>(panel.get())) {
+        QVERIFY(!back->isVisible());
+        meters->setBackShown(true);
+    }
+    QVERIFY(back->isVisible());
+    back->click();
+    QCOMPARE(asked.count(), 1);
 }
 
 QTEST_MAIN(HealthPanelsTest)

@@ -1,11 +1,13 @@
 #include "support/testwindow.h"
 
 #include "platform/xdgautostart.h"
+#include "profile/settingstab.h"
 #include "ui/controls.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
 
@@ -17,6 +19,8 @@ class SettingsTest : public QObject
 {
     Q_OBJECT
 private slots:
+    void requestsComeAsSignals_data();
+    void requestsComeAsSignals();
     void saving_data();
     void saving();
     void handEditedPasswordOpensAndIsSavedWhole_data();
@@ -48,6 +52,33 @@ void fillIn(TestProgram &program, bool password, const QString &typed, bool auto
 }
 
 } // namespace
+
+void SettingsTest::requestsComeAsSignals_data()
+{
+    QTest::addColumn<QByteArray>("control");
+    QTest::addColumn<QByteArray>("signal");
+    QTest::newRow("export") << QByteArray("cmdexport") << QByteArray(SIGNAL(exportRequested()));
+    QTest::newRow("help") << QByteArray("cmdhelp") << QByteArray(SIGNAL(helpRequested()));
+    QTest::newRow("banner") << QByteArray("Image1") << QByteArray(SIGNAL(homePageRequested()));
+    QTest::newRow("version line") << QByteArray("lblweb") << QByteArray(SIGNAL(homePageRequested()));
+}
+
+// The tab says what the user asked for, once, and nothing else.
+void SettingsTest::requestsComeAsSignals()
+{
+    QFETCH(QByteArray, control);
+    QFETCH(QByteArray, signal);
+    TestProgram program;
+    program.startOnTab(4);
+    auto *tab = program.window().findChild<SettingsTab *>();
+    QVERIFY(tab);
+    QList<std::pair<QByteArray, std::shared_ptr<QSignalSpy>>> spies;
+    for (const char *each : {SIGNAL(exportRequested()), SIGNAL(helpRequested()), SIGNAL(homePageRequested())})
+        spies.append({QByteArray(each), std::make_shared<QSignalSpy>(tab, each)});
+    QTest::mouseClick(program.find(control), Qt::LeftButton);
+    for (const auto &[name, spy] : spies)
+        QCOMPARE(spy->count(), name == signal ? 1 : 0);
+}
 
 void SettingsTest::saving_data()
 {

@@ -1,14 +1,18 @@
 #include "platform/savelocation.h"
 #include "support/fakes.h"
+#include "ui/documentbox.h"
 #include "ui/savefiledialog.h"
+#include "ui/topicpanel.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -20,6 +24,8 @@ class UiTest : public QObject
 private slots:
     void saveAsNeverReplacesUnasked_data();
     void saveAsNeverReplacesUnasked();
+    void topicPanelSaysWhatTheUserDid_data();
+    void topicPanelSaysWhatTheUserDid();
 };
 
 namespace {
@@ -109,6 +115,51 @@ void UiTest::saveAsNeverReplacesUnasked()
     const QString asked = throughTheDialog ? driver.asked : messages.texts().value(0);
     QVERIFY2(asked.contains(QLatin1String("exist.csv already exists.")), qPrintable(asked));
     QCOMPARE(messages.shown.size(), throughTheDialog ? 0 : 1);
+}
+
+void UiTest::topicPanelSaysWhatTheUserDid_data()
+{
+    QTest::addColumn<QString>("shown"); // a sentence, or a document of that name
+    QTest::addColumn<QString>("inTheBox");
+    QTest::newRow("a sentence") << "You did not select anything."
+                                << "You did not select anything.";
+    QTest::newRow("a document") << "answer.rtf"
+                                << "Breathe out slowly.";
+    // A document that cannot be loaded leaves the box as it was.
+    QTest::newRow("a document not there") << "missing.rtf"
+                                          << "";
+}
+
+// Reading and choosing: what the host shows goes in by the panel's slots,
+// and what the user does comes out as its signals.
+void UiTest::topicPanelSaysWhatTheUserDid()
+{
+    QFETCH(QString, shown);
+    QFETCH(QString, inTheBox);
+    QTemporaryDir folder;
+    QFile document(folder.filePath(QStringLiteral("answer.rtf")));
+    QVERIFY(document.open(QIODevice::WriteOnly) && document.write("{\\rtf1 Breathe out slowly.\\par}") > 0);
+    document.close();
+    TopicPanel panel(nullptr, {"frmtopics", "txttopic", QString(), "cmdoktopic", "cmdbacktopic", "A topic"},
+                     new QListWidget);
+    panel.show();
+    QSignalSpy read(&panel, &TopicPanel::readingDone);
+    QSignalSpy back(&panel, &TopicPanel::backRequested);
+    auto *box = panel.findChild<DocumentBox *>(QStringLiteral("txttopic"));
+    auto *ok = panel.findChild<QPushButton *>(QStringLiteral("cmdoktopic"));
+    auto *backButton = panel.findChild<QPushButton *>(QStringLiteral("cmdbacktopic"));
+
+    if (shown.endsWith(QLatin1String(".rtf")))
+        panel.showDocumentFile(folder.filePath(shown));
+    else
+        panel.showSentence(shown);
+    QVERIFY(box->isVisible() && ok->isVisible() && !backButton->isVisible());
+    QCOMPARE(box->toPlainText().trimmed(), inTheBox);
+    ok->click();
+    QCOMPARE(read.count(), 1);
+    QVERIFY(!box->isVisible() && backButton->isVisible());
+    backButton->click();
+    QCOMPARE(back.count(), 1);
 }
 
 QTEST_MAIN(UiTest)
