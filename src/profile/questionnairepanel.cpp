@@ -38,7 +38,17 @@ QuestionnairePanel::QuestionnairePanel(const Environment &environment, ProfileSt
 {
     setObjectName(QStringLiteral("frmdata"));
     hide();
+    QLabel *welcome = createWelcome();
+    createQuestions();
+    createSummary();
+    createButtons();
+    layOut(welcome);
+    setKeyboardOrder();
+    connectAnswers();
+}
 
+QLabel *QuestionnairePanel::createWelcome()
+{
     QLabel *welcome = controls::textLabel(
         this, QStringLiteral("Label5"),
         tr("Welcome. Before we start , I need some information about you and your smoking habbits."));
@@ -46,7 +56,11 @@ QuestionnairePanel::QuestionnairePanel(const Environment &environment, ProfileSt
     big.setPointSizeF(big.pointSizeF() * 1.2);
     big.setBold(true);
     welcome->setFont(big);
+    return welcome;
+}
 
+void QuestionnairePanel::createQuestions()
+{
     m_nameQuestion = controls::label(this, QStringLiteral("lblname"), tr("What is your name ?"));
     m_name = new QLineEdit(this);
     m_name->setObjectName(QStringLiteral("txtname"));
@@ -81,7 +95,10 @@ QuestionnairePanel::QuestionnairePanel(const Environment &environment, ProfileSt
                     QStringLiteral("8-9"), QStringLiteral("9-10"), QStringLiteral("10-15"), QStringLiteral("15-20"),
                     QStringLiteral("20-25"), QStringLiteral("25-30"), QStringLiteral("30-40"), QStringLiteral("40-50"),
                     QStringLiteral(">50")});
+}
 
+void QuestionnairePanel::createSummary()
+{
     m_writingPicture = new Picture(QStringLiteral("imgwrite"), pictures::path("write"), tr("Writing pad"), this);
     m_writingPicture->setMinimumSize(120, 120);
     m_summary = new QTextEdit(this);
@@ -90,11 +107,19 @@ QuestionnairePanel::QuestionnairePanel(const Environment &environment, ProfileSt
     m_summary->setFocusPolicy(Qt::NoFocus);
     m_summary->setMaximumHeight(260);
     m_summary->hide();
+}
 
+void QuestionnairePanel::createButtons()
+{
     m_continueButton = controls::button(this, QStringLiteral("cmdcontinue"), tr("Continue"));
     m_goBackButton = controls::button(this, QStringLiteral("cmdnoback"), tr("No, go back"));
     m_goBackButton->hide();
+}
 
+// The questions left with their answers beside them, the summary right of
+// them, the buttons at the bottom right.
+void QuestionnairePanel::layOut(QLabel *welcome)
+{
     const struct
     {
         QLabel *question;
@@ -137,14 +162,18 @@ QuestionnairePanel::QuestionnairePanel(const Environment &environment, ProfileSt
     layout->addSpacing(12);
     layout->addLayout(middle, 1);
     layout->addLayout(buttons);
+}
 
-    setTabOrder(m_name, m_cigarettesPerDay);
-    setTabOrder(m_cigarettesPerDay, m_currency);
-    setTabOrder(m_currency, m_moneyPerDay);
-    setTabOrder(m_moneyPerDay, m_yearsSmoked);
-    setTabOrder(m_yearsSmoked, m_continueButton);
-    setTabOrder(m_continueButton, m_goBackButton);
+void QuestionnairePanel::setKeyboardOrder()
+{
+    const QList<QWidget *> order{m_name,        m_cigarettesPerDay, m_currency,    m_moneyPerDay,
+                                 m_yearsSmoked, m_continueButton,   m_goBackButton};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
+}
 
+void QuestionnairePanel::connectAnswers()
+{
     connect(m_continueButton, &QPushButton::clicked, this, &QuestionnairePanel::continueQuestionnaire);
     connect(m_goBackButton, &QPushButton::clicked, this, &QuestionnairePanel::goBackToQuestions);
     // What is confirmed is what is saved: the summary follows every change.

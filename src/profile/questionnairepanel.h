@@ -36,6 +36,14 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    QLabel *createWelcome();
+    void createQuestions();
+    void createSummary();
+    void createButtons();
+    void layOut(QLabel *welcome);
+    void setKeyboardOrder();
+    void connectAnswers();
+
     QuestionnaireAnswers answers() const;
     void refuse(const questionnaire::Refusal &refusal);
     void refreshSummary();

@@ -89,14 +89,38 @@ void CounterTab::buildPanels()
 QFrame *CounterTab::buildCounter()
 {
     QFrame *frame = controls::panel(panels(), QStringLiteral("frmcounter"), false);
+    QLabel *heading = buildHeading(frame);
+    QGridLayout *numbers = buildNumbers(frame);
+    buildStatistics(frame);
+    QHBoxLayout *starRow = buildStarRow(frame);
 
+    auto *layout = new QVBoxLayout(frame);
+    layout->setContentsMargins(16, 12, 16, 12);
+    layout->addWidget(heading);
+    layout->addLayout(numbers);
+    layout->setAlignment(numbers, Qt::AlignHCenter);
+    layout->addSpacing(10);
+    for (QLabel *line : {m_stoppedAt, m_notSmoked, m_minutesSaved, m_moneySaved, m_lifeGained})
+        layout->addWidget(line);
+    layout->addStretch();
+    layout->addLayout(starRow);
+    return frame;
+}
+
+QLabel *CounterTab::buildHeading(QFrame *frame)
+{
     QLabel *stoppedFor = controls::label(frame, QStringLiteral("lblmainsay"), tr("You have stopped smoking for :"));
     controls::setTextColour(stoppedFor, controls::colours::green(64));
     QFont heading = stoppedFor->font();
     heading.setPointSizeF(heading.pointSizeF() * 1.2);
     heading.setBold(true);
     stoppedFor->setFont(heading);
+    return stoppedFor;
+}
 
+// Days, hours, minutes and seconds, each big number over its unit.
+QGridLayout *CounterTab::buildNumbers(QFrame *frame)
+{
     auto *numbers = new QGridLayout;
     numbers->setHorizontalSpacing(28);
     int column = 0;
@@ -127,7 +151,11 @@ QFrame *CounterTab::buildCounter()
     m_hours = numberLabels.at(1);
     m_minutes = numberLabels.at(2);
     m_seconds = numberLabels.at(3);
+    return numbers;
+}
 
+void CounterTab::buildStatistics(QFrame *frame)
+{
     m_stoppedAt = statisticsLine(frame, "lblstoppedat", controls::colours::navy);
     m_notSmoked = statisticsLine(frame, "lblcigcount", controls::colours::black);
     m_minutesSaved = statisticsLine(frame, "lblminsaved", controls::colours::navy);
@@ -135,7 +163,11 @@ QFrame *CounterTab::buildCounter()
     m_lifeGained = statisticsLine(frame, "lbllifeext", controls::colours::black);
     m_stopDateLabel = controls::label(frame, QStringLiteral("lblstopdate"), m_stopDateText);
     m_stopDateLabel->hide();
+}
 
+// The link to the stars, and the stars earned so far.
+QHBoxLayout *CounterTab::buildStarRow(QFrame *frame)
+{
     auto *starRow = new QHBoxLayout;
     starRow->setSpacing(4);
     auto *starsLink = new ClickableLabel(frame, QStringLiteral("Label8"), tr("Stars"));
@@ -154,20 +186,8 @@ QFrame *CounterTab::buildCounter()
         starRow->addWidget(star);
     }
     starRow->addStretch();
-
-    auto *layout = new QVBoxLayout(frame);
-    layout->setContentsMargins(16, 12, 16, 12);
-    layout->addWidget(stoppedFor);
-    layout->addLayout(numbers);
-    layout->setAlignment(numbers, Qt::AlignHCenter);
-    layout->addSpacing(10);
-    for (QLabel *line : {m_stoppedAt, m_notSmoked, m_minutesSaved, m_moneySaved, m_lifeGained})
-        layout->addWidget(line);
-    layout->addStretch();
-    layout->addLayout(starRow);
-
     connect(starsLink, &ClickableLabel::clicked, this, &CounterTab::openStars);
-    return frame;
+    return starRow;
 }
 
 QFrame *CounterTab::buildStars()

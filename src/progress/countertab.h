@@ -14,6 +14,8 @@ struct SmokeFreeTime;
 class ClickableLabel;
 class Picture;
 class QFrame;
+class QGridLayout;
+class QHBoxLayout;
 
 // Tab 0: the companion, the smoke-free counter with its statistics and star
 // row, and the list of stars.
@@ -53,6 +55,10 @@ protected:
 
 private:
     QFrame *buildCounter();
+    QLabel *buildHeading(QFrame *frame);
+    QGridLayout *buildNumbers(QFrame *frame);
+    void buildStatistics(QFrame *frame);
+    QHBoxLayout *buildStarRow(QFrame *frame);
     QFrame *buildStars();
 
     // The smoke-free time as last shown.
