@@ -34,6 +34,7 @@ private slots:
 
     void atomicWriteReplacesWholeFile();
     void atomicWriteCreatesMissingFolder();
+    void failedWriteKeepsOldFileAndSaysWhy_data();
     void failedWriteKeepsOldFileAndSaysWhy();
     void failedRenameIsAFailedWrite();
     void writesNeverLeadOutOfTheUserFolder_data();
@@ -246,19 +247,34 @@ void PlatformTest::atomicWriteCreatesMissingFolder()
     QVERIFY(QFile::exists(path));
 }
 
+void PlatformTest::failedWriteKeepsOldFileAndSaysWhy_data()
+{
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QString>("removed");
+    // A file where the folder should be: nothing can be made below it.
+    QTest::newRow("a file in the folder's place") << "data/settings/x.dat" << "";
+    // A folder where the file should be: it cannot be opened, nor removed.
+    QTest::newRow("a folder in the file's place") << "folder" << "folder";
+}
+
 void PlatformTest::failedWriteKeepsOldFileAndSaysWhy()
 {
+    QFETCH(QString, written);
+    QFETCH(QString, removed);
     QTemporaryDir folder;
-    // A file where the folder should be: nothing can be written below it.
     const QString blocker = folder.filePath(QStringLiteral("data"));
     QVERIFY(textfiles::writeAtomically(blocker, "old").ok);
-    const textfiles::WriteResult result =
-        textfiles::writeAtomically(blocker + QStringLiteral("/settings/x.dat"), "new");
+    QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("folder/inside")));
+    const textfiles::WriteResult result = textfiles::writeAtomically(folder.filePath(written), "new");
     QVERIFY(!result.ok);
     QVERIFY(!result.error.isEmpty());
     QFile file(blocker);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("old"));
+    if (!removed.isEmpty()) {
+        const textfiles::RemoveResult gone = textfiles::remove(folder.filePath(removed));
+        QVERIFY(!gone.ok && !gone.error.isEmpty());
+    }
 }
 
 void PlatformTest::failedRenameIsAFailedWrite()

@@ -1,10 +1,14 @@
 #include "support/testwindow.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QStyleHints>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
 
@@ -36,6 +40,7 @@ private slots:
 
     void relapseDialogue_data();
     void relapseDialogue();
+    void resetKeepsThePreviousAttempt_data();
     void resetKeepsThePreviousAttempt();
     void attemptThatCannotBeKeptAsksFirst_data();
     void attemptThatCannotBeKeptAsksFirst();
@@ -417,15 +422,35 @@ void QuitFlowTest::relapseDialogue()
     }
 }
 
+void QuitFlowTest::resetKeepsThePreviousAttempt_data()
+{
+    QTest::addColumn<bool>("linkPlanted");
+    QTest::addColumn<QByteArray>("copy");
+    QTest::newRow("a free name") << false << QByteArray("data/settings/history/attempt-20260402-070812.dat");
+    // A link to a file not there yet takes the name: the copy goes beside it,
+    // and nothing is made where it leads.
+    QTest::newRow("a link where the copy would go")
+        << true << QByteArray("data/settings/history/attempt-20260402-070812-2.dat");
+}
+
 void QuitFlowTest::resetKeepsThePreviousAttempt()
 {
+    QFETCH(bool, linkPlanted);
+    QFETCH(QByteArray, copy);
     TestProgram program;
     program.writeFile("data/settings/data.dat", runningProfile);
+    QTemporaryDir elsewhere;
+    const QString planted = elsewhere.filePath(QStringLiteral("planted"));
+    if (linkPlanted) {
+        QVERIFY(QDir().mkpath(program.path("data/settings/history")));
+        QVERIFY(QFile::link(planted, program.path("data/settings/history/attempt-20260402-070812.dat")));
+    }
     program.clock.set(QDateTime(QDate(2026, 4, 2), QTime(7, 8, 9)));
     program.start();
     program.answer({"cmdyes", "cmdyessmoke", "cmdyes"});
     QVERIFY(!program.exists("data/settings/data.dat"));
-    QCOMPARE(program.readFile("data/settings/history/attempt-20260402-070812.dat"), runningProfile);
+    QCOMPARE(program.readFile(copy.constData()), runningProfile);
+    QVERIFY(!QFileInfo::exists(planted));
     QCOMPARE(program.readFile("data/settings/settings.dat"), QByteArray("noword\r\n0"));
 }
 
