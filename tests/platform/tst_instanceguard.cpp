@@ -1,10 +1,15 @@
 #include "platform/instanceguard.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <pwd.h>
+#include <unistd.h>
 
 // Two real processes competing for the lock of one program folder.
 class InstanceGuardTest : public QObject
@@ -17,6 +22,8 @@ private slots:
     void lockOfKilledCopyDoesNotBlockNextStart();
     void requestReachesRunningCopy_data();
     void requestReachesRunningCopy();
+    void lockStaysWithTheUser_data();
+    void lockStaysWithTheUser();
 
 private:
     QString startProbe(QProcess &process, const QString &programFolder, const QStringList &more = {});
@@ -89,15 +96,29 @@ void InstanceGuardTest::lockOfKilledCopyDoesNotBlockNextStart()
 void InstanceGuardTest::requestReachesRunningCopy_data()
 {
     QTest::addColumn<bool>("olderVersion");
+    // What the later copy sends: "pass" is the guard's own request.
+    QTest::addColumn<QString>("request");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("heard");
     // The socket of a killed copy lies there: the next owner replaces it.
-    QTest::newRow("a copy that listens") << false;
+    QTest::newRow("a copy that listens") << false << "pass"
+                                         << "taken"
+                                         << "heard log-craving";
+    QTest::newRow("a request it does not know") << false << "log-cravings"
+                                                << "not taken"
+                                                << "";
     // A version without the channel: the later copy says it runs, as ever.
-    QTest::newRow("a copy of an older version") << true;
+    QTest::newRow("a copy of an older version") << true << "pass"
+                                                << "not taken"
+                                                << "";
 }
 
 void InstanceGuardTest::requestReachesRunningCopy()
 {
     QFETCH(bool, olderVersion);
+    QFETCH(QString, request);
+    QFETCH(QString, answer);
+    QFETCH(QString, heard);
     const QString folder = m_root.filePath("a");
     const LockFileInstanceGuard names(folder, m_lockFolder);
     QProcess killed;
@@ -115,12 +136,90 @@ void InstanceGuardTest::requestReachesRunningCopy()
     }
 
     QProcess later;
-    QCOMPARE(startProbe(later, folder, {"pass"}), QStringLiteral("refused"));
-    QCOMPARE(nextLine(later), olderVersion ? QStringLiteral("not taken") : QStringLiteral("taken"));
-    if (!olderVersion)
-        QCOMPARE(nextLine(owner), QStringLiteral("heard log-craving"));
-    owner.closeWriteChannel();
-    QVERIFY(olderVersion || owner.waitForFinished(10000));
+    QCOMPARE(startProbe(later, folder, {request}), QStringLiteral("refused"));
+    QCOMPARE(nextLine(later), answer);
+    QVERIFY(later.waitForFinished(10000));
+    if (!olderVersion) {
+        owner.closeWriteChannel();
+        QVERIFY(owner.waitForFinished(10000));
+        QCOMPARE(QString::fromLatin1(owner.readAll()).trimmed(), heard);
+    }
+}
+
+void InstanceGuardTest::lockStaysWithTheUser_data()
+{
+    // $XDG_RUNTIME_DIR, under the test's folder; unset when empty.
+    QTest::addColumn<QString>("runtimeFolder");
+    // What stands in the temporary folder where the user's runtime folder
+    // goes when the session has none.
+    QTest::addColumn<QString>("planted");
+    // Where the lock goes: "guarded" is the folder of the user's files.
+    QTest::addColumn<QString>("lockFolder");
+
+    QTest::newRow("the session's") << "run"
+                                   << ""
+                                   << "run";
+    QTest::newRow("none set") << ""
+                              << ""
+                              << "tmp/runtime-";
+    QTest::newRow("the session's, open to all") << "tmp"
+                                                << ""
+                                                << "tmp/runtime-";
+    QTest::newRow("open to all in the temporary folder") << ""
+                                                         << "open to all"
+                                                         << "guarded";
+    QTest::newRow("another user's in the temporary folder, locked") << ""
+                                                                    << "another user's"
+                                                                    << "guarded";
+}
+
+void InstanceGuardTest::lockStaysWithTheUser()
+{
+    QFETCH(QString, runtimeFolder);
+    QFETCH(QString, planted);
+    QFETCH(QString, lockFolder);
+    if (planted == QLatin1String("another user's") && ::geteuid() != 0)
+        QSKIP("Only root can make a folder of another user's");
+    const QByteArray runtimeBefore = qgetenv("XDG_RUNTIME_DIR");
+    const QByteArray tempBefore = qgetenv("TMPDIR");
+    const auto restore = qScopeGuard([&] {
+        qputenv("XDG_RUNTIME_DIR", runtimeBefore);
+        qputenv("TMPDIR", tempBefore);
+    });
+    QTemporaryDir root;
+    const QString userName = QString::fromLocal8Bit(getpwuid(::geteuid())->pw_name);
+    lockFolder.replace(QLatin1String("runtime-"), QLatin1String("runtime-") + userName);
+    lockFolder.replace(QLatin1String("guarded"), QLatin1String("user/clearwind"));
+    const QString guarded = root.filePath(QStringLiteral("user/clearwind"));
+    QVERIFY(QDir(root.path()).mkpath(QStringLiteral("tmp")));
+    QFile::setPermissions(root.filePath(QStringLiteral("tmp")), QFileDevice::Permissions(0x7777));
+    qputenv("TMPDIR", QFile::encodeName(root.filePath(QStringLiteral("tmp"))));
+    if (runtimeFolder.isEmpty())
+        qunsetenv("XDG_RUNTIME_DIR");
+    else
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(root.filePath(runtimeFolder)));
+
+    // Someone else made the folder the user's runtime folder would be, and
+    // left in it the lock of a copy that runs.
+    const QString place = root.filePath(QStringLiteral("tmp/runtime-") + userName);
+    QLockFile plantedLock(LockFileInstanceGuard(guarded, place).lockFilePath());
+    if (!planted.isEmpty()) {
+        QVERIFY(plantedLock.tryLock(0));
+        QFile::setPermissions(place, QFileDevice::Permissions(0x7777));
+    }
+    if (planted == QLatin1String("another user's")) {
+        const passwd *nobody = getpwnam("nobody");
+        QVERIFY(nobody && ::chown(QFile::encodeName(place).constData(), nobody->pw_uid, nobody->pw_gid) == 0);
+    }
+
+    LockFileInstanceGuard guard(guarded);
+    QVERIFY(guard.acquire());
+    QCOMPARE(QFileInfo(guard.lockFilePath()).absolutePath(), root.filePath(lockFolder));
+    QCOMPARE(QFileInfo(root.filePath(lockFolder)).permissions() & QFileDevice::Permissions(0x7777),
+             QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadUser | QFile::WriteUser |
+                 QFile::ExeUser);
+    // A second copy over the same files finds the first.
+    QVERIFY(!LockFileInstanceGuard(guarded).acquire());
 }
 
 QTEST_GUILESS_MAIN(InstanceGuardTest)
