@@ -68,17 +68,23 @@ CommandLine readCommandLine(int argc, char *argv[])
 
 // The user's folder in the installed layout: made ready, and what the user
 // must know of it said once.
-void prepareUserFiles(const Environment &environment, const DataLayout &layout)
+void prepareUserFiles(Environment &environment, const DataLayout &layout)
 {
     if (!layout.installed)
         return;
-    const UserFolderReport report = prepareUserFolder(environment, layout.earlierUserFolder);
+    const UserFolderReport report = prepareUserFolder(environment, layout.earlierUserFolders);
     if (!report.copiedFrom.isEmpty())
         environment.messages->show(
             QCoreApplication::translate("main", "Your files from the earlier installation in %1 were copied to %2. "
                                                 "The earlier copies stay where they were.")
                 .arg(QDir::toNativeSeparators(report.copiedFrom), QDir::toNativeSeparators(layout.userFolder)),
             MessageService::Icon::Information);
+    if (!report.copyProblem.isEmpty())
+        environment.messages->show(
+            {QCoreApplication::translate("main", "Not every file of the earlier installation in %1 could be copied "
+                                                 "to %2. The earlier copies stay where they were.")
+                 .arg(QDir::toNativeSeparators(report.copiedFrom), QDir::toNativeSeparators(layout.userFolder)),
+             MessageService::Icon::Warning, QString(), report.copyProblem, nullptr});
     if (!report.problem.isEmpty())
         environment.messages->show(
             {QCoreApplication::translate("main", "Clearwind cannot keep your files in %1. It runs, but nothing "

@@ -10,6 +10,10 @@
 #include <QFileInfo>
 #include <QTemporaryFile>
 
+#include <algorithm>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 constexpr QFileDevice::Permissions ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
@@ -28,11 +32,8 @@ QStringList userFilePaths()
 
 bool holdsAny(const QString &folder, const QStringList &paths)
 {
-    for (const QString &path : paths) {
-        if (QFileInfo::exists(folder + u'/' + path))
-            return true;
-    }
-    return false;
+    return std::any_of(paths.cbegin(), paths.cend(),
+                       [&folder](const QString &path) { return QFileInfo::exists(folder + u'/' + path); });
 }
 
 // Copies a file, or a folder with everything in it; what is there already stays.
@@ -50,6 +51,33 @@ bool copyInto(const QString &from, const QString &to)
     return copied;
 }
 
+QString notAFolder(const QString &folder)
+{
+    const QFileInfo info(folder);
+    return info.exists() && !info.isDir() ? QCoreApplication::translate("UserFolder", "it is a file, not a folder.")
+                                          : QString();
+}
+
+QString cannotBeMade(const QString &folder)
+{
+    if (QFileInfo::exists(folder) || (QDir().mkpath(folder) && QFile::setPermissions(folder, ownerOnly)))
+        return QString();
+    return QCoreApplication::translate("UserFolder", "it cannot be created.");
+}
+
+// A link to a folder is judged by the folder it leads to: one of the user's
+// own, a synced folder say, is as good as the folder itself.
+QString notTheUsers(const QString &folder)
+{
+    struct stat status;
+    if (::stat(QFile::encodeName(folder).constData(), &status) != 0 || status.st_uid != ::geteuid())
+        return QCoreApplication::translate("UserFolder", "it belongs to another user.");
+    // Others may have been let in by hand or by an old version. A file system
+    // without modes keeps its own: that is no reason to keep nothing.
+    QFile::setPermissions(folder, ownerOnly);
+    return QString();
+}
+
 // Whether a file can be written in the folder, tried for real: a folder can
 // look writable on a disk that is full.
 QString cannotWrite(const QString &folder)
@@ -62,39 +90,54 @@ QString cannotWrite(const QString &folder)
     return QString();
 }
 
+// What the folder must pass before the program keeps anything there, in order.
+constexpr struct
+{
+    QString (*failure)(const QString &folder);
+    bool refuses;
+} folderChecks[] = {
+    {notAFolder, false},
+    {cannotBeMade, false},
+    {notTheUsers, true},
+    {cannotWrite, false},
+};
+
+// Copies the user's files from the first earlier folder that holds any;
+// says which could not be copied.
+void copyFromEarlierInstall(const QString &folder, const QStringList &earlierFolders, UserFolderReport &report)
+{
+    const QStringList userFiles = userFilePaths();
+    if (holdsAny(folder, userFiles))
+        return;
+    const auto earlier = std::find_if(earlierFolders.cbegin(), earlierFolders.cend(),
+                                      [&userFiles](const QString &earlier) { return holdsAny(earlier, userFiles); });
+    if (earlier == earlierFolders.cend())
+        return;
+    QStringList notCopied;
+    for (const QString &path : userFiles) {
+        if (QFileInfo::exists(*earlier + u'/' + path) && !copyInto(*earlier + u'/' + path, folder + u'/' + path))
+            notCopied << path;
+    }
+    report.copiedFrom = *earlier;
+    if (!notCopied.isEmpty())
+        report.copyProblem = QCoreApplication::translate("UserFolder", "These could not be copied from %1: %2.")
+                                 .arg(QDir::toNativeSeparators(*earlier), notCopied.join(QStringLiteral(", ")));
+}
+
 } // namespace
 
-UserFolderReport prepareUserFolder(const Environment &environment, const QString &earlierFolder)
+UserFolderReport prepareUserFolder(Environment &environment, const QStringList &earlierFolders)
 {
     const QString folder = environment.userDataFolder;
     UserFolderReport report;
-    if (QFileInfo(folder).exists() && !QFileInfo(folder).isDir()) {
-        report.problem = QDir::toNativeSeparators(folder) + QStringLiteral(": ") +
-                         QCoreApplication::translate("UserFolder", "it is a file, not a folder.");
-        return report;
+    for (const auto &check : folderChecks) {
+        if (const QString reason = check.failure(folder); !reason.isEmpty()) {
+            report.problem = QDir::toNativeSeparators(folder) + QStringLiteral(": ") + reason;
+            if (check.refuses)
+                environment.userDataFolder = QStringLiteral("/dev/null/clearwind");
+            return report;
+        }
     }
-    if (!QFileInfo::exists(folder) && (!QDir().mkpath(folder) || !QFile::setPermissions(folder, ownerOnly))) {
-        report.problem = QDir::toNativeSeparators(folder) + QStringLiteral(": ") +
-                         QCoreApplication::translate("UserFolder", "it cannot be created.");
-        return report;
-    }
-    if (const QString reason = cannotWrite(folder); !reason.isEmpty()) {
-        report.problem = QDir::toNativeSeparators(folder) + QStringLiteral(": ") + reason;
-        return report;
-    }
-
-    const QStringList userFiles = userFilePaths();
-    if (earlierFolder.isEmpty() || holdsAny(folder, userFiles) || !holdsAny(earlierFolder, userFiles))
-        return report;
-    bool copied = true;
-    for (const QString &path : userFiles) {
-        if (QFileInfo::exists(earlierFolder + u'/' + path))
-            copied = copyInto(earlierFolder + u'/' + path, folder + u'/' + path) && copied;
-    }
-    report.copiedFrom = earlierFolder;
-    if (!copied)
-        report.problem = QDir::toNativeSeparators(folder) + QStringLiteral(": ") +
-                         QCoreApplication::translate("UserFolder", "not every file of %1 could be copied there.")
-                             .arg(QDir::toNativeSeparators(earlierFolder));
+    copyFromEarlierInstall(folder, earlierFolders, report);
     return report;
 }
