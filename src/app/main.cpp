@@ -26,13 +26,37 @@ namespace {
 
 struct CommandLine
 {
-    // --help and --version are answered on the terminal, and the program ends.
+    // --help and --version are answered on the terminal, and the program ends;
+    // so is an option it does not know, with status 2.
     std::optional<int> answered;
     bool logCraving = false;
+    // Asked for with -style: the program's own style must not override it.
+    bool styleChosen = false;
+};
+
+// The options that QApplication takes for itself on this system's platforms,
+// each with one dash or two, and whether a value follows.
+constexpr struct
+{
+    const char *name;
+    bool takesValue;
+} qtOptions[] = {
+    {"platform", true},      {"platformpluginpath", true},
+    {"platformtheme", true}, {"plugin", true},
+    {"display", true},       {"qwindowgeometry", true},
+    {"geometry", true},      {"qwindowtitle", true},
+    {"title", true},         {"qwindowicon", true},
+    {"icon", true},          {"name", true},
+    {"visual", true},        {"session", true},
+    {"style", true},         {"stylesheet", true},
+    {"reverse", false},      {"widgetcount", false},
+    {"testability", false},  {"nograb", false},
+    {"dograb", false},
 };
 
 // Answers --help and --version on the terminal, before anything needs a
-// display. Other arguments are left to Qt.
+// display, and refuses an option that neither the program nor Qt knows.
+// Qt's options are left to QApplication.
 CommandLine readCommandLine(int argc, char *argv[])
 {
     QStringList arguments;
@@ -50,20 +74,32 @@ CommandLine readCommandLine(int argc, char *argv[])
         QCoreApplication::translate("main", "Opens the dialog to log a craving, in the copy already running if "
                                             "there is one."));
     parser.addOption(logCraving);
-    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
-    parser.parse(arguments);
+    for (const auto &qtOption : qtOptions) {
+        QCommandLineOption option(QString::fromLatin1(qtOption.name));
+        if (qtOption.takesValue)
+            option.setValueName(QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    // As Qt reads them: -platform is one option, not eight letters.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const bool understood = parser.parse(arguments);
+    // Before the application exists, Qt does not know the command's name.
+    QString usage = parser.helpText();
+    usage.replace(QLatin1String("<executable_name>"), QLatin1String("clearwind"));
+    if (!understood) {
+        std::fprintf(stderr, "clearwind: %s\n\n%s", qPrintable(parser.errorText()), qPrintable(usage));
+        return {2};
+    }
     if (parser.isSet(help)) {
-        // Before the application exists, Qt does not know the command's name.
-        QString text = parser.helpText();
-        text.replace(QLatin1String("<executable_name>"), QLatin1String("clearwind"));
-        std::fputs(qPrintable(text), stdout);
+        std::fputs(qPrintable(usage), stdout);
         return {0};
     }
     if (parser.isSet(version)) {
         std::printf("clearwind %s\n", CLEARWIND_VERSION);
         return {0};
     }
-    return {std::nullopt, parser.isSet(logCraving)};
+    return {std::nullopt, parser.isSet(logCraving), parser.isSet(QStringLiteral("style"))};
 }
 
 // The user's folder in the installed layout: made ready, and what the user
@@ -105,7 +141,8 @@ int main(int argc, char *argv[])
 
     FontConfigWarmUp fontConfig;
     QApplication application(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    if (!commandLine.styleChosen)
+        QApplication::setStyle(QStringLiteral("Fusion"));
     // The desktop matches the window to the desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.clearwind.Clearwind"));
     // Qt keeps up to 10 MB of drawn button faces and icons. The program's
