@@ -35,24 +35,13 @@ struct CommandLine
 };
 
 // The options that QApplication takes for itself on this system's platforms,
-// each with one dash or two, and whether a value follows.
-constexpr struct
-{
-    const char *name;
-    bool takesValue;
-} qtOptions[] = {
-    {"platform", true},      {"platformpluginpath", true},
-    {"platformtheme", true}, {"plugin", true},
-    {"display", true},       {"qwindowgeometry", true},
-    {"geometry", true},      {"qwindowtitle", true},
-    {"title", true},         {"qwindowicon", true},
-    {"icon", true},          {"name", true},
-    {"visual", true},        {"session", true},
-    {"style", true},         {"stylesheet", true},
-    {"reverse", false},      {"widgetcount", false},
-    {"testability", false},  {"nograb", false},
-    {"dograb", false},
-};
+// each with one dash or two: those followed by a value, and the others.
+// clang-format off
+constexpr const char *qtOptionsWithValue[] = {
+    "platform", "platformpluginpath", "platformtheme", "plugin", "display", "qwindowgeometry", "geometry",
+    "qwindowtitle", "title", "qwindowicon", "icon", "name", "visual", "session", "style", "stylesheet"};
+// clang-format on
+constexpr const char *qtFlags[] = {"reverse", "widgetcount", "testability", "nograb", "dograb"};
 
 // Answers --help and --version on the terminal, before anything needs a
 // display, and refuses an option that neither the program nor Qt knows.
@@ -74,10 +63,13 @@ CommandLine readCommandLine(int argc, char *argv[])
         QCoreApplication::translate("main", "Opens the dialog to log a craving, in the copy already running if "
                                             "there is one."));
     parser.addOption(logCraving);
-    for (const auto &qtOption : qtOptions) {
-        QCommandLineOption option(QString::fromLatin1(qtOption.name));
-        if (qtOption.takesValue)
-            option.setValueName(QStringLiteral("value"));
+    for (const char *name : qtOptionsWithValue) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char *name : qtFlags) {
+        QCommandLineOption option(QString::fromLatin1(name));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
@@ -100,33 +92,6 @@ CommandLine readCommandLine(int argc, char *argv[])
         return {0};
     }
     return {std::nullopt, parser.isSet(logCraving), parser.isSet(QStringLiteral("style"))};
-}
-
-// The user's folder in the installed layout: made ready, and what the user
-// must know of it said once.
-void prepareUserFiles(Environment &environment, const DataLayout &layout)
-{
-    if (!layout.installed)
-        return;
-    const UserFolderReport report = prepareUserFolder(environment, layout.earlierUserFolders);
-    if (!report.copiedFrom.isEmpty())
-        environment.messages->show(
-            QCoreApplication::translate("main", "Your files from the earlier installation in %1 were copied to %2. "
-                                                "The earlier copies stay where they were.")
-                .arg(QDir::toNativeSeparators(report.copiedFrom), QDir::toNativeSeparators(layout.userFolder)),
-            MessageService::Icon::Information);
-    if (!report.copyProblem.isEmpty())
-        environment.messages->show(
-            {QCoreApplication::translate("main", "Not every file of the earlier installation in %1 could be copied "
-                                                 "to %2. The earlier copies stay where they were.")
-                 .arg(QDir::toNativeSeparators(report.copiedFrom), QDir::toNativeSeparators(layout.userFolder)),
-             MessageService::Icon::Warning, QString(), report.copyProblem, nullptr});
-    if (!report.problem.isEmpty())
-        environment.messages->show(
-            {QCoreApplication::translate("main", "Clearwind cannot keep your files in %1. It runs, but nothing "
-                                                 "you enter will be saved.")
-                 .arg(QDir::toNativeSeparators(layout.userFolder)),
-             MessageService::Icon::Warning, QString(), report.problem, nullptr});
 }
 
 } // namespace
@@ -191,7 +156,10 @@ int main(int argc, char *argv[])
     environment.endProgram = [] { QApplication::exit(0); };
 
     fontConfig.wait();
-    prepareUserFiles(environment, layout);
+    // The user's folder in the installed layout: made ready, and what the
+    // user must know of it said once.
+    if (layout.installed)
+        prepareUserFolder(environment, layout.earlierUserFolders);
     MainWindow window(environment);
     messages.setParentWindow(&window);
     if (commandLine.logCraving)

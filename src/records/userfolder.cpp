@@ -1,6 +1,7 @@
 #include "records/userfolder.h"
 
 #include "platform/environment.h"
+#include "platform/messageservice.h"
 #include "records/datafiles.h"
 
 #include <QCoreApplication>
@@ -15,6 +16,17 @@
 #include <unistd.h>
 
 namespace {
+
+// What became of the folder, for the user to know.
+struct UserFolderReport
+{
+    // Why nothing can be saved in the folder; empty when all is well.
+    QString problem;
+    // The earlier folder whose files were copied; empty when none were.
+    QString copiedFrom;
+    // Which files of it could not be copied; empty when all were.
+    QString copyProblem;
+};
 
 constexpr QFileDevice::Permissions ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
 
@@ -124,9 +136,32 @@ void copyFromEarlierInstall(const QString &folder, const QStringList &earlierFol
                                  .arg(QDir::toNativeSeparators(*earlier), notCopied.join(QStringLiteral(", ")));
 }
 
+void tellUser(MessageService &messages, const UserFolderReport &report, const QString &folder)
+{
+    const QString from = QDir::toNativeSeparators(report.copiedFrom);
+    const QString to = QDir::toNativeSeparators(folder);
+    if (!report.copyProblem.isEmpty())
+        messages.show({QCoreApplication::translate("UserFolder", "Not every file of the earlier installation in %1 "
+                                                                 "could be copied to %2. The earlier copies stay "
+                                                                 "where they were.")
+                           .arg(from, to),
+                       MessageService::Icon::Warning, QString(), report.copyProblem, nullptr});
+    else if (!report.copiedFrom.isEmpty())
+        messages.show(QCoreApplication::translate("UserFolder",
+                                                  "Your files from the earlier installation in %1 were "
+                                                  "copied to %2. The earlier copies stay where they were.")
+                          .arg(from, to),
+                      MessageService::Icon::Information);
+    if (!report.problem.isEmpty())
+        messages.show({QCoreApplication::translate("UserFolder", "Clearwind cannot keep your files in %1. It runs, but "
+                                                                 "nothing you enter will be saved.")
+                           .arg(to),
+                       MessageService::Icon::Warning, QString(), report.problem, nullptr});
+}
+
 } // namespace
 
-UserFolderReport prepareUserFolder(Environment &environment, const QStringList &earlierFolders)
+void prepareUserFolder(Environment &environment, const QStringList &earlierFolders)
 {
     const QString folder = environment.userDataFolder;
     UserFolderReport report;
@@ -135,9 +170,10 @@ UserFolderReport prepareUserFolder(Environment &environment, const QStringList &
             report.problem = QDir::toNativeSeparators(folder) + QStringLiteral(": ") + reason;
             if (check.refuses)
                 environment.userDataFolder = QStringLiteral("/dev/null/clearwind");
-            return report;
+            break;
         }
     }
-    copyFromEarlierInstall(folder, earlierFolders, report);
-    return report;
+    if (report.problem.isEmpty())
+        copyFromEarlierInstall(folder, earlierFolders, report);
+    tellUser(*environment.messages, report, folder);
 }

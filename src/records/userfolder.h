@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QString>
 #include <QStringList>
 
 struct Environment;
@@ -12,16 +11,7 @@ struct Environment;
 // environment's folder then becomes one below which nothing lies and nothing
 // can be made, whoever runs the program, so every read finds nothing, every
 // save fails with its reason, and nothing goes to that other user.
-struct UserFolderReport
-{
-    // Why nothing can be saved in the folder; empty when all is well.
-    QString problem;
-    // The earlier folder whose files were copied; empty when none were.
-    QString copiedFrom;
-    // Which files of it could not be copied; empty when all were.
-    QString copyProblem;
-};
-
 // EARLIER_FOLDERS are looked in in their order; the files of the first that
-// holds any are copied, and only while the user's folder holds none.
-UserFolderReport prepareUserFolder(Environment &environment, const QStringList &earlierFolders);
+// holds any are copied, and only while the user's folder holds none. What the
+// user must know of it is said once, through the environment's messages.
+void prepareUserFolder(Environment &environment, const QStringList &earlierFolders);

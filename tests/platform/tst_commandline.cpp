@@ -23,7 +23,7 @@ void CommandLineTest::answersOnTheTerminal_data()
     QTest::newRow("version") << QStringList{"-v"} << 0 << "clearwind " CLEARWIND_VERSION "\n"
                              << "";
     QTest::newRow("Qt's options with their values")
-        << QStringList{"-platform", "offscreen", "--style", "Fusion", "-reverse", "-stylesheet=a.qss", "--version"} << 0
+        << QStringList{"-display", ":0", "--style", "Fusion", "-stylesheet=a.qss", "-reverse", "--version"} << 0
         << "clearwind "
         << "";
     QTest::newRow("a typo") << QStringList{"--log-cravings"} << 2 << ""

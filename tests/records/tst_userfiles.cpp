@@ -3,6 +3,7 @@
 #include "platform/textfiles.h"
 #include "records/datafiles.h"
 #include "records/userfolder.h"
+#include "support/fakes.h"
 
 #include <QDir>
 #include <QFile>
@@ -226,12 +227,16 @@ void UserFilesTest::userFolderIsKeptPrivate()
     QTemporaryDir root;
     const QString folder = root.filePath(QStringLiteral("share/clearwind"));
     const auto undo = qScopeGuard(setups.value(setup)(folder, root.filePath(QStringLiteral("synced"))));
+    MessageRecorder messages;
     Environment environment;
     environment.userDataFolder = folder;
+    environment.messages = &messages;
 
-    const UserFolderReport report = prepareUserFolder(environment, {});
-    QVERIFY2(report.problem.contains(problem) && report.problem.isEmpty() == problem.isEmpty(),
-             qPrintable(report.problem));
+    prepareUserFolder(environment, {});
+    // The user learns why nothing is kept, once.
+    QCOMPARE(messages.shown.size(), problem.isEmpty() ? 0 : 1);
+    const QString reason = messages.shown.value(0).detail;
+    QVERIFY2(reason.contains(problem), qPrintable(reason));
     // A folder the user cannot write in is still read; a refused one is not.
     QCOMPARE(environment.userDataFolder != folder, refused);
     QCOMPARE(textfiles::writeAtomically(datafiles::path(environment, datafiles::File::Profile), "x").ok,
@@ -282,15 +287,20 @@ void UserFilesTest::earlierInstallIsCopiedOnce()
     for (const QString &file : ownFiles)
         writeFile(root.filePath("user/clearwind/" + file));
 
+    MessageRecorder messages;
     Environment environment;
     environment.userDataFolder = root.filePath(QStringLiteral("user/clearwind"));
+    environment.messages = &messages;
     const QStringList earlier{root.filePath(QStringLiteral("own")), root.filePath(QStringLiteral("prefix"))};
-    const UserFolderReport report = prepareUserFolder(environment, earlier);
-    QCOMPARE(report.problem, QString());
-    QCOMPARE(report.copiedFrom, copiedFrom.isEmpty() ? QString() : root.filePath(copiedFrom));
-    // Only what could not be copied is named.
-    QCOMPARE(report.copyProblem.contains(QLatin1String("settings/data.dat")), copyFails);
-    QVERIFY(!report.copyProblem.contains(QLatin1String("personal.rtf")));
+    prepareUserFolder(environment, earlier);
+    // One message, naming where the files came from and what of them could not be copied.
+    QCOMPARE(messages.shown.size(), copiedFrom.isEmpty() ? 0 : 1);
+    const MessageService::Message said = messages.shown.value(0);
+    QVERIFY(copiedFrom.isEmpty() || said.text.contains(root.filePath(copiedFrom)));
+    QVERIFY(copiedFrom.isEmpty() ||
+            said.icon == (copyFails ? MessageService::Icon::Warning : MessageService::Icon::Information));
+    QCOMPARE(said.detail.contains(QLatin1String("settings/data.dat")), copyFails);
+    QVERIFY(!said.detail.contains(QLatin1String("personal.rtf")));
     for (const QString &file : earlierFiles) {
         // Copied, never moved: the earlier install keeps its files.
         QVERIFY(QFile::exists(root.filePath(file)));
@@ -299,7 +309,9 @@ void UserFilesTest::earlierInstallIsCopiedOnce()
                  source == copiedFrom && !(copyFails && file.contains(QLatin1String("settings"))));
     }
     // A second start copies nothing again.
-    QVERIFY(prepareUserFolder(environment, earlier).copiedFrom.isEmpty());
+    messages.shown.clear();
+    prepareUserFolder(environment, earlier);
+    QCOMPARE(messages.shown.size(), 0);
 }
 
 void UserFilesTest::shippedSettingsHoldUntilTheUserSaves()
