@@ -72,7 +72,8 @@ QString notAFolder(const QString &folder)
 
 QString cannotBeMade(const QString &folder)
 {
-    if (QFileInfo::exists(folder) || (QDir().mkpath(folder) && QFile::setPermissions(folder, ownerOnly)))
+    // Made for the user alone by the check that follows.
+    if (QFileInfo::exists(folder) || QDir().mkpath(folder))
         return QString();
     return QCoreApplication::translate("UserFolder", "it cannot be created.");
 }
