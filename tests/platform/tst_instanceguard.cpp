@@ -150,35 +150,26 @@ void InstanceGuardTest::lockStaysWithTheUser_data()
 {
     // $XDG_RUNTIME_DIR, under the test's folder; unset when empty.
     QTest::addColumn<QString>("runtimeFolder");
-    // What stands in the temporary folder where the user's runtime folder
-    // goes when the session has none.
-    QTest::addColumn<QString>("planted");
+    // Someone made the folder where the user's runtime folder goes when the
+    // session has none, open to all, and left there the lock of a copy that runs.
+    QTest::addColumn<bool>("planted");
+    QTest::addColumn<bool>("byAnotherUser");
     // Where the lock goes: "guarded" is the folder of the user's files.
     QTest::addColumn<QString>("lockFolder");
 
-    QTest::newRow("the session's") << "run"
-                                   << ""
-                                   << "run";
-    QTest::newRow("none set") << ""
-                              << ""
-                              << "tmp/runtime-";
-    QTest::newRow("the session's, open to all") << "tmp"
-                                                << ""
-                                                << "tmp/runtime-";
-    QTest::newRow("open to all in the temporary folder") << ""
-                                                         << "open to all"
-                                                         << "guarded";
-    QTest::newRow("another user's in the temporary folder, locked") << ""
-                                                                    << "another user's"
-                                                                    << "guarded";
+    QTest::newRow("the session's") << "run" << false << false << "run";
+    QTest::newRow("none set") << "" << false << false << "tmp/runtime-";
+    QTest::newRow("open to all in the temporary folder") << "" << true << false << "guarded";
+    QTest::newRow("another user's in the temporary folder") << "" << true << true << "guarded";
 }
 
 void InstanceGuardTest::lockStaysWithTheUser()
 {
     QFETCH(QString, runtimeFolder);
-    QFETCH(QString, planted);
+    QFETCH(bool, planted);
+    QFETCH(bool, byAnotherUser);
     QFETCH(QString, lockFolder);
-    if (planted == QLatin1String("another user's") && ::geteuid() != 0)
+    if (byAnotherUser && ::geteuid() != 0)
         QSKIP("Only root can make a folder of another user's");
     const QByteArray runtimeBefore = qgetenv("XDG_RUNTIME_DIR");
     const QByteArray tempBefore = qgetenv("TMPDIR");
@@ -187,37 +178,24 @@ void InstanceGuardTest::lockStaysWithTheUser()
         qputenv("TMPDIR", tempBefore);
     });
     QTemporaryDir root;
-    const QString userName = QString::fromLocal8Bit(getpwuid(::geteuid())->pw_name);
-    lockFolder.replace(QLatin1String("runtime-"), QLatin1String("runtime-") + userName);
-    lockFolder.replace(QLatin1String("guarded"), QLatin1String("user/clearwind"));
+    const QString place = root.filePath(QStringLiteral("tmp/runtime-") + getpwuid(::geteuid())->pw_name);
     const QString guarded = root.filePath(QStringLiteral("user/clearwind"));
+    lockFolder = lockFolder == QLatin1String("guarded") ? guarded : root.filePath(lockFolder);
+    lockFolder.replace(root.filePath(QStringLiteral("tmp/runtime-")), place);
     QVERIFY(QDir(root.path()).mkpath(QStringLiteral("tmp")));
-    QFile::setPermissions(root.filePath(QStringLiteral("tmp")), QFileDevice::Permissions(0x7777));
     qputenv("TMPDIR", QFile::encodeName(root.filePath(QStringLiteral("tmp"))));
-    if (runtimeFolder.isEmpty())
-        qunsetenv("XDG_RUNTIME_DIR");
-    else
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(root.filePath(runtimeFolder)));
-
-    // Someone else made the folder the user's runtime folder would be, and
-    // left in it the lock of a copy that runs.
-    const QString place = root.filePath(QStringLiteral("tmp/runtime-") + userName);
-    QLockFile plantedLock(LockFileInstanceGuard(guarded, place).lockFilePath());
-    if (!planted.isEmpty()) {
-        QVERIFY(plantedLock.tryLock(0));
-        QFile::setPermissions(place, QFileDevice::Permissions(0x7777));
-    }
-    if (planted == QLatin1String("another user's")) {
-        const passwd *nobody = getpwnam("nobody");
-        QVERIFY(nobody && ::chown(QFile::encodeName(place).constData(), nobody->pw_uid, nobody->pw_gid) == 0);
-    }
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeFolder.isEmpty() ? QString() : root.filePath(runtimeFolder)));
+    QLockFile plantedLock(planted ? LockFileInstanceGuard(guarded, place).lockFilePath() : QString());
+    QVERIFY(!planted || (plantedLock.tryLock(0) && QFile::setPermissions(place, QFileDevice::Permissions(0x7777))));
+    const passwd *nobody = getpwnam("nobody");
+    QVERIFY(!byAnotherUser || ::chown(QFile::encodeName(place).constData(), nobody->pw_uid, nobody->pw_gid) == 0);
 
     LockFileInstanceGuard guard(guarded);
     QVERIFY(guard.acquire());
     // Asked again, as start-up does after a request from the desktop found no copy.
     QVERIFY(guard.acquire());
-    QCOMPARE(QFileInfo(guard.lockFilePath()).absolutePath(), root.filePath(lockFolder));
-    QCOMPARE(QFileInfo(root.filePath(lockFolder)).permissions() & QFileDevice::Permissions(0x7777),
+    QCOMPARE(QFileInfo(guard.lockFilePath()).absolutePath(), lockFolder);
+    QCOMPARE(QFileInfo(lockFolder).permissions() & QFileDevice::Permissions(0x7777),
              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadUser | QFile::WriteUser |
                  QFile::ExeUser);
     // A second copy over the same files finds the first.

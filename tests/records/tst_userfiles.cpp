@@ -13,7 +13,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <functional>
 #include <pwd.h>
 #include <unistd.h>
 
@@ -49,50 +48,8 @@ void giveToAnotherUser(const QString &path)
 
 constexpr QFileDevice::Permissions openToAll = QFileDevice::Permissions(0x7777);
 
-// How a row leaves the user's folder before the program starts; what it
-// returns undoes what must not outlast the row.
-using Setup = std::function<std::function<void()>(const QString &folder, const QString &elsewhere)>;
-
-const QHash<QString, Setup> setups{
-    {"missing", [](const QString &, const QString &) { return [] {}; }},
-    {"open to all",
-     [](const QString &folder, const QString &) {
-         makeFolder(folder, openToAll);
-         return [] {};
-     }},
-    {"a link to the user's own folder",
-     [](const QString &folder, const QString &elsewhere) {
-         makeFolder(elsewhere, openToAll);
-         link(elsewhere, folder);
-         return [] {};
-     }},
-    {"another user's",
-     [](const QString &folder, const QString &) {
-         makeFolder(folder, openToAll);
-         giveToAnotherUser(folder);
-         return [] {};
-     }},
-    {"a link to another user's folder",
-     [](const QString &folder, const QString &elsewhere) {
-         makeFolder(elsewhere, openToAll);
-         giveToAnotherUser(elsewhere);
-         link(elsewhere, folder);
-         return [] {};
-     }},
-    {"a file",
-     [](const QString &folder, const QString &) {
-         writeFile(folder);
-         return [] {};
-     }},
-    // Root writes anywhere but on a read-only file system.
-    {"cannot be written",
-     [](const QString &folder, const QString &) -> std::function<void()> {
-         QDir().mkpath(folder);
-         if (QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "ro", "tmpfs", folder}) != 0)
-             return [] {};
-         return [folder] { QProcess::execute(QStringLiteral("umount"), {folder}); };
-     }},
-};
+// How a row leaves the user's folder before the program starts.
+enum Setup { Missing = 0, Made = 1, Linked = 2, AnotherUsers = 4, ReadOnly = 8, AFile = 16 };
 
 } // namespace
 
@@ -199,34 +156,43 @@ void UserFilesTest::layoutFollowsWhereTheProgramStands()
 
 void UserFilesTest::userFolderIsKeptPrivate_data()
 {
-    QTest::addColumn<QString>("setup");
-    QTest::addColumn<bool>("asRoot");
+    QTest::addColumn<int>("setup");
     // What the reason for keeping nothing says; empty when the folder is used.
     QTest::addColumn<QString>("problem");
-    // Neither read nor written: another user's.
-    QTest::addColumn<bool>("refused");
 
-    QTest::newRow("missing") << "missing" << false << "" << false;
-    QTest::newRow("open to all") << "open to all" << false << "" << false;
-    QTest::newRow("a link to the user's own folder") << "a link to the user's own folder" << false << "" << false;
-    QTest::newRow("another user's") << "another user's" << true << "another user" << true;
-    QTest::newRow("a link to another user's folder")
-        << "a link to another user's folder" << true << "another user" << true;
-    QTest::newRow("a file") << "a file" << false << "a file" << false;
-    QTest::newRow("cannot be written") << "cannot be written" << true << "Read-only file system" << false;
+    QTest::newRow("missing") << int(Missing) << "";
+    QTest::newRow("open to all") << int(Made) << "";
+    QTest::newRow("a link to the user's own folder") << (Made | Linked) << "";
+    QTest::newRow("another user's") << (Made | AnotherUsers) << "another user";
+    QTest::newRow("a link to another user's folder") << (Made | Linked | AnotherUsers) << "another user";
+    QTest::newRow("a file") << int(AFile) << "a file";
+    // Root writes anywhere but on a read-only file system.
+    QTest::newRow("cannot be written") << (Made | ReadOnly) << "Read-only file system";
 }
 
 void UserFilesTest::userFolderIsKeptPrivate()
 {
-    QFETCH(QString, setup);
-    QFETCH(bool, asRoot);
+    QFETCH(int, setup);
     QFETCH(QString, problem);
-    QFETCH(bool, refused);
-    if (asRoot && ::geteuid() != 0)
+    if (setup & (AnotherUsers | ReadOnly) && ::geteuid() != 0)
         QSKIP("Only root can give a folder to another user or mount a file system");
     QTemporaryDir root;
     const QString folder = root.filePath(QStringLiteral("share/clearwind"));
-    const auto undo = qScopeGuard(setups.value(setup)(folder, root.filePath(QStringLiteral("synced"))));
+    const QString made = setup & Linked ? root.filePath(QStringLiteral("synced")) : folder;
+    if (setup & Made)
+        makeFolder(made, openToAll);
+    if (setup & AFile)
+        writeFile(folder);
+    if (setup & AnotherUsers)
+        giveToAnotherUser(made);
+    if (setup & Linked)
+        link(made, folder);
+    const bool mounted = setup & ReadOnly &&
+                         QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "ro", "tmpfs", folder}) == 0;
+    const auto unmount = qScopeGuard([&] {
+        if (mounted)
+            QProcess::execute(QStringLiteral("umount"), {folder});
+    });
     MessageRecorder messages;
     Environment environment;
     environment.userDataFolder = folder;
@@ -237,8 +203,8 @@ void UserFilesTest::userFolderIsKeptPrivate()
     QCOMPARE(messages.shown.size(), problem.isEmpty() ? 0 : 1);
     const QString reason = messages.shown.value(0).detail;
     QVERIFY2(reason.contains(problem), qPrintable(reason));
-    // A folder the user cannot write in is still read; a refused one is not.
-    QCOMPARE(environment.userDataFolder != folder, refused);
+    // A folder the user cannot write in is still read; another user's is not.
+    QCOMPARE(environment.userDataFolder != folder, bool(setup & AnotherUsers));
     QCOMPARE(textfiles::writeAtomically(datafiles::path(environment, datafiles::File::Profile), "x").ok,
              problem.isEmpty());
     if (problem.isEmpty()) {
