@@ -137,6 +137,8 @@ void copyFromEarlierInstall(const QString &folder, const QStringList &earlierFol
                                  .arg(QDir::toNativeSeparators(*earlier), notCopied.join(QStringLiteral(", ")));
 }
 
+// Says once what the user must know: where the files came from, or what of
+// them did not come, and why nothing can be kept.
 void tellUser(MessageService &messages, const UserFolderReport &report, const QString &folder)
 {
     const QString from = QDir::toNativeSeparators(report.copiedFrom);
@@ -169,6 +171,7 @@ void prepareUserFolder(Environment &environment, const QStringList &earlierFolde
     for (const auto &check : folderChecks) {
         if (const QString reason = check.failure(folder); !reason.isEmpty()) {
             report.problem = QDir::toNativeSeparators(folder) + QStringLiteral(": ") + reason;
+            // Below a device nothing can be read or made, by root neither.
             if (check.refuses)
                 environment.userDataFolder = QStringLiteral("/dev/null/clearwind");
             break;
