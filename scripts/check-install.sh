@@ -5,8 +5,9 @@
 #   user's own files is installed;
 # - the desktop entry and the metainfo pass their validators;
 # - the installed launcher answers --version, starts, keeps the user's files
-#   in the XDG data folder (made readable by the user alone) and writes
-#   nothing under its prefix;
+#   in the XDG data folder (made readable by the user alone), copies there
+#   once the files of the user's earlier per-user install in ~/.local, and
+#   writes nothing under its prefix;
 # - its journey tab, opened, loads the charts module from lib/clearwind under
 #   the prefix (the benchmarks' probe, built beside the program, opens it);
 # - installed into ~/.local over an earlier per-user install (the program
@@ -88,7 +89,7 @@ for file in bin/clearwind lib/clearwind/journeycharts.so share/clearwind/doc/wit
   share/icons/hicolor/scalable/apps/$app_id.svg; do
   test -f "$prefix/$file" || fail "$file is not installed"
 done
-for file in settings/data.dat settings/settings.dat settings/history coach/personal.rtf; do
+for file in settings/data.dat settings/settings.dat settings/history journey/cravings.csv coach/personal.rtf; do
   test ! -e "$prefix/share/clearwind/$file" || fail "the user's $file is installed under the prefix"
 done
 if [ ! -x "$prefix/bin/clearwind" ] || [ -L "$prefix/bin/clearwind" ]; then
@@ -101,11 +102,19 @@ version="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 answer="$(timeout 10 "$prefix/bin/clearwind" --version 2>&1)" || true
 [ "$answer" = "clearwind $version" ] || fail "clearwind --version answered '$answer', not 'clearwind $version'"
 
+# The user once installed the program for themselves, and logged a craving.
+mkdir -p "$home/.local/lib/clearwind/data/journey"
+printf '2026-03-03T22:00:00+01:00,3,stress,my own craving,passed\r\n' \
+  > "$home/.local/lib/clearwind/data/journey/cravings.csv"
 before="$(snapshot "$prefix")"
 run_for_a_while "$prefix/bin/clearwind" "$home"
 test -d "$home/.local/share/clearwind" || fail "the program made no folder for the user's files in ~/.local/share"
 [ "$(mode_of "$home/.local/share/clearwind")" = 700 ] \
   || fail "the folder of the user's files has mode $(mode_of "$home/.local/share/clearwind"), not 700"
+grep -q "my own craving" "$home/.local/share/clearwind/journey/cravings.csv" 2> /dev/null \
+  || fail "installed under $prefix, the program did not copy the user's earlier per-user install"
+grep -q "my own craving" "$home/.local/lib/clearwind/data/journey/cravings.csv" \
+  || fail "the earlier per-user install lost the user's files"
 check_module_loads "$prefix/bin/clearwind" "$home" "$prefix/lib/clearwind/journeycharts.so"
 [ "$before" = "$(snapshot "$prefix")" ] || fail "the program changed files under its prefix"
 

@@ -26,13 +26,26 @@ namespace {
 
 struct CommandLine
 {
-    // --help and --version are answered on the terminal, and the program ends.
+    // --help and --version are answered on the terminal, and the program ends;
+    // so is an option it does not know, with status 2.
     std::optional<int> answered;
     bool logCraving = false;
+    // Asked for with -style: the program's own style must not override it.
+    bool styleChosen = false;
 };
 
+// The options that QApplication takes for itself on this system's platforms,
+// each with one dash or two: those followed by a value, and the others.
+// clang-format off
+constexpr const char *qtOptionsWithValue[] = {
+    "platform", "platformpluginpath", "platformtheme", "plugin", "display", "qwindowgeometry", "geometry",
+    "qwindowtitle", "title", "qwindowicon", "icon", "name", "visual", "session", "style", "stylesheet"};
+// clang-format on
+constexpr const char *qtFlags[] = {"reverse", "widgetcount", "testability", "nograb", "dograb"};
+
 // Answers --help and --version on the terminal, before anything needs a
-// display. Other arguments are left to Qt.
+// display, and refuses an option that neither the program nor Qt knows.
+// Qt's options are left to QApplication.
 CommandLine readCommandLine(int argc, char *argv[])
 {
     QStringList arguments;
@@ -50,41 +63,35 @@ CommandLine readCommandLine(int argc, char *argv[])
         QCoreApplication::translate("main", "Opens the dialog to log a craving, in the copy already running if "
                                             "there is one."));
     parser.addOption(logCraving);
-    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
-    parser.parse(arguments);
+    for (const char *name : qtOptionsWithValue) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char *name : qtFlags) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    // As Qt reads them: -platform is one option, not eight letters.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const bool understood = parser.parse(arguments);
+    // Before the application exists, Qt does not know the command's name.
+    QString usage = parser.helpText();
+    usage.replace(QLatin1String("<executable_name>"), QLatin1String("clearwind"));
+    if (!understood) {
+        std::fprintf(stderr, "clearwind: %s\n\n%s", qPrintable(parser.errorText()), qPrintable(usage));
+        return {2};
+    }
     if (parser.isSet(help)) {
-        // Before the application exists, Qt does not know the command's name.
-        QString text = parser.helpText();
-        text.replace(QLatin1String("<executable_name>"), QLatin1String("clearwind"));
-        std::fputs(qPrintable(text), stdout);
+        std::fputs(qPrintable(usage), stdout);
         return {0};
     }
     if (parser.isSet(version)) {
         std::printf("clearwind %s\n", CLEARWIND_VERSION);
         return {0};
     }
-    return {std::nullopt, parser.isSet(logCraving)};
-}
-
-// The user's folder in the installed layout: made ready, and what the user
-// must know of it said once.
-void prepareUserFiles(const Environment &environment, const DataLayout &layout)
-{
-    if (!layout.installed)
-        return;
-    const UserFolderReport report = prepareUserFolder(environment, layout.earlierUserFolder);
-    if (!report.copiedFrom.isEmpty())
-        environment.messages->show(
-            QCoreApplication::translate("main", "Your files from the earlier installation in %1 were copied to %2. "
-                                                "The earlier copies stay where they were.")
-                .arg(QDir::toNativeSeparators(report.copiedFrom), QDir::toNativeSeparators(layout.userFolder)),
-            MessageService::Icon::Information);
-    if (!report.problem.isEmpty())
-        environment.messages->show(
-            {QCoreApplication::translate("main", "Clearwind cannot keep your files in %1. It runs, but nothing "
-                                                 "you enter will be saved.")
-                 .arg(QDir::toNativeSeparators(layout.userFolder)),
-             MessageService::Icon::Warning, QString(), report.problem, nullptr});
+    return {std::nullopt, parser.isSet(logCraving), parser.isSet(QStringLiteral("style"))};
 }
 
 } // namespace
@@ -99,7 +106,8 @@ int main(int argc, char *argv[])
 
     FontConfigWarmUp fontConfig;
     QApplication application(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    if (!commandLine.styleChosen)
+        QApplication::setStyle(QStringLiteral("Fusion"));
     // The desktop matches the window to the desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.clearwind.Clearwind"));
     // Qt keeps up to 10 MB of drawn button faces and icons. The program's
@@ -147,7 +155,10 @@ int main(int argc, char *argv[])
     environment.endProgram = [] { QApplication::exit(0); };
 
     fontConfig.wait();
-    prepareUserFiles(environment, layout);
+    // The user's folder in the installed layout: made ready, and what the
+    // user must know of it said once.
+    if (layout.installed)
+        prepareUserFolder(environment, layout.earlierUserFolders);
     MainWindow window(environment);
     messages.setParentWindow(&window);
     if (commandLine.logCraving)

@@ -9,8 +9,6 @@
 #include <QLockFile>
 #include <QStandardPaths>
 
-#include <unistd.h>
-
 namespace {
 
 // A request as it travels between copies: a fixed word, the same in every version.
@@ -20,23 +18,31 @@ constexpr struct
     const char *line;
 } requestLines[] = {{InstanceGuard::Request::LogCraving, "log-craving"}};
 
+// The user's runtime folder: $XDG_RUNTIME_DIR, or where that is unset or not
+// fit, a folder of the user's own in the temporary folder, made when missing.
+// Qt takes either only when it is a real folder of this user's that nobody
+// else may enter. Where neither is, someone else holds the place, and a lock
+// there would be theirs to plant or to remove: the lock then goes beside the
+// files it guards. Only whoever may change those files can put one there, so
+// nobody else can keep the user out, and two copies over the same files still
+// find each other.
+QString lockFolderFor(const QString &guardedFolder)
+{
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return runtime.isEmpty() ? guardedFolder : runtime;
+}
+
 } // namespace
 
-LockFileInstanceGuard::LockFileInstanceGuard(const QString &programFolder, const QString &lockFolder)
+LockFileInstanceGuard::LockFileInstanceGuard(const QString &guardedFolder, const QString &lockFolder)
 {
-    QString folder = lockFolder;
-    // The user's runtime folder where the session has one; otherwise a folder
-    // of the user's own under the temporary folder, as the session would give.
-    if (folder.isEmpty() && qEnvironmentVariableIsSet("XDG_RUNTIME_DIR"))
-        folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::temp().filePath(QStringLiteral("clearwind-runtime-%1").arg(QString::number(getuid())));
-    if (QDir().mkpath(folder))
+    const QString folder = lockFolder.isEmpty() ? lockFolderFor(guardedFolder) : lockFolder;
+    if (!QFileInfo::exists(folder) && QDir().mkpath(folder))
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
-    QString canonical = QFileInfo(programFolder).canonicalFilePath();
+    QString canonical = QFileInfo(guardedFolder).canonicalFilePath();
     if (canonical.isEmpty())
-        canonical = QFileInfo(programFolder).absoluteFilePath();
+        canonical = QFileInfo(guardedFolder).absoluteFilePath();
     const QByteArray digest = QCryptographicHash::hash(canonical.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
     const QString name = QDir(folder).filePath(QStringLiteral("clearwind-%1").arg(QString::fromLatin1(digest)));
     m_path = name + QStringLiteral(".lock");

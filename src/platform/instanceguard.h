@@ -8,9 +8,9 @@
 class InstanceChannelListener;
 class QLockFile;
 
-// Tells whether another copy of the program, started from the same program
-// folder by the same user, is already running, and carries a request from a
-// copy started later to the one that runs.
+// Tells whether another copy of the program, working on the same folder of
+// the user's files, is already running, and carries a request from a copy
+// started later to the one that runs.
 class InstanceGuard : public QObject
 {
     Q_OBJECT
@@ -30,15 +30,18 @@ signals:
     void requested(InstanceGuard::Request request);
 };
 
-// A lock file in the user's runtime folder, named after the program folder,
-// so two different copies of the program folder may run side by side. A lock
-// left behind by a killed process is recognised as stale and taken over.
-// Requests go through a socket beside the lock (platform/instancechannel.h).
+// A lock file named after the folder of the user's files it guards, so copies
+// over different folders may run side by side. It lies in the user's runtime
+// folder, which only the user may enter; where someone else holds the place
+// of that folder, it lies in the guarded folder itself. A lock left behind by
+// a killed process is recognised as stale and taken over. Requests go through
+// a socket beside the lock (platform/instancechannel.h).
 class LockFileInstanceGuard : public InstanceGuard
 {
     Q_OBJECT
 public:
-    explicit LockFileInstanceGuard(const QString &programFolder, const QString &lockFolder = QString());
+    // LOCK_FOLDER, when given, takes the place of the runtime folder.
+    explicit LockFileInstanceGuard(const QString &guardedFolder, const QString &lockFolder = QString());
     ~LockFileInstanceGuard() override;
 
     bool acquire() override;

@@ -1,6 +1,8 @@
 // Takes the single-instance lock of a program folder, says whether it got it
-// and, owning it, each request it hears until its input closes; refused with
-// "pass", it hands over a craving request and says whether it was taken.
+// and, owning it, each request it hears until its input closes. Refused with
+// "pass", it hands over a craving request, and with any other word, sends
+// that word as it stands; either way it says whether it was taken.
+#include "platform/instancechannel.h"
 #include "platform/instanceguard.h"
 
 #include <QCoreApplication>
@@ -24,8 +26,11 @@ int main(int argc, char *argv[])
     const bool acquired = guard.acquire();
     say(acquired ? "acquired" : "refused");
     if (!acquired) {
-        if (argc > 3)
+        const QByteArray request = argc > 3 ? QByteArray(argv[3]) : QByteArray();
+        if (request == "pass")
             say(guard.pass(InstanceGuard::Request::LogCraving) ? "taken" : "not taken");
+        else if (!request.isEmpty())
+            say(instancechannel::send(guard.socketPath(), request) ? "taken" : "not taken");
         return 0;
     }
     QObject::connect(&guard, &InstanceGuard::requested, [](InstanceGuard::Request) { say("heard log-craving"); });

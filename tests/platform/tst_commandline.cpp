@@ -1,0 +1,60 @@
+#include <QProcess>
+#include <QTest>
+
+// What the built program answers on the terminal, before it needs a display.
+class CommandLineTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void answersOnTheTerminal_data();
+    void answersOnTheTerminal();
+};
+
+void CommandLineTest::answersOnTheTerminal_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    // What standard output and standard error begin with; empty when they say nothing.
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QString>("error");
+
+    const QString usage = QStringLiteral("Usage: clearwind [options]");
+    QTest::newRow("help") << QStringList{"--help"} << 0 << usage << "";
+    QTest::newRow("version") << QStringList{"-v"} << 0 << "clearwind " CLEARWIND_VERSION "\n"
+                             << "";
+    QTest::newRow("Qt's options with their values")
+        << QStringList{"-display", ":0", "--style", "Fusion", "-stylesheet=a.qss", "-reverse", "--version"} << 0
+        << "clearwind "
+        << "";
+    QTest::newRow("a typo") << QStringList{"--log-cravings"} << 2 << ""
+                            << "clearwind: Unknown option 'log-cravings'.\n\n" + usage;
+    QTest::newRow("after an argument") << QStringList{"now", "-x", "--version"} << 2 << ""
+                                       << "clearwind: Unknown option 'x'.";
+    QTest::newRow("a value missing") << QStringList{"--log-craving", "-style"} << 2 << ""
+                                     << "clearwind: Missing value after '-style'.";
+}
+
+void CommandLineTest::answersOnTheTerminal()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, output);
+    QFETCH(QString, error);
+    QProcess program;
+    // Were it to start for real, it would find no display.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("none"));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(CLEARWIND_PROGRAM), arguments);
+    QVERIFY(program.waitForFinished(10000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), status);
+    // Each says no more than its beginning, and nothing when none is expected.
+    const QString said = QString::fromLocal8Bit(program.readAllStandardOutput());
+    const QString complained = QString::fromLocal8Bit(program.readAllStandardError());
+    QCOMPARE(output.isEmpty() ? said : said.left(output.size()), output);
+    QCOMPARE(error.isEmpty() ? complained : complained.left(error.size()), error);
+}
+
+QTEST_GUILESS_MAIN(CommandLineTest)
+#include "tst_commandline.moc"
