@@ -131,23 +131,18 @@ int main(int argc, char *argv[])
     SystemPrinter printer;
     GioBrowser browser;
 
-    Environment environment;
-    environment.programFile = QApplication::applicationFilePath();
-    environment.shippedDataFolder = layout.shippedFolder;
-    environment.userDataFolder = layout.userFolder;
-    environment.moduleFolder = layout.moduleFolder;
-    environment.clock = &clock;
-    environment.random = &random;
-    environment.messages = &messages;
-    environment.instanceGuard = &instanceGuard;
-    environment.logonList = &logonList;
-    environment.printer = &printer;
-    environment.browser = &browser;
     std::unique_ptr<SystemTray> tray;
-    if (QSystemTrayIcon::isSystemTrayAvailable()) {
+    if (QSystemTrayIcon::isSystemTrayAvailable())
         tray = std::make_unique<SystemTray>(QStringLiteral(":/pictures/smiley.svg"));
-        environment.tray = tray.get();
-    }
+    Environment environment = Environment::over(QApplication::applicationFilePath(), layout,
+                                                {.clock = &clock,
+                                                 .random = &random,
+                                                 .messages = &messages,
+                                                 .instanceGuard = &instanceGuard,
+                                                 .logonList = &logonList,
+                                                 .printer = &printer,
+                                                 .browser = &browser,
+                                                 .tray = tray.get()});
     environment.chooseFileToSave = [](const SaveQuestion &question) {
         return askWithSaveFileDialog(question, QApplication::activeWindow());
     };

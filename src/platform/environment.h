@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/datalayout.h"
+
 #include <QString>
 
 #include <functional>
@@ -22,11 +24,30 @@ struct SaveQuestion
     QString suffix; // "pdf": what a name typed without one is given
 };
 
+// The services of the machine, each behind its interface: main() gives the
+// real ones, the tests and the benchmarks fakes.
+struct Services
+{
+    Clock *clock = nullptr;
+    RandomSource *random = nullptr;
+    MessageService *messages = nullptr;
+    InstanceGuard *instanceGuard = nullptr;
+    LogonList *logonList = nullptr;
+    Printer *printer = nullptr;
+    Browser *browser = nullptr;
+    // None where the desktop has no system tray.
+    Tray *tray = nullptr;
+};
+
 // Everything the program takes from the machine it runs on. main() builds the
 // real one; a test builds one over a temporary folder with a fake clock, a
-// scripted random source and a message recorder.
+// scripted random source and a message recorder. Both through over().
 struct Environment
 {
+    // The program, its folders as the layout has them, and the services;
+    // what asks where to save and what ends the program are left to set.
+    static Environment over(const QString &programFile, const DataLayout &layout, const Services &services);
+
     // The program itself, as the logon entry starts it.
     QString programFile;
     // Where the files of the data folder are: those that come with the

@@ -17,17 +17,17 @@ TestProgram::TestProgram(const QString &folderTemplate)
 {
     QDir(m_folder.path()).mkpath(QStringLiteral("data/settings"));
     writeSettings("noword\r\n0");
-    m_environment.programFile = path("Clearwind");
-    m_environment.shippedDataFolder = path("data");
-    m_environment.userDataFolder = path("data");
-    m_environment.clock = &clock;
-    m_environment.random = &random;
-    m_environment.messages = &messages;
-    m_environment.instanceGuard = &instanceGuard;
-    m_environment.logonList = &m_autostart;
-    m_environment.printer = &devices;
-    m_environment.browser = &devices;
-    m_environment.moduleFolder = QStringLiteral(CLEARWIND_BUILD_DIR);
+    // Portable, with the program's modules where the build puts them.
+    const DataLayout layout{
+        .shippedFolder = path("data"), .userFolder = path("data"), .moduleFolder = QStringLiteral(CLEARWIND_BUILD_DIR)};
+    m_environment = Environment::over(path("Clearwind"), layout,
+                                      {.clock = &clock,
+                                       .random = &random,
+                                       .messages = &messages,
+                                       .instanceGuard = &instanceGuard,
+                                       .logonList = &m_autostart,
+                                       .printer = &devices,
+                                       .browser = &devices});
     m_environment.chooseFileToSave = [this](const SaveQuestion &question) {
         saveQuestions.append(question);
         return fileToSave;
