@@ -18,8 +18,9 @@ TestProgram::TestProgram(const QString &folderTemplate)
     QDir(m_folder.path()).mkpath(QStringLiteral("data/settings"));
     writeSettings("noword\r\n0");
     // Portable, with the program's modules where the build puts them.
-    const DataLayout layout{
-        .shippedFolder = path("data"), .userFolder = path("data"), .moduleFolder = QStringLiteral(CLEARWIND_BUILD_DIR)};
+    DataLayout layout;
+    layout.shippedFolder = layout.userFolder = path("data");
+    layout.moduleFolder = QStringLiteral(CLEARWIND_BUILD_DIR);
     m_environment = Environment::over(path("Clearwind"), layout,
                                       {.clock = &clock,
                                        .random = &random,
