@@ -1,5 +1,7 @@
 #include "app/fontconfigwarmup.h"
 
+#include "platform/logging.h"
+
 #include <fontconfig/fontconfig.h>
 
 #include <system_error>
@@ -10,8 +12,9 @@ FontConfigWarmUp::FontConfigWarmUp()
         // The configuration fontconfig loads here is the one every later caller,
         // Qt's font database among them, gets back at once.
         m_loader = std::thread([] { FcInit(); });
-    } catch (const std::system_error &) {
+    } catch (const std::system_error &error) {
         // No thread to spare: Qt loads the configuration itself when it needs it.
+        qCInfo(logClearwind, "Fonts load at first use: no thread to load them early: %s", error.what());
     }
 }
 

@@ -1,5 +1,7 @@
 #include "platform/instancechannel.h"
 
+#include "platform/logging.h"
+
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QSocketNotifier>
@@ -111,11 +113,17 @@ InstanceChannelListener::~InstanceChannelListener()
 bool InstanceChannelListener::listen(const QString &path)
 {
     sockaddr_un address;
-    if (m_socket >= 0 || !socketAddress(path, address))
+    if (m_socket >= 0)
         return false;
+    if (!socketAddress(path, address)) {
+        qCWarning(logClearwind, "No channel for later copies: the path is too long for a socket: %s", qPrintable(path));
+        return false;
+    }
     const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-    if (socket < 0)
+    if (socket < 0) {
+        qCWarning(logClearwind, "No channel for later copies: no socket: %s", std::strerror(errno));
         return false;
+    }
     // Whatever else stands under that name is left alone: then there is no channel.
     struct stat existing;
     if (::lstat(address.sun_path, &existing) == 0 && S_ISSOCK(existing.st_mode))
@@ -123,6 +131,7 @@ bool InstanceChannelListener::listen(const QString &path)
     // The folder is the user's alone; the socket is made so as well.
     if (::bind(socket, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0 ||
         ::chmod(address.sun_path, S_IRUSR | S_IWUSR) != 0 || ::listen(socket, 8) != 0) {
+        qCWarning(logClearwind, "No channel for later copies at %s: %s", address.sun_path, std::strerror(errno));
         ::close(socket);
         return false;
     }

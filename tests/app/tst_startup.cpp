@@ -31,6 +31,7 @@ private slots:
     void screenReaderDescriptions_data();
     void screenReaderDescriptions();
     void tabsAreNamedAndLockedUntilTheCounterRuns();
+    void programLogsNothingWhileAllGoesWell();
     void coveredPanelsCannotTakeTheFocus();
 };
 
@@ -412,6 +413,30 @@ void StartupTest::screenReaderDescriptions()
     // On a label the name would hide its text from the screen reader.
     if (qobject_cast<QLabel *>(control))
         QVERIFY(control->accessibleName().isEmpty());
+}
+
+namespace {
+QStringList programLog;
+} // namespace
+
+// The program's log is for faults: a day of ordinary use leaves it empty.
+void StartupTest::programLogsNothingWhileAllGoesWell()
+{
+    programLog.clear();
+    const QtMessageHandler before =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext &context, const QString &message) {
+            if (QByteArrayView(context.category) == "clearwind")
+                programLog << message;
+        });
+    {
+        TestProgram program;
+        program.startOnTab(0);
+        for (int tab = 1; tab < program.find<QTabWidget>("SSTab1")->count(); ++tab)
+            program.find<QTabWidget>("SSTab1")->setCurrentIndex(tab);
+        program.passTime(24 * 60 * 60 * 1000);
+    }
+    qInstallMessageHandler(before);
+    QCOMPARE(programLog, QStringList());
 }
 
 void StartupTest::tabsAreNamedAndLockedUntilTheCounterRuns()

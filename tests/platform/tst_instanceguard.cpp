@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
@@ -24,6 +25,7 @@ private slots:
     void requestReachesRunningCopy();
     void lockStaysWithTheUser_data();
     void lockStaysWithTheUser();
+    void channelThatCannotListenIsLogged();
 
 private:
     QString startProbe(QProcess &process, const QString &programFolder, const QStringList &more = {});
@@ -144,6 +146,18 @@ void InstanceGuardTest::requestReachesRunningCopy()
         QVERIFY(owner.waitForFinished(10000));
         QCOMPARE(QString::fromLatin1(owner.readAll()).trimmed(), heard);
     }
+}
+
+// The copy runs all the same; whoever hunts the fault finds why no later
+// copy reaches it.
+void InstanceGuardTest::channelThatCannotListenIsLogged()
+{
+    // Longer than any socket's address may be.
+    const QString deep = m_lockFolder + u'/' + QString(120, u'x');
+    QVERIFY(QDir().mkpath(deep));
+    LockFileInstanceGuard guard(m_root.filePath(QStringLiteral("program")), deep);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^No channel for later copies: ")));
+    QVERIFY(guard.acquire());
 }
 
 void InstanceGuardTest::lockStaysWithTheUser_data()
