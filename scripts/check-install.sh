@@ -89,7 +89,9 @@ for file in bin/clearwind lib/clearwind/journeycharts.so share/clearwind/doc/wit
   share/icons/hicolor/scalable/apps/$app_id.svg; do
   test -f "$prefix/$file" || fail "$file is not installed"
 done
-for file in settings/data.dat settings/settings.dat settings/history journey/cravings.csv coach/personal.rtf; do
+# The user's files as the program's table names them, listed by the build.
+mapfile -t user_files < "$build/user-files.txt"
+for file in "${user_files[@]}"; do
   test ! -e "$prefix/share/clearwind/$file" || fail "the user's $file is installed under the prefix"
 done
 if [ ! -x "$prefix/bin/clearwind" ] || [ -L "$prefix/bin/clearwind" ]; then

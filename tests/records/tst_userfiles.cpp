@@ -65,6 +65,7 @@ private slots:
     void earlierInstallIsCopiedOnce_data();
     void earlierInstallIsCopiedOnce();
     void shippedSettingsHoldUntilTheUserSaves();
+    void buildListsTheUsersFilesOfTheTable();
 };
 
 void UserFilesTest::layoutFollowsWhereTheProgramStands_data()
@@ -292,6 +293,21 @@ void UserFilesTest::shippedSettingsHoldUntilTheUserSaves()
     writeFile(root.filePath("user/settings/settings.dat"));
     QCOMPARE(datafiles::pathToRead(environment, datafiles::File::Settings),
              root.filePath("user/settings/settings.dat"));
+}
+
+// The build and the install check take the user's files from the table, so
+// a row added there is never installed under the prefix nor copied over.
+void UserFilesTest::buildListsTheUsersFilesOfTheTable()
+{
+    QStringList inTable;
+    for (int i = 0; i < int(datafiles::File::Count); ++i) {
+        const datafiles::Entry &row = datafiles::entry(datafiles::File(i));
+        if (row.owner == datafiles::Owner::User)
+            inTable << QString::fromLatin1(row.path);
+    }
+    QFile listed(QStringLiteral(CLEARWIND_BUILD_DIR "/user-files.txt"));
+    QVERIFY(listed.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(listed.readAll()).split(u'\n', Qt::SkipEmptyParts), inTable);
 }
 
 QTEST_GUILESS_MAIN(UserFilesTest)
