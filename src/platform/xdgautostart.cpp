@@ -1,5 +1,7 @@
 #include "platform/xdgautostart.h"
 
+#include "platform/xdgbase.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -51,9 +53,8 @@ QString escapedValue(const QString &value)
 
 QString XdgAutostart::folderFor(const QByteArray &configHome, const QString &home)
 {
-    const QString configured = QFile::decodeName(configHome);
-    const QString base = QDir::isAbsolutePath(configured) ? configured : home + QStringLiteral("/.config");
-    return QDir::cleanPath(base + QStringLiteral("/autostart"));
+    return xdgbase::folder(QFile::decodeName(configHome), home, QStringLiteral(".config")) +
+           QStringLiteral("/autostart");
 }
 
 QString XdgAutostart::defaultFolder()
