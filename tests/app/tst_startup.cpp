@@ -33,6 +33,9 @@ private slots:
     void tabsAreNamedAndLockedUntilTheCounterRuns();
     void programLogsNothingWhileAllGoesWell();
     void coveredPanelsCannotTakeTheFocus();
+
+private:
+    std::unique_ptr<TestProgram> m_captioned;
 };
 
 namespace {
@@ -365,9 +368,12 @@ void StartupTest::controlsCarryTheirCaptions()
     QFETCH(QString, name);
     QFETCH(QString, caption);
     QFETCH(bool, visibleToParent);
-    TestProgram program;
-    program.start();
-    QWidget *control = program.find(name.toLatin1());
+    // One window for every row: no row changes it.
+    if (!m_captioned) {
+        m_captioned = std::make_unique<TestProgram>();
+        m_captioned->start();
+    }
+    QWidget *control = m_captioned->find(name.toLatin1());
     QVERIFY(control);
     if (auto *button = qobject_cast<QAbstractButton *>(control))
         QCOMPARE(button->text(), caption);
