@@ -159,6 +159,9 @@ void JourneyPanelsTest::chartFigures()
                          .arg(views.at(1).rows.at(row++).figure);
     }
     QTEST(shown, "days");
+    // A date a week under the bars, the last under today.
+    QCOMPARE(days.categoryLabels.size(), 5);
+    QCOMPARE(days.categoryLabels.last().category, 29);
     QStringList runs;
     for (const QList<QPointF> &run : days.line.runs) {
         QStringList points;
