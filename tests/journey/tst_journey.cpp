@@ -122,6 +122,8 @@ void JourneyTest::cravingFiles_data()
     QTest::newRow("note with line breaks")
         << "file" << header + "2026-03-05T08:30:15-05:00,5,other,\"a\r\nb\nc\",smoked\r" << 1 << 0 << "a\r\nb\nc";
     QTest::newRow("no trigger said") << "file" << header + QByteArray(row).replace("coffee", "") << 1 << 0 << "";
+    QTest::newRow("a trigger of no name")
+        << "file" << header + row + QByteArray(row).replace("coffee", "tea") << 1 << 1 << "";
     QTest::newRow("strength 0") << "file" << header + row + QByteArray(row).replace(",4,", ",0,") << 1 << 1 << "";
     QTest::newRow("strength 9") << "file" << header + row + QByteArray(row).replace(",4,", ",9,") << 1 << 1 << "";
     QTest::newRow("strength x") << "file" << header + row + QByteArray(row).replace(",4,", ",x,") << 1 << 1 << "";

@@ -146,6 +146,7 @@ void JourneyPanelsTest::chartFigures()
     for (const journey::charts::Note &note : views.at(0).figures.notes)
         marks << QString::number(note.category) + ' ' + note.text;
     QTEST(marks.join(u','), "mark");
+    QCOMPARE(views.at(0).figures.categoryLabels.size(), past.size() + 1);
     const journey::charts::Figures &days = views.at(1).figures;
     QStringList shown;
     for (int index = 0, row = 0; index < days.categoryCount; ++index) {
