@@ -200,9 +200,14 @@ echo "Logging a craving: $processes runs of $loads cravings logged into a file o
 in_process "$processes" "$root/$build/benchmarks/cravings/bench_logcraving" "$loads"
 log_craving_ms=$(cat "$work/log_craving_ms")
 cravings_mib=$(cat "$work/cravings_file_mib")
-echo "Journey tab: $processes first openings after ten years of use"
+log_full_ms=$(cat "$work/log_craving_full_ms")
+echo "Journey tab: $processes first openings after ten years of use, $processes on the largest log it reads"
 in_process "$processes" "$root/$build/benchmarks/bench_journey"
 journey_ms=$(cat "$work/journey_open_ms")
+in_process "$processes" "$root/$build/benchmarks/bench_journey" largest
+largest_pause_ms=$(cat "$work/journey_largest_pause_ms")
+largest_figures_ms=$(cat "$work/journey_largest_figures_ms")
+largest_kept_mib=$(cat "$work/journey_largest_kept_mib")
 
 # One row: measure, goal, figure, whether the figure meets the goal.
 row() { printf '| %s | %s | %s | %s |\n' "$1" "$2" "$3" "$(awk "BEGIN { print ($4) ? \"yes\" : \"no\" }")"; }
@@ -234,8 +239,14 @@ table() {
     "$pager_ms <= 5 && $pager_mib <= 2"
   row "Logging one craving into a file of 40,000" "≤ 10 ms" "$log_craving_ms ms ($cravings_mib MiB file)" \
     "$log_craving_ms <= 10"
+  row "Logging one craving into the worst file it adds to: one craving short of full, 8 MiB of empty lines" \
+    "≤ 200 ms" "$log_full_ms ms" "$log_full_ms <= 200"
   row "Journey tab opened, to its first paint: 60 attempts, 40,000 cravings" "≤ 150 ms" "$journey_ms ms" \
     "$journey_ms <= 150"
+  row "Journey tab opened on the largest log it reads: 64 MiB, 1.8 million cravings" \
+    "window never held up > 200 ms; ≤ 8 MiB kept" \
+    "longest hold-up $largest_pause_ms ms; figures after $largest_figures_ms ms; $largest_kept_mib MiB kept" \
+    "$largest_pause_ms <= 200 && $largest_kept_mib <= 8"
 }
 
 echo
@@ -284,9 +295,18 @@ if [ "$quick" = 0 ]; then
     echo "  new file in place on the disk (written whole, synced and renamed over the old one), when"
     echo "  the file holds ten years of cravings: 40,000 rows, one in two with a note of up to 200"
     echo "  characters; the median over $processes processes of the median of $loads cravings each."
+    echo "  And the worst file a craving is added to: one craving short of full (8 MiB), nothing but"
+    echo "  empty lines, the most records a file of that size holds, each passed over to find the end;"
+    echo "  a craving that would take a file past full starts a new one instead."
     echo "- Journey tab: from the click on its tab to the end of its first paint, the charts module"
     echo "  loaded on the way, with 60 earlier attempts in the history folder and 40,000 cravings"
-    echo "  over ten years; the median of $processes processes, each opening it once."
+    echo "  over ten years; the median of $processes processes, each opening it once. The files are"
+    echo "  read on a thread of their own, and the time runs until their figures are painted."
+    echo "- Largest log: the same opening with a cravings file of 64 MiB, the read limit, of the"
+    echo "  shortest records, all within the days shown; the longest time between two turns of the"
+    echo "  window's event loop from the click until the figures show, when they show, and how much"
+    echo "  more is resident then than before the click (the charts module among it); medians of"
+    echo "  $processes processes."
   } > benchmarks/results.md
   echo
   echo "Written to benchmarks/results.md"

@@ -1,12 +1,15 @@
 // Logging one craving when the file holds ten years of them, 40,000 rows:
 // what the dialog's button does, from reading the file to the new file in
-// place on the disk.
+// place on the disk. Then the worst file it adds to: one craving short of
+// full, all empty lines, the most records a file of that size holds, each of
+// which the logging passes over to find the end.
 //   bench_logcraving [RUNS]
 
 #include "journey/cravings.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -61,5 +64,23 @@ int main(int argc, char *argv[])
     std::sort(times.begin(), times.end());
     std::printf("measure cravings_file_mib %.3f\n", bytes.size() / 1048576.0);
     std::printf("measure log_craving_ms %.3f\n", times[times.size() / 2]);
+
+    const QByteArray header = journey::cravingsHeader();
+    const QByteArray emptyLines =
+        header + QByteArray(journey::fullFileBytes - header.size() - journey::cravingRecord(craving).size(), '\n');
+    std::vector<double> worst;
+    for (int run = 0; run < runs; ++run) {
+        if (!textfiles::writeAtomically(file.path(), emptyLines).ok)
+            return 1;
+        QElapsedTimer timer;
+        timer.start();
+        const journey::AppendResult appended = file.append(craving);
+        worst.push_back(timer.nsecsElapsed() / 1e6);
+        // Added in place, and the file is full to the byte.
+        if (!appended.ok || !appended.keptFull.isEmpty() || QFileInfo(file.path()).size() != journey::fullFileBytes)
+            return 1;
+    }
+    std::sort(worst.begin(), worst.end());
+    std::printf("measure log_craving_full_ms %.3f\n", worst[worst.size() / 2]);
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "journey/attempts.h"
 
+#include "journey/isotime.h"
 #include "platform/textfiles.h"
 #include "profile/profilefile.h"
 #include "records/smokefreetime.h"
@@ -33,10 +34,15 @@ qint64 secondsOf(const SmokeFreeTime &time)
     return ((time.days * 24 + time.hours) * 60 + time.minutes) * 60 + time.seconds;
 }
 
-// The stop moment a copy holds, when it holds one.
+// The counter counts whole days up to 32767; a longer run would be told short.
+constexpr qint64 countableDays = 32767;
+
+// The stop moment a copy holds, when it holds one. Only a file of its own is
+// a copy: a folder, a pipe or a link named like one is not.
 std::optional<QuitProfile> stopMomentIn(const QString &path, const QDate &today)
 {
-    if (!QFileInfo(path).isFile())
+    const QFileInfo info(path);
+    if (info.isSymLink() || !info.isFile())
         return std::nullopt;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -79,9 +85,12 @@ QList<Attempt> readPastAttempts(const QString &historyFolder, const QDate &today
         attempt.end = QDateTime(QDate::fromString(match.captured(1), QStringLiteral("yyyyMMdd")),
                                 QTime::fromString(match.captured(2), QStringLiteral("HHmmss")));
         const auto profile = stopMomentIn(folder.filePath(name), today);
-        attempt.readable = profile && attempt.end.isValid();
+        const QDateTime start = profile ? QDateTime(profile->StopDate, profile->StopTime) : QDateTime();
+        // A run that ends before it starts, or one that no clock of the program could have counted, was not kept by it.
+        attempt.readable = isotime::writable(start) && isotime::writable(attempt.end) && start < attempt.end &&
+                           start.date().daysTo(attempt.end.date()) < countableDays;
         if (attempt.readable) {
-            attempt.start = QDateTime(profile->StopDate, profile->StopTime);
+            attempt.start = start;
             attempt.seconds = secondsOf(smokeFreeTime(profile->StopDate, profile->StopTime, attempt.end));
         }
         copy.order = {attempt.end.isValid() ? attempt.end.toMSecsSinceEpoch() : std::numeric_limits<qint64>::min(),

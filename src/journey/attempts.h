@@ -19,8 +19,10 @@ struct Attempt
     bool current = false;
 };
 
-// The copies of the history folder, oldest first. A copy that cannot be read
-// is listed, unreadable, by its file name; it is never changed. Files whose
+// The copies of the history folder, oldest first. A copy that cannot be read,
+// is not a file of its own, or holds a run that ends before it starts or
+// lasts longer than the counter counts, is listed, unreadable, by its file
+// name; it is never changed. Files whose
 // names are not attempt-YYYYMMDD-HHMMSS.dat (with an optional -N) are not ours
 // and are passed over.
 QList<Attempt> readPastAttempts(const QString &historyFolder, const QDate &today);

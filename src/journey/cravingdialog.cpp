@@ -8,6 +8,7 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -75,14 +76,17 @@ CravingDialog::CravingDialog(const Environment &environment, QWidget *parent)
     keepNoteWithinLimit();
     QPushButton *passedButton = controls::button(this, QStringLiteral("cmdpassed"), tr("It passed"));
     QPushButton *smokedButton = controls::button(this, QStringLiteral("cmdsmoked"), tr("I smoked"));
-    // Neither is the answer that Return gives from anywhere in the dialog.
-    for (QPushButton *button : {passedButton, smokedButton})
+    QPushButton *cancelButton = controls::button(this, QStringLiteral("cmdcancel"), tr("Cancel"));
+    // None is the answer that Return gives from anywhere in the dialog.
+    for (QPushButton *button : {passedButton, smokedButton, cancelButton})
         button->setAutoDefault(false);
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(passedButton);
     buttons->addWidget(smokedButton);
+    buttons->addSpacing(12);
+    buttons->addWidget(cancelButton);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(18, 16, 18, 16);
@@ -98,6 +102,7 @@ CravingDialog::CravingDialog(const Environment &environment, QWidget *parent)
 
     connect(passedButton, &QPushButton::clicked, this, [this] { save(journey::Outcome::Passed); });
     connect(smokedButton, &QPushButton::clicked, this, [this] { save(journey::Outcome::Smoked); });
+    connect(cancelButton, &QPushButton::clicked, this, &CravingDialog::reject);
     connect(m_note, &QPlainTextEdit::textChanged, this, &CravingDialog::keepNoteWithinLimit);
     strength->setFocus();
 }
@@ -133,10 +138,14 @@ QListWidget *CravingDialog::buildTriggers()
     auto *list = new QListWidget(this);
     list->setObjectName(QStringLiteral("lsttrigger"));
     for (const journey::TriggerName &name : journey::triggerNames()) {
+        if (name.trigger == journey::Trigger::NotSaid)
+            continue;
         auto *item = new QListWidgetItem(journey::triggerCaption(name.trigger), list);
         item->setData(Qt::UserRole, static_cast<int>(name.trigger));
     }
-    list->setCurrentRow(0);
+    // Nothing chosen at first: a trigger picked for the user would count as
+    // theirs. The list's current item, where the keyboard enters it, is not
+    // a choice until it is selected.
     list->setFlow(QListView::TopToBottom);
     list->setWrapping(true);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -238,8 +247,9 @@ journey::Craving CravingDialog::chosenCraving(journey::Outcome outcome) const
     const qint64 minutesAgo = m_when->currentData().toInt();
     craving.time = QDateTime::fromSecsSinceEpoch(m_environment.clock->now().toSecsSinceEpoch() - minutesAgo * 60);
     craving.strength = m_strength->checkedId();
-    if (const QListWidgetItem *item = m_triggers->currentItem())
-        craving.trigger = static_cast<journey::Trigger>(item->data(Qt::UserRole).toInt());
+    const QList<QListWidgetItem *> chosen = m_triggers->selectedItems();
+    craving.trigger = chosen.isEmpty() ? journey::Trigger::NotSaid
+                                       : static_cast<journey::Trigger>(chosen.first()->data(Qt::UserRole).toInt());
     craving.note = m_note->toPlainText().left(journey::maximumNoteLength);
     craving.outcome = outcome;
     return craving;
@@ -249,11 +259,16 @@ void CravingDialog::save(journey::Outcome outcome)
 {
     const journey::Craving craving = chosenCraving(outcome);
     const QString path = datafiles::path(m_environment, datafiles::File::Cravings);
-    const textfiles::WriteResult saved = journey::CravingFile(path).append(craving);
+    const journey::AppendResult saved = journey::CravingFile(path).append(craving);
     if (!saved.ok) {
         m_environment.messages->reportNotSaved(tr("The craving could not be saved in %1: %2"), path, saved.error, this);
         return;
     }
+    if (!saved.keptFull.isEmpty())
+        m_environment.messages->show(tr("Your cravings file was full, so this craving starts a new one. The full file "
+                                        "is kept beside it as %1, and the journey reads both.")
+                                         .arg(QDir::toNativeSeparators(saved.keptFull)),
+                                     MessageService::Icon::Information, QString(), this);
     emit cravingSaved(craving);
     accept();
 }

@@ -14,7 +14,8 @@ class QPlainTextEdit;
 // frmcraving: notes one craving: how strong it was, what set it off, a note,
 // and when, if not just now. "It passed" and "I smoked" save it to the
 // cravings file and close the dialog; a save that fails says so, and the
-// dialog stays as the user left it. Closing it any other way saves nothing.
+// dialog stays as the user left it. Cancel, or closing it any other way,
+// saves nothing.
 class CravingDialog : public QDialog
 {
     Q_OBJECT

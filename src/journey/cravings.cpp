@@ -25,13 +25,9 @@ struct OutcomeName
 
 constexpr std::array outcomeNames{OutcomeName{Outcome::Passed, "passed"}, OutcomeName{Outcome::Smoked, "smoked"}};
 
-constexpr QByteArrayView shortestRecord{"2026-03-05T08:30:15Z,1,meal,,passed"};
+constexpr QByteArrayView shortestRecord{"2026-03-05T08:30:15Z,1,,,passed"};
 
 constexpr std::array headerFields{"time", "strength", "trigger", "note", "outcome"};
-
-// A file of cravings grows by a line a craving; 64 MB is far beyond a life of
-// them, and a file beyond it is not one of ours to read into memory.
-constexpr qint64 readLimitBytes = 64 * 1024 * 1024;
 
 QString translated(const char *text)
 {
@@ -53,7 +49,16 @@ const char *outcomeKey(Outcome outcome)
         if (name.outcome == outcome)
             return name.key;
     }
-    return outcomeNames.front().key;
+    return nullptr;
+}
+
+const TriggerName *triggerName(Trigger trigger)
+{
+    for (const TriggerName &name : triggerNames()) {
+        if (name.trigger == trigger)
+            return &name;
+    }
+    return nullptr;
 }
 
 std::optional<Trigger> triggerFromBytes(QByteArrayView key)
@@ -101,56 +106,42 @@ std::optional<Craving> cravingFrom(const csv::Record &record, const QTimeZone &z
     return Craving{*time, *strength, *trigger, decodedNote(record.fields.at(3)), *outcome};
 }
 
-// The bytes of the file, or why they cannot be had. A missing file has none.
-struct FileBytes
+QString shownPath(const QString &path)
 {
-    QByteArray bytes;
-    QString problem;
-};
+    return QDir::toNativeSeparators(path);
+}
 
-// With room for that many more bytes, so that what is added needs no copy of the rest.
+QString tooLarge(const QString &shown)
+{
+    return translated("%1 is larger than 64 MB, too large to be a file of cravings.").arg(shown);
+}
+
+// Why a file cannot be one of cravings, before it is opened; empty when it
+// may be. A missing file is an empty one.
+QString unfitFile(const QFileInfo &info)
+{
+    const QString shown = shownPath(info.filePath());
+    if (!info.exists())
+        return QString();
+    if (info.isDir())
+        return translated("%1 is a folder, not a file of cravings.").arg(shown);
+    // A pipe or a device would never end.
+    if (!info.isFile())
+        return translated("%1 is not a file of cravings.").arg(shown);
+    if (info.size() > readLimitBytes)
+        return tooLarge(shown);
+    return QString();
+}
+
 FileBytes fileBytes(const QString &path, qsizetype room = 0)
 {
     const QFileInfo info(path);
-    const QString shown = QDir::toNativeSeparators(path);
-    if (!info.exists())
-        return {};
-    if (info.isDir())
-        return {{}, translated("%1 is a folder, not a file of cravings. Clearwind leaves it as it is.").arg(shown)};
-    // A pipe or a device would never end.
-    if (!info.isFile())
-        return {{}, translated("%1 is not a file of cravings. Clearwind leaves it as it is.").arg(shown)};
-    const QString tooLarge =
-        translated("%1 is larger than 64 MB, too large to be a file of cravings. Clearwind leaves it as it is.")
-            .arg(shown);
-    if (info.size() > readLimitBytes)
-        return {{}, tooLarge};
+    if (QString unfit = unfitFile(info); !unfit.isEmpty() || !info.exists())
+        return {{}, unfit};
     QFile file(path);
-    const QString unread = translated("%1 could not be read: %2");
     if (!file.open(QIODevice::ReadOnly))
-        return {{}, unread.arg(shown, file.errorString())};
-    // Up to one byte beyond the limit, which tells a file that grew past it since it was measured.
-    QByteArray bytes;
-    bytes.reserve(qsizetype(info.size()) + 1 + room);
-    bytes.resize(qsizetype(info.size()) + 1);
-    qsizetype read = 0;
-    for (;;) {
-        if (read == bytes.size()) {
-            if (read > readLimitBytes)
-                break;
-            bytes.resize(std::min(read + 65536, readLimitBytes + 1));
-        }
-        const qint64 got = file.read(bytes.data() + read, bytes.size() - read);
-        if (got < 0)
-            return {{}, unread.arg(shown, file.errorString())};
-        if (got == 0)
-            break;
-        read += got;
-    }
-    if (read > readLimitBytes)
-        return {{}, tooLarge};
-    bytes.resize(read);
-    return {std::move(bytes), QString()};
+        return {{}, translated("%1 could not be read: %2").arg(shownPath(path), file.errorString())};
+    return readBytes(file, shownPath(path), info.size(), room);
 }
 
 // Where a new record goes into the bytes of a file: after the last record, or,
@@ -166,20 +157,90 @@ InsertionPoint insertionPoint(const QByteArray &bytes)
 {
     csv::Scanner scanner(bytes);
     csv::Record record;
-    csv::Record last;
-    bool any = false;
-    while (scanner.next(record, false)) {
-        last = record;
-        any = true;
+    InsertionPoint point{bytes.size(), false};
+    // Only the last record tells, and only its shape is needed.
+    while (scanner.next(record, false))
+        point =
+            record.insideQuotes ? InsertionPoint{record.start, false} : InsertionPoint{bytes.size(), !record.lineEnded};
+    return point;
+}
+
+// cravings.csv keeps its full files as cravings-full-N.csv beside it.
+struct FullFileNames
+{
+    QString base;
+    QString suffix; // with its dot, or empty
+
+    explicit FullFileNames(const QFileInfo &file)
+        : base(file.completeBaseName()), suffix(file.suffix().isEmpty() ? QString() : u'.' + file.suffix())
+    {}
+    QString name(int number) const { return base + QStringLiteral("-full-") + QString::number(number) + suffix; }
+    // The number in a full file's name, or 0.
+    int number(const QString &name) const
+    {
+        const QString prefix = base + QStringLiteral("-full-");
+        if (!name.startsWith(prefix) || !name.endsWith(suffix))
+            return 0;
+        const QStringView digits = QStringView(name).sliced(prefix.size(), name.size() - prefix.size() - suffix.size());
+        bool ok = false;
+        const int value = digits.size() <= 9 && !digits.startsWith(u'0') ? digits.toInt(&ok) : 0;
+        return ok ? value : 0;
     }
-    if (!any)
-        return {bytes.size(), false};
-    if (last.insideQuotes)
-        return {last.start, false};
-    return {bytes.size(), !last.lineEnded};
+};
+
+struct FullFile
+{
+    int number;
+    QString path;
+};
+
+QList<FullFile> fullFilesOf(const QString &path)
+{
+    const QFileInfo info(path);
+    const FullFileNames names(info);
+    // Folders and other things too: named as a full file, they are reported as unreadable.
+    const QStringList found =
+        info.dir().entryList({names.base + QStringLiteral("-full-*")},
+                             QDir::Files | QDir::Dirs | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+    QList<FullFile> files;
+    for (const QString &name : found) {
+        if (const int number = names.number(name); number > 0)
+            files.append({number, info.dir().filePath(name)});
+    }
+    std::sort(files.begin(), files.end(), [](const FullFile &a, const FullFile &b) { return a.number < b.number; });
+    return files;
 }
 
 } // namespace
+
+FileBytes readBytes(QIODevice &device, const QString &shown, qint64 measuredSize, qsizetype room)
+{
+    const QString unread = translated("%1 could not be read: %2");
+    // Up to one byte beyond the limit, which tells a file that grew past it since it was measured.
+    QByteArray bytes;
+    bytes.reserve(qsizetype(measuredSize) + 1 + room);
+    bytes.resize(qsizetype(measuredSize) + 1);
+    qsizetype read = 0;
+    for (;;) {
+        if (read == bytes.size()) {
+            if (read > readLimitBytes)
+                break;
+            bytes.resize(std::min(read + 65536, readLimitBytes + 1));
+        }
+        const qint64 got = device.read(bytes.data() + read, bytes.size() - read);
+        if (got < 0)
+            return {{}, unread.arg(shown, device.errorString())};
+        if (got == 0)
+            break;
+        read += got;
+    }
+    if (read > readLimitBytes)
+        return {{}, tooLarge(shown)};
+    if (read < measuredSize)
+        return {{}, unread.arg(shown, translated("it ended after %1 of its %2 bytes").arg(read).arg(measuredSize))};
+    bytes.resize(read);
+    return {std::move(bytes), QString()};
+}
 
 const QList<TriggerName> &triggerNames()
 {
@@ -194,26 +255,21 @@ const QList<TriggerName> &triggerNames()
         {Trigger::Driving, "driving", QT_TRANSLATE_NOOP("journey", "Driving")},
         {Trigger::Screen, "screen", QT_TRANSLATE_NOOP("journey", "Phone or screen")},
         {Trigger::Other, "other", QT_TRANSLATE_NOOP("journey", "Other")},
+        {Trigger::NotSaid, "", QT_TRANSLATE_NOOP("journey", "Not said")},
     };
     return names;
 }
 
 QString triggerKey(Trigger trigger)
 {
-    for (const TriggerName &name : triggerNames()) {
-        if (name.trigger == trigger)
-            return QString::fromLatin1(name.key);
-    }
-    return QString();
+    const TriggerName *name = triggerName(trigger);
+    return name ? QString::fromLatin1(name->key) : QString();
 }
 
 QString triggerCaption(Trigger trigger)
 {
-    for (const TriggerName &name : triggerNames()) {
-        if (name.trigger == trigger)
-            return translated(name.caption);
-    }
-    return QString();
+    const TriggerName *name = triggerName(trigger);
+    return name ? translated(name->caption) : QString();
 }
 
 std::optional<Trigger> triggerFromKey(const QString &key)
@@ -221,25 +277,38 @@ std::optional<Trigger> triggerFromKey(const QString &key)
     return triggerFromBytes(key.toLatin1());
 }
 
-CravingLog parseCravings(const QByteArray &bytes)
+bool writable(const Craving &craving)
 {
-    CravingLog log;
-    // Room for a craving a line, as far as the bytes can hold records of ours.
-    log.cravings.reserve(std::min(bytes.count('\n') + 1, bytes.size() / shortestRecord.size() + 1));
+    return isotime::writable(craving.time) && craving.strength >= minimumStrength &&
+           craving.strength <= maximumStrength && triggerName(craving.trigger) && outcomeKey(craving.outcome);
+}
+
+int readCravings(const QByteArray &bytes, const EachCraving &each)
+{
     const QTimeZone zone = isotime::localZone();
     csv::Scanner scanner(bytes);
     csv::Record record;
     bool first = true;
+    int unreadable = 0;
     while (scanner.next(record)) {
         if (record.blank())
             continue;
         if (std::exchange(first, false) && isHeader(record))
             continue;
-        if (auto craving = cravingFrom(record, zone))
-            log.cravings.append(std::move(*craving));
+        if (const auto craving = cravingFrom(record, zone))
+            each(*craving);
         else
-            ++log.unreadableRows;
+            ++unreadable;
     }
+    return unreadable;
+}
+
+CravingLog parseCravings(const QByteArray &bytes)
+{
+    CravingLog log;
+    // Room for a craving a line, as far as the bytes can hold records of ours.
+    log.cravings.reserve(std::min(bytes.count('\n') + 1, bytes.size() / shortestRecord.size() + 1));
+    log.unreadableRows = readCravings(bytes, [&log](const Craving &craving) { log.cravings.append(craving); });
     return log;
 }
 
@@ -263,30 +332,70 @@ QByteArray cravingRecord(const Craving &craving, const QTimeZone &localZone)
            outcomeKey(craving.outcome) + "\r\n";
 }
 
-CravingLog CravingFile::read() const
+QStringList CravingFile::fullFiles() const
 {
-    FileBytes file = fileBytes(m_path);
-    if (!file.problem.isEmpty()) {
-        CravingLog log;
-        log.readable = false;
-        log.problem = file.problem;
-        return log;
-    }
-    return parseCravings(file.bytes);
+    QStringList paths;
+    for (const FullFile &file : fullFilesOf(m_path))
+        paths << file.path;
+    return paths;
 }
 
-textfiles::WriteResult CravingFile::append(const Craving &craving) const
+CravingLog CravingFile::read() const
+{
+    CravingLog log;
+    const CravingLog counts = read([&log](const Craving &craving) { log.cravings.append(craving); });
+    log.unreadableRows = counts.unreadableRows;
+    log.readable = counts.readable;
+    log.problem = counts.problem;
+    return log;
+}
+
+CravingLog CravingFile::read(const EachCraving &each) const
+{
+    CravingLog log;
+    QStringList problems;
+    QStringList paths = fullFiles();
+    paths << m_path;
+    for (const QString &path : std::as_const(paths)) {
+        const FileBytes file = fileBytes(path);
+        if (file.problem.isEmpty())
+            log.unreadableRows += readCravings(file.bytes, each);
+        else
+            problems << file.problem;
+    }
+    log.readable = problems.isEmpty();
+    log.problem = problems.join(u'\n');
+    return log;
+}
+
+AppendResult CravingFile::append(const Craving &craving) const
 {
     // What could not be read back is not written.
-    if (!craving.time.isValid() || craving.strength < minimumStrength || craving.strength > maximumStrength ||
-        triggerKey(craving.trigger).isEmpty())
-        return {false, translated("The craving has no valid time, strength or trigger, so it was not saved.")};
+    if (!writable(craving))
+        return {{false, translated("The craving has no valid time, strength or trigger, so it was not saved.")}, {}};
     const QByteArray record = cravingRecord(craving);
-    FileBytes file = fileBytes(m_path, cravingsHeader().size() + record.size());
-    if (!file.problem.isEmpty())
-        return {false, file.problem};
+    const QFileInfo info(m_path);
+    if (const QString unfit = unfitFile(info); !unfit.isEmpty())
+        return {{false, unfit}, {}};
 
-    QByteArray bytes = std::move(file.bytes);
+    QByteArray bytes;
+    QString keptFull;
+    if (info.exists() && info.size() + record.size() > fullFileBytes) {
+        // Renamed whole, and never over another file: QFile::rename refuses that.
+        const QList<FullFile> full = fullFilesOf(m_path);
+        keptFull = info.dir().filePath(FullFileNames(info).name(full.isEmpty() ? 1 : full.last().number + 1));
+        QFile file(m_path);
+        if (!file.rename(keptFull))
+            return {{false, translated("%1 is full, and could not be kept as %2: %3")
+                                .arg(shownPath(m_path), shownPath(keptFull), file.errorString())},
+                    {}};
+    } else {
+        FileBytes file = fileBytes(m_path, cravingsHeader().size() + record.size());
+        if (!file.problem.isEmpty())
+            return {{false, file.problem}, {}};
+        bytes = std::move(file.bytes);
+    }
+
     const qsizetype markLength =
         QByteArrayView(bytes).startsWith(csv::Scanner::byteOrderMark) ? csv::Scanner::byteOrderMark.size() : 0;
     if (bytes.size() == markLength) {
@@ -296,7 +405,9 @@ textfiles::WriteResult CravingFile::append(const Craving &craving) const
         const InsertionPoint point = insertionPoint(bytes);
         bytes.insert(point.position, point.lineEndFirst ? "\r\n" + record : record);
     }
-    return textfiles::writeAtomically(m_path, bytes);
+    const textfiles::WriteResult written = textfiles::writeAtomically(m_path, bytes);
+    // The full file stays where it was put, and the journey reads it there.
+    return {written, keptFull};
 }
 
 } // namespace journey

@@ -6,7 +6,9 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
+#include <functional>
 #include <optional>
 
 // The cravings the user logged, kept in a CSV file of their own:
@@ -14,7 +16,10 @@
 // one record a craving, UTF-8, as RFC 4180 has it.
 namespace journey {
 
-enum class Trigger { Stress, Meal, Coffee, Alcohol, Smokers, Boredom, Waking, Driving, Screen, Other };
+// NotSaid is a craving logged without a trigger: its field in the file is
+// empty. No file had an empty trigger before, so every old record reads as it
+// did, and an empty cell is what a spreadsheet shows for "no answer".
+enum class Trigger { Stress, Meal, Coffee, Alcohol, Smokers, Boredom, Waking, Driving, Screen, Other, NotSaid };
 enum class Outcome { Passed, Smoked };
 
 // A trigger as the file stores it (a fixed English key, the same in every
@@ -26,7 +31,8 @@ struct TriggerName
     const char *caption; // translated in the context "journey"
 };
 
-// Every trigger, in the order the dialog lists them.
+// Every trigger, in the order the dialog lists them, then NotSaid, which the
+// dialog does not offer.
 const QList<TriggerName> &triggerNames();
 QString triggerKey(Trigger trigger);
 QString triggerCaption(Trigger trigger);
@@ -36,32 +42,59 @@ constexpr int minimumStrength = 1;
 constexpr int maximumStrength = 5;
 constexpr int maximumNoteLength = 200;
 
+// A file of cravings grows by a line a craving; 64 MB is far beyond a life of
+// them, and a file beyond it is not one of ours to read into memory.
+constexpr qint64 readLimitBytes = 64 * 1024 * 1024;
+// A file that a craving would take past 8 MB (some 85,000 cravings, twenty
+// years of eleven a day, half of them with notes) is full: it is kept, under
+// the name of a full file, beside the new file that the craving starts. Of the
+// ways to go on logging this one keeps every file the program writes far below
+// the read limit, leaves the full file exactly as it was, and bounds what one
+// craving costs: logging reads, scans and writes at most 8 MB, which takes a
+// small part of a second even when the file is nothing but empty lines. The
+// journey reads the full files with the new one, so nothing goes out of view.
+constexpr qint64 fullFileBytes = 8 * 1024 * 1024;
+
 struct Craving
 {
     QDateTime time; // local time; written with its UTC offset
     int strength = 3;
-    Trigger trigger = Trigger::Other;
+    Trigger trigger = Trigger::NotSaid;
     QString note;
     Outcome outcome = Outcome::Passed;
 
     bool operator==(const Craving &) const = default;
 };
 
-// What the file holds, as far as it can be read.
+// Whether the reader takes the craving back as it is written: a time that
+// can be written, a strength it knows, a trigger and an outcome of its own.
+bool writable(const Craving &craving);
+
+// What the files hold, as far as they can be read.
 struct CravingLog
 {
-    QList<Craving> cravings; // in the order of the file
-    int unreadableRows = 0;  // records kept in the file that could not be understood
-    bool readable = true;    // false: the file is there but could not be read at all
-    QString problem;         // why not, for the user
+    QList<Craving> cravings; // in the order of the files
+    int unreadableRows = 0;  // records kept in the files that could not be understood
+    bool readable = true;    // false: a file is there but could not be read at all
+    QString problem;         // why not, for the user, a line a file
 };
 
-// The records of a file's bytes. A header line, a byte-order mark and any
-// line ending (CR LF, LF, a lone CR) are accepted.
+using EachCraving = std::function<void(const Craving &)>;
+
+// The records of a file's bytes, each craving handed on as it is read; the
+// count of the records that could not be understood. A header line, a
+// byte-order mark and any line ending (CR LF, LF, a lone CR) are accepted.
+int readCravings(const QByteArray &bytes, const EachCraving &each);
 CravingLog parseCravings(const QByteArray &bytes);
 // The header line, and one record, each with its CR LF.
 QByteArray cravingsHeader();
 QByteArray cravingRecord(const Craving &craving);
+
+// What logging a craving did.
+struct AppendResult : textfiles::WriteResult
+{
+    QString keptFull; // the full file kept beside the new one that this craving started
+};
 
 class CravingFile
 {
@@ -69,12 +102,20 @@ public:
     explicit CravingFile(QString path) : m_path(std::move(path)) {}
 
     QString path() const { return m_path; }
-    // A missing file is an empty log.
+    // The full files kept beside it, oldest first: for cravings.csv,
+    // cravings-full-1.csv, cravings-full-2.csv...
+    QStringList fullFiles() const;
+    // Every craving of the full files, then of the file itself. A missing
+    // file is an empty log.
     CravingLog read() const;
+    // The same, craving by craving, with one file in memory at a time; the
+    // log it returns holds no cravings.
+    CravingLog read(const EachCraving &each) const;
     // Adds one craving. Every byte already in the file is kept as it stands,
     // records the reader does not understand included, and the file is
-    // written whole or not at all.
-    textfiles::WriteResult append(const Craving &craving) const;
+    // written whole or not at all. A full file is first renamed to the next
+    // full file's name.
+    AppendResult append(const Craving &craving) const;
 
 private:
     QString m_path;

@@ -60,9 +60,17 @@ QDateTime toLocal(const QDateTime &moment, const QTimeZone &zone)
     return zone.isValid() ? moment.toTimeZone(zone) : moment.toLocalTime();
 }
 
+bool writable(const QDateTime &moment)
+{
+    // A day from either end: no zone is a day away from UTC.
+    static const QDateTime first(QDate(1, 1, 2), QTime(0, 0), Qt::UTC);
+    static const QDateTime last(QDate(9999, 12, 30), QTime(23, 59, 59, 999), Qt::UTC);
+    return moment.isValid() && moment >= first && moment <= last;
+}
+
 QByteArray write(const QDateTime &moment, const QTimeZone &zone)
 {
-    if (!moment.isValid())
+    if (!writable(moment))
         return QByteArray();
     const QDateTime local = toLocal(moment, zone);
     const QDate date = local.date();
@@ -110,7 +118,7 @@ std::optional<QDateTime> read(QByteArrayView text, const QTimeZone &zone)
         return std::nullopt;
     const QDateTime moment =
         *offset == 0 ? QDateTime(date, time, Qt::UTC) : QDateTime(date, time, Qt::OffsetFromUTC, *offset);
-    if (!moment.isValid())
+    if (!writable(moment))
         return std::nullopt;
     return toLocal(moment, zone);
 }

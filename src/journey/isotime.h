@@ -16,10 +16,17 @@ namespace journey::isotime {
 QTimeZone localZone();
 QDateTime toLocal(const QDateTime &moment, const QTimeZone &zone);
 
+// Whether a moment can be written and read back: its year has four digits in
+// every zone, from 2 January of the year 1 to 30 December 9999 in UTC. A
+// moment beyond would be written "-001-12-31" or "10000-01-01" in some zone.
+bool writable(const QDateTime &moment);
+
+// Empty for a moment that is not writable.
 QByteArray write(const QDateTime &moment, const QTimeZone &zone);
 // The date and time of day (seconds, optionally a fraction) and an offset
 // ("Z", "+01:00", "+0100" or "+01"), in the local zone; a text without its
-// offset is not a moment that can be placed.
+// offset is not a moment that can be placed, and a moment that could not be
+// written back is not taken.
 std::optional<QDateTime> read(QByteArrayView text, const QTimeZone &zone);
 
 } // namespace journey::isotime

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QList>
+#include <QPointF>
 #include <QString>
 #include <QtPlugin>
 
@@ -58,7 +59,9 @@ struct Note
 struct Line
 {
     QString name;
-    QList<double> values; // one a category; NaN where there is no point
+    // Its points, each a category and a value, in runs: the line joins the
+    // points of a run and leaves a gap from one run to the next.
+    QList<QList<QPointF>> runs;
     QString axisTitle;
     double maximum = 0;
     double tickInterval = 1;
@@ -76,7 +79,7 @@ struct Figures
     QString valueTitle;
     QList<BarSet> sets;
     QList<Note> notes;
-    Line line; // none when it has no values
+    Line line; // none when it has no runs
 };
 
 class Maker
@@ -91,5 +94,5 @@ public:
 
 } // namespace journey::charts
 
-#define ClearwindJourneyCharts_iid "org.clearwind.Clearwind.JourneyCharts/1"
+#define ClearwindJourneyCharts_iid "org.clearwind.Clearwind.JourneyCharts/2"
 Q_DECLARE_INTERFACE(journey::charts::Maker, ClearwindJourneyCharts_iid)

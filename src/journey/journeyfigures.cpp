@@ -6,7 +6,6 @@
 #include <QLocale>
 
 #include <cmath>
-#include <limits>
 
 namespace journey {
 
@@ -51,6 +50,12 @@ QList<charts::AxisLabel> numberLabels(int count)
             labels.append({category, QString::number(category + 1)});
     }
     return labels;
+}
+
+// What a chart of cravings says when it has none to show.
+QString whenNoCravings(const Summary &summary, const char *noneLogged)
+{
+    return summary.cravingsProblem.isEmpty() ? text(noneLogged) : text("Your cravings could not be read.");
 }
 
 FigureRow attemptRow(const Attempt &attempt, int number, bool longest)
@@ -123,7 +128,12 @@ ChartView cravingsChart(const Summary &summary)
         const DayCount &day = summary.days.at(index);
         passed.values << day.passed;
         smoked.values << day.cravings - day.passed;
-        figures.line.values << (day.cravings > 0 ? day.meanStrength : std::numeric_limits<double>::quiet_NaN());
+        // A day without cravings has no strength, and the line breaks there.
+        if (day.cravings > 0) {
+            if (index == 0 || summary.days.at(index - 1).cravings == 0)
+                figures.line.runs.append(QList<QPointF>());
+            figures.line.runs.last().append(QPointF(index, day.meanStrength));
+        }
         // A label a week, counted back from today.
         if ((figures.categoryCount - 1 - index) % 7 == 0)
             figures.categoryLabels.append({index, locale.toString(day.date, QStringLiteral("d MMM"))});
@@ -136,7 +146,9 @@ ChartView cravingsChart(const Summary &summary)
         }
     }
     figures.sets = {passed, smoked};
-    view.description = describe(figures.title, view.rows, text("No cravings logged in the last 30 days."));
+    view.description =
+        describe(figures.title, view.rows,
+                 whenNoCravings(summary, QT_TRANSLATE_NOOP("journey", "No cravings logged in the last 30 days.")));
     return view;
 }
 
@@ -145,7 +157,7 @@ ChartView triggersChart(const Summary &summary)
     ChartView view;
     view.objectName = QStringLiteral("chttriggers");
     charts::Figures &figures = view.figures;
-    figures.title = text("What set them off");
+    figures.title = text("What set them off, every craving logged");
     figures.bars = Qt::Horizontal;
     figures.categoryCount = static_cast<int>(summary.triggers.size());
     figures.valueTitle = text("Cravings");
@@ -158,7 +170,8 @@ ChartView triggersChart(const Summary &summary)
         view.rows.append({caption, text("%n craving(s)", trigger.count)});
     }
     figures.sets = {counts};
-    view.description = describe(figures.title, view.rows, text("No cravings logged yet."));
+    view.description = describe(figures.title, view.rows,
+                                whenNoCravings(summary, QT_TRANSLATE_NOOP("journey", "No cravings logged yet.")));
     return view;
 }
 

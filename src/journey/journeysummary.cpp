@@ -83,10 +83,85 @@ QByteArray attemptsCsv(const QList<Attempt> &attempts, const QTimeZone &zone)
     return csv;
 }
 
-} // namespace
+// A spreadsheet takes a cell that begins with one of these for a formula, or
+// drops the tab or CR before one; a quote in front keeps the cell text.
+QString asSpreadsheetText(const QString &text)
+{
+    static constexpr QStringView formulaStarts = u"=+-@\t\r";
+    return !text.isEmpty() && formulaStarts.contains(text.front()) ? u'\'' + text : text;
+}
 
-Summary summarize(const QList<Attempt> &pastAttempts, const Attempt &current, const CravingLog &cravings,
-                  const QDateTime &now)
+// The cravings' figures, counted as the cravings are read.
+class CravingTally
+{
+public:
+    explicit CravingTally(const QDateTime &now)
+        : m_zone(isotime::localZone()), m_nowMSecs(now.toMSecsSinceEpoch()),
+          m_firstDay(isotime::toLocal(now, m_zone).date().addDays(1 - daysShown)),
+          // Only what lies near the days shown needs its local date, which is the costly part.
+          m_windowStartMSecs(m_nowMSecs - (daysShown + 2) * secondsPerDay * 1000), m_strengthSums(daysShown),
+          m_triggerCounts(triggerNames().size())
+    {
+        for (int day = 0; day < daysShown; ++day)
+            m_days.append({m_firstDay.addDays(day)});
+    }
+
+    void add(const Craving &craving)
+    {
+        if (const qsizetype trigger = triggerIndex(craving.trigger); trigger < m_triggerCounts.size())
+            ++m_triggerCounts[trigger];
+        const qint64 mSecs = craving.time.toMSecsSinceEpoch();
+        // A craving later than now, from a clock that was set back, is in no day.
+        if (mSecs > m_nowMSecs || mSecs < m_windowStartMSecs)
+            return;
+        const qint64 day = m_firstDay.daysTo(isotime::toLocal(craving.time, m_zone).date());
+        if (day < 0 || day >= daysShown)
+            return;
+        DayCount &count = m_days[day];
+        ++count.cravings;
+        m_strengthSums[day] += craving.strength;
+        if (craving.outcome == Outcome::Passed)
+            ++count.passed;
+    }
+
+    // Into the summary; with the cravings unreadable, the days stay empty.
+    void fill(Summary &summary, const CravingLog &counts)
+    {
+        summary.unreadableCravingRows = counts.unreadableRows;
+        summary.cravingsProblem = counts.readable ? QString() : counts.problem;
+        summary.days = m_days;
+        if (!counts.readable) {
+            for (DayCount &day : summary.days)
+                day = {day.date};
+            return;
+        }
+        for (int day = 0; day < daysShown; ++day) {
+            DayCount &count = summary.days[day];
+            if (count.cravings > 0)
+                count.meanStrength = double(m_strengthSums.at(day)) / count.cravings;
+            summary.cravingsInDays += count.cravings;
+            summary.passedInDays += count.passed;
+        }
+        for (qsizetype i = 0; i < m_triggerCounts.size(); ++i) {
+            if (m_triggerCounts.at(i) > 0)
+                summary.triggers.append({triggerNames().at(i).trigger, m_triggerCounts.at(i)});
+        }
+        std::stable_sort(summary.triggers.begin(), summary.triggers.end(),
+                         [](const TriggerCount &a, const TriggerCount &b) { return a.count > b.count; });
+    }
+
+private:
+    QTimeZone m_zone;
+    qint64 m_nowMSecs;
+    QDate m_firstDay;
+    qint64 m_windowStartMSecs;
+    QList<DayCount> m_days;
+    QList<int> m_strengthSums;
+    QList<int> m_triggerCounts;
+};
+
+Summary summaryOf(const QList<Attempt> &pastAttempts, const Attempt &current, CravingTally &tally,
+                  const CravingLog &counts)
 {
     Summary summary;
     summary.attempts = pastAttempts;
@@ -100,56 +175,55 @@ Summary summarize(const QList<Attempt> &pastAttempts, const Attempt &current, co
             summary.longestIndex = i;
         }
     }
-
-    const QTimeZone zone = isotime::localZone();
-    const QDate today = isotime::toLocal(now, zone).date();
-    const QDate firstDay = today.addDays(1 - daysShown);
-    for (int day = 0; day < daysShown; ++day)
-        summary.days.append({firstDay.addDays(day)});
-    QList<int> strengthSums(daysShown);
-    QList<int> triggerCounts(triggerNames().size());
-    const qint64 nowMSecs = now.toMSecsSinceEpoch();
-    // Only what lies near the days shown needs its local date, which is the costly part.
-    const qint64 windowStartMSecs = nowMSecs - (daysShown + 2) * secondsPerDay * 1000;
-    summary.unreadableCravingRows = cravings.unreadableRows;
-    for (const Craving &craving : cravings.cravings) {
-        if (const qsizetype trigger = triggerIndex(craving.trigger); trigger < triggerCounts.size())
-            ++triggerCounts[trigger];
-        const qint64 mSecs = craving.time.toMSecsSinceEpoch();
-        // A craving later than now, from a clock that was set back, is in no day.
-        if (mSecs > nowMSecs || mSecs < windowStartMSecs)
-            continue;
-        const qint64 day = firstDay.daysTo(isotime::toLocal(craving.time, zone).date());
-        if (day < 0 || day >= daysShown)
-            continue;
-        DayCount &count = summary.days[day];
-        ++count.cravings;
-        strengthSums[day] += craving.strength;
-        ++summary.cravingsInDays;
-        if (craving.outcome == Outcome::Passed) {
-            ++count.passed;
-            ++summary.passedInDays;
-        }
-    }
-    for (int day = 0; day < daysShown; ++day) {
-        DayCount &count = summary.days[day];
-        if (count.cravings > 0)
-            count.meanStrength = double(strengthSums.at(day)) / count.cravings;
-    }
-
-    for (qsizetype i = 0; i < triggerCounts.size(); ++i) {
-        if (triggerCounts.at(i) > 0)
-            summary.triggers.append({triggerNames().at(i).trigger, triggerCounts.at(i)});
-    }
-    std::stable_sort(summary.triggers.begin(), summary.triggers.end(),
-                     [](const TriggerCount &a, const TriggerCount &b) { return a.count > b.count; });
+    tally.fill(summary, counts);
     return summary;
+}
+
+// The first moment of the next day: midnight, or where the clocks skip it,
+// the first moment of the day that there is, and where they pass it twice,
+// the first of the two. Sought on the real timeline, where every moment is
+// valid, as the moment from which the local date is the next one.
+qint64 secondsToNextDay(const QDateTime &now, const QTimeZone &zone)
+{
+    const QDate nextDay = isotime::toLocal(now, zone).date().addDays(1);
+    const qint64 from = now.toSecsSinceEpoch();
+    qint64 before = from;
+    // No day lasts two.
+    qint64 after = from + 2 * secondsPerDay;
+    while (after - before > 1) {
+        const qint64 middle = before + (after - before) / 2;
+        const QDate date = isotime::toLocal(QDateTime::fromSecsSinceEpoch(middle, Qt::UTC), zone).date();
+        (date < nextDay ? before : after) = middle;
+    }
+    return after - from;
+}
+
+} // namespace
+
+Summary summarize(const QList<Attempt> &pastAttempts, const Attempt &current, const CravingLog &cravings,
+                  const QDateTime &now)
+{
+    CravingTally tally(now);
+    for (const Craving &craving : cravings.cravings)
+        tally.add(craving);
+    return summaryOf(pastAttempts, current, tally, cravings);
+}
+
+Summary readSummary(const QString &historyFolder, const CravingFile &cravings, const Attempt &current,
+                    const QDateTime &now)
+{
+    CravingTally tally(now);
+    const CravingLog counts = cravings.read([&tally](const Craving &craving) { tally.add(craving); });
+    return summaryOf(readPastAttempts(historyFolder, now.date()), current, tally, counts);
 }
 
 QStringList sentences(const Summary &summary)
 {
     QStringList lines;
-    lines << translated("Attempts so far: %n", summary.attempts.size());
+    // Only runs that can be told count; a copy that cannot be read is listed in the charts.
+    lines << translated("Attempts so far: %n",
+                        std::count_if(summary.attempts.begin(), summary.attempts.end(),
+                                      [](const Attempt &attempt) { return attempt.readable || attempt.current; }));
     const qint64 longest = summary.longestIndex >= 0 ? summary.attempts.at(summary.longestIndex).seconds : 0;
     lines << translated("Longest smoke-free run: %1").arg(wholeDaysAndHours(longest));
     const Attempt *current = currentOf(summary);
@@ -160,7 +234,9 @@ QStringList sentences(const Summary &summary)
         lines << translated("This is your longest run yet.");
     else
         lines << translated("%1 to beat your longest run.").arg(daysAndHoursLeft(longestPast - thisRun));
-    if (summary.cravingsInDays == 0) {
+    if (!summary.cravingsProblem.isEmpty()) {
+        lines << translated("Your cravings could not be read.");
+    } else if (summary.cravingsInDays == 0) {
         lines << translated("No cravings logged in the last 30 days.");
     } else {
         const int passedPercent = qRound(100.0 * summary.passedInDays / summary.cravingsInDays);
@@ -173,8 +249,7 @@ QStringList sentences(const Summary &summary)
 
 qint64 secondsToNextChange(const Summary &summary, const QDateTime &now)
 {
-    const QDateTime local = isotime::toLocal(now, isotime::localZone());
-    qint64 wait = local.secsTo(QDateTime(local.date().addDays(1), QTime(0, 0), local.timeZone()));
+    qint64 wait = secondsToNextDay(now, isotime::localZone());
     const Attempt *current = currentOf(summary);
     const qint64 thisRun = current && current->readable ? current->seconds : 0;
     wait = std::min(wait, secondsPerHour - thisRun % secondsPerHour);
@@ -183,15 +258,17 @@ qint64 secondsToNextChange(const Summary &summary, const QDateTime &now)
     return std::max<qint64>(wait, 1);
 }
 
-QByteArray spreadsheetCsv(const Summary &summary, const CravingLog &cravings)
+Spreadsheet spreadsheetCsv(const QList<Attempt> &attempts, const CravingFile &cravings)
 {
     const QTimeZone zone = isotime::localZone();
-    QByteArray csv = attemptsCsv(summary.attempts, zone);
-    csv += "\r\n";
-    csv += cravingsHeader();
-    for (const Craving &craving : cravings.cravings)
-        csv += cravingRecord(craving, zone);
-    return csv;
+    Spreadsheet sheet{attemptsCsv(attempts, zone) + "\r\n" + cravingsHeader(), QString()};
+    const CravingLog counts = cravings.read([&sheet, &zone](Craving craving) {
+        craving.note = asSpreadsheetText(craving.note);
+        sheet.csv += cravingRecord(craving, zone);
+    });
+    if (!counts.readable)
+        return {QByteArray(), counts.problem};
+    return sheet;
 }
 
 } // namespace journey

@@ -36,20 +36,35 @@ struct Summary
     int cravingsInDays = 0;       // cravings within the days shown, none from the future
     int passedInDays = 0;
     int unreadableCravingRows = 0;
+    // Why the cravings could not be read, a line a file; empty when they
+    // could. Then no craving is counted: part of them would tell wrong figures.
+    QString cravingsProblem;
 };
 
 Summary summarize(const QList<Attempt> &pastAttempts, const Attempt &current, const CravingLog &cravings,
                   const QDateTime &now);
+// The same from the files: the copies of the history folder and every
+// craving, read one at a time and only counted, so that memory holds the
+// figures, not the log. It touches nothing else and may run on any thread.
+Summary readSummary(const QString &historyFolder, const CravingFile &cravings, const Attempt &current,
+                    const QDateTime &now);
 
 // The sentences at the top of the view, in order.
 QStringList sentences(const Summary &summary);
 
 // How long the sentences and the days stay as they are: until this attempt,
 // or what is left to beat the longest, reaches its next whole hour, or the
-// day ends. At least one second.
+// next day begins. At least one second, at most an hour.
 qint64 secondsToNextChange(const Summary &summary, const QDateTime &now);
 
-// The attempts and the cravings, for a spreadsheet.
-QByteArray spreadsheetCsv(const Summary &summary, const CravingLog &cravings);
+struct Spreadsheet
+{
+    QByteArray csv;
+    QString problem; // why the cravings could not be read; then there is no csv
+};
+
+// The attempts and every craving of the files, for a spreadsheet. A note that
+// a spreadsheet would take for a formula is kept as text.
+Spreadsheet spreadsheetCsv(const QList<Attempt> &attempts, const CravingFile &cravings);
 
 } // namespace journey

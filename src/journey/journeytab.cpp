@@ -18,8 +18,12 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTableWidget>
+#include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <memory>
+#include <utility>
 
 namespace {
 
@@ -48,6 +52,31 @@ JourneyTab::JourneyTab(const Environment &environment, const SharedState &state,
     connect(m_nextChange, &QTimer::timeout, this, &JourneyTab::refresh);
 }
 
+// A thread still reading has the tab's files and figures in hand.
+JourneyTab::~JourneyTab()
+{
+    for (QThread *thread : {m_reading, m_saving}) {
+        if (thread)
+            thread->wait();
+    }
+}
+
+template<typename Result, typename Work, typename Done>
+QThread *JourneyTab::inBackground(Work work, Done done)
+{
+    auto result = std::make_shared<Result>();
+    QThread *thread = QThread::create([work = std::move(work), result] { *result = work(); });
+    thread->setParent(this);
+    // Queued onto this thread, and dropped with the tab.
+    connect(thread, &QThread::finished, this, [thread, result, done = std::move(done)] {
+        thread->wait();
+        delete thread;
+        done(std::move(*result));
+    });
+    thread->start();
+    return thread;
+}
+
 void JourneyTab::buildPanels()
 {
     const journey::charts::LoadedMaker loaded = journey::charts::loadMaker(m_environment.moduleFolder);
@@ -63,16 +92,16 @@ void JourneyTab::buildPanels()
     scroll->setWidget(page);
     scroll->viewport()->setBackgroundRole(QPalette::Window);
 
-    m_sentences = controls::textLabel(page, QStringLiteral("lbljourney"), QString());
+    m_sentences = controls::textLabel(page, QStringLiteral("lbljourney"), tr("Reading your journey..."));
     QFont sentenceFont = m_sentences->font();
     sentenceFont.setPointSizeF(sentenceFont.pointSizeF() * 1.1);
     m_sentences->setFont(sentenceFont);
     m_sentences->setTextInteractionFlags(Qt::TextSelectableByMouse);
     QPushButton *logButton = controls::button(page, QStringLiteral("cmdlogcraving"), tr("Log a craving..."));
-    QPushButton *saveButton = controls::button(page, QStringLiteral("cmdsavecsv"), tr("Save as CSV..."));
+    m_saveButton = controls::button(page, QStringLiteral("cmdsavecsv"), tr("Save as CSV..."));
     auto *buttons = new QVBoxLayout;
     buttons->addWidget(logButton);
-    buttons->addWidget(saveButton);
+    buttons->addWidget(m_saveButton);
     buttons->addStretch();
     auto *top = new QHBoxLayout;
     top->addWidget(m_sentences, 1);
@@ -102,8 +131,11 @@ void JourneyTab::buildPanels()
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(scroll);
 
+    // Named and drawn empty until the figures are read.
+    showCharts(journey::chartViews(journey::Summary()));
+
     connect(logButton, &QPushButton::clicked, this, &JourneyTab::cravingLogRequested);
-    connect(saveButton, &QPushButton::clicked, this, &JourneyTab::saveAsCsv);
+    connect(m_saveButton, &QPushButton::clicked, this, &JourneyTab::saveAsCsv);
 }
 
 // The attempts and what set the cravings off side by side, the cravings of
@@ -163,32 +195,47 @@ void JourneyTab::refresh()
 {
     if (!hasPanels() || !isVisible())
         return;
+    if (m_reading) {
+        m_readAgain = true;
+        return;
+    }
     const QDateTime now = m_environment.clock->now();
-    const QList<journey::Attempt> past =
-        journey::readPastAttempts(datafiles::path(m_environment, datafiles::File::History), now.date());
+    const QString history = datafiles::path(m_environment, datafiles::File::History);
+    const journey::CravingFile cravings(datafiles::path(m_environment, datafiles::File::Cravings));
     const journey::Attempt current = journey::currentAttempt(m_state.profile.StopDate, m_state.profile.StopTime, now);
-    m_cravings = journey::CravingFile(datafiles::path(m_environment, datafiles::File::Cravings)).read();
-    m_summary = journey::summarize(past, current, m_cravings, now);
+    m_reading = inBackground<journey::Summary>(
+        [history, cravings, current, now] { return journey::readSummary(history, cravings, current, now); },
+        [this, now](const journey::Summary &summary) {
+            m_reading = nullptr;
+            showSummary(summary, now);
+            if (std::exchange(m_readAgain, false))
+                refresh();
+        });
+}
 
+void JourneyTab::showSummary(const journey::Summary &summary, const QDateTime &readAt)
+{
+    m_summary = summary;
     const QString sentences = journey::sentences(m_summary).join(u'\n');
     controls::setText(m_sentences, sentences);
     m_sentences->setAccessibleDescription(sentences);
-    showNotes(m_cravings);
+    showNotes(m_summary);
     const QList<journey::ChartView> views = journey::chartViews(m_summary);
     showCharts(views);
     showTable(views);
     // The hours of this attempt move on while the tab is looked at.
-    m_nextChange->start(int(journey::secondsToNextChange(m_summary, now) * 1000));
+    if (isVisible())
+        m_nextChange->start(int(journey::secondsToNextChange(m_summary, readAt) * 1000));
 }
 
-void JourneyTab::showNotes(const journey::CravingLog &cravings)
+void JourneyTab::showNotes(const journey::Summary &summary)
 {
     QStringList notes;
-    if (!cravings.readable)
-        notes << tr("Your cravings could not be read (%1). The file is kept as it is.").arg(cravings.problem);
-    else if (cravings.unreadableRows > 0)
+    if (!summary.cravingsProblem.isEmpty())
+        notes << summary.cravingsProblem;
+    else if (summary.unreadableCravingRows > 0)
         notes << tr("%n row(s) of your cravings could not be read. They are kept in the file as they are.", nullptr,
-                    cravings.unreadableRows);
+                    summary.unreadableCravingRows);
     QString reason;
     if (!m_chartMaker) {
         notes << tr("The charts could not be shown; their figures are in the table below.");
@@ -239,8 +286,21 @@ void JourneyTab::saveAsCsv()
         askWhereToSave(m_environment, {tr("Save as CSV"), tr("Clearwind journey.csv"), tr("CSV files (*.csv)"), "csv"});
     if (path.isEmpty())
         return;
-    const textfiles::WriteResult written =
-        textfiles::writeAtomically(path, journey::spreadsheetCsv(m_summary, m_cravings));
-    if (!written.ok)
-        m_environment.messages->reportNotSaved(tr("The journey could not be saved in %1: %2"), path, written.error);
+    // Once at a time; the button comes back when the file is written.
+    m_saveButton->setEnabled(false);
+    const QList<journey::Attempt> attempts = m_summary.attempts;
+    const journey::CravingFile cravings(datafiles::path(m_environment, datafiles::File::Cravings));
+    m_saving = inBackground<textfiles::WriteResult>(
+        [attempts, cravings, path] {
+            const journey::Spreadsheet sheet = journey::spreadsheetCsv(attempts, cravings);
+            return sheet.problem.isEmpty() ? textfiles::writeAtomically(path, sheet.csv)
+                                           : textfiles::WriteResult{false, sheet.problem};
+        },
+        [this, path](const textfiles::WriteResult &written) {
+            m_saving = nullptr;
+            m_saveButton->setEnabled(true);
+            if (!written.ok)
+                m_environment.messages->reportNotSaved(tr("The journey could not be saved in %1: %2"), path,
+                                                       written.error);
+        });
 }

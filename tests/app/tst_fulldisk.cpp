@@ -4,6 +4,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QProcess>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -96,7 +97,11 @@ void saveReport(TestProgram &program)
 void saveJourney(TestProgram &program)
 {
     program.fileToSave = program.path("journey.csv");
+    auto *save = program.find<QPushButton>("cmdsavecsv");
+    // The figures come in the background, and the file is written there too.
+    QTRY_VERIFY(save->isEnabled());
     program.click("cmdsavecsv");
+    QTRY_VERIFY(save->isEnabled());
 }
 
 const Writer writers[] = {

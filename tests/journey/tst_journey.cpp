@@ -1,8 +1,10 @@
 #include "journey/attempts.h"
+#include "journey/cravingrecords.h"
 #include "journey/cravings.h"
 #include "journey/journeysummary.h"
 #include "platform/translation.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,9 +21,13 @@ class JourneyTest : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { QVERIFY(translation::install()); }
+    void cleanup() { setZone("Europe/Berlin"); }
 
     void cravingFiles_data();
     void cravingFiles();
+    void readEndingEarly();
+    void cravingsWritten_data();
+    void cravingsWritten();
     void pastAttempts();
     void attemptLengths_data();
     void attemptLengths();
@@ -29,7 +35,16 @@ private slots:
     void attemptSentences();
     void cravingDays_data();
     void cravingDays();
+    void nextDayStarts_data();
+    void nextDayStarts();
     void spreadsheet();
+
+private:
+    static void setZone(const char *zone)
+    {
+        qputenv("TZ", zone);
+        tzset();
+    }
 };
 
 namespace {
@@ -53,6 +68,18 @@ Craving craving(const char *iso, Outcome outcome = Outcome::Passed, Trigger trig
     return {at(iso), 3, trigger, QString(), outcome};
 }
 
+// The craving each file of cravingFiles is given.
+Craving added()
+{
+    return {at("2026-03-14T21:05:33+01:00"), 2, Trigger::Screen, QStringLiteral("a \"b\",\nc"), Outcome::Smoked};
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+
 } // namespace
 
 void JourneyTest::cravingFiles_data()
@@ -66,13 +93,24 @@ void JourneyTest::cravingFiles_data()
     const QByteArray longRow =
         "2026-03-05T08:30:15+01:00,4,coffee,\"" + QByteArray(note).replace("\"", "\"\"") + "\",smoked\r\n";
     const int longRows = 50 * 1024 * 1024 / longRow.size();
+    // Filled with empty lines, the most records a file can hold, to the size where a craving fills it.
+    const qsizetype roomForOne = fullFileBytes - cravingRecord(added()).size();
+    const QByteArray oneShort = header + row + QByteArray(roomForOne - header.size() - row.size(), '\n');
     QTest::newRow("missing") << "missing" << QByteArray() << 0 << 0 << "";
     QTest::newRow("empty") << "file" << QByteArray() << 0 << 0 << "";
     QTest::newRow("a folder") << "folder" << QByteArray() << 0 << 0 << "";
-    QTest::newRow("over the read limit") << "huge" << QByteArray() << 0 << 0 << "";
+    QTest::newRow("at the read limit") << "limit" << QByteArray() << 0 << 1 << "";
+    QTest::newRow("a byte over the read limit") << "huge" << QByteArray() << 0 << 0 << "";
     QTest::newRow("a pipe, which would never end") << "pipe" << QByteArray() << 0 << 0 << "";
+    // A read that fails is not the end of the file, and no craving writes back what came before it.
+    QTest::newRow("a read that fails") << "failing" << QByteArray() << 0 << 0 << "";
     QTest::newRow("binary") << "file" << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\r\"IHDR\0\xff", 16) << 0 << 4 << "";
-    QTest::newRow("50 MB") << "file" << header + longRow.repeated(longRows) << longRows << 0 << QString::fromUtf8(note);
+    QTest::newRow("50 MB, full") << "file" << header + longRow.repeated(longRows) << longRows << 0
+                                 << QString::fromUtf8(note);
+    QTest::newRow("a craving short of full") << "file" << oneShort << 1 << 0 << "";
+    QTest::newRow("full by a byte") << "file" << oneShort + '\n' << 1 << 0 << "";
+    // Full files, each kept as cravings-full-N.csv, are read first, the lowest number first.
+    QTest::newRow("beside full files") << "beside" << header + row << 3 << 0 << "two";
     QTest::newRow("without a header") << "file" << row + row << 2 << 0 << "";
     QTest::newRow("with a BOM") << "file"
                                 << "\xEF\xBB\xBF" + header + row << 1 << 0 << "";
@@ -83,11 +121,23 @@ void JourneyTest::cravingFiles_data()
                                        << 0 << "tea, no sugar";
     QTest::newRow("note with line breaks")
         << "file" << header + "2026-03-05T08:30:15-05:00,5,other,\"a\r\nb\nc\",smoked\r" << 1 << 0 << "a\r\nb\nc";
+    QTest::newRow("no trigger said") << "file" << header + QByteArray(row).replace("coffee", "") << 1 << 0 << "";
+    QTest::newRow("a trigger of no name")
+        << "file" << header + row + QByteArray(row).replace("coffee", "tea") << 1 << 1 << "";
     QTest::newRow("strength 0") << "file" << header + row + QByteArray(row).replace(",4,", ",0,") << 1 << 1 << "";
     QTest::newRow("strength 9") << "file" << header + row + QByteArray(row).replace(",4,", ",9,") << 1 << 1 << "";
     QTest::newRow("strength x") << "file" << header + row + QByteArray(row).replace(",4,", ",x,") << 1 << 1 << "";
+    QTest::newRow("a time with a stray sign")
+        << "file" << header + row + QByteArray(row).replace("08:30", "08:3/") << 1 << 1 << "";
     QTest::newRow("time without offset") << "file" << header + QByteArray(row).replace("+01:00", "") + row << 1 << 1
                                          << "";
+    // Either would be written back with a year of five digits, or before the year 1.
+    QTest::newRow("a time past the year 9999")
+        << "file" << header + row + "9999-12-31T23:00:00-05:00,4,coffee,,passed\r\n"
+        << 1 << 1 << "";
+    QTest::newRow("a time before the year 1")
+        << "file" << header + row + "0001-01-01T00:30:00+01:00,4,coffee,,passed\r\n"
+        << 1 << 1 << "";
     QTest::newRow("quotes never closed") << "file" << header + row + "2026-03-05T09:00:00+01:00,2,stress,\"to be, or"
                                          << 1 << 1 << "";
 }
@@ -105,18 +155,26 @@ void JourneyTest::cravingFiles()
         QVERIFY(QDir().mkpath(file.path()));
     if (kind == QLatin1String("pipe"))
         QCOMPARE(mkfifo(QFile::encodeName(file.path()).constData(), 0600), 0);
+    if (kind == QLatin1String("failing"))
+        QVERIFY(QFile::link(QStringLiteral("/proc/self/mem"), file.path()));
+    if (kind == QLatin1String("file") || kind == QLatin1String("beside"))
+        writeBytes(file.path(), bytes);
+    if (kind == QLatin1String("beside")) {
+        writeBytes(folder.filePath(QStringLiteral("cravings-full-10.csv")),
+                   header + QByteArray(row).replace(",,", ",ten,"));
+        writeBytes(folder.filePath(QStringLiteral("cravings-full-2.csv")), QByteArray(row).replace(",,", ",two,"));
+    }
     QFile written(file.path());
-    if (kind == QLatin1String("file"))
-        QVERIFY(written.open(QIODevice::WriteOnly) && written.write(bytes) == bytes.size());
-    if (kind == QLatin1String("huge"))
-        QVERIFY(written.open(QIODevice::WriteOnly) && written.resize(65 * 1024 * 1024));
+    if (kind == QLatin1String("limit") || kind == QLatin1String("huge"))
+        QVERIFY(written.open(QIODevice::WriteOnly) && written.resize(readLimitBytes + (kind == "huge" ? 1 : 0)));
     written.close();
     const QFileInfo found(file.path());
     // A pipe is never opened here: opening it would wait for a writer.
-    const QByteArray before = kind == QLatin1String("file") ? contents(file.path()) : QByteArray();
+    const QByteArray before = found.isFile() && kind != QLatin1String("failing") ? contents(file.path()) : QByteArray();
 
     const CravingLog log = file.read();
-    const bool readable = kind == QLatin1String("file") || kind == QLatin1String("missing");
+    const bool readable = found.isFile() ? kind != QLatin1String("huge") && kind != QLatin1String("failing")
+                                         : kind == QLatin1String("missing");
     QCOMPARE(log.readable, readable);
     QCOMPARE(log.problem.isEmpty(), readable);
     QCOMPARE(log.cravings.size(), cravings);
@@ -124,9 +182,9 @@ void JourneyTest::cravingFiles()
     if (!firstNote.isEmpty())
         QCOMPARE(log.cravings.first().note, firstNote);
 
-    const Craving added{at("2026-03-14T21:05:33+01:00"), 2, Trigger::Screen, QStringLiteral("a \"b\",\nc"),
-                        Outcome::Smoked};
-    const textfiles::WriteResult result = file.append(added);
+    const Craving craving = added();
+    const QByteArray record = cravingRecord(craving);
+    const AppendResult result = file.append(craving);
     QCOMPARE(result.ok, readable);
     if (!readable) {
         QVERIFY(!result.error.isEmpty());
@@ -134,44 +192,139 @@ void JourneyTest::cravingFiles()
         QVERIFY(left.isDir() == found.isDir() && left.isFile() == found.isFile() && left.size() == found.size());
         return;
     }
-    // Every old byte is there as it was, around the new record.
-    const QByteArray after = contents(file.path());
-    const QByteArray record = cravingRecord(added);
-    const qsizetype inserted = after.lastIndexOf(record);
-    QVERIFY(inserted >= 0);
-    const QByteArray around = after.left(inserted) + after.mid(inserted + record.size());
-    QVERIFY(around == before || around == before + "\r\n" || (before.isEmpty() && around == header));
+    // A file the craving would take past full is kept whole beside the new one, which it starts.
+    const bool full = before.size() + record.size() > fullFileBytes;
+    QCOMPARE(result.keptFull, full ? folder.filePath(QStringLiteral("cravings-full-1.csv")) : QString());
+    if (full) {
+        QCOMPARE(contents(result.keptFull), before);
+        QCOMPARE(contents(file.path()), header + record);
+    } else {
+        // Every old byte is there as it was, around the new record.
+        const QByteArray after = contents(file.path());
+        const qsizetype inserted = after.lastIndexOf(record);
+        QVERIFY(inserted >= 0);
+        const QByteArray around = after.left(inserted) + after.mid(inserted + record.size());
+        QVERIFY(around == before || around == before + "\r\n" || (before.isEmpty() && around == header));
+    }
     const CravingLog again = file.read();
     QCOMPARE(again.cravings.size(), cravings + 1);
     QCOMPARE(again.unreadableRows, unreadable);
-    QCOMPARE(again.cravings.last(), added);
+    QCOMPARE(again.cravings.last(), craving);
+}
+
+// A log read short and written back would lose its end: a read that ends
+// before the size measured is not taken for the end of the file.
+void JourneyTest::readEndingEarly()
+{
+    QBuffer shorter;
+    shorter.setData(header + row);
+    QVERIFY(shorter.open(QIODevice::ReadOnly));
+    QCOMPARE(readBytes(shorter, QStringLiteral("cravings.csv"), shorter.size() + 1).problem,
+             QStringLiteral("cravings.csv could not be read: it ended after 80 of its 81 bytes"));
+}
+
+// What is written reads back the same, in any zone; what would not read back
+// is not written at all.
+void JourneyTest::cravingsWritten_data()
+{
+    QTest::addColumn<QByteArray>("zone");
+    QTest::addColumn<Craving>("craving");
+    QTest::addColumn<QByteArray>("record"); // empty: refused
+    const QDateTime moment(QDate(2026, 3, 14), QTime(21, 5, 33), Qt::UTC);
+    const Craving plain{moment, 1, Trigger::Coffee, QString(), Outcome::Passed};
+    const auto with = [&](auto change) {
+        Craving changed = plain;
+        change(changed);
+        return changed;
+    };
+    const QByteArray inBerlin = "2026-03-14T22:05:33+01:00,1,coffee,";
+    QTest::newRow("west of UTC") << QByteArray("America/Los_Angeles") << plain
+                                 << QByteArray("2026-03-14T14:05:33-07:00,1,coffee,,passed\r\n");
+    QTest::newRow("half an hour west") << QByteArray("America/St_Johns") << plain
+                                       << QByteArray("2026-03-14T18:35:33-02:30,1,coffee,,passed\r\n");
+    QTest::newRow("half an hour east") << QByteArray("Asia/Kolkata") << plain
+                                       << QByteArray("2026-03-15T02:35:33+05:30,1,coffee,,passed\r\n");
+    const struct
+    {
+        const char *name;
+        const char *note;
+        const char *field;
+    } notes[] = {{"a comma", ",", "\",\""},
+                 {"a quote", "\"", "\"\"\"\""},
+                 {"a CR", "\r", "\"\r\""},
+                 {"an LF", "\n", "\"\n\""},
+                 {"a CR LF", "\r\n", "\"\r\n\""}};
+    for (const auto &note : notes)
+        QTest::newRow(note.name) << QByteArray("Europe/Berlin")
+                                 << with([&](Craving &c) { c.note = QString::fromLatin1(note.note); })
+                                 << inBerlin + note.field + ",passed\r\n";
+    QTest::newRow("no trigger said") << QByteArray("Europe/Berlin")
+                                     << with([](Craving &c) { c.trigger = Trigger::NotSaid, c.strength = 5; })
+                                     << QByteArray("2026-03-14T22:05:33+01:00,5,,,passed\r\n");
+    QTest::newRow("strength 0") << QByteArray("Europe/Berlin") << with([](Craving &c) { c.strength = 0; })
+                                << QByteArray();
+    QTest::newRow("strength 6") << QByteArray("Europe/Berlin") << with([](Craving &c) { c.strength = 6; })
+                                << QByteArray();
+    QTest::newRow("the last day of 9999")
+        << QByteArray("Pacific/Kiritimati")
+        << with([](Craving &c) { c.time = QDateTime(QDate(9999, 12, 31), QTime(1, 0), Qt::UTC); }) << QByteArray();
+    QTest::newRow("the first day of the year 1")
+        << QByteArray("America/Los_Angeles")
+        << with([](Craving &c) { c.time = QDateTime(QDate(1, 1, 1), QTime(23, 0), Qt::UTC); }) << QByteArray();
+    QTest::newRow("a trigger of no name")
+        << QByteArray("Europe/Berlin") << with([](Craving &c) { c.trigger = Trigger(99); }) << QByteArray();
+    QTest::newRow("an outcome of no name")
+        << QByteArray("Europe/Berlin") << with([](Craving &c) { c.outcome = Outcome(7); }) << QByteArray();
+}
+
+void JourneyTest::cravingsWritten()
+{
+    QFETCH(QByteArray, zone);
+    QFETCH(Craving, craving);
+    QFETCH(QByteArray, record);
+    setZone(zone.constData());
+    QTemporaryDir folder;
+    const CravingFile file(folder.filePath(QStringLiteral("cravings.csv")));
+    QCOMPARE(file.append(craving).ok, !record.isEmpty());
+    QCOMPARE(QFileInfo::exists(file.path()), !record.isEmpty());
+    if (record.isEmpty())
+        return;
+    QCOMPARE(contents(file.path()), header + record);
+    QCOMPARE(file.read().cravings, QList<Craving>{craving});
 }
 
 void JourneyTest::pastAttempts()
 {
     QTemporaryDir folder;
     const auto write = [&](const char *name, const QByteArray &bytes) {
-        QFile file(folder.filePath(QString::fromLatin1(name)));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        writeBytes(folder.filePath(QString::fromLatin1(name)), bytes);
     };
     const QByteArray copy = "Ann\r\n20\r\neuro\r\n6.50\r\n2026-01-10\r\n08:00:00\r\nYES\r\n";
     write("attempt-20260301-090000.dat", copy);
     write("attempt-20260112-100000-2.dat", copy);
     write("attempt-20260112-100000.dat", QByteArray("Ann\r\n20\r\neuro\r\n6.50\r\n\0\0\r\n", 24));
     write("attempt-20260105-100000.dat", copy); // ended before it started
+    write("attempt-99981231-100000.dat", QByteArray(copy).replace("2026-01-10", "0100-01-10")); // longer than counted
+    write("attempt-00010105-100000.dat", QByteArray(copy).replace("2026-01-10", "0001-01-01")); // before the years
     write("attempt-20260113-100000.dat.bak", copy);
     write("notes.txt", copy);
     QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("attempt-20260201-120000.dat")));
+    QCOMPARE(
+        mkfifo(QFile::encodeName(folder.filePath(QStringLiteral("attempt-20260202-120000.dat"))).constData(), 0600), 0);
+    QVERIFY(QFile::link(folder.filePath(QStringLiteral("attempt-20260301-090000.dat")),
+                        folder.filePath(QStringLiteral("attempt-20260203-120000.dat"))));
 
     const QList<Attempt> attempts = readPastAttempts(folder.path(), QDate(2026, 3, 14));
     QStringList found;
     for (const Attempt &attempt : attempts)
         found << QStringLiteral("%1 %2 %3").arg(attempt.fileName).arg(attempt.readable).arg(attempt.seconds);
-    QCOMPARE(found, QStringList({"attempt-20260105-100000.dat 1 0", "attempt-20260112-100000.dat 0 0",
-                                 "attempt-20260112-100000-2.dat 1 180000", "attempt-20260201-120000.dat 0 0",
-                                 "attempt-20260301-090000.dat 1 4323600"}));
-    QCOMPARE(attempts.last().start, QDateTime(QDate(2026, 1, 10), QTime(8, 0)));
-    QCOMPARE(attempts.last().end, QDateTime(QDate(2026, 3, 1), QTime(9, 0)));
+    QCOMPARE(found, QStringList({"attempt-00010105-100000.dat 0 0", "attempt-20260105-100000.dat 0 0",
+                                 "attempt-20260112-100000.dat 0 0", "attempt-20260112-100000-2.dat 1 180000",
+                                 "attempt-20260201-120000.dat 0 0", "attempt-20260202-120000.dat 0 0",
+                                 "attempt-20260203-120000.dat 0 0", "attempt-20260301-090000.dat 1 4323600",
+                                 "attempt-99981231-100000.dat 0 0"}));
+    QCOMPARE(attempts.at(7).start, QDateTime(QDate(2026, 1, 10), QTime(8, 0)));
+    QCOMPARE(attempts.at(7).end, QDateTime(QDate(2026, 3, 1), QTime(9, 0)));
 }
 
 void JourneyTest::attemptLengths_data()
@@ -220,12 +373,11 @@ void JourneyTest::attemptSentences_data()
                            << QStringList{"Attempts so far: 2", "Longest smoke-free run: 1 day and 1 hour",
                                           "This attempt: 1 day and 1 hour", "This is your longest run yet."}
                            << qint64(3600);
-    QTest::newRow("an unreadable copy") << QList<qint64>{-1, 2 * day} << day
-                                        << QStringList{"Attempts so far: 3",
-                                                       "Longest smoke-free run: 2 days and 0 hours",
-                                                       "This attempt: 1 day and 0 hours",
-                                                       "1 day and 0 hours to beat your longest run."}
-                                        << qint64(3600);
+    QTest::newRow("an unreadable copy, not counted")
+        << QList<qint64>{-1, 2 * day} << day
+        << QStringList{"Attempts so far: 2", "Longest smoke-free run: 2 days and 0 hours",
+                       "This attempt: 1 day and 0 hours", "1 day and 0 hours to beat your longest run."}
+        << qint64(3600);
     QTest::newRow("a second short, rounded up")
         << QList<qint64>{day + 1} << day
         << QStringList{"Attempts so far: 2", "Longest smoke-free run: 1 day and 0 hours",
@@ -263,6 +415,9 @@ void JourneyTest::cravingDays_data()
     const QDateTime now(QDate(2026, 4, 10), QTime(12, 0));
     QTest::newRow("only one in the future") << now << QList<Craving>{craving("2026-04-10T12:00:01+02:00")} << now.date()
                                             << 0 << "No cravings logged in the last 30 days.";
+    QTest::newRow("one at exactly now") << now << QList<Craving>{craving("2026-04-10T12:00:00+02:00", Outcome::Smoked)}
+                                        << now.date() << 1
+                                        << "Cravings logged in the last 30 days: 1. 0% passed without a cigarette.";
     QTest::newRow("the 30 days, and one before and one later")
         << now
         << QList<Craving>{craving("2026-03-11T23:59:59+01:00"), craving("2026-03-12T00:00:00+01:00"),
@@ -307,6 +462,35 @@ void JourneyTest::cravingDays()
     QCOMPARE(counted, summary.cravingsInDays);
 }
 
+// Where the clocks skip midnight, the next day begins at the first moment it
+// has; where they pass it twice, at the first of the two.
+void JourneyTest::nextDayStarts_data()
+{
+    QTest::addColumn<QByteArray>("zone");
+    QTest::addColumn<QString>("now");
+    QTest::addColumn<qint64>("seconds");
+    QTest::newRow("Santiago, midnight skipped")
+        << QByteArray("America/Santiago") << "2025-09-06T23:30:00-04:00" << qint64(1800);
+    QTest::newRow("Beirut, midnight skipped")
+        << QByteArray("Asia/Beirut") << "2026-03-28T23:30:00+02:00" << qint64(1800);
+    QTest::newRow("Havana, midnight skipped")
+        << QByteArray("America/Havana") << "2026-03-07T23:30:00-05:00" << qint64(1800);
+    QTest::newRow("Havana, midnight twice")
+        << QByteArray("America/Havana") << "2026-10-31T23:30:00-04:00" << qint64(1800);
+}
+
+void JourneyTest::nextDayStarts()
+{
+    QFETCH(QByteArray, zone);
+    QFETCH(QString, now);
+    QFETCH(qint64, seconds);
+    setZone(zone.constData());
+    const QDateTime moment = QDateTime::fromString(now, Qt::ISODate);
+    // Two whole hours in: the hours alone would wait an hour.
+    const Summary summary = summarize({}, {QString(), {}, {}, 2 * 3600, true, true}, {}, moment);
+    QCOMPARE(secondsToNextChange(summary, moment), seconds);
+}
+
 void JourneyTest::spreadsheet()
 {
     const QDateTime now(QDate(2026, 3, 14), QTime(21, 0));
@@ -315,21 +499,29 @@ void JourneyTest::spreadsheet()
         {QStringLiteral("attempt-20260301-090000.dat"), QDateTime(QDate(2026, 2, 28), QTime(7, 0)),
          QDateTime(QDate(2026, 3, 1), QTime(9, 0)), 93600, true, false}};
     // Every craving counts for its trigger, the one in the future too; ties keep the dialog's order.
-    const CravingLog log{
-        {craving("2026-03-12T08:00:00+01:00", Outcome::Passed, Trigger::Coffee),
-         {at("2026-03-13T08:00:00+01:00"), 5, Trigger::Stress, QStringLiteral("1,2"), Outcome::Smoked},
-         {at("2026-07-01T06:00:00Z"), 1, Trigger::Screen, QStringLiteral("a \"b\"\rc"), Outcome::Smoked},
-         craving("2026-03-14T08:00:00+01:00", Outcome::Passed, Trigger::Screen)},
-        4,
-        true,
-        {}};
-    const Summary summary = summarize(past, currentAttempt(QDate(2026, 3, 10), QTime(12, 0), now), log, now);
+    QTemporaryDir folder;
+    const CravingFile file(folder.filePath(QStringLiteral("cravings.csv")));
+    writeBytes(file.path(), header + "2026-03-12T08:00:00+01:00,3,coffee,,passed\r\n"
+                                     "2026-03-13T08:00:00+01:00,5,stress,\"1,2\",smoked\r\n"
+                                     "2026-07-01T06:00:00Z,1,screen,\"a \"\"b\"\"\rc\",smoked\r\n"
+                                     "2026-03-14T08:00:00+01:00,3,screen,,passed\r\n"
+                                     "2026-03-14T09:00:00+01:00,2,,=1+1,passed\r\n"
+                                     "2026-03-14T09:01:00+01:00,2,,+1,passed\r\n"
+                                     "2026-03-14T09:02:00+01:00,2,,-1,passed\r\n"
+                                     "2026-03-14T09:03:00+01:00,2,,@A1,passed\r\n"
+                                     "2026-03-14T09:04:00+01:00,2,,\t1,passed\r\n"
+                                     "2026-03-14T09:05:00+01:00,2,,\"\r1\",passed\r\n");
+    const Summary summary = summarize(past, currentAttempt(QDate(2026, 3, 10), QTime(12, 0), now), file.read(), now);
     QList<Trigger> ranked;
     for (const TriggerCount &count : summary.triggers)
         ranked << count.trigger;
-    QCOMPARE(ranked, QList<Trigger>({Trigger::Screen, Trigger::Stress, Trigger::Coffee}));
+    QCOMPARE(ranked, QList<Trigger>({Trigger::NotSaid, Trigger::Screen, Trigger::Stress, Trigger::Coffee}));
     QCOMPARE(summary.longestIndex, 2);
-    QCOMPARE(spreadsheetCsv(summary, log),
+    // The file keeps the notes as they were written; a spreadsheet takes them as text.
+    QCOMPARE(file.read().cravings.at(4).note, QStringLiteral("=1+1"));
+    const Spreadsheet sheet = spreadsheetCsv(summary.attempts, file);
+    QCOMPARE(sheet.problem, QString());
+    QCOMPARE(sheet.csv,
              QByteArray("attempt,start,end,days,hours,state,file\r\n"
                         "1,,2026-01-01T08:00:00+01:00,,,unreadable,attempt-20260101-080000.dat\r\n"
                         "2,2026-02-28T07:00:00+01:00,2026-03-01T09:00:00+01:00,1,2,past,attempt-20260301-090000.dat\r\n"
@@ -339,7 +531,16 @@ void JourneyTest::spreadsheet()
                         "2026-03-12T08:00:00+01:00,3,coffee,,passed\r\n"
                         "2026-03-13T08:00:00+01:00,5,stress,\"1,2\",smoked\r\n"
                         "2026-07-01T08:00:00+02:00,1,screen,\"a \"\"b\"\"\rc\",smoked\r\n"
-                        "2026-03-14T08:00:00+01:00,3,screen,,passed\r\n"));
+                        "2026-03-14T08:00:00+01:00,3,screen,,passed\r\n"
+                        "2026-03-14T09:00:00+01:00,2,,'=1+1,passed\r\n"
+                        "2026-03-14T09:01:00+01:00,2,,'+1,passed\r\n"
+                        "2026-03-14T09:02:00+01:00,2,,'-1,passed\r\n"
+                        "2026-03-14T09:03:00+01:00,2,,'@A1,passed\r\n"
+                        "2026-03-14T09:04:00+01:00,2,,'\t1,passed\r\n"
+                        "2026-03-14T09:05:00+01:00,2,,\"'\r1\",passed\r\n"));
+    // Cravings that cannot be read make no spreadsheet.
+    const Spreadsheet unread = spreadsheetCsv(summary.attempts, CravingFile(folder.path()));
+    QVERIFY(unread.csv.isEmpty() && !unread.problem.isEmpty());
 }
 
 int main(int argc, char *argv[])

@@ -1,4 +1,5 @@
 #include "encourage/cravingwords.h"
+#include "journey/cravingdialog.h"
 #include "journey/cravings.h"
 #include "platform/instancechannel.h"
 #include "platform/instanceguard.h"
@@ -24,6 +25,8 @@ class JourneyLoggingTest : public QObject
     Q_OBJECT
 private slots:
     void slipIsSavedAndTheCounterRunsOn();
+    void noteKeptWithinLimit_data();
+    void noteKeptWithinLimit();
     void requestWaitsForTheUnlockedCounter_data();
     void requestWaitsForTheUnlockedCounter();
     void desktopActionReachesRunningCopy();
@@ -61,11 +64,8 @@ void JourneyLoggingTest::slipIsSavedAndTheCounterRunsOn()
     program.click("optstrength5");
     program.find<QListWidget>("lsttrigger")->setCurrentRow(2);
     auto *note = program.find<QPlainTextEdit>("txtcravingnote");
-    QTest::keyClicks(note, QStringLiteral("After lunch, "));
-    // A paste over the limit keeps what fits.
-    note->insertPlainText(QString(250, u'x'));
-    const QString kept = QStringLiteral("After lunch, ") + QString(journey::maximumNoteLength - 13, u'x');
-    QCOMPARE(note->toPlainText(), kept);
+    const QString kept = QStringLiteral("After lunch");
+    QTest::keyClicks(note, kept);
     program.find<QComboBox>("cbocravingwhen")->setCurrentIndex(3);
     program.click("cmdsmoked");
 
@@ -93,17 +93,48 @@ void JourneyLoggingTest::slipIsSavedAndTheCounterRunsOn()
     QCOMPARE(program.text("lblmaincomp"), wordsAfterSlip(firstDraw));
 }
 
+// However it comes, what goes over the limit is taken off the end of what
+// came in, and never half of a character that takes two.
+void JourneyLoggingTest::noteKeptWithinLimit_data()
+{
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("kept");
+    const QString twoPart = QStringLiteral("\U0001F600");
+    const QString lunch = QStringLiteral("After lunch, ");
+    QTest::newRow("over the limit") << QString(250, u'x') << lunch + QString(journey::maximumNoteLength - 13, u'x');
+    QTest::newRow("a two-part character across the limit") << QString(journey::maximumNoteLength - 14, u'x') + twoPart
+                                                           << lunch + QString(journey::maximumNoteLength - 14, u'x');
+    QTest::newRow("a two-part character at the limit")
+        << QString(journey::maximumNoteLength - 15, u'x') + twoPart
+        << lunch + QString(journey::maximumNoteLength - 15, u'x') + twoPart;
+}
+
+void JourneyLoggingTest::noteKeptWithinLimit()
+{
+    QFETCH(QString, pasted);
+    QFETCH(QString, kept);
+    TestProgram program;
+    CravingDialog dialog(program.environment(), nullptr);
+    dialog.setAttribute(Qt::WA_DeleteOnClose, false);
+    auto *note = dialog.findChild<QPlainTextEdit *>(QStringLiteral("txtcravingnote"));
+    note->insertPlainText(QStringLiteral("After lunch, "));
+    note->insertPlainText(pasted);
+    QCOMPARE(note->toPlainText(), kept);
+}
+
 void JourneyLoggingTest::requestWaitsForTheUnlockedCounter_data()
 {
     QTest::addColumn<QString>("way");
-    QTest::newRow("Ctrl+L") << "shortcut";
-    QTest::newRow("the tray's menu") << "tray";
-    QTest::newRow("the desktop's action, through the running copy") << "desktop";
+    QTest::addColumn<bool>("cancel"); // left by Cancel, else by Escape
+    QTest::newRow("Ctrl+L") << "shortcut" << false;
+    QTest::newRow("the tray's menu") << "tray" << true;
+    QTest::newRow("the desktop's action, through the running copy") << "desktop" << false;
 }
 
 void JourneyLoggingTest::requestWaitsForTheUnlockedCounter()
 {
     QFETCH(QString, way);
+    QFETCH(bool, cancel);
     TestProgram program;
     RecordingTray tray;
     program.environment().tray = &tray;
@@ -134,8 +165,11 @@ void JourneyLoggingTest::requestWaitsForTheUnlockedCounter()
     if (way != "shortcut")
         ask();
     QCOMPARE(program.window().findChildren<QDialog *>(QStringLiteral("frmcraving")).size(), 1);
-    // Escape leaves without logging.
-    QTest::keyClick(dialog, Qt::Key_Escape);
+    // Escape, or Cancel, leaves without logging.
+    if (cancel)
+        program.click("cmdcancel");
+    else
+        QTest::keyClick(dialog, Qt::Key_Escape);
     QVERIFY(!openDialog(program));
     QVERIFY(!program.exists("data/journey"));
 }

@@ -5,11 +5,13 @@
 // and the random draws fixed, so the pictures are the same every time.
 
 #include "journey/cravings.h"
+#include "journey/journeytab.h"
 #include "platform/regionalformats.h"
 #include "platform/translation.h"
 #include "support/testwindow.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDirIterator>
 #include <QListWidget>
 #include <QTabWidget>
@@ -137,7 +139,13 @@ const Scene scenes[] = {
     {"whypeoplesmoke", 2, [](TestProgram &p) { p.click("cmdf4"); }},
     {"things", 3, [](TestProgram &p) { p.click("cmdthings"); }},
     {"personal", 3, typePersonalReasons},
-    {"journey", 5, [](TestProgram &) {}},
+    // The tab reads its files beside the window; the picture waits for the figures.
+    {"journey", 5,
+     [](TestProgram &p) {
+         if (!QTest::qWaitFor([&p] { return !p.find<JourneyTab>("journeytab")->isBusy(); }))
+             qWarning("The journey was still being read");
+     }},
+    {"craving", 5, [](TestProgram &p) { p.click("cmdlogcraving"); }},
 };
 
 } // namespace
@@ -161,7 +169,9 @@ int main(int argc, char *argv[])
         scene.steps(program);
         settle();
         const QString file = outFolder + u'/' + QLatin1String(scene.name) + QStringLiteral(".png");
-        if (!program.window().grab().save(file))
+        // A dialog that the scene opened is the picture.
+        QWidget *shown = program.window().findChild<QDialog *>();
+        if (!(shown && shown->isVisible() ? shown : &program.window())->grab().save(file))
             qWarning("Could not write %s", qPrintable(file));
     }
     return 0;

@@ -148,21 +148,26 @@ void addNotes(QChart *chart, const Figures &figures, const Palette &palette, QAb
     }
 }
 
+// A series a run, all in one pen, so that no stroke joins days that lie apart;
+// the legend names the first.
 void addLine(QChart *chart, const Figures &figures, const Palette &palette, QAbstractAxis *categories)
 {
-    auto *line = new QLineSeries;
-    line->setName(figures.line.name);
-    for (int category = 0; category < figures.line.values.size(); ++category) {
-        if (!std::isnan(figures.line.values.at(category)))
-            line->append(category, figures.line.values.at(category));
-    }
-    QPen pen(palette.line, 2.5);
-    line->setPen(pen);
-    line->setPointsVisible(true);
     auto *axis = valueAxis(figures.line.maximum, figures.line.tickInterval, figures.line.axisTitle, palette);
     axis->setGridLineVisible(false);
     chart->addAxis(axis, figures.bars == Qt::Vertical ? Qt::AlignRight : Qt::AlignTop);
-    attach(chart, line, categories, axis);
+    const QPen pen(palette.line, 2.5);
+    for (const QList<QPointF> &run : figures.line.runs) {
+        auto *line = new QLineSeries;
+        line->setName(figures.line.name);
+        line->append(run);
+        line->setPen(pen);
+        line->setPointsVisible(true);
+        attach(chart, line, categories, axis);
+        if (&run != &figures.line.runs.front()) {
+            for (QLegendMarker *marker : chart->legend()->markers(line))
+                marker->setVisible(false);
+        }
+    }
 }
 
 } // namespace
@@ -208,7 +213,7 @@ void JourneyChartsModule::draw(QWidget *widget, const Figures &figures, const Pa
     chart->addAxis(values, standing ? Qt::AlignLeft : Qt::AlignBottom);
 
     addBars(chart, figures, palette, categories, values);
-    if (!figures.line.values.isEmpty())
+    if (!figures.line.runs.isEmpty())
         addLine(chart, figures, palette, categories);
     addNotes(chart, figures, palette, categories, values);
 
@@ -216,7 +221,7 @@ void JourneyChartsModule::draw(QWidget *widget, const Figures &figures, const Pa
         return std::any_of(set.values.begin(), set.values.end(), [](double value) { return value > 0; });
     };
     const qsizetype named =
-        std::count_if(figures.sets.begin(), figures.sets.end(), hasValues) + (figures.line.values.isEmpty() ? 0 : 1);
+        std::count_if(figures.sets.begin(), figures.sets.end(), hasValues) + (figures.line.runs.isEmpty() ? 0 : 1);
     QLegend *legend = chart->legend();
     legend->setVisible(named > 1);
     legend->setAlignment(Qt::AlignBottom);
