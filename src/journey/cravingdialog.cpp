@@ -258,10 +258,11 @@ journey::Craving CravingDialog::chosenCraving(journey::Outcome outcome) const
 void CravingDialog::save(journey::Outcome outcome)
 {
     const journey::Craving craving = chosenCraving(outcome);
-    const QString path = datafiles::path(m_environment, datafiles::File::Cravings);
-    const journey::AppendResult saved = journey::CravingFile(path).append(craving);
+    const journey::CravingFile file = journey::CravingFile::ofUser(m_environment);
+    const journey::AppendResult saved = file.append(craving);
     if (!saved.ok) {
-        m_environment.messages->reportNotSaved(tr("The craving could not be saved in %1: %2"), path, saved.error, this);
+        m_environment.messages->reportNotSaved(tr("The craving could not be saved in %1: %2"), file.path(), saved.error,
+                                               this);
         return;
     }
     if (!saved.keptFull.isEmpty())

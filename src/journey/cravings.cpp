@@ -3,6 +3,8 @@
 #include "journey/cravingrecords.h"
 #include "journey/csvscanner.h"
 #include "journey/isotime.h"
+#include "platform/environment.h"
+#include "records/datafiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -133,8 +135,10 @@ QString unfitFile(const QFileInfo &info)
     return QString();
 }
 
-FileBytes fileBytes(const QString &path, qsizetype room = 0)
+FileBytes fileBytes(const QString &path, const QString &within, qsizetype room = 0)
 {
+    if (const QString outside = textfiles::whyOutside(within, path); !outside.isEmpty())
+        return {{}, translated("%1 cannot be used: %2").arg(shownPath(path), outside)};
     const QFileInfo info(path);
     if (QString unfit = unfitFile(info); !unfit.isEmpty() || !info.exists())
         return {{}, unfit};
@@ -340,6 +344,11 @@ QStringList CravingFile::fullFiles() const
     return paths;
 }
 
+CravingFile CravingFile::ofUser(const Environment &environment)
+{
+    return CravingFile(datafiles::path(environment, datafiles::File::Cravings), environment.userDataFolder);
+}
+
 CravingLog CravingFile::read() const
 {
     CravingLog log;
@@ -357,7 +366,7 @@ CravingLog CravingFile::read(const EachCraving &each) const
     QStringList paths = fullFiles();
     paths << m_path;
     for (const QString &path : std::as_const(paths)) {
-        const FileBytes file = fileBytes(path);
+        const FileBytes file = fileBytes(path, m_within);
         if (file.problem.isEmpty())
             log.unreadableRows += readCravings(file.bytes, each);
         else
@@ -390,7 +399,7 @@ AppendResult CravingFile::append(const Craving &craving) const
                                 .arg(shownPath(m_path), shownPath(keptFull), file.errorString())},
                     {}};
     } else {
-        FileBytes file = fileBytes(m_path, cravingsHeader().size() + record.size());
+        FileBytes file = fileBytes(m_path, m_within, cravingsHeader().size() + record.size());
         if (!file.problem.isEmpty())
             return {{false, file.problem}, {}};
         bytes = std::move(file.bytes);
@@ -405,7 +414,7 @@ AppendResult CravingFile::append(const Craving &craving) const
         const InsertionPoint point = insertionPoint(bytes);
         bytes.insert(point.position, point.lineEndFirst ? "\r\n" + record : record);
     }
-    const textfiles::WriteResult written = textfiles::writeAtomically(m_path, bytes);
+    const textfiles::WriteResult written = textfiles::writeAtomically(m_path, bytes, {.within = m_within});
     // The full file stays where it was put, and the journey reads it there.
     return {written, keptFull};
 }

@@ -14,6 +14,8 @@
 // The cravings the user logged, kept in a CSV file of their own:
 //   time,strength,trigger,note,outcome
 // one record a craving, UTF-8, as RFC 4180 has it.
+struct Environment;
+
 namespace journey {
 
 // NotSaid is a craving logged without a trigger: its field in the file is
@@ -99,7 +101,14 @@ struct AppendResult : textfiles::WriteResult
 class CravingFile
 {
 public:
-    explicit CravingFile(QString path) : m_path(std::move(path)) {}
+    // WITHIN: the folder of the user's files (see textfiles::WriteOptions);
+    // a link on the way that leads out of it is neither read nor written.
+    explicit CravingFile(QString path, QString within = QString())
+        : m_path(std::move(path)), m_within(std::move(within))
+    {}
+
+    // The user's own cravings, in the folder of the user's files.
+    static CravingFile ofUser(const Environment &environment);
 
     QString path() const { return m_path; }
     // The full files kept beside it, oldest first: for cravings.csv,
@@ -119,6 +128,7 @@ public:
 
 private:
     QString m_path;
+    QString m_within;
 };
 
 } // namespace journey

@@ -201,7 +201,7 @@ void JourneyTab::refresh()
     }
     const QDateTime now = m_environment.clock->now();
     const QString history = datafiles::path(m_environment, datafiles::File::History);
-    const journey::CravingFile cravings(datafiles::path(m_environment, datafiles::File::Cravings));
+    const journey::CravingFile cravings = journey::CravingFile::ofUser(m_environment);
     const journey::Attempt current = journey::currentAttempt(m_state.profile.StopDate, m_state.profile.StopTime, now);
     m_reading = inBackground<journey::Summary>(
         [history, cravings, current, now] { return journey::readSummary(history, cravings, current, now); },
@@ -289,7 +289,7 @@ void JourneyTab::saveAsCsv()
     // Once at a time; the button comes back when the file is written.
     m_saveButton->setEnabled(false);
     const QList<journey::Attempt> attempts = m_summary.attempts;
-    const journey::CravingFile cravings(datafiles::path(m_environment, datafiles::File::Cravings));
+    const journey::CravingFile cravings = journey::CravingFile::ofUser(m_environment);
     m_saving = inBackground<textfiles::WriteResult>(
         [attempts, cravings, path] {
             const journey::Spreadsheet sheet = journey::spreadsheetCsv(attempts, cravings);

@@ -149,10 +149,8 @@ QByteArray joinLines(const QStringList &lines)
 
 WriteResult writeAtomically(const QString &path, const QByteArray &bytes, const WriteOptions &options)
 {
-    if (!options.within.isEmpty()) {
-        if (const QString link = linkLeadingOut(options.within, path); !link.isEmpty())
-            return {false, leadsOut(link, path)};
-    }
+    if (const QString outside = whyOutside(options.within, path); !outside.isEmpty())
+        return {false, outside};
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
         return {false, QCoreApplication::translate("textfiles", "The folder %1 could not be created.")
@@ -182,6 +180,14 @@ WriteResult writeAtomically(const QString &path, const QByteArray &bytes, const 
     if (!file.commit())
         return {false, file.errorString()};
     return {true, QString()};
+}
+
+QString whyOutside(const QString &folder, const QString &path)
+{
+    if (folder.isEmpty())
+        return QString();
+    const QString link = linkLeadingOut(folder, path);
+    return link.isEmpty() ? QString() : leadsOut(link, path);
 }
 
 QString linkLeadingOut(const QString &folder, const QString &path)

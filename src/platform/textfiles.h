@@ -59,6 +59,9 @@ WriteResult writeAtomically(const QString &path, const QByteArray &bytes, const 
 // FOLDER; empty when there is none, or when PATH does not lie below FOLDER.
 // FOLDER itself may be a link.
 QString linkLeadingOut(const QString &folder, const QString &path);
+// Why PATH may not be used, in the words of a reason, when such a link lies
+// on its way; empty when none does. For readers that refuse it too.
+QString whyOutside(const QString &folder, const QString &path);
 
 namespace testing {
 // Runs in every atomic write after the bytes are written and before they

@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 // Logging a craving: the dialog through to the file, every way into it, and
@@ -24,6 +25,7 @@ class JourneyLoggingTest : public QObject
 {
     Q_OBJECT
 private slots:
+    void slipIsSavedAndTheCounterRunsOn_data();
     void slipIsSavedAndTheCounterRunsOn();
     void noteKeptWithinLimit_data();
     void noteKeptWithinLimit();
@@ -50,12 +52,27 @@ void startCounter(TestProgram &program)
 
 } // namespace
 
-// A folder stands where the file goes at first, then the save succeeds.
+void JourneyLoggingTest::slipIsSavedAndTheCounterRunsOn_data()
+{
+    QTest::addColumn<bool>("link");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("a folder in the file's place") << false << "is a folder";
+    // Planted by someone who could once write in the folder: the file it
+    // leads to is neither read nor written.
+    QTest::newRow("a link that leads out of the folder") << true << "outside the folder of your files";
+}
+
+// Something stands where the file goes at first, then the save succeeds.
 void JourneyLoggingTest::slipIsSavedAndTheCounterRunsOn()
 {
+    QFETCH(bool, link);
+    QFETCH(QString, reason);
     TestProgram program;
     const QString file = program.path("data/") + QString::fromLatin1(datafiles::entry(datafiles::File::Cravings).path);
-    QVERIFY(QDir().mkpath(file));
+    QTemporaryDir elsewhere;
+    const QString outside = elsewhere.filePath(QStringLiteral(".profile"));
+    writeFileAt(outside, "export PATH\n");
+    QVERIFY(link ? QDir().mkpath(QFileInfo(file).path()) && QFile::link(outside, file) : QDir().mkpath(file));
     startCounter(program);
     const QByteArray profile = program.readFile("data/settings/data.dat");
     QSignalSpy logged(&program.window(), &MainWindow::cravingLogged);
@@ -70,14 +87,18 @@ void JourneyLoggingTest::slipIsSavedAndTheCounterRunsOn()
     program.click("cmdsmoked");
 
     const QString reported = program.messages.texts().join(u'|');
-    QVERIFY2(reported.startsWith(QStringLiteral("The craving could not be saved in %1: ").arg(file)),
+    QVERIFY2(reported.startsWith(QStringLiteral("The craving could not be saved in %1: ").arg(file)) &&
+                 reported.contains(reason),
              qPrintable(reported));
+    QFile untouched(outside);
+    QVERIFY(untouched.open(QIODevice::ReadOnly));
+    QCOMPARE(untouched.readAll(), QByteArray("export PATH\n"));
     QVERIFY(openDialog(program));
     QCOMPARE(note->toPlainText(), kept);
     QVERIFY(program.find<QAbstractButton>("optstrength5")->isChecked());
     QCOMPARE(logged.count(), 0);
 
-    QVERIFY(QDir().rmdir(file));
+    QVERIFY(link ? QFile::remove(file) : QDir().rmdir(file));
     const QDateTime pressed = program.clock.now();
     program.click("cmdsmoked");
     QVERIFY(!openDialog(program));
