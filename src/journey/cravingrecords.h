@@ -16,14 +16,14 @@ QByteArray cravingRecord(const Craving &craving, const QTimeZone &localZone);
 struct FileBytes
 {
     QByteArray bytes;
-    QString problem;
+    QString problem; // the reason alone; the caller names the file
 };
 
 // Every byte of an opened file whose size was measured before, up to the read
 // limit, with room for that many more bytes so that what is added needs no
 // copy of the rest. A read that fails, or ends short of the size measured, is
 // a problem, never the end of the file: a log written back from it would lose
-// its end. SHOWN names the file in the problem.
-FileBytes readBytes(QIODevice &device, const QString &shown, qint64 measuredSize, qsizetype room = 0);
+// its end.
+FileBytes readBytes(QIODevice &device, qint64 measuredSize, qsizetype room = 0);
 
 } // namespace journey

@@ -113,39 +113,38 @@ QString shownPath(const QString &path)
     return QDir::toNativeSeparators(path);
 }
 
-QString tooLarge(const QString &shown)
+QString tooLarge()
 {
-    return translated("%1 is larger than 64 MB, too large to be a file of cravings.").arg(shown);
+    return translated("it is larger than 64 MB, too large to be a file of cravings");
 }
 
 // Why a file cannot be one of cravings, before it is opened; empty when it
 // may be. A missing file is an empty one.
 QString unfitFile(const QFileInfo &info)
 {
-    const QString shown = shownPath(info.filePath());
     if (!info.exists())
         return QString();
     if (info.isDir())
-        return translated("%1 is a folder, not a file of cravings.").arg(shown);
+        return translated("it is a folder, not a file of cravings");
     // A pipe or a device would never end.
     if (!info.isFile())
-        return translated("%1 is not a file of cravings.").arg(shown);
+        return translated("it is not a file of cravings");
     if (info.size() > readLimitBytes)
-        return tooLarge(shown);
+        return tooLarge();
     return QString();
 }
 
 FileBytes fileBytes(const QString &path, const QString &within, qsizetype room = 0)
 {
     if (const QString outside = textfiles::whyOutside(within, path); !outside.isEmpty())
-        return {{}, translated("%1 cannot be used: %2").arg(shownPath(path), outside)};
+        return {{}, outside};
     const QFileInfo info(path);
     if (QString unfit = unfitFile(info); !unfit.isEmpty() || !info.exists())
         return {{}, unfit};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {{}, translated("%1 could not be read: %2").arg(shownPath(path), file.errorString())};
-    return readBytes(file, shownPath(path), info.size(), room);
+        return {{}, file.errorString()};
+    return readBytes(file, info.size(), room);
 }
 
 // Where a new record goes into the bytes of a file: after the last record, or,
@@ -217,9 +216,8 @@ QList<FullFile> fullFilesOf(const QString &path)
 
 } // namespace
 
-FileBytes readBytes(QIODevice &device, const QString &shown, qint64 measuredSize, qsizetype room)
+FileBytes readBytes(QIODevice &device, qint64 measuredSize, qsizetype room)
 {
-    const QString unread = translated("%1 could not be read: %2");
     // Up to one byte beyond the limit, which tells a file that grew past it since it was measured.
     QByteArray bytes;
     bytes.reserve(qsizetype(measuredSize) + 1 + room);
@@ -233,15 +231,15 @@ FileBytes readBytes(QIODevice &device, const QString &shown, qint64 measuredSize
         }
         const qint64 got = device.read(bytes.data() + read, bytes.size() - read);
         if (got < 0)
-            return {{}, unread.arg(shown, device.errorString())};
+            return {{}, device.errorString()};
         if (got == 0)
             break;
         read += got;
     }
     if (read > readLimitBytes)
-        return {{}, tooLarge(shown)};
+        return {{}, tooLarge()};
     if (read < measuredSize)
-        return {{}, unread.arg(shown, translated("it ended after %1 of its %2 bytes").arg(read).arg(measuredSize))};
+        return {{}, translated("it ended after %1 of its %2 bytes").arg(read).arg(measuredSize)};
     bytes.resize(read);
     return {std::move(bytes), QString()};
 }
@@ -355,14 +353,13 @@ CravingLog CravingFile::read() const
     const CravingLog counts = read([&log](const Craving &craving) { log.cravings.append(craving); });
     log.unreadableRows = counts.unreadableRows;
     log.readable = counts.readable;
-    log.problem = counts.problem;
+    log.problems = counts.problems;
     return log;
 }
 
 CravingLog CravingFile::read(const EachCraving &each) const
 {
     CravingLog log;
-    QStringList problems;
     QStringList paths = fullFiles();
     paths << m_path;
     for (const QString &path : std::as_const(paths)) {
@@ -370,10 +367,9 @@ CravingLog CravingFile::read(const EachCraving &each) const
         if (file.problem.isEmpty())
             log.unreadableRows += readCravings(file.bytes, each);
         else
-            problems << file.problem;
+            log.problems.append({path, file.problem});
     }
-    log.readable = problems.isEmpty();
-    log.problem = problems.join(u'\n');
+    log.readable = log.problems.isEmpty();
     return log;
 }
 
@@ -381,7 +377,7 @@ AppendResult CravingFile::append(const Craving &craving) const
 {
     // What could not be read back is not written.
     if (!writable(craving))
-        return {{false, translated("The craving has no valid time, strength or trigger, so it was not saved.")}, {}};
+        return {{false, translated("it has no valid time, strength, trigger or outcome")}, {}};
     const QByteArray record = cravingRecord(craving);
     const QFileInfo info(m_path);
     if (const QString unfit = unfitFile(info); !unfit.isEmpty())
@@ -395,8 +391,8 @@ AppendResult CravingFile::append(const Craving &craving) const
         keptFull = info.dir().filePath(FullFileNames(info).name(full.isEmpty() ? 1 : full.last().number + 1));
         QFile file(m_path);
         if (!file.rename(keptFull))
-            return {{false, translated("%1 is full, and could not be kept as %2: %3")
-                                .arg(shownPath(m_path), shownPath(keptFull), file.errorString())},
+            return {{false, translated("it is full, and could not be kept as %1: %2")
+                                .arg(shownPath(keptFull), file.errorString())},
                     {}};
     } else {
         FileBytes file = fileBytes(m_path, m_within, cravingsHeader().size() + record.size());

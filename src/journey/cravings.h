@@ -72,13 +72,23 @@ struct Craving
 // can be written, a strength it knows, a trigger and an outcome of its own.
 bool writable(const Craving &craving);
 
+// A file that could not be read at all, and why, in the system's words or
+// ours; the reason never names the file.
+struct FileProblem
+{
+    QString path;
+    QString reason;
+
+    bool operator==(const FileProblem &) const = default;
+};
+
 // What the files hold, as far as they can be read.
 struct CravingLog
 {
-    QList<Craving> cravings; // in the order of the files
-    int unreadableRows = 0;  // records kept in the files that could not be understood
-    bool readable = true;    // false: a file is there but could not be read at all
-    QString problem;         // why not, for the user, a line a file
+    QList<Craving> cravings;     // in the order of the files
+    int unreadableRows = 0;      // records kept in the files that could not be understood
+    bool readable = true;        // false: a file is there but could not be read at all
+    QList<FileProblem> problems; // why not, a file at a time
 };
 
 using EachCraving = std::function<void(const Craving &)>;

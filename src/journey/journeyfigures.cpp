@@ -55,7 +55,7 @@ QList<charts::AxisLabel> numberLabels(int count)
 // What a chart of cravings says when it has none to show.
 QString whenNoCravings(const Summary &summary, const char *noneLogged)
 {
-    return summary.cravingsProblem.isEmpty() ? text(noneLogged) : text("Your cravings could not be read.");
+    return summary.cravingsProblems.isEmpty() ? text(noneLogged) : text("Your cravings could not be read.");
 }
 
 FigureRow attemptRow(const Attempt &attempt, int number, bool longest)

@@ -128,7 +128,7 @@ public:
     void fill(Summary &summary, const CravingLog &counts)
     {
         summary.unreadableCravingRows = counts.unreadableRows;
-        summary.cravingsProblem = counts.readable ? QString() : counts.problem;
+        summary.cravingsProblems = counts.problems;
         summary.days = m_days;
         if (!counts.readable) {
             for (DayCount &day : summary.days)
@@ -234,7 +234,7 @@ QStringList sentences(const Summary &summary)
         lines << translated("This is your longest run yet.");
     else
         lines << translated("%1 to beat your longest run.").arg(daysAndHoursLeft(longestPast - thisRun));
-    if (!summary.cravingsProblem.isEmpty()) {
+    if (!summary.cravingsProblems.isEmpty()) {
         lines << translated("Your cravings could not be read.");
     } else if (summary.cravingsInDays == 0) {
         lines << translated("No cravings logged in the last 30 days.");
@@ -261,13 +261,13 @@ qint64 secondsToNextChange(const Summary &summary, const QDateTime &now)
 Spreadsheet spreadsheetCsv(const QList<Attempt> &attempts, const CravingFile &cravings)
 {
     const QTimeZone zone = isotime::localZone();
-    Spreadsheet sheet{attemptsCsv(attempts, zone) + "\r\n" + cravingsHeader(), QString()};
+    Spreadsheet sheet{attemptsCsv(attempts, zone) + "\r\n" + cravingsHeader(), {}};
     const CravingLog counts = cravings.read([&sheet, &zone](Craving craving) {
         craving.note = asSpreadsheetText(craving.note);
         sheet.csv += cravingRecord(craving, zone);
     });
     if (!counts.readable)
-        return {QByteArray(), counts.problem};
+        return {QByteArray(), counts.problems};
     return sheet;
 }
 

@@ -36,9 +36,9 @@ struct Summary
     int cravingsInDays = 0;       // cravings within the days shown, none from the future
     int passedInDays = 0;
     int unreadableCravingRows = 0;
-    // Why the cravings could not be read, a line a file; empty when they
+    // The files of cravings that could not be read, and why; none when they
     // could. Then no craving is counted: part of them would tell wrong figures.
-    QString cravingsProblem;
+    QList<FileProblem> cravingsProblems;
 };
 
 Summary summarize(const QList<Attempt> &pastAttempts, const Attempt &current, const CravingLog &cravings,
@@ -60,7 +60,7 @@ qint64 secondsToNextChange(const Summary &summary, const QDateTime &now);
 struct Spreadsheet
 {
     QByteArray csv;
-    QString problem; // why the cravings could not be read; then there is no csv
+    QList<FileProblem> problems; // the cravings that could not be read; then there is no csv
 };
 
 // The attempts and every craving of the files, for a spreadsheet. A note that

@@ -11,6 +11,7 @@
 #include "records/sharedstate.h"
 #include "ui/controls.h"
 
+#include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -38,6 +39,12 @@ journey::charts::Palette chartPalette(const QPalette &palette)
             palette.color(QPalette::WindowText),
             QColor(0xdd, 0xe8, 0xe0),
             palette.color(QPalette::Base)};
+}
+
+// A file of cravings that could not be read, in a sentence.
+QString unreadFile(const journey::FileProblem &problem)
+{
+    return JourneyTab::tr("%1 could not be read: %2.").arg(QDir::toNativeSeparators(problem.path), problem.reason);
 }
 
 } // namespace
@@ -231,9 +238,9 @@ void JourneyTab::showSummary(const journey::Summary &summary, const QDateTime &r
 void JourneyTab::showNotes(const journey::Summary &summary)
 {
     QStringList notes;
-    if (!summary.cravingsProblem.isEmpty())
-        notes << summary.cravingsProblem;
-    else if (summary.unreadableCravingRows > 0)
+    for (const journey::FileProblem &problem : summary.cravingsProblems)
+        notes << unreadFile(problem);
+    if (summary.cravingsProblems.isEmpty() && summary.unreadableCravingRows > 0)
         notes << tr("%n row(s) of your cravings could not be read. They are kept in the file as they are.", nullptr,
                     summary.unreadableCravingRows);
     QString reason;
@@ -293,8 +300,12 @@ void JourneyTab::saveAsCsv()
     m_saving = inBackground<textfiles::WriteResult>(
         [attempts, cravings, path] {
             const journey::Spreadsheet sheet = journey::spreadsheetCsv(attempts, cravings);
-            return sheet.problem.isEmpty() ? textfiles::writeAtomically(path, sheet.csv)
-                                           : textfiles::WriteResult{false, sheet.problem};
+            if (sheet.problems.isEmpty())
+                return textfiles::writeAtomically(path, sheet.csv);
+            QStringList unread;
+            for (const journey::FileProblem &problem : sheet.problems)
+                unread << unreadFile(problem);
+            return textfiles::WriteResult{false, unread.join(u' ')};
         },
         [this, path](const textfiles::WriteResult &written) {
             m_saving = nullptr;

@@ -153,7 +153,7 @@ WriteResult writeAtomically(const QString &path, const QByteArray &bytes, const 
         return {false, outside};
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
-        return {false, QCoreApplication::translate("textfiles", "The folder %1 could not be created.")
+        return {false, QCoreApplication::translate("textfiles", "its folder %1 could not be created")
                            .arg(QDir::toNativeSeparators(folder))};
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))

@@ -559,9 +559,11 @@ void AdvisorsTest::failedSaveOfPersonalReasonsStaysWithTheText()
     box->selectAll();
     QTest::keyClicks(box, "My children");
     program.click("cmdpersonalback");
-    QCOMPARE(program.messages.shown.size(), 1);
-    QVERIFY(program.messages.shown.first().text.contains(
-        QDir::toNativeSeparators(program.path("data/coach/personal.rtf"))));
+    QCOMPARE(program.messages.texts(),
+             QStringList{QStringLiteral("Your personal reasons could not be saved in %1: its folder %2 could not be "
+                                        "created")
+                             .arg(QDir::toNativeSeparators(program.path("data/coach/personal.rtf")),
+                                  QDir::toNativeSeparators(program.path("data/coach")))});
     QVERIFY(program.shown("frmpersonal"));
     QCOMPARE(box->toPlainText(), QStringLiteral("My children"));
 }

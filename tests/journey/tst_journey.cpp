@@ -176,7 +176,10 @@ void JourneyTest::cravingFiles()
     const bool readable = found.isFile() ? kind != QLatin1String("huge") && kind != QLatin1String("failing")
                                          : kind == QLatin1String("missing");
     QCOMPARE(log.readable, readable);
-    QCOMPARE(log.problem.isEmpty(), readable);
+    // Each file that cannot be read is named once, beside its reason.
+    QCOMPARE(log.problems.size(), readable ? 0 : 1);
+    if (!readable)
+        QVERIFY(log.problems.first().path == file.path() && !log.problems.first().reason.contains(file.path()));
     QCOMPARE(log.cravings.size(), cravings);
     QCOMPARE(log.unreadableRows, unreadable);
     if (!firstNote.isEmpty())
@@ -219,8 +222,7 @@ void JourneyTest::readEndingEarly()
     QBuffer shorter;
     shorter.setData(header + row);
     QVERIFY(shorter.open(QIODevice::ReadOnly));
-    QCOMPARE(readBytes(shorter, QStringLiteral("cravings.csv"), shorter.size() + 1).problem,
-             QStringLiteral("cravings.csv could not be read: it ended after 80 of its 81 bytes"));
+    QCOMPARE(readBytes(shorter, shorter.size() + 1).problem, QStringLiteral("it ended after 80 of its 81 bytes"));
 }
 
 // What is written reads back the same, in any zone; what would not read back
@@ -520,7 +522,7 @@ void JourneyTest::spreadsheet()
     // The file keeps the notes as they were written; a spreadsheet takes them as text.
     QCOMPARE(file.read().cravings.at(4).note, QStringLiteral("=1+1"));
     const Spreadsheet sheet = spreadsheetCsv(summary.attempts, file);
-    QCOMPARE(sheet.problem, QString());
+    QCOMPARE(sheet.problems, QList<FileProblem>());
     QCOMPARE(sheet.csv,
              QByteArray("attempt,start,end,days,hours,state,file\r\n"
                         "1,,2026-01-01T08:00:00+01:00,,,unreadable,attempt-20260101-080000.dat\r\n"
@@ -540,7 +542,7 @@ void JourneyTest::spreadsheet()
                         "2026-03-14T09:05:00+01:00,2,,\"'\r1\",passed\r\n"));
     // Cravings that cannot be read make no spreadsheet.
     const Spreadsheet unread = spreadsheetCsv(summary.attempts, CravingFile(folder.path()));
-    QVERIFY(unread.csv.isEmpty() && !unread.problem.isEmpty());
+    QVERIFY(unread.csv.isEmpty() && !unread.problems.isEmpty());
 }
 
 int main(int argc, char *argv[])

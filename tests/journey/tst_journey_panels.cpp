@@ -214,7 +214,8 @@ void JourneyPanelsTest::saysWhatCannotBeShown_data()
         << good + "yesterday,9,coffee,,passed\r\n"
         << true << "1 row of your cravings could not be read. It is kept in the file as it is." << twoLogged;
     // Said once, with why, and no count of cravings as if there were none.
-    QTest::newRow("the file a folder") << QByteArray() << true << "%1 is a folder, not a file of cravings."
+    QTest::newRow("the file a folder") << QByteArray() << true
+                                       << "%1 could not be read: it is a folder, not a file of cravings."
                                        << "Your cravings could not be read.";
     QTest::newRow("no charts module") << good << false
                                       << "The charts could not be shown; their figures are in the table below."
@@ -292,9 +293,10 @@ void JourneyPanelsTest::savesAsCsv()
         QVERIFY(file.readAll().contains("with Tom"));
         QVERIFY(program.messages.shown.isEmpty());
     } else if (!chosen.isEmpty()) {
-        QCOMPARE(program.messages.shown.size(), 1);
-        QVERIFY(program.messages.texts().first().startsWith("The journey could not be saved in " +
-                                                            QDir::toNativeSeparators(program.fileToSave) + ": "));
+        QCOMPARE(program.messages.texts(),
+                 QStringList{QStringLiteral("The journey could not be saved in %1: its folder %2 could not be created")
+                                 .arg(QDir::toNativeSeparators(program.fileToSave),
+                                      QDir::toNativeSeparators(folder.filePath(QStringLiteral("blocked"))))});
     } else {
         QVERIFY(program.messages.shown.isEmpty());
     }
