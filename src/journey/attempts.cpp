@@ -2,12 +2,12 @@
 
 #include "journey/isotime.h"
 #include "platform/textfiles.h"
+#include "profile/historynames.h"
 #include "profile/profilefile.h"
 #include "records/smokefreetime.h"
 
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <limits>
@@ -21,13 +21,6 @@ namespace {
 // profile file itself is.
 constexpr qint64 copyReadLimitBytes = 64 * 1024;
 constexpr qsizetype copyLineCount = 7;
-
-// attempt-YYYYMMDD-HHMMSS.dat, or with -N when a reset came within the same second.
-const QRegularExpression &copyName()
-{
-    static const QRegularExpression name(QStringLiteral("^attempt-(\\d{8})-(\\d{6})(?:-(\\d{1,9}))?\\.dat$"));
-    return name;
-}
 
 qint64 secondsOf(const SmokeFreeTime &time)
 {
@@ -72,18 +65,17 @@ QList<Attempt> readPastAttempts(const QString &historyFolder, const QDate &today
 {
     const QDir folder(historyFolder);
     const QStringList names =
-        folder.entryList({QStringLiteral("attempt-*.dat")},
+        folder.entryList({historynames::pattern()},
                          QDir::Files | QDir::Dirs | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
     QList<Copy> copies;
     for (const QString &name : names) {
-        const QRegularExpressionMatch match = copyName().match(name);
-        if (!match.hasMatch())
+        const std::optional<historynames::Parsed> parsed = historynames::parse(name);
+        if (!parsed)
             continue;
         Copy copy;
         Attempt &attempt = copy.attempt;
         attempt.fileName = name;
-        attempt.end = QDateTime(QDate::fromString(match.captured(1), QStringLiteral("yyyyMMdd")),
-                                QTime::fromString(match.captured(2), QStringLiteral("HHmmss")));
+        attempt.end = parsed->moment;
         const auto profile = stopMomentIn(folder.filePath(name), today);
         const QDateTime start = profile ? QDateTime(profile->StopDate, profile->StopTime) : QDateTime();
         // A run that ends before it starts, or one that no clock of the program could have counted, was not kept by it.
@@ -94,7 +86,7 @@ QList<Attempt> readPastAttempts(const QString &historyFolder, const QDate &today
             attempt.seconds = secondsOf(smokeFreeTime(profile->StopDate, profile->StopTime, attempt.end));
         }
         copy.order = {attempt.end.isValid() ? attempt.end.toMSecsSinceEpoch() : std::numeric_limits<qint64>::min(),
-                      match.captured(3).isEmpty() ? 1 : match.captured(3).toInt()};
+                      parsed->number};
         copies.append(copy);
     }
     std::stable_sort(copies.begin(), copies.end(), [](const Copy &a, const Copy &b) { return a.order < b.order; });

@@ -1,6 +1,7 @@
 #include "profile/profilefile.h"
 
 #include "platform/regionalformats.h"
+#include "profile/historynames.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -95,12 +96,11 @@ textfiles::WriteResult ProfileFile::keepCopy(const QString &historyFolder, const
                            .arg(shownPath, current.errorString())};
     current.close();
 
-    const QString stamp = moment.toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString copy = QDir(historyFolder).filePath(QStringLiteral("attempt-%1.dat").arg(stamp));
+    QString copy = QDir(historyFolder).filePath(historynames::name(moment));
     // A link that leads nowhere takes a name as much as a file does.
     const auto taken = [](const QString &name) { return QFileInfo::exists(name) || QFileInfo(name).isSymLink(); };
     for (int n = 2; taken(copy); ++n)
-        copy = QDir(historyFolder).filePath(QStringLiteral("attempt-%1-%2.dat").arg(stamp).arg(n));
+        copy = QDir(historyFolder).filePath(historynames::name(moment, n));
     textfiles::WriteResult kept = textfiles::writeAtomically(copy, bytes, {.within = m_within});
     // The profile goes once the copy is kept, so the copy must be proven
     // whole: read back, every byte as written.

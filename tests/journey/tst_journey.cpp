@@ -3,6 +3,7 @@
 #include "journey/cravings.h"
 #include "journey/journeysummary.h"
 #include "platform/translation.h"
+#include "profile/profilefile.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -29,6 +30,7 @@ private slots:
     void cravingsWritten_data();
     void cravingsWritten();
     void pastAttempts();
+    void keptCopiesAreReadBack();
     void attemptLengths_data();
     void attemptLengths();
     void attemptSentences_data();
@@ -543,6 +545,28 @@ void JourneyTest::spreadsheet()
     // Cravings that cannot be read make no spreadsheet.
     const Spreadsheet unread = spreadsheetCsv(summary.attempts, CravingFile(folder.path()));
     QVERIFY(unread.csv.isEmpty() && !unread.problems.isEmpty());
+}
+
+// The reset names its copies and the journey reads the names back: two
+// resets within the same second are two attempts, in the order they came.
+void JourneyTest::keptCopiesAreReadBack()
+{
+    QTemporaryDir folder;
+    const QString profile = folder.filePath(QStringLiteral("data.dat"));
+    const QString history = folder.filePath(QStringLiteral("history"));
+    const QDateTime reset(QDate(2026, 12, 31), QTime(23, 59, 59));
+    for (const char *stop : {"2026-12-01", "2026-12-20"}) {
+        writeBytes(profile, "Ann\r\n20\r\neuro\r\n6.50\r\n" + QByteArray(stop) + "\r\n08:00:00\r\nYES\r\n");
+        QVERIFY(ProfileFile(profile).keepCopy(history, reset).ok);
+    }
+    const QList<Attempt> attempts = readPastAttempts(history, reset.date());
+    QCOMPARE(attempts.size(), 2);
+    for (int index = 0; index < 2; ++index) {
+        QVERIFY(attempts.at(index).readable);
+        QCOMPARE(attempts.at(index).end, reset);
+    }
+    QCOMPARE(attempts.at(0).start.date(), QDate(2026, 12, 1));
+    QCOMPARE(attempts.at(1).start.date(), QDate(2026, 12, 20));
 }
 
 int main(int argc, char *argv[])
