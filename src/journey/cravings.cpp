@@ -3,6 +3,7 @@
 #include "journey/cravingrecords.h"
 #include "journey/csvscanner.h"
 #include "journey/isotime.h"
+#include "journey/journeytext.h"
 #include "platform/environment.h"
 #include "records/datafiles.h"
 
@@ -30,11 +31,6 @@ constexpr std::array outcomeNames{OutcomeName{Outcome::Passed, "passed"}, Outcom
 constexpr QByteArrayView shortestRecord{"2026-03-05T08:30:15Z,1,,,passed"};
 
 constexpr std::array headerFields{"time", "strength", "trigger", "note", "outcome"};
-
-QString translated(const char *text)
-{
-    return QCoreApplication::translate("journey", text);
-}
 
 std::optional<Outcome> outcomeFromKey(QByteArrayView key)
 {
@@ -115,7 +111,7 @@ QString shownPath(const QString &path)
 
 QString tooLarge()
 {
-    return translated("it is larger than 64 MB, too large to be a file of cravings");
+    return journeyText("it is larger than 64 MB, too large to be a file of cravings");
 }
 
 // Why a file cannot be one of cravings, before it is opened; empty when it
@@ -125,10 +121,10 @@ QString unfitFile(const QFileInfo &info)
     if (!info.exists())
         return QString();
     if (info.isDir())
-        return translated("it is a folder, not a file of cravings");
+        return journeyText("it is a folder, not a file of cravings");
     // A pipe or a device would never end.
     if (!info.isFile())
-        return translated("it is not a file of cravings");
+        return journeyText("it is not a file of cravings");
     if (info.size() > readLimitBytes)
         return tooLarge();
     return QString();
@@ -239,7 +235,7 @@ FileBytes readBytes(QIODevice &device, qint64 measuredSize, qsizetype room)
     if (read > readLimitBytes)
         return {{}, tooLarge()};
     if (read < measuredSize)
-        return {{}, translated("it ended after %1 of its %2 bytes").arg(read).arg(measuredSize)};
+        return {{}, journeyText("it ended after %1 of its %2 bytes").arg(read).arg(measuredSize)};
     bytes.resize(read);
     return {std::move(bytes), QString()};
 }
@@ -271,7 +267,7 @@ QString triggerKey(Trigger trigger)
 QString triggerCaption(Trigger trigger)
 {
     const TriggerName *name = triggerName(trigger);
-    return name ? translated(name->caption) : QString();
+    return name ? journeyText(name->caption) : QString();
 }
 
 std::optional<Trigger> triggerFromKey(const QString &key)
@@ -377,7 +373,7 @@ AppendResult CravingFile::append(const Craving &craving) const
 {
     // What could not be read back is not written.
     if (!writable(craving))
-        return {{false, translated("it has no valid time, strength, trigger or outcome")}, {}};
+        return {{false, journeyText("it has no valid time, strength, trigger or outcome")}, {}};
     const QByteArray record = cravingRecord(craving);
     const QFileInfo info(m_path);
     if (const QString unfit = unfitFile(info); !unfit.isEmpty())
@@ -391,7 +387,7 @@ AppendResult CravingFile::append(const Craving &craving) const
         keptFull = info.dir().filePath(FullFileNames(info).name(full.isEmpty() ? 1 : full.last().number + 1));
         QFile file(m_path);
         if (!file.rename(keptFull))
-            return {{false, translated("it is full, and could not be kept as %1: %2")
+            return {{false, journeyText("it is full, and could not be kept as %1: %2")
                                 .arg(shownPath(keptFull), file.errorString())},
                     {}};
     } else {

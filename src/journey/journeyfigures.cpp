@@ -1,8 +1,8 @@
 #include "journey/journeyfigures.h"
 
+#include "journey/journeytext.h"
 #include "platform/regionalformats.h"
 
-#include <QCoreApplication>
 #include <QLocale>
 
 #include <cmath>
@@ -13,30 +13,17 @@ namespace {
 
 using charts::Colour;
 
-constexpr qint64 secondsPerDay = 24 * 60 * 60;
 // Up to so many categories, each has its label; beyond, every so many.
 constexpr int labelledCategories = 15;
-
-QString text(const char *source, int count = -1)
-{
-    return QCoreApplication::translate("journey", source, nullptr, count);
-}
-
-QString duration(qint64 seconds)
-{
-    const int days = static_cast<int>(seconds / secondsPerDay);
-    const int hours = static_cast<int>(seconds % secondsPerDay / 3600);
-    return text("%1 and %2").arg(text("%n day(s)", days), text("%n hour(s)", hours));
-}
 
 QString describe(const QString &title, const QList<FigureRow> &rows, const QString &whenEmpty)
 {
     if (rows.isEmpty())
-        return text("%1: %2").arg(title, whenEmpty);
+        return journeyText("%1: %2").arg(title, whenEmpty);
     QStringList items;
     for (const FigureRow &row : rows)
-        items << text("%1, %2").arg(row.item, row.figure);
-    return text("%1: %2.").arg(title, items.join(QStringLiteral("; ")));
+        items << journeyText("%1, %2").arg(row.item, row.figure);
+    return journeyText("%1: %2.").arg(title, items.join(QStringLiteral("; ")));
 }
 
 // Every category's number, or when there are many, every so many of them
@@ -53,21 +40,22 @@ QList<charts::AxisLabel> numberLabels(int count)
 }
 
 // What a chart of cravings says when it has none to show.
-QString whenNoCravings(const Summary &summary, const char *noneLogged)
+QString whenNoCravings(const Summary &summary, const QString &noneLogged)
 {
-    return summary.cravingsProblems.isEmpty() ? text(noneLogged) : text("Your cravings could not be read.");
+    return summary.cravingsProblems.isEmpty() ? noneLogged : journeyText("Your cravings could not be read.");
 }
 
 FigureRow attemptRow(const Attempt &attempt, int number, bool longest)
 {
     if (!attempt.readable)
-        return {text("Attempt %1").arg(number), text("unreadable: %1").arg(attempt.fileName)};
+        return {journeyText("Attempt %1").arg(number), journeyText("unreadable: %1").arg(attempt.fileName)};
     const QString start = regional::dateToText(attempt.start.date());
     const QString item =
-        attempt.current ? text("Attempt %1, the current one, since %2").arg(number).arg(start)
-                        : text("Attempt %1, %2 to %3").arg(number).arg(start, regional::dateToText(attempt.end.date()));
-    const QString length = duration(attempt.seconds);
-    return {item, longest ? text("%1, the longest").arg(length) : length};
+        attempt.current
+            ? journeyText("Attempt %1, the current one, since %2").arg(number).arg(start)
+            : journeyText("Attempt %1, %2 to %3").arg(number).arg(start, regional::dateToText(attempt.end.date()));
+    const QString length = daysAndHours(attempt.seconds);
+    return {item, longest ? journeyText("%1, the longest").arg(length) : length};
 }
 
 ChartView attemptsChart(const Summary &summary)
@@ -75,13 +63,13 @@ ChartView attemptsChart(const Summary &summary)
     ChartView view;
     view.objectName = QStringLiteral("chtattempts");
     charts::Figures &figures = view.figures;
-    figures.title = text("Every attempt, in days");
+    figures.title = journeyText("Every attempt, in days");
     figures.categoryCount = static_cast<int>(summary.attempts.size());
     figures.categoryLabels = numberLabels(figures.categoryCount);
-    figures.valueTitle = text("Days");
-    charts::BarSet earlier{text("Earlier attempts"), Colour::Bars, {}};
-    charts::BarSet current{text("This attempt"), Colour::Current, {}};
-    charts::BarSet unreadable{text("Unreadable"), Colour::Muted, {}};
+    figures.valueTitle = journeyText("Days");
+    charts::BarSet earlier{journeyText("Earlier attempts"), Colour::Bars, {}};
+    charts::BarSet current{journeyText("This attempt"), Colour::Current, {}};
+    charts::BarSet unreadable{journeyText("Unreadable"), Colour::Muted, {}};
 
     double longestDays = 0;
     for (const Attempt &attempt : summary.attempts)
@@ -99,16 +87,16 @@ ChartView attemptsChart(const Summary &summary)
         view.rows << attemptRow(attempt, index + 1, longest);
         if (!attempt.readable) {
             unreadableFiles << attempt.fileName;
-            figures.notes.append({index, stub, text("unreadable")});
+            figures.notes.append({index, stub, journeyText("unreadable")});
         } else if (longest) {
-            figures.notes.append({index, days, text("Longest: %n day(s)", static_cast<int>(days))});
+            figures.notes.append({index, days, journeyText("Longest: %n day(s)", nullptr, static_cast<int>(days))});
         }
     }
     figures.sets = {earlier, current, unreadable};
     // Under the bars: the attempts' numbers, and the names of the copies that could not be read.
-    figures.categoryTitle =
-        unreadableFiles.isEmpty() ? text("Attempt") : text("Unreadable: %1").arg(unreadableFiles.join(u", "));
-    view.description = describe(figures.title, view.rows, text("No attempts yet."));
+    figures.categoryTitle = unreadableFiles.isEmpty() ? journeyText("Attempt")
+                                                      : journeyText("Unreadable: %1").arg(unreadableFiles.join(u", "));
+    view.description = describe(figures.title, view.rows, journeyText("No attempts yet."));
     return view;
 }
 
@@ -117,12 +105,12 @@ ChartView cravingsChart(const Summary &summary)
     ChartView view;
     view.objectName = QStringLiteral("chtcravings");
     charts::Figures &figures = view.figures;
-    figures.title = text("Cravings per day, the last %n day(s)", daysShown);
+    figures.title = journeyText("Cravings per day, the last %n day(s)", nullptr, daysShown);
     figures.categoryCount = static_cast<int>(summary.days.size());
-    figures.valueTitle = text("Cravings");
-    charts::BarSet passed{text("Passed"), Colour::Bars, {}};
-    charts::BarSet smoked{text("Smoked"), Colour::Muted, {}};
-    figures.line = {text("Mean strength"), {}, text("Strength"), double(maximumStrength), 1};
+    figures.valueTitle = journeyText("Cravings");
+    charts::BarSet passed{journeyText("Passed"), Colour::Bars, {}};
+    charts::BarSet smoked{journeyText("Smoked"), Colour::Muted, {}};
+    figures.line = {journeyText("Mean strength"), {}, journeyText("Strength"), double(maximumStrength), 1};
     const QLocale locale;
     for (int index = 0; index < figures.categoryCount; ++index) {
         const DayCount &day = summary.days.at(index);
@@ -139,16 +127,17 @@ ChartView cravingsChart(const Summary &summary)
             figures.categoryLabels.append({index, locale.toString(day.date, QStringLiteral("d MMM"))});
         if (day.cravings > 0) {
             const QString mean = regional::numberToText(std::round(day.meanStrength * 10) / 10);
-            view.rows.append({regional::dateToText(day.date), text("%1, %2 passed, mean strength %3")
-                                                                  .arg(text("%n craving(s)", day.cravings))
-                                                                  .arg(day.passed)
-                                                                  .arg(mean)});
+            view.rows.append(
+                {regional::dateToText(day.date), journeyText("%1, %2 passed, mean strength %3")
+                                                     .arg(journeyText("%n craving(s)", nullptr, day.cravings))
+                                                     .arg(day.passed)
+                                                     .arg(mean)});
         }
     }
     figures.sets = {passed, smoked};
     view.description =
         describe(figures.title, view.rows,
-                 whenNoCravings(summary, QT_TRANSLATE_NOOP("journey", "No cravings logged in the last 30 days.")));
+                 whenNoCravings(summary, journeyText("No cravings logged in the last %1 days.").arg(daysShown)));
     return view;
 }
 
@@ -157,21 +146,21 @@ ChartView triggersChart(const Summary &summary)
     ChartView view;
     view.objectName = QStringLiteral("chttriggers");
     charts::Figures &figures = view.figures;
-    figures.title = text("What set them off, every craving logged");
+    figures.title = journeyText("What set them off, every craving logged");
     figures.bars = Qt::Horizontal;
     figures.categoryCount = static_cast<int>(summary.triggers.size());
-    figures.valueTitle = text("Cravings");
-    charts::BarSet counts{text("Cravings"), Colour::Bars, {}};
+    figures.valueTitle = journeyText("Cravings");
+    charts::BarSet counts{journeyText("Cravings"), Colour::Bars, {}};
     for (int index = 0; index < figures.categoryCount; ++index) {
         const TriggerCount &trigger = summary.triggers.at(index);
         const QString caption = triggerCaption(trigger.trigger);
         counts.values << trigger.count;
         figures.categoryLabels.append({index, caption});
-        view.rows.append({caption, text("%n craving(s)", trigger.count)});
+        view.rows.append({caption, journeyText("%n craving(s)", nullptr, trigger.count)});
     }
     figures.sets = {counts};
-    view.description = describe(figures.title, view.rows,
-                                whenNoCravings(summary, QT_TRANSLATE_NOOP("journey", "No cravings logged yet.")));
+    view.description =
+        describe(figures.title, view.rows, whenNoCravings(summary, journeyText("No cravings logged yet.")));
     return view;
 }
 

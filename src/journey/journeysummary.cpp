@@ -3,6 +3,7 @@
 #include "journey/cravingrecords.h"
 #include "journey/csvscanner.h"
 #include "journey/isotime.h"
+#include "journey/journeytext.h"
 
 #include <QCoreApplication>
 
@@ -13,33 +14,11 @@ namespace journey {
 
 namespace {
 
-constexpr qint64 secondsPerHour = 60 * 60;
-constexpr qint64 hoursPerDay = 24;
-constexpr qint64 secondsPerDay = hoursPerDay * secondsPerHour;
-
-QString translated(const char *text, qint64 count = -1)
-{
-    return QCoreApplication::translate("journey", text, nullptr,
-                                       int(std::min<qint64>(count, std::numeric_limits<int>::max())));
-}
-
-// "D days and H hours", each part with its own plural form.
-QString daysAndHours(qint64 days, qint64 hours)
-{
-    return translated("%1 and %2").arg(translated("%n day(s)", days), translated("%n hour(s)", hours));
-}
-
-QString wholeDaysAndHours(qint64 seconds)
-{
-    return daysAndHours(seconds / secondsPerDay, seconds % secondsPerDay / secondsPerHour);
-}
-
 // What is left, rounded up to the next whole hour: a run a few minutes short
 // of the longest is never said to need no time at all.
 QString daysAndHoursLeft(qint64 seconds)
 {
-    const qint64 hours = (seconds + secondsPerHour - 1) / secondsPerHour;
-    return daysAndHours(hours / hoursPerDay, hours % hoursPerDay);
+    return daysAndHours((seconds + secondsPerHour - 1) / secondsPerHour * secondsPerHour);
 }
 
 qsizetype triggerIndex(Trigger trigger)
@@ -221,27 +200,28 @@ QStringList sentences(const Summary &summary)
 {
     QStringList lines;
     // Only runs that can be told count; a copy that cannot be read is listed in the charts.
-    lines << translated("Attempts so far: %n",
-                        std::count_if(summary.attempts.begin(), summary.attempts.end(),
-                                      [](const Attempt &attempt) { return attempt.readable || attempt.current; }));
+    lines << journeyText("Attempts so far: %n", nullptr,
+                         std::count_if(summary.attempts.begin(), summary.attempts.end(),
+                                       [](const Attempt &attempt) { return attempt.readable || attempt.current; }));
     const qint64 longest = summary.longestIndex >= 0 ? summary.attempts.at(summary.longestIndex).seconds : 0;
-    lines << translated("Longest smoke-free run: %1").arg(wholeDaysAndHours(longest));
+    lines << journeyText("Longest smoke-free run: %1").arg(daysAndHours(longest));
     const Attempt *current = currentOf(summary);
     const qint64 thisRun = current && current->readable ? current->seconds : 0;
-    lines << translated("This attempt: %1").arg(wholeDaysAndHours(thisRun));
+    lines << journeyText("This attempt: %1").arg(daysAndHours(thisRun));
     const qint64 longestPast = longestPastRun(summary);
     if (thisRun >= longestPast)
-        lines << translated("This is your longest run yet.");
+        lines << journeyText("This is your longest run yet.");
     else
-        lines << translated("%1 to beat your longest run.").arg(daysAndHoursLeft(longestPast - thisRun));
+        lines << journeyText("%1 to beat your longest run.").arg(daysAndHoursLeft(longestPast - thisRun));
     if (!summary.cravingsProblems.isEmpty()) {
-        lines << translated("Your cravings could not be read.");
+        lines << journeyText("Your cravings could not be read.");
     } else if (summary.cravingsInDays == 0) {
-        lines << translated("No cravings logged in the last 30 days.");
+        lines << journeyText("No cravings logged in the last %1 days.").arg(daysShown);
     } else {
         const int passedPercent = qRound(100.0 * summary.passedInDays / summary.cravingsInDays);
-        lines << translated("Cravings logged in the last 30 days: %n. %1% passed without a cigarette.",
-                            summary.cravingsInDays)
+        lines << journeyText("Cravings logged in the last %1 days: %n. %2% passed without a cigarette.", nullptr,
+                             summary.cravingsInDays)
+                     .arg(daysShown)
                      .arg(passedPercent);
     }
     return lines;
