@@ -61,6 +61,7 @@ FigureRow attemptRow(const Attempt &attempt, int number, bool longest)
 ChartView attemptsChart(const Summary &summary)
 {
     ChartView view;
+    view.kind = ChartKind::Attempts;
     view.objectName = QStringLiteral("chtattempts");
     charts::Figures &figures = view.figures;
     figures.title = journeyText("Every attempt, in days");
@@ -103,6 +104,7 @@ ChartView attemptsChart(const Summary &summary)
 ChartView cravingsChart(const Summary &summary)
 {
     ChartView view;
+    view.kind = ChartKind::CravingsPerDay;
     view.objectName = QStringLiteral("chtcravings");
     charts::Figures &figures = view.figures;
     figures.title = journeyText("Cravings per day, the last %n day(s)", nullptr, daysShown);
@@ -110,7 +112,11 @@ ChartView cravingsChart(const Summary &summary)
     figures.valueTitle = journeyText("Cravings");
     charts::BarSet passed{journeyText("Passed"), Colour::Bars, {}};
     charts::BarSet smoked{journeyText("Smoked"), Colour::Muted, {}};
-    figures.line = {journeyText("Mean strength"), {}, journeyText("Strength"), double(maximumStrength), 1};
+    figures.line = {.name = journeyText("Mean strength"),
+                    .runs = {},
+                    .axisTitle = journeyText("Strength"),
+                    .maximum = double(maximumStrength),
+                    .tickInterval = 1};
     const QLocale locale;
     for (int index = 0; index < figures.categoryCount; ++index) {
         const DayCount &day = summary.days.at(index);
@@ -144,6 +150,7 @@ ChartView cravingsChart(const Summary &summary)
 ChartView triggersChart(const Summary &summary)
 {
     ChartView view;
+    view.kind = ChartKind::Triggers;
     view.objectName = QStringLiteral("chttriggers");
     charts::Figures &figures = view.figures;
     figures.title = journeyText("What set them off, every craving logged");

@@ -18,8 +18,12 @@ struct FigureRow
     QString figure; // "12 days and 3 hours, the longest"
 };
 
+// Which chart a view is, whatever its place in the list.
+enum class ChartKind { Attempts, CravingsPerDay, Triggers };
+
 struct ChartView
 {
+    ChartKind kind;
     QString objectName;
     charts::Figures figures;
     QList<FigureRow> rows;

@@ -32,13 +32,13 @@ namespace {
 // of its pictures for what stands out.
 journey::charts::Palette chartPalette(const QPalette &palette)
 {
-    return {palette.color(QPalette::Highlight),
-            QColor(0xf2, 0xa3, 0x3a),
-            QColor(0xb4, 0xc0, 0xcc),
-            QColor(0x3b, 0x82, 0xc4),
-            palette.color(QPalette::WindowText),
-            QColor(0xdd, 0xe8, 0xe0),
-            palette.color(QPalette::Base)};
+    return {.bars = palette.color(QPalette::Highlight),
+            .current = QColor(0xf2, 0xa3, 0x3a),
+            .muted = QColor(0xb4, 0xc0, 0xcc),
+            .line = QColor(0x3b, 0x82, 0xc4),
+            .text = palette.color(QPalette::WindowText),
+            .grid = QColor(0xdd, 0xe8, 0xe0),
+            .background = palette.color(QPalette::Base)};
 }
 
 // A file of cravings that could not be read, in a sentence.
@@ -151,20 +151,20 @@ QLayout *JourneyTab::buildCharts(QWidget *parent)
 {
     auto *grid = new QGridLayout;
     grid->setSpacing(10);
-    // In reading order; each the chart of that place in journey::chartViews().
+    // In reading order.
+    using enum journey::ChartKind;
     const struct
     {
-        int view;
+        journey::ChartKind kind;
         int row;
         int column;
         int columns;
-    } places[] = {{0, 0, 0, 1}, {2, 0, 1, 1}, {1, 1, 0, 2}};
-    m_charts.resize(std::size(places));
+    } places[] = {{Attempts, 0, 0, 1}, {Triggers, 0, 1, 1}, {CravingsPerDay, 1, 0, 2}};
     for (const auto &place : places) {
         QWidget *chart = m_chartMaker->createChart(parent);
         chart->setMinimumSize(240, 230);
         grid->addWidget(chart, place.row, place.column, 1, place.columns);
-        m_charts[place.view] = chart;
+        m_charts[place.kind] = chart;
     }
     return grid;
 }
@@ -258,9 +258,11 @@ void JourneyTab::showNotes(const journey::Summary &summary)
 void JourneyTab::showCharts(const QList<journey::ChartView> &views)
 {
     const journey::charts::Palette palette = chartPalette(this->palette());
-    for (qsizetype index = 0; index < m_charts.size(); ++index) {
-        QWidget *chart = m_charts.at(index);
-        const journey::ChartView &view = views.at(index);
+    for (const journey::ChartView &view : views) {
+        const auto placed = m_charts.find(view.kind);
+        if (placed == m_charts.end())
+            continue;
+        QWidget *chart = placed->second;
         chart->setObjectName(view.objectName);
         m_chartMaker->draw(chart, view.figures, palette);
         chart->setAccessibleName(view.figures.title);

@@ -6,6 +6,8 @@
 #include "journey/journeysummary.h"
 #include "ui/lazypage.h"
 
+#include <map>
+
 struct Environment;
 struct SharedState;
 class QLabel;
@@ -68,7 +70,7 @@ private:
     QLabel *m_sentences = nullptr;
     QLabel *m_notes = nullptr;
     QPushButton *m_saveButton = nullptr;
-    QList<QWidget *> m_charts;
+    std::map<journey::ChartKind, QWidget *> m_charts;
     QTableWidget *m_table = nullptr;
     // While the tab is in sight: the next moment its figures change.
     class QTimer *m_nextChange = nullptr;

@@ -19,8 +19,6 @@ private slots:
     void initTestCase() { QVERIFY(translation::install()); }
     // First: once loaded, the module stays for the rest of the process.
     void builtWhenFirstOpened();
-    void chartFigures_data();
-    void chartFigures();
     void followsTheClockAndTheCravings();
     void saysWhatCannotBeShown_data();
     void saysWhatCannotBeShown();
@@ -74,11 +72,6 @@ void openJourney(TestProgram &program)
     QVERIFY(figuresRead(program));
 }
 
-journey::Craving craving(int day, int hour, int strength, journey::Outcome outcome = journey::Outcome::Passed)
-{
-    return {QDateTime(QDate(2026, 3, day), QTime(hour, 0)), strength, journey::Trigger::Meal, QString(), outcome};
-}
-
 } // namespace
 
 void JourneyPanelsTest::builtWhenFirstOpened()
@@ -93,84 +86,6 @@ void JourneyPanelsTest::builtWhenFirstOpened()
     QVERIFY(chartsModuleLoaded());
     for (const char *name : {"lbljourney", "tbljourney", "chtattempts", "chtcravings", "chttriggers"})
         QVERIFY2(program.shown(name), name);
-}
-
-// Worked out by hand: the mark on the longest attempt, and for each day with
-// cravings the bars of those passed and smoked, its point on the strength
-// line and its row of the table. Today, 14 March, is the day of index 29.
-void JourneyPanelsTest::chartFigures_data()
-{
-    QTest::addColumn<QList<qint64>>("past"); // seconds of each earlier attempt
-    QTest::addColumn<QList<journey::Craving>>("cravings");
-    QTest::addColumn<QString>("mark");
-    QTest::addColumn<QStringList>("days"); // index: passed + smoked, the table's figure
-    QTest::addColumn<QString>("line");     // runs of index:strength, split by " | "
-    const qint64 day = 24 * 3600;
-    QTest::newRow("a tie: this attempt is marked")
-        << QList<qint64>{day + 3600} << QList<journey::Craving>() << "1 Longest: 1 day" << QStringList() << "";
-    QTest::newRow("the longest before") << QList<qint64>{3 * day, day} << QList<journey::Craving>{craving(14, 8, 4)}
-                                        << "0 Longest: 3 days"
-                                        << QStringList{"29: 1 + 0, 1 craving, 1 passed, mean strength 4"} << "29:4.00";
-    QTest::newRow("a day without cravings breaks the line")
-        << QList<qint64>()
-        << QList<journey::Craving>{craving(11, 8, 2),
-                                   craving(11, 9, 3),
-                                   craving(11, 10, 2, journey::Outcome::Smoked),
-                                   craving(13, 8, 1),
-                                   craving(13, 9, 2),
-                                   craving(13, 10, 3),
-                                   craving(13, 11, 3, journey::Outcome::Smoked),
-                                   craving(14, 7, 5),
-                                   craving(14, 8, 3, journey::Outcome::Smoked),
-                                   craving(14, 9, 2, journey::Outcome::Smoked)}
-        << "0 Longest: 1 day"
-        << QStringList{"26: 2 + 1, 3 cravings, 2 passed, mean strength 2.3",
-                       "28: 3 + 1, 4 cravings, 3 passed, mean strength 2.3",
-                       "29: 1 + 2, 3 cravings, 1 passed, mean strength 3.3"}
-        << "26:2.33 | 28:2.25 29:3.33";
-}
-
-void JourneyPanelsTest::chartFigures()
-{
-    QFETCH(QList<qint64>, past);
-    QFETCH(QList<journey::Craving>, cravings);
-    const QDateTime now(QDate(2026, 3, 14), QTime(21, 5));
-    QList<journey::Attempt> attempts;
-    for (const qint64 seconds : past)
-        attempts.append({QStringLiteral("attempt.dat"), now.addDays(-40), now.addDays(-30), seconds, true, false});
-    const journey::Attempt current{QString(), now.addSecs(-86400 - 3600), now, 86400 + 3600, true, true};
-    const QList<journey::ChartView> views =
-        journey::chartViews(journey::summarize(attempts, current, {cravings, 0, true, {}}, now));
-
-    QStringList marks;
-    for (const journey::charts::Note &note : views.at(0).figures.notes)
-        marks << QString::number(note.category) + ' ' + note.text;
-    QTEST(marks.join(u','), "mark");
-    QCOMPARE(views.at(0).figures.categoryLabels.size(), past.size() + 1);
-    const journey::charts::Figures &days = views.at(1).figures;
-    QStringList shown;
-    for (int index = 0, row = 0; index < days.categoryCount; ++index) {
-        const double passed = days.sets.at(0).values.at(index);
-        const double smoked = days.sets.at(1).values.at(index);
-        if (passed + smoked > 0)
-            shown << QStringLiteral("%1: %2 + %3, %4")
-                         .arg(index)
-                         .arg(passed)
-                         .arg(smoked)
-                         .arg(views.at(1).rows.at(row++).figure);
-    }
-    QTEST(shown, "days");
-    // A date a week under the bars, the last under today.
-    QCOMPARE(days.categoryLabels.size(), 5);
-    QCOMPARE(days.categoryLabels.last().category, 29);
-    QStringList runs;
-    for (const QList<QPointF> &run : days.line.runs) {
-        QStringList points;
-        for (const QPointF &point : run)
-            points << QStringLiteral("%1:%2").arg(point.x()).arg(point.y(), 0, 'f', 2);
-        runs << points.join(u' ');
-    }
-    QTEST(runs.join(QStringLiteral(" | ")), "line");
 }
 
 void JourneyPanelsTest::followsTheClockAndTheCravings()
