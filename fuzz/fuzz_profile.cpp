@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QDateTime now(QDate(2026, 3, 14), QTime(21, 5, 33));
     ProfileFile(FuzzFile::path()).read(profile, now.date());
     // Whatever was read must count without trouble.
-    const SmokeFreeTime shown = smokeFreeTime(regional::dateToText(profile.StopDate), profile.StopTime, now);
+    const SmokeFreeTime shown = smokeFreeTime(regional::dateToText(profile.stopDate), profile.stopTime, now);
     if (shown.days < 0 || shown.hours < 0 || shown.hours > 23 || shown.minutes > 59 || shown.seconds > 59)
         __builtin_trap();
     return 0;

@@ -7,8 +7,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     ProgramSettings settings;
     SettingsFile(FuzzFile::path()).read(settings);
     // The password is one line, no longer than the reader reads.
-    if (settings.Password.size() > SettingsFile::readLimitBytes || settings.Password.contains(u'\r') ||
-        settings.Password.contains(u'\n'))
+    if (settings.password.size() > SettingsFile::readLimitBytes || settings.password.contains(u'\r') ||
+        settings.password.contains(u'\n'))
         __builtin_trap();
     // Nothing but the marker (or no text at all) switches the lock off.
     const QString text =

@@ -43,9 +43,9 @@ int main(int argc, char *argv[])
     QTextStream out(stdout);
     const QString name = QStringLiteral("Ann");
     QuitProfile profile;
-    profile.CigarettesPerDay = 20;
-    profile.MoneyPerDay = QStringLiteral("6.50");
-    profile.CurrencyName = QStringLiteral("euro");
+    profile.cigarettesPerDay = 20;
+    profile.moneyPerDay = QStringLiteral("6.50");
+    profile.currencyName = QStringLiteral("euro");
 
     measure(out, "milestone messages", [&](const SmokeFreeTime &shown) {
         const MilestoneMessage message = milestoneMessage(shown, name);

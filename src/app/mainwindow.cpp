@@ -186,18 +186,18 @@ bool MainWindow::startUp()
 
     m_settingsTab->loadSettings();
     if (m_state.settings.hasPassword()) {
-        m_passwordLock->setPassword(m_state.settings.Password,
+        m_passwordLock->setPassword(m_state.settings.password,
                                     datafiles::path(m_environment, datafiles::File::Settings));
         m_passwordLock->show();
     }
 
     if (m_store.exists()) {
-        m_store.ReadProfile();
+        m_store.readProfile();
         if (!m_state.profile.isQuitRunning()) {
             m_startPanel->show();
             m_relapsePanel->hide();
         } else {
-            m_counterTab->setStopDateText(regional::dateToText(m_state.profile.StopDate));
+            m_counterTab->setStopDateText(regional::dateToText(m_state.profile.stopDate));
             m_startClockTimer->stop();
         }
     } else {
@@ -210,7 +210,7 @@ bool MainWindow::startUp()
 
 void MainWindow::startQuitCounter()
 {
-    m_counterTab->setStopDateText(regional::dateToText(m_state.profile.StopDate));
+    m_counterTab->setStopDateText(regional::dateToText(m_state.profile.stopDate));
     startCounterView();
 }
 
@@ -228,7 +228,7 @@ void MainWindow::startCounterView()
         m_environment.tray->show();
     m_relapsePanel->hide();
     m_counterTab->showCounter();
-    m_counterTab->setStoppedAt(stoppedAtSentence(m_state.profile.StopDate, m_state.profile.StopTime));
+    m_counterTab->setStoppedAt(stoppedAtSentence(m_state.profile.stopDate, m_state.profile.stopTime));
     loadCoachTips();
     loadProfessorTips();
 
@@ -253,7 +253,7 @@ void MainWindow::tickStartClock()
 void MainWindow::tickCounter()
 {
     const QDateTime now = m_environment.clock->now();
-    m_state.shown = smokeFreeTime(m_counterTab->stopDate(), m_state.profile.StopTime, now);
+    m_state.shown = smokeFreeTime(m_counterTab->stopDate(), m_state.profile.stopTime, now);
     m_counterTab->showTime(m_state.shown);
     const QString title = tr("Clearwind ") + regional::dateTimeToText(now);
     if (windowTitle() != title)
@@ -275,7 +275,7 @@ void MainWindow::refreshStatistics()
     const SmokeFreeTime &shown = m_state.shown;
     m_counterTab->showStatistics(statistics::sentences(shown, m_state.profile));
     const stars::Earned earned =
-        stars::earned(shown.days, statistics::notSmoked(shown, m_state.profile.CigarettesPerDay));
+        stars::earned(shown.days, statistics::notSmoked(shown, m_state.profile.cigarettesPerDay));
     m_counterTab->showStars(earned);
     m_statisticsTimer->setInterval(10000);
     if (m_environment.tray) {
@@ -287,7 +287,7 @@ void MainWindow::refreshStatistics()
 
 void MainWindow::showMilestone()
 {
-    const MilestoneMessage message = milestoneMessage(m_state.shown, m_state.profile.UserName);
+    const MilestoneMessage message = milestoneMessage(m_state.shown, m_state.profile.userName);
     if (m_doctorTab->isMainPanelShown())
         m_doctorTab->say(message.doctor);
     m_counterTab->say(message.companion);
@@ -419,7 +419,7 @@ void MainWindow::openReport()
 {
     if (!m_exportWindow)
         m_exportWindow = new ExportWindow(m_environment, this);
-    m_exportWindow->showReport(report::progressReport(m_counterTab->reportCaptions(m_state.profile.UserName)));
+    m_exportWindow->showReport(report::progressReport(m_counterTab->reportCaptions(m_state.profile.userName)));
 }
 
 void MainWindow::openPage(const QString &page)

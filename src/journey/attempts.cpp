@@ -45,7 +45,7 @@ std::optional<QuitProfile> stopMomentIn(const QString &path, const QDate &today)
         return std::nullopt;
     QuitProfile profile;
     ProfileFile::apply(textfiles::splitLines(textfiles::decode(bytes), copyLineCount), profile, today);
-    if (!profile.StopDate.isValid() || !profile.StopTime.isValid())
+    if (!profile.stopDate.isValid() || !profile.stopTime.isValid())
         return std::nullopt;
     return profile;
 }
@@ -77,13 +77,13 @@ QList<Attempt> readPastAttempts(const QString &historyFolder, const QDate &today
         attempt.fileName = name;
         attempt.end = parsed->moment;
         const auto profile = stopMomentIn(folder.filePath(name), today);
-        const QDateTime start = profile ? QDateTime(profile->StopDate, profile->StopTime) : QDateTime();
+        const QDateTime start = profile ? QDateTime(profile->stopDate, profile->stopTime) : QDateTime();
         // A run that ends before it starts, or one that no clock of the program could have counted, was not kept by it.
         attempt.readable = isotime::writable(start) && isotime::writable(attempt.end) && start < attempt.end &&
                            start.date().daysTo(attempt.end.date()) < countableDays;
         if (attempt.readable) {
             attempt.start = start;
-            attempt.seconds = secondsOf(smokeFreeTime(profile->StopDate, profile->StopTime, attempt.end));
+            attempt.seconds = secondsOf(smokeFreeTime(profile->stopDate, profile->stopTime, attempt.end));
         }
         copy.order = {attempt.end.isValid() ? attempt.end.toMSecsSinceEpoch() : std::numeric_limits<qint64>::min(),
                       parsed->number};

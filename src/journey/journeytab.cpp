@@ -209,7 +209,7 @@ void JourneyTab::refresh()
     const QDateTime now = m_environment.clock->now();
     const QString history = datafiles::path(m_environment, datafiles::File::History);
     const journey::CravingFile cravings = journey::CravingFile::ofUser(m_environment);
-    const journey::Attempt current = journey::currentAttempt(m_state.profile.StopDate, m_state.profile.StopTime, now);
+    const journey::Attempt current = journey::currentAttempt(m_state.profile.stopDate, m_state.profile.stopTime, now);
     m_reading = inBackground<journey::Summary>(
         [history, cravings, current, now] { return journey::readSummary(history, cravings, current, now); },
         [this, now](const journey::Summary &summary) {

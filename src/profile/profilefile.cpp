@@ -40,26 +40,26 @@ void ProfileFile::apply(const QStringList &lines, QuitProfile &profile, const QD
         return index < lines.size() ? &lines.at(index) : nullptr;
     };
     if (const QString *text = line(0))
-        profile.UserName = *text;
+        profile.userName = *text;
     if (const QString *text = line(1)) {
         // A count below zero cannot come from the questionnaire and would turn every saving negative.
         if (const auto value = regional::shortFromText(*text); value && *value >= 0)
-            profile.CigarettesPerDay = *value;
+            profile.cigarettesPerDay = *value;
     }
     if (const QString *text = line(2))
-        profile.CurrencyName = *text;
+        profile.currencyName = *text;
     if (const QString *text = line(3))
-        profile.MoneyPerDay = *text;
+        profile.moneyPerDay = *text;
     if (const QString *text = line(4)) {
         if (const auto date = regional::storedDateFromText(*text, today.year()))
-            profile.StopDate = *date;
+            profile.stopDate = *date;
     }
     if (const QString *text = line(5)) {
         if (const auto time = regional::timeFromText(*text))
-            profile.StopTime = *time;
+            profile.stopTime = *time;
     }
     if (const QString *text = line(6))
-        profile.QuitStarted = *text;
+        profile.quitStarted = *text;
 }
 
 QStringList ProfileFile::lines(const QString &userName, const QString &cigarettes, const QString &currency,
@@ -72,8 +72,8 @@ QStringList ProfileFile::lines(const QString &userName, const QString &cigarette
 
 QStringList ProfileFile::lines(const QuitProfile &profile)
 {
-    return lines(profile.UserName, QString::number(profile.CigarettesPerDay), profile.CurrencyName, profile.MoneyPerDay,
-                 QDateTime(profile.StopDate, profile.StopTime), profile.QuitStarted);
+    return lines(profile.userName, QString::number(profile.cigarettesPerDay), profile.currencyName, profile.moneyPerDay,
+                 QDateTime(profile.stopDate, profile.stopTime), profile.quitStarted);
 }
 
 textfiles::WriteResult ProfileFile::write(const QStringList &lines) const

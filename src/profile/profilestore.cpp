@@ -7,7 +7,7 @@ ProfileStore::ProfileStore(const QString &file, const QString &historyFolder, co
     : m_file(file, userFolder), m_historyFolder(historyFolder), m_profile(profile), m_clock(clock)
 {}
 
-void ProfileStore::ReadProfile()
+void ProfileStore::readProfile()
 {
     m_file.read(m_profile, m_clock.now().date());
 }
@@ -21,14 +21,14 @@ textfiles::WriteResult ProfileStore::saveAnswers(const QString &name, const QStr
 
 textfiles::WriteResult ProfileStore::startQuit(const QDateTime &now)
 {
-    ReadProfile();
+    readProfile();
     QuitProfile started = m_profile;
-    started.StopDate = now.date();
-    started.StopTime = now.time();
-    started.QuitStarted = QLatin1String(QuitProfile::started);
+    started.stopDate = now.date();
+    started.stopTime = now.time();
+    started.quitStarted = QLatin1String(QuitProfile::started);
     const textfiles::WriteResult result = m_file.write(ProfileFile::lines(started));
     if (result.ok)
-        ReadProfile();
+        readProfile();
     return result;
 }
 

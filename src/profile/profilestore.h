@@ -22,7 +22,7 @@ public:
     QString filePath() const { return m_file.path(); }
     bool exists() const { return m_file.exists(); }
 
-    void ReadProfile();
+    void readProfile();
 
     textfiles::WriteResult saveAnswers(const QString &name, const QString &cigarettes, const QString &currency,
                                        const QString &money, const QDateTime &now);

@@ -7,16 +7,16 @@ void SettingsFile::read(ProgramSettings &settings) const
     const textfiles::LineFile file = textfiles::readLines(m_path, {readLimitBytes, 2});
     if (!file.opened || file.lines.isEmpty())
         return;
-    settings.Password = file.lines.at(0);
+    settings.password = file.lines.at(0);
     if (file.lines.size() > 1) {
         if (const auto value = regional::shortFromText(file.lines.at(1)))
-            settings.AutoStart = *value;
+            settings.autoStart = *value;
     }
 }
 
 QByteArray SettingsFile::format(const ProgramSettings &settings)
 {
-    return settings.Password.toUtf8() + "\r\n" + QByteArray::number(settings.AutoStart);
+    return settings.password.toUtf8() + "\r\n" + QByteArray::number(settings.autoStart);
 }
 
 textfiles::WriteResult SettingsFile::write(const ProgramSettings &settings) const

@@ -143,10 +143,10 @@ void SettingsTab::loadSettings()
         m_usePassword->setChecked(true);
         showPasswordEntry();
         // A longer password from a hand-edited file stays whole through the next save.
-        m_newPassword->setMaxLength(std::max<int>(newPasswordLength, m_settings.Password.size()));
-        m_newPassword->setText(m_settings.Password);
+        m_newPassword->setMaxLength(std::max<int>(newPasswordLength, m_settings.password.size()));
+        m_newPassword->setText(m_settings.password);
     }
-    m_startAtLogon->setChecked(m_settings.AutoStart != 0);
+    m_startAtLogon->setChecked(m_settings.autoStart != 0);
 }
 
 void SettingsTab::showPasswordEntry()
@@ -186,8 +186,8 @@ void SettingsTab::saveSettings()
         return;
     }
     ProgramSettings saved;
-    saved.Password = passwordTicked ? m_newPassword->text() : QLatin1String(ProgramSettings::noPassword);
-    saved.AutoStart = startAtLogon ? 1 : 0;
+    saved.password = passwordTicked ? m_newPassword->text() : QLatin1String(ProgramSettings::noPassword);
+    saved.autoStart = startAtLogon ? 1 : 0;
     const QString path = datafiles::path(m_environment, datafiles::File::Settings);
     const textfiles::WriteResult written = SettingsFile(path, m_environment.userDataFolder).write(saved);
     if (!written.ok) {

@@ -92,13 +92,13 @@ std::optional<double> moneySaved(const SmokeFreeTime &shown, const QString &mone
 
 Sentences sentences(const SmokeFreeTime &shown, const QuitProfile &profile)
 {
-    const qint64 cigarettes = notSmoked(shown, profile.CigarettesPerDay);
+    const qint64 cigarettes = notSmoked(shown, profile.cigarettesPerDay);
     Sentences result;
     result.cigarettes = Texts::tr("You have NOT smoked %1 cigarettes.").arg(number(cigarettes));
     result.minutes =
         Texts::tr("You have NOT wasted %1 minutes on smoking.").arg(number(cigarettes * smokingMinutesPerCigarette));
-    if (const std::optional<double> money = moneySaved(shown, profile.MoneyPerDay))
-        result.money = Texts::tr("You saved %1 %2.").arg(regional::numberToText(*money), profile.CurrencyName);
+    if (const std::optional<double> money = moneySaved(shown, profile.moneyPerDay))
+        result.money = Texts::tr("You saved %1 %2.").arg(regional::numberToText(*money), profile.currencyName);
     result.life =
         Texts::tr("You have extended your life by %1 minutes.").arg(number(cigarettes * lifeMinutesPerCigarette));
     return result;

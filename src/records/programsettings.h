@@ -7,8 +7,8 @@ struct ProgramSettings
 {
     static constexpr auto noPassword = "noword";
 
-    QString Password = QLatin1String(noPassword);
-    qint16 AutoStart = 0;
+    QString password = QLatin1String(noPassword);
+    qint16 autoStart = 0;
 
-    bool hasPassword() const { return Password != QLatin1String(noPassword); }
+    bool hasPassword() const { return password != QLatin1String(noPassword); }
 };

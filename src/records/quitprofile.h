@@ -10,14 +10,14 @@ struct QuitProfile
     static constexpr auto notStarted = "NO";
     static constexpr auto started = "YES";
 
-    QString UserName;
-    qint16 CigarettesPerDay = 0;
-    QString CurrencyName;
-    QString MoneyPerDay; // a decimal number with "." as separator, whatever the region
-    QDate StopDate;
-    QTime StopTime;
-    QString QuitStarted;
+    QString userName;
+    qint16 cigarettesPerDay = 0;
+    QString currencyName;
+    QString moneyPerDay; // a decimal number with "." as separator, whatever the region
+    QDate stopDate;
+    QTime stopTime;
+    QString quitStarted;
 
     // Anything but the exact "NO" counts as a running quit.
-    bool isQuitRunning() const { return QuitStarted != QLatin1String(notStarted); }
+    bool isQuitRunning() const { return quitStarted != QLatin1String(notStarted); }
 };

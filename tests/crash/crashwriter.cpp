@@ -84,8 +84,8 @@ Writer writerNamed(const QString &name)
     if (name == QLatin1String("settings"))
         return [](const QString &path, bool second) {
             ProgramSettings settings;
-            settings.Password = second ? QStringLiteral("a much longer secret") : QStringLiteral("noword");
-            settings.AutoStart = second ? 1 : 0;
+            settings.password = second ? QStringLiteral("a much longer secret") : QStringLiteral("noword");
+            settings.autoStart = second ? 1 : 0;
             return SettingsFile(path).write(settings);
         };
     if (name == QLatin1String("personal"))

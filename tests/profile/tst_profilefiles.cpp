@@ -69,13 +69,13 @@ void ProfileFilesTest::profileRoundTrip()
 
     QuitProfile read;
     file.read(read, moment.date());
-    QCOMPARE(read.UserName, name);
-    QCOMPARE(read.CigarettesPerDay, qint16(20));
-    QCOMPARE(read.CurrencyName, QStringLiteral("euro"));
-    QCOMPARE(read.MoneyPerDay, money);
-    QCOMPARE(read.StopDate, moment.date());
-    QCOMPARE(read.StopTime, moment.time());
-    QCOMPARE(read.QuitStarted, QStringLiteral("YES"));
+    QCOMPARE(read.userName, name);
+    QCOMPARE(read.cigarettesPerDay, qint16(20));
+    QCOMPARE(read.currencyName, QStringLiteral("euro"));
+    QCOMPARE(read.moneyPerDay, money);
+    QCOMPARE(read.stopDate, moment.date());
+    QCOMPARE(read.stopTime, moment.time());
+    QCOMPARE(read.quitStarted, QStringLiteral("YES"));
     QVERIFY(read.isQuitRunning());
 }
 
@@ -126,12 +126,12 @@ void ProfileFilesTest::badProfileLines()
     QFETCH(QString, marker);
     QTemporaryDir folder;
     QuitProfile profile;
-    profile.CigarettesPerDay = 7;
-    profile.StopDate = QDate(2020, 1, 1);
+    profile.cigarettesPerDay = 7;
+    profile.stopDate = QDate(2020, 1, 1);
     ProfileFile(writeTemp(folder, bytes)).read(profile, QDate(2026, 3, 14));
-    QCOMPARE(int(profile.CigarettesPerDay), cigarettes);
-    QCOMPARE(profile.StopDate, stopDate);
-    QCOMPARE(profile.QuitStarted, marker);
+    QCOMPARE(int(profile.cigarettesPerDay), cigarettes);
+    QCOMPARE(profile.stopDate, stopDate);
+    QCOMPARE(profile.quitStarted, marker);
     // Only the exact "NO" means the quit has not started.
     QCOMPARE(profile.isQuitRunning(), marker != QLatin1String("NO"));
 }
@@ -159,8 +159,8 @@ void ProfileFilesTest::badProfileFiles()
     QuitProfile profile;
     ProfileFile(writeTemp(folder, bytes)).read(profile, QDate(2026, 3, 14));
     // Whatever came in, the fields stay small: only what the seven lines need is read.
-    QVERIFY(profile.UserName.size() <= 64 * 1024);
-    QVERIFY(profile.MoneyPerDay.size() <= 64 * 1024);
+    QVERIFY(profile.userName.size() <= 64 * 1024);
+    QVERIFY(profile.moneyPerDay.size() <= 64 * 1024);
 }
 
 void ProfileFilesTest::settingsReading_data()
@@ -196,18 +196,18 @@ void ProfileFilesTest::settingsReading()
     const QString path = present ? writeTemp(folder, bytes) : folder.filePath(QStringLiteral("none.dat"));
     ProgramSettings settings;
     SettingsFile(path).read(settings);
-    QCOMPARE(settings.Password, password);
-    QCOMPARE(int(settings.AutoStart), autoStart);
+    QCOMPARE(settings.password, password);
+    QCOMPARE(int(settings.autoStart), autoStart);
     QCOMPARE(settings.hasPassword(), password != QLatin1String("noword"));
 }
 
 void ProfileFilesTest::settingsFileEndsAfterTheDigit()
 {
     ProgramSettings settings;
-    settings.Password = QStringLiteral("a");
+    settings.password = QStringLiteral("a");
     QCOMPARE(SettingsFile::format(settings), QByteArray("a\r\n0"));
-    settings.Password = QStringLiteral("noword");
-    settings.AutoStart = 1;
+    settings.password = QStringLiteral("noword");
+    settings.autoStart = 1;
     QCOMPARE(SettingsFile::format(settings), QByteArray("noword\r\n1"));
 }
 

@@ -331,7 +331,7 @@ void QuitFlowTest::stopNowLogsTheMomentAndStartsTheCounter()
 
     QCOMPARE(program.readFile("data/settings/data.dat"),
              "Ann\r\n20\r\ndollar\r\n6.50\r\n" + dateLine + "\r\n" + timeLine + "\r\nYES\r\n");
-    QCOMPARE(program.window().state().profile.StopTime, moment.time());
+    QCOMPARE(program.window().state().profile.stopTime, moment.time());
     QVERIFY(!program.shown("frmstart"));
     QVERIFY(program.find("frmcounter")->isVisible());
     QVERIFY(program.find<QTabWidget>("SSTab1")->isEnabled());

@@ -362,9 +362,9 @@ void ProgressLogicTest::sentences()
     QFETCH(QStringList, expected);
     const DefaultLocale regional(locale);
     QuitProfile profile;
-    profile.CigarettesPerDay = static_cast<qint16>(cigarettes);
-    profile.MoneyPerDay = money;
-    profile.CurrencyName = currency;
+    profile.cigarettesPerDay = static_cast<qint16>(cigarettes);
+    profile.moneyPerDay = money;
+    profile.currencyName = currency;
     const statistics::Sentences said = statistics::sentences(shown, profile);
     QCOMPARE((QStringList{said.cigarettes, said.minutes, said.money, said.life}), expected);
 }
