@@ -6,7 +6,8 @@
 
 BenchProgram::BenchProgram()
 {
-    m_program.writeRunningProfile(QDateTime(QDate(2026, 3, 3), QTime(22, 0, 0)));
+    if (!m_program.writeRunningProfile(QDateTime(QDate(2026, 3, 3), QTime(22, 0, 0))))
+        qFatal("The benchmark's profile could not be written");
 }
 
 MainWindow &BenchProgram::startCounter()

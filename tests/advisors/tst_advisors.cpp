@@ -1,5 +1,6 @@
 #include "richtext/documentfile.h"
 #include "richtext/layoutbreaks.h"
+#include "support/checked.h"
 #include "support/layoutshape.h"
 #include "support/testwindow.h"
 #include "ui/controls.h"
@@ -57,7 +58,7 @@ void showTab(TestProgram &program, int tab)
 // A small RTF document whose text names it.
 void writeDocument(TestProgram &program, const QString &relative, const QString &word)
 {
-    program.writeFile(relative.toUtf8().constData(), "{\\rtf1\\ansi Document " + word.toUtf8() + "\\par}");
+    QVERIFY(program.writeFile(relative.toUtf8().constData(), "{\\rtf1\\ansi Document " + word.toUtf8() + "\\par}"));
 }
 
 QString boxText(const TestProgram &program, const char *box)
@@ -75,21 +76,20 @@ void writeLines(TestProgram &program, const char *relative, int count)
     QByteArray bytes;
     for (int i = 1; i <= count; ++i)
         bytes += "line " + QByteArray::number(i) + "\r\n";
-    program.writeFile(relative, bytes);
+    QVERIFY(program.writeFile(relative, bytes));
 }
 
 // One byte over the limit, written in a moment: the rest is a hole.
 void writeOversized(TestProgram &program, const char *relative)
 {
-    program.writeFile(relative, "{\\rtf1 My reasons\\par}");
+    QVERIFY(program.writeFile(relative, "{\\rtf1 My reasons\\par}"));
     QVERIFY(QFile::resize(program.path(relative), richtext::maxDocumentBytes + 1));
 }
 
 DocumentBox *personalBox(TestProgram &program)
 {
     showTab(program, Coach);
-    program.click("cmdpersonal");
-    return program.find<DocumentBox>("txtpersonal");
+    return program.click("cmdpersonal") ? program.find<DocumentBox>("txtpersonal") : nullptr;
 }
 
 // The documents of the build's data folder, where the program looks for them.
@@ -194,9 +194,9 @@ void AdvisorsTest::everyTopicShowsItsOwnDocument()
                      back = panel[3].toLatin1(), list = panel[4].toLatin1();
     const char *speech = tab == Doctor ? "lbldocsay" : "lblcoachsay";
     TestProgram program;
-    copyShippedDocuments(program);
-    program.startOnTab(tab);
-    program.click(open);
+    CHECKED(copyShippedDocuments(program));
+    QVERIFY(program.startOnTab(tab));
+    QVERIFY(program.click(open));
 
     QStringList shown;
     QStringList expected;
@@ -209,11 +209,11 @@ void AdvisorsTest::everyTopicShowsItsOwnDocument()
         titles.insert(title);
         const QString before = program.text(speech);
         if (list.isEmpty()) {
-            program.click(topics[i].toLatin1());
+            QVERIFY(program.click(topics[i].toLatin1()));
         } else {
             auto *lines = program.find<QListWidget>(list);
             lines->setCurrentItem(lines->findItems(topics[i], Qt::MatchExactly).value(0));
-            program.click("cmdshowanwser");
+            QVERIFY(program.click("cmdshowanwser"));
         }
         shown << topics[i] + u' ' + boxText(program, box).section(u'\n', 0, 0).trimmed();
         QVERIFY(program.find(box)->isVisible());
@@ -230,7 +230,7 @@ void AdvisorsTest::everyTopicShowsItsOwnDocument()
         showTab(program, tab);
         QVERIFY(program.find(box)->isVisible());
 
-        program.click(ok);
+        QVERIFY(program.click(ok));
         QVERIFY(!program.shown(box));
         QVERIFY(!program.shown(ok));
         QVERIFY(program.shown(back));
@@ -286,12 +286,12 @@ void AdvisorsTest::unloadableDocumentLeavesTheBox()
     QFETCH(bool, oversized);
     TestProgram program;
     if (!presentDocument.isEmpty())
-        writeDocument(program, presentDocument, QFileInfo(presentDocument).baseName());
+        CHECKED(writeDocument(program, presentDocument, QFileInfo(presentDocument).baseName()));
     if (oversized)
-        writeOversized(program, "data/doc/withdraw/chest.rtf");
-    program.startOnTab(tab);
+        CHECKED(writeOversized(program, "data/doc/withdraw/chest.rtf"));
+    QVERIFY(program.startOnTab(tab));
     for (const QString &click : clicks)
-        program.click(click.toLatin1());
+        QVERIFY(program.click(click.toLatin1()));
     QCOMPARE(boxText(program, box.toLatin1()), expected);
     QVERIFY(program.find(box.toLatin1())->isVisible());
 }
@@ -299,13 +299,13 @@ void AdvisorsTest::unloadableDocumentLeavesTheBox()
 void AdvisorsTest::reasonsToSmoke()
 {
     TestProgram program;
-    writeDocument(program, "data/coach/wantsmoke/nopoint.rtf", "nopoint");
-    program.startOnTab(Coach);
-    program.click("Command1");
+    CHECKED(writeDocument(program, "data/coach/wantsmoke/nopoint.rtf", "nopoint"));
+    QVERIFY(program.startOnTab(Coach));
+    QVERIFY(program.click("Command1"));
     auto *list = program.find<QListWidget>("lst1");
     QCOMPARE(list->count(), 14);
 
-    program.click("cmdshowanwser");
+    QVERIFY(program.click("cmdshowanwser"));
     QCOMPARE(boxText(program, "txtanswer"), QStringLiteral("You did not select anything."));
     QVERIFY(program.shown("cmdok7"));
     QVERIFY(!program.shown("cmdshowanwser"));
@@ -314,17 +314,17 @@ void AdvisorsTest::reasonsToSmoke()
                                                          "It's the nicotin addiction trying to mess with your mind."));
     QCOMPARE(colourOf(program, "lblcoachsay"), controls::colours::black);
 
-    program.click("cmdok7");
+    QVERIFY(program.click("cmdok7"));
     list->setCurrentRow(5);
     QCOMPARE(list->item(5)->text(), QStringLiteral("I will just smoke a lot less."));
-    program.click("cmdshowanwser");
+    QVERIFY(program.click("cmdshowanwser"));
     QCOMPARE(boxText(program, "txtanswer"), QStringLiteral("Document nopoint"));
-    program.click("cmdok7");
+    QVERIFY(program.click("cmdok7"));
     QCOMPARE(list->selectedItems().value(0), list->item(5));
 
-    program.click("cmdbackreasons");
+    QVERIFY(program.click("cmdbackreasons"));
     QVERIFY(!program.shown("cmdok7"));
-    program.click("Command1");
+    QVERIFY(program.click("Command1"));
     QVERIFY(list->selectedItems().isEmpty());
 }
 
@@ -386,18 +386,18 @@ void AdvisorsTest::pagers()
     const char *box = tab == Coach ? "txtthings" : "txtfacts";
     TestProgram program;
     if (!file.isEmpty())
-        writeLines(program, file.toLatin1(), lines);
-    program.startOnTab(tab);
+        CHECKED(writeLines(program, file.toLatin1(), lines));
+    QVERIFY(program.startOnTab(tab));
     QCOMPARE(program.find<QPushButton>(next.toLatin1())->text(), firstCaption);
     program.clock.set(QDateTime(QDate(2026, 3, 14), QTime(8, 30, 15)));
     program.random.draws = {draw};
 
-    program.click(open.toLatin1());
+    QVERIFY(program.click(open.toLatin1()));
     QCOMPARE(program.random.seeds.last(), quint32(8 * 3600 + 30 * 60 + 15));
     QCOMPARE(program.find<QPushButton>(next.toLatin1())->text(), runningCaption);
     QStringList shown{boxText(program, box)};
     while (shown.size() < pages.size()) {
-        program.click(next.toLatin1());
+        QVERIFY(program.click(next.toLatin1()));
         shown << boxText(program, box);
     }
     QCOMPARE(shown, pages);
@@ -422,39 +422,39 @@ void AdvisorsTest::pagerGoesOnFromTheTopOfAShorterFile()
     QFETCH(QString, next);
     QFETCH(QString, file);
     TestProgram program;
-    writeLines(program, file.toLatin1(), 10);
-    program.startOnTab(open == QLatin1String("cmdthings") ? Coach : Professor);
+    CHECKED(writeLines(program, file.toLatin1(), 10));
+    QVERIFY(program.startOnTab(open == QLatin1String("cmdthings") ? Coach : Professor));
     program.random.draws = {0.75};
-    program.click(open.toLatin1());
+    QVERIFY(program.click(open.toLatin1()));
     const char *box = open == QLatin1String("cmdthings") ? "txtthings" : "txtfacts";
     QCOMPARE(boxText(program, box), QStringLiteral("line 8"));
-    writeLines(program, file.toLatin1(), 4);
-    program.click(next.toLatin1());
+    CHECKED(writeLines(program, file.toLatin1(), 4));
+    QVERIFY(program.click(next.toLatin1()));
     QCOMPARE(boxText(program, box), QStringLiteral("line 1"));
 }
 
 void AdvisorsTest::factsStartAtRandomAgainAfterBack()
 {
     TestProgram program;
-    writeLines(program, "data/prof/healthproblems.txt", 5);
-    program.startOnTab(Professor);
+    CHECKED(writeLines(program, "data/prof/healthproblems.txt", 5));
+    QVERIFY(program.startOnTab(Professor));
     program.random.draws = {0.2, 0.8};
-    program.click("cmdf1");
+    QVERIFY(program.click("cmdf1"));
     QCOMPARE(boxText(program, "txtfacts"), QStringLiteral("line 2"));
-    program.click("cmdfact");
+    QVERIFY(program.click("cmdfact"));
     QCOMPARE(boxText(program, "txtfacts"), QStringLiteral("line 3"));
-    program.click("cmdbacktoprof");
+    QVERIFY(program.click("cmdbacktoprof"));
     QCOMPARE(program.find<QPushButton>("cmdfact")->text(), QStringLiteral("Next...."));
-    program.click("cmdf1");
+    QVERIFY(program.click("cmdf1"));
     QCOMPARE(boxText(program, "txtfacts"), QStringLiteral("line 5"));
 }
 
 void AdvisorsTest::whyPeopleSmoke()
 {
     TestProgram program;
-    writeDocument(program, "data/prof/whypeoplesmoke.rtf", "why");
-    program.startOnTab(Professor);
-    program.click("cmdf4");
+    CHECKED(writeDocument(program, "data/prof/whypeoplesmoke.rtf", "why"));
+    QVERIFY(program.startOnTab(Professor));
+    QVERIFY(program.click("cmdf4"));
     QCOMPARE(program.text("lblprofsay"), QStringLiteral("Why people smoke?"));
     QCOMPARE(boxText(program, "txtfacts"), QStringLiteral("Document why"));
     QVERIFY(!program.shown("cmdfact"));
@@ -463,7 +463,7 @@ void AdvisorsTest::whyPeopleSmoke()
     for (const char *question : {"cmdf1", "cmdf2", "cmdf4", "cmdf5"})
         QVERIFY2(!program.shown(question), question);
 
-    program.click("cmdbacktoprof");
+    QVERIFY(program.click("cmdbacktoprof"));
     QCOMPARE(program.text("lblprofsay"), QStringLiteral("What else would like like to know about smoking?"));
     for (const char *question : {"cmdf1", "cmdf2", "cmdf4", "cmdf5"})
         QVERIFY2(program.shown(question), question);
@@ -495,12 +495,12 @@ void AdvisorsTest::wordOfAMegabyteGetsBreaks()
     const QByteArray word = QByteArray("abcdefghijklmnopqrstuvwxyz").repeated(40330);
     TestProgram program;
     if (file.endsWith(QLatin1String(".rtf")))
-        program.writeFile(file.toLatin1(), "{\\rtf1\\ansi " + word + "\\par}");
+        QVERIFY(program.writeFile(file.toLatin1(), "{\\rtf1\\ansi " + word + "\\par}"));
     else if (!file.isEmpty())
-        program.writeFile(file.toLatin1(), word + "\r\n");
-    program.startOnTab(tab);
+        QVERIFY(program.writeFile(file.toLatin1(), word + "\r\n"));
+    QVERIFY(program.startOnTab(tab));
     for (const QString &click : clicks)
-        program.click(click.toLatin1());
+        QVERIFY(program.click(click.toLatin1()));
     auto *shown = program.find<DocumentBox>(box.toLatin1());
     if (file.isEmpty()) {
         QGuiApplication::clipboard()->setText(QString::fromLatin1(word));
@@ -517,7 +517,7 @@ void AdvisorsTest::wordOfAMegabyteGetsBreaks()
 void AdvisorsTest::personalReasonsKeepTheirFormatAcrossARestart()
 {
     TestProgram program;
-    program.startOnTab(0);
+    QVERIFY(program.startOnTab(0));
     DocumentBox *box = personalBox(program);
     QCOMPARE(box->toPlainText(), QStringLiteral("Enter your personal reason not to smoke here."));
     box->selectAll();
@@ -527,11 +527,11 @@ void AdvisorsTest::personalReasonsKeepTheirFormatAcrossARestart()
     QTest::keyClicks(box, "Lena");
     QTest::keyClick(box, Qt::Key_I, Qt::ControlModifier);
     QTest::keyClicks(box, " and me");
-    program.click("cmdpersonalback");
+    QVERIFY(program.click("cmdpersonalback"));
     QVERIFY(program.messages.shown.isEmpty());
 
     program.start();
-    program.click("cmdno");
+    QVERIFY(program.click("cmdno"));
     box = personalBox(program);
     QCOMPARE(box->toPlainText(), QStringLiteral("For Lena and me"));
     // Undo cannot take the stored reasons back to the box's first invitation.
@@ -553,12 +553,12 @@ void AdvisorsTest::failedSaveOfPersonalReasonsStaysWithTheText()
 {
     TestProgram program;
     // A file where the folder should be: nothing can be written there.
-    program.writeFile("data/coach", QByteArray());
-    program.startOnTab(0);
+    QVERIFY(program.writeFile("data/coach", QByteArray()));
+    QVERIFY(program.startOnTab(0));
     DocumentBox *box = personalBox(program);
     box->selectAll();
     QTest::keyClicks(box, "My children");
-    program.click("cmdpersonalback");
+    QVERIFY(program.click("cmdpersonalback"));
     QCOMPARE(program.messages.texts(),
              QStringList{QStringLiteral("Your personal reasons could not be saved in %1: its folder %2 could not be "
                                         "created")
@@ -571,10 +571,10 @@ void AdvisorsTest::failedSaveOfPersonalReasonsStaysWithTheText()
 void AdvisorsTest::personalReasonsPrintOnTheReportsPrinter()
 {
     TestProgram program;
-    program.startOnTab(0);
+    QVERIFY(program.startOnTab(0));
     personalBox(program);
     // The tests' printer refuses every job.
-    program.click("Command2");
+    QVERIFY(program.click("Command2"));
     QCOMPARE(program.messages.texts(), QStringList{"Error printing"});
 }
 
@@ -595,8 +595,8 @@ void AdvisorsTest::closingStoresChangedPersonalReasons()
     QFETCH(bool, closes);
     TestProgram program;
     if (!writable)
-        program.writeFile("data/coach", QByteArray());
-    program.startOnTab(0);
+        QVERIFY(program.writeFile("data/coach", QByteArray()));
+    QVERIFY(program.startOnTab(0));
     QTest::keyClicks(personalBox(program), "To breathe freely");
     program.messages.answers = answers;
 
@@ -672,14 +672,15 @@ void AdvisorsTest::personalReasonsNotShownWholeAreKept()
     TestProgram program;
     const QString path = program.path("data/coach/personal.rtf");
     if (file == ReasonsFile::Folder)
-        program.writeFile("data/coach/personal.rtf/inside", "kept");
+        QVERIFY(program.writeFile("data/coach/personal.rtf/inside", "kept"));
     else if (file == ReasonsFile::PictureAndTable)
-        program.writeFile("data/coach/personal.rtf", R"({\rtf1 For my lungs{\*\shppict{\pict\pngblip 89504e47}})"
-                                                     R"(\par\trowd\cellx2000 Lena\cell\row})");
+        QVERIFY(program.writeFile("data/coach/personal.rtf",
+                                  R"({\rtf1 For my lungs{\*\shppict{\pict\pngblip 89504e47}})"
+                                  R"(\par\trowd\cellx2000 Lena\cell\row})"));
     else if (file == ReasonsFile::TooLarge)
-        writeOversized(program, "data/coach/personal.rtf");
+        CHECKED(writeOversized(program, "data/coach/personal.rtf"));
     if (file == ReasonsFile::WriteOnly) {
-        program.writeFile("data/coach/personal.rtf", "{\\rtf1 My reasons\\par}");
+        QVERIFY(program.writeFile("data/coach/personal.rtf", "{\\rtf1 My reasons\\par}"));
         QFile::setPermissions(path, QFile::WriteOwner);
         if (QFile(path).open(QIODevice::ReadOnly))
             QSKIP("Whoever can read a write-only file cannot test it.");
@@ -688,7 +689,7 @@ void AdvisorsTest::personalReasonsNotShownWholeAreKept()
     const bool unreadable = !reason.isEmpty() && file != ReasonsFile::PictureAndTable;
     const bool asked = !typed.isEmpty() && file != ReasonsFile::Missing;
     const bool replaced = !typed.isEmpty() && (!asked || answers.first());
-    program.startOnTab(0);
+    QVERIFY(program.startOnTab(0));
 
     DocumentBox *box = personalBox(program);
     QCOMPARE(program.messages.shown.size(), int(unreadable));
@@ -699,7 +700,7 @@ void AdvisorsTest::personalReasonsNotShownWholeAreKept()
         QCoreApplication::sendEvent(&program.window(), &close);
         QVERIFY(close.isAccepted());
     } else {
-        program.click("cmdpersonalback");
+        QVERIFY(program.click("cmdpersonalback"));
         QCOMPARE(program.shown("frmpersonal"), !typed.isEmpty() && !replaced);
     }
     QVERIFY(program.messages.answers.isEmpty());
@@ -731,12 +732,12 @@ void AdvisorsTest::personalReasonsNotShownWholeAreKept()
 void AdvisorsTest::unreadablePersonalReasonsLeaveNoEarlierTextInTheBox()
 {
     TestProgram program;
-    program.writeFile("data/coach/personal.rtf", "{\\rtf1 For Lena\\par}");
-    program.startOnTab(0);
+    QVERIFY(program.writeFile("data/coach/personal.rtf", "{\\rtf1 For Lena\\par}"));
+    QVERIFY(program.startOnTab(0));
     DocumentBox *box = personalBox(program);
-    program.click("cmdpersonalback");
-    writeOversized(program, "data/coach/personal.rtf");
-    program.click("cmdpersonal");
+    QVERIFY(program.click("cmdpersonalback"));
+    CHECKED(writeOversized(program, "data/coach/personal.rtf"));
+    QVERIFY(program.click("cmdpersonal"));
     QCOMPARE(box->toPlainText(), QStringLiteral("Enter your personal reason not to smoke here."));
     QVERIFY(!box->isChanged());
 }

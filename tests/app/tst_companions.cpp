@@ -1,3 +1,4 @@
+#include "support/checked.h"
 #include "support/testwindow.h"
 
 #include <QTabWidget>
@@ -36,17 +37,17 @@ void startRunning(TestProgram &program, qint64 days, int hours, int minutes, int
 {
     const QDateTime now(QDate(2026, 6, 10), QTime(12, 0, 0));
     program.clock.set(now);
-    program.writeRunningProfile(now.addDays(-days).addSecs(-(hours * 3600 + minutes * 60 + seconds)),
-                                QStringLiteral("Ann"), 20, money);
+    QVERIFY(program.writeRunningProfile(now.addDays(-days).addSecs(-(hours * 3600 + minutes * 60 + seconds)),
+                                        QStringLiteral("Ann"), 20, money));
     program.start();
-    program.click("cmdno");
-    program.tick("tmrcount");
+    QVERIFY(program.click("cmdno"));
+    QVERIFY(program.tick("tmrcount"));
 }
 
 void writeTips(TestProgram &program, const QByteArray &coach, const QByteArray &professor)
 {
-    program.writeFile("data/coach/randomcoach.txt", coach);
-    program.writeFile("data/prof/randomprof.txt", professor);
+    QVERIFY(program.writeFile("data/coach/randomcoach.txt", coach));
+    QVERIFY(program.writeFile("data/prof/randomprof.txt", professor));
 }
 
 } // namespace
@@ -56,7 +57,7 @@ void CompanionsTest::statisticsAndStarsAfterTheCounter()
     TestProgram program;
     startRunning(program, 2, 5, 30);
     QCOMPARE(program.text("lblcigcount"), QStringLiteral("----"));
-    program.tick("timerrest");
+    QVERIFY(program.tick("timerrest"));
     QCOMPARE(program.text("lblcigcount"), QStringLiteral("You have NOT smoked 44 cigarettes."));
     QCOMPARE(program.text("lblminsaved"), QStringLiteral("You have NOT wasted 220 minutes on smoking."));
     QCOMPARE(program.text("lblmoneysaved"), QStringLiteral("You saved 14.35 euro."));
@@ -74,7 +75,7 @@ void CompanionsTest::unreadableMoneyKeepsItsSentence()
 {
     TestProgram program;
     startRunning(program, 1, 0, 0, 0, QStringLiteral("lots"));
-    program.tick("timerrest");
+    QVERIFY(program.tick("timerrest"));
     QCOMPARE(program.text("lblmoneysaved"), QStringLiteral("----"));
     QCOMPARE(program.text("lblcigcount"), QStringLiteral("You have NOT smoked 20 cigarettes."));
 }
@@ -83,7 +84,7 @@ void CompanionsTest::deathsCountOnTheCompanionsClick()
 {
     TestProgram program;
     startRunning(program, 0, 23, 59);
-    program.click("imgsmiley");
+    QVERIFY(program.click("imgsmiley"));
     QCOMPARE(program.text("lblmaincomp"),
              QStringLiteral("There have been 12974 smoking related deaths since you stopped smoking."));
 }
@@ -108,12 +109,12 @@ void CompanionsTest::milestoneWritesDoctorOnlyOnHisMainPanel()
     auto *tabs = program.find<QTabWidget>("SSTab1");
     tabs->setCurrentIndex(1);
     if (!openPanel.isEmpty())
-        program.click(openPanel.toLatin1());
+        QVERIFY(program.click(openPanel.toLatin1()));
     const QString doctorBefore = program.text("lbldocsay");
     // Another tab in front does not stop the doctor's remarks.
     tabs->setCurrentIndex(0);
 
-    program.tick("timersmilesay");
+    QVERIFY(program.tick("timersmilesay"));
     QCOMPARE(program.text("lblmaincomp"), QStringLiteral("More then 40 minutes smoke free. well done."));
     QCOMPARE(program.text("lbldocsay"),
              doctorWritten ? QStringLiteral("Good job, you bloodpressure is back to a normal level now.")
@@ -143,7 +144,7 @@ void CompanionsTest::greetingComesOnceAndOnlyAfterMinuteZero()
     TestProgram program;
     startRunning(program, 2, 3, minutes);
     program.random.draws = {draw};
-    program.tick("tmrrandomgr");
+    QVERIFY(program.tick("tmrrandomgr"));
     QCOMPARE(program.text("lblmaincomp"), greeting);
     QVERIFY(!program.timer("tmrrandomgr")->isActive());
     // Nothing was drawn at minute 0.
@@ -169,15 +170,15 @@ void CompanionsTest::tipsRespectOpenPanels()
     QFETCH(QString, openPanel);
     QFETCH(bool, coachSays);
     TestProgram program;
-    writeTips(program, "Coach one\r\nCoach two\r\n", "Professor one\r\n");
+    CHECKED(writeTips(program, "Coach one\r\nCoach two\r\n", "Professor one\r\n"));
     startRunning(program, 0, 0, 10);
     program.find<QTabWidget>("SSTab1")->setCurrentIndex(3);
     if (!openPanel.isEmpty())
-        program.click(openPanel.toLatin1());
+        QVERIFY(program.click(openPanel.toLatin1()));
     program.find<QTabWidget>("SSTab1")->setCurrentIndex(tab);
     const QString coachBefore = program.text("lblcoachsay");
     program.random.draws = {0.6, 0.2};
-    program.tick("timercoachandteacher");
+    QVERIFY(program.tick("timercoachandteacher"));
     QCOMPARE(program.text("lblcoachsay"), coachSays ? QStringLiteral("Coach two") : coachBefore);
     QCOMPARE(program.text("lblprofsay"), QStringLiteral("Professor one"));
 }
@@ -185,31 +186,31 @@ void CompanionsTest::tipsRespectOpenPanels()
 void CompanionsTest::openFactKeepsTheProfessorsComment()
 {
     TestProgram program;
-    writeTips(program, "Coach\r\n", "Professor\r\n");
+    CHECKED(writeTips(program, "Coach\r\n", "Professor\r\n"));
     startRunning(program, 3, 0, 0);
     program.find<QTabWidget>("SSTab1")->setCurrentIndex(2);
     // A fact open in the professor's box: his comment on it stays.
     program.find("txtfacts")->show();
     program.label("lblprofsay")->setText(QStringLiteral("About this fact"));
-    program.tick("timercoachandteacher");
+    QVERIFY(program.tick("timercoachandteacher"));
     QCOMPARE(program.text("lblprofsay"), QStringLiteral("About this fact"));
     QCOMPARE(program.text("lblcoachsay"), QStringLiteral("Coach"));
     program.find("txtfacts")->hide();
-    program.tick("timercoachandteacher");
+    QVERIFY(program.tick("timercoachandteacher"));
     QCOMPARE(program.text("lblprofsay"), QStringLiteral("Professor"));
 }
 
 void CompanionsTest::noTipsInTheFirstTenMinutes()
 {
     TestProgram program;
-    writeTips(program, "Coach\r\n", "Professor\r\n");
+    CHECKED(writeTips(program, "Coach\r\n", "Professor\r\n"));
     startRunning(program, 0, 0, 9, 59);
     const QString coachBefore = program.text("lblcoachsay");
-    program.tick("timercoachandteacher");
+    QVERIFY(program.tick("timercoachandteacher"));
     QCOMPARE(program.text("lblcoachsay"), coachBefore);
     program.clock.advance(1);
-    program.tick("tmrcount");
-    program.tick("timercoachandteacher");
+    QVERIFY(program.tick("tmrcount"));
+    QVERIFY(program.tick("timercoachandteacher"));
     QCOMPARE(program.text("lblcoachsay"), QStringLiteral("Coach"));
     QCOMPARE(program.text("lblprofsay"), QStringLiteral("Professor"));
 }
@@ -218,7 +219,7 @@ void CompanionsTest::missingTipFilesGiveTheFallbacks()
 {
     TestProgram program;
     startRunning(program, 1, 0, 0);
-    program.tick("timercoachandteacher");
+    QVERIFY(program.tick("timercoachandteacher"));
     QCOMPARE(program.text("lblcoachsay"), QStringLiteral("Don't let the nicotine control you!"));
     QCOMPARE(program.text("lblprofsay"), QStringLiteral("Good luck. "));
 }
@@ -229,12 +230,12 @@ void CompanionsTest::longSentencesWrapInsideTheWindow()
     const QDateTime now(QDate(2026, 6, 10), QTime(12, 0, 0));
     program.clock.set(now);
     // 120 characters of currency name.
-    program.writeRunningProfile(now.addDays(-40), QStringLiteral("Ann"), 20, QStringLiteral("6.50"),
-                                QStringLiteral("Eastern Caribbean dollar ").repeated(5).left(120));
+    QVERIFY(program.writeRunningProfile(now.addDays(-40), QStringLiteral("Ann"), 20, QStringLiteral("6.50"),
+                                        QStringLiteral("Eastern Caribbean dollar ").repeated(5).left(120)));
     program.start();
-    program.click("cmdno");
-    program.tick("tmrcount");
-    program.tick("timerrest");
+    QVERIFY(program.click("cmdno"));
+    QVERIFY(program.tick("tmrcount"));
+    QVERIFY(program.tick("timerrest"));
     program.window().resize(800, 600);
     QCoreApplication::processEvents();
     // The sentences never push the window wider than a small screen.
@@ -256,14 +257,14 @@ void CompanionsTest::trayFollowsTheCounter()
     program.environment().tray = &tray;
     startRunning(program, 1, 0, 15);
     QVERIFY(tray.shown);
-    program.tick("timerrest");
+    QVERIFY(program.tick("timerrest"));
     QCOMPARE(tray.toolTip, QStringLiteral("Smoke-free for 1 day and 0 hours\nYou saved 6.5 euro."));
 
     // The window is not the active one: a new milestone message comes as a notification.
-    program.tick("timersmilesay");
+    QVERIFY(program.tick("timersmilesay"));
     program.clock.advance(24 * 3600);
-    program.tick("tmrcount");
-    program.tick("timersmilesay");
+    QVERIFY(program.tick("tmrcount"));
+    QVERIFY(program.tick("timersmilesay"));
     QCOMPARE(tray.notes, QStringList{program.text("lblmaincomp")});
 
     emit tray.exitRequested();

@@ -77,11 +77,11 @@ void CounterTest::smokeFreeTime()
 
     // The same through the counter panel of the running program.
     TestProgram program;
-    program.writeRunningProfile(stop);
+    QVERIFY(program.writeRunningProfile(stop));
     program.clock.set(now);
     program.start();
-    program.click("cmdno");
-    program.tick("tmrcount");
+    QVERIFY(program.click("cmdno"));
+    QVERIFY(program.tick("tmrcount"));
     QCOMPARE(program.text("lbldays"), QString::number(days));
     QCOMPARE(program.text("lblhours"), QString::number(hours));
     QCOMPARE(program.text("lblminutes"), QString::number(minutes));
@@ -175,20 +175,20 @@ void CounterTest::counterTickShowsTimeAndTitle()
 {
     TestProgram program;
     const QDateTime stop(QDate(2026, 3, 3), QTime(22, 0, 0));
-    program.writeRunningProfile(stop);
+    QVERIFY(program.writeRunningProfile(stop));
     program.clock.set(QDateTime(QDate(2026, 3, 5), QTime(8, 30, 15)));
     program.start();
     QCOMPARE(program.text("lblstopdate"), QStringLiteral("3/3/2026"));
-    program.click("cmdno");
+    QVERIFY(program.click("cmdno"));
     // Until the first tick the design-time captions show.
     QCOMPARE(program.text("lbldays"), QStringLiteral("00"));
     QCOMPARE(program.text("lblstoppedat"), QStringLiteral("You stopped smoking on 3/3/2026 at 10:00:00 PM"));
-    program.tick("tmrcount");
+    QVERIFY(program.tick("tmrcount"));
     QCOMPARE(program.window().windowTitle(), QStringLiteral("Clearwind 3/5/2026 8:30:15 AM"));
     QCOMPARE(program.text("lbldays"), QStringLiteral("1"));
     QCOMPARE(program.text("lblhours"), QStringLiteral("10"));
     program.clock.advance(1);
-    program.tick("tmrcount");
+    QVERIFY(program.tick("tmrcount"));
     QCOMPARE(program.text("lblseconds"), QStringLiteral("16"));
     QCOMPARE(program.window().windowTitle(), QStringLiteral("Clearwind 3/5/2026 8:30:16 AM"));
 
@@ -198,10 +198,10 @@ void CounterTest::counterTickShowsTimeAndTitle()
     };
     const QImage sixteen = drawnSeconds();
     program.clock.advance(1);
-    program.tick("tmrcount");
+    QVERIFY(program.tick("tmrcount"));
     QVERIFY(drawnSeconds() != sixteen);
     program.clock.advance(59);
-    program.tick("tmrcount");
+    QVERIFY(program.tick("tmrcount"));
     QCOMPARE(drawnSeconds(), sixteen);
 }
 
@@ -223,11 +223,11 @@ void CounterTest::storedStopMoments()
     QFETCH(QStringList, shown);
     QFETCH(QString, sentence);
     TestProgram program;
-    program.writeFile("data/settings/data.dat", "Ann\r\n20\r\neuro\r\n6.50\r\n" + dateAndTime + "\r\nYES\r\n");
+    QVERIFY(program.writeFile("data/settings/data.dat", "Ann\r\n20\r\neuro\r\n6.50\r\n" + dateAndTime + "\r\nYES\r\n"));
     program.clock.set(QDateTime(QDate(2026, 3, 5), QTime(8, 30, 15)));
     program.start();
-    program.click("cmdno");
-    program.tick("tmrcount");
+    QVERIFY(program.click("cmdno"));
+    QVERIFY(program.tick("tmrcount"));
     QCOMPARE(program.text("lblstoppedat"), sentence);
     const QStringList labels{"lbldays", "lblhours", "lblminutes", "lblseconds"};
     for (qsizetype i = 0; i < labels.size(); ++i)
@@ -246,9 +246,9 @@ void CounterTest::counterViewStartsOnce()
 {
     QFETCH(QStringList, presses);
     TestProgram program;
-    program.writeRunningProfile(QDateTime(QDate(2026, 3, 3), QTime(22, 0, 0)));
+    QVERIFY(program.writeRunningProfile(QDateTime(QDate(2026, 3, 3), QTime(22, 0, 0))));
     program.start();
-    program.answer(presses);
+    QVERIFY(program.answer(presses));
     QVERIFY(!program.shown("frmmain"));
     QVERIFY(program.find("frmcounter")->isVisible());
     QVERIFY(program.find("SSTab1")->isEnabled());

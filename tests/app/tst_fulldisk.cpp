@@ -1,3 +1,4 @@
+#include "support/checked.h"
 #include "support/testwindow.h"
 
 #include <QDir>
@@ -75,23 +76,23 @@ void logCraving(TestProgram &program)
     program.window().activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&program.window()));
     QTest::keyClick(&program.window(), Qt::Key_L, Qt::ControlModifier);
-    program.click("cmdpassed");
+    QVERIFY(program.click("cmdpassed"));
 }
 
 void typeReasons(TestProgram &program)
 {
-    program.click("cmdpersonal");
+    QVERIFY(program.click("cmdpersonal"));
     QTest::keyClicks(program.find("txtpersonal"), "To breathe freely");
-    program.click("cmdpersonalback");
+    QVERIFY(program.click("cmdpersonalback"));
 }
 
 void saveReport(TestProgram &program)
 {
-    program.tick("tmrcount");
-    program.tick("timerrest");
-    program.click("cmdexport");
+    QVERIFY(program.tick("tmrcount"));
+    QVERIFY(program.tick("timerrest"));
+    QVERIFY(program.click("cmdexport"));
     program.fileToSave = program.path("report.pdf");
-    program.click("cmdsavepdf");
+    QVERIFY(program.click("cmdsavepdf"));
 }
 
 void saveJourney(TestProgram &program)
@@ -100,13 +101,13 @@ void saveJourney(TestProgram &program)
     auto *save = program.find<QPushButton>("cmdsavecsv");
     // The figures come in the background, and the file is written there too.
     QTRY_VERIFY(save->isEnabled());
-    program.click("cmdsavecsv");
+    QVERIFY(program.click("cmdsavecsv"));
     QTRY_VERIFY(save->isEnabled());
 }
 
 const Writer writers[] = {
     {"settings", "data/settings/settings.dat", "noword\r\n0", 4,
-     [](TestProgram &program) { program.click("cmdsaveset"); },
+     [](TestProgram &program) { QVERIFY(program.click("cmdsaveset")); },
      "Clearwind will not start at logon, but the settings could not be saved in %1: %2"},
     {"personal reasons", "data/coach/personal.rtf", "{\\rtf1 For Lena\\par}", 3, typeReasons,
      "Your personal reasons could not be saved in %1: %2"},
@@ -170,10 +171,10 @@ void FullDiskTest::nothingStoredIsLost()
     if (writer == -1) {
         // The questions answered, the quit not started yet.
         const QByteArray answered = "Ann\r\n20\r\neuro\r\n6.50\r\n2026-03-10\r\n08:00:00\r\nNO\r\n";
-        program.writeFile("data/settings/data.dat", answered);
+        QVERIFY(program.writeFile("data/settings/data.dat", answered));
         program.start();
-        fillDisk(program.folder());
-        program.click("CMDSTARTNOW");
+        CHECKED(fillDisk(program.folder()));
+        QVERIFY(program.click("CMDSTARTNOW"));
         QCOMPARE(program.readFile("data/settings/data.dat"), answered);
         QCOMPARE(program.messages.texts(),
                  QStringList{QStringLiteral("Your stop moment could not be saved in %1: %2")
@@ -182,10 +183,10 @@ void FullDiskTest::nothingStoredIsLost()
         return;
     }
     if (writer == -2) {
-        program.writeFile("data/settings/data.dat", runningProfile);
+        QVERIFY(program.writeFile("data/settings/data.dat", runningProfile));
         program.start();
-        fillDisk(program.folder());
-        program.answer({"cmdyes", "cmdyessmoke", "cmdyes"});
+        CHECKED(fillDisk(program.folder()));
+        QVERIFY(program.answer({"cmdyes", "cmdyessmoke", "cmdyes"}));
         // Without a whole copy the profile stays, and the user decides.
         QCOMPARE(program.readFile("data/settings/data.dat"), runningProfile);
         QCOMPARE(QDir(program.path("data/settings/history")).entryList(QDir::Files | QDir::Hidden), QStringList());
@@ -195,12 +196,12 @@ void FullDiskTest::nothingStoredIsLost()
         return;
     }
     const Writer &row = writers[writer];
-    program.writeFile(row.file, row.contents);
-    program.startOnTab(row.tab);
-    fillDisk(program.folder());
+    QVERIFY(program.writeFile(row.file, row.contents));
+    QVERIFY(program.startOnTab(row.tab));
+    CHECKED(fillDisk(program.folder()));
     const QStringList files = filesBelow(program.folder());
     program.messages.answers = row.answers;
-    row.act(program);
+    CHECKED(row.act(program));
 
     QCOMPARE(program.readFile(row.file), row.contents);
     QCOMPARE(program.messages.texts().size(), row.answers.size() + 1);

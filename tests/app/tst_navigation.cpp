@@ -1,3 +1,4 @@
+#include "support/checked.h"
 #include "support/testwindow.h"
 
 #include <QAccessible>
@@ -33,9 +34,9 @@ namespace {
 
 void startCounter(TestProgram &program)
 {
-    program.writeRunningProfile(QDateTime(QDate(2026, 3, 3), QTime(22, 0, 0)));
+    QVERIFY(program.writeRunningProfile(QDateTime(QDate(2026, 3, 3), QTime(22, 0, 0))));
     program.start();
-    program.click("cmdno");
+    QVERIFY(program.click("cmdno"));
 }
 
 } // namespace
@@ -129,14 +130,14 @@ void NavigationTest::subPanelsOpenAndClose()
     QFETCH(QString, openSpeech);
     QFETCH(QString, backSpeech);
     TestProgram program;
-    startCounter(program);
+    CHECKED(startCounter(program));
     program.find<QTabWidget>("SSTab1")->setCurrentIndex(tab);
     const QString speechBefore = program.text(speechLabel.toLatin1());
 
     if (open == QLatin1String("Label8"))
         QMetaObject::invokeMethod(program.find(open.toLatin1()), "clicked");
     else
-        program.click(open.toLatin1());
+        QVERIFY(program.click(open.toLatin1()));
     QWidget *opened = program.find(subPanel.toLatin1());
     QVERIFY(opened->isVisible());
     // The keyboard goes on in the panel now in front.
@@ -145,7 +146,7 @@ void NavigationTest::subPanelsOpenAndClose()
     // The stars lie over the counter; every other sub-panel replaces its main panel.
     QCOMPARE(program.shown(mainPanel.toLatin1()), open == QLatin1String("Label8"));
 
-    program.click(back.toLatin1());
+    QVERIFY(program.click(back.toLatin1()));
     QVERIFY(!program.shown(subPanel.toLatin1()));
     QVERIFY(program.find(mainPanel.toLatin1())->isVisible());
     QVERIFY(program.find(mainPanel.toLatin1())->isAncestorOf(program.window().focusWidget()));
@@ -155,10 +156,10 @@ void NavigationTest::subPanelsOpenAndClose()
 void NavigationTest::tabKeepsItsOpenPanel()
 {
     TestProgram program;
-    startCounter(program);
+    CHECKED(startCounter(program));
     auto *tabs = program.find<QTabWidget>("SSTab1");
     tabs->setCurrentIndex(1);
-    program.click("cmdifeel");
+    QVERIFY(program.click("cmdifeel"));
     tabs->setCurrentIndex(3);
     QVERIFY(!program.find("frmfeel")->isVisible());
     tabs->setCurrentIndex(1);
@@ -202,10 +203,10 @@ void NavigationTest::picturesPutTheGreetingBack()
     QFETCH(QString, speechLabel);
     QFETCH(QString, greeting);
     TestProgram program;
-    startCounter(program);
+    CHECKED(startCounter(program));
     program.find<QTabWidget>("SSTab1")->setCurrentIndex(tab);
     if (!leave.isEmpty())
-        program.click(leave.toLatin1());
+        QVERIFY(program.click(leave.toLatin1()));
     program.label(speechLabel.toLatin1())->setText(QStringLiteral("something else"));
     auto *image = program.find<QAbstractButton>(picture.toLatin1());
     QCOMPARE(image->cursor().shape(), Qt::WhatsThisCursor);
@@ -219,13 +220,13 @@ void NavigationTest::picturesPutTheGreetingBack()
 void NavigationTest::passwordEntryFollowsItsBox()
 {
     TestProgram program;
-    startCounter(program);
+    CHECKED(startCounter(program));
     program.find<QTabWidget>("SSTab1")->setCurrentIndex(4);
     QVERIFY(!program.shown("txtpassword"));
-    program.click("chkpassword");
+    QVERIFY(program.click("chkpassword"));
     QVERIFY(program.shown("txtpassword"));
     QVERIFY(program.shown("lblpassword"));
-    program.click("chkpassword");
+    QVERIFY(program.click("chkpassword"));
     QVERIFY(!program.shown("txtpassword"));
     QVERIFY(!program.shown("lblpassword"));
 }
@@ -269,15 +270,15 @@ void NavigationTest::tabFollowsTheReadingOrder()
     QFETCH(QString, panel);
     TestProgram program;
     if (!profile.isEmpty())
-        program.writeRunningProfile(QDateTime(QDate(2026, 3, 3), QTime(22, 0, 0)));
+        QVERIFY(program.writeRunningProfile(QDateTime(QDate(2026, 3, 3), QTime(22, 0, 0))));
     program.start();
     QApplication::setActiveWindow(&program.window());
     if (tab >= 0) {
-        program.click("cmdno");
+        QVERIFY(program.click("cmdno"));
         program.find<QTabWidget>("SSTab1")->setCurrentIndex(tab);
     }
     for (const QString &click : clicks)
-        program.click(click.toLatin1());
+        QVERIFY(program.click(click.toLatin1()));
     const QWidget *front = program.find(panel.toLatin1());
 
     // Tab from the first control round to it again.
@@ -344,11 +345,11 @@ void NavigationTest::openedDocumentTakesTheKeyboard()
     QFETCH(QString, box);
     QFETCH(QString, next);
     TestProgram program;
-    startCounter(program);
+    CHECKED(startCounter(program));
     QApplication::setActiveWindow(&program.window());
     program.find<QTabWidget>("SSTab1")->setCurrentIndex(tab);
     if (!open.isEmpty())
-        program.click(open.toLatin1());
+        QVERIFY(program.click(open.toLatin1()));
 
     QWidget *topicButton = program.find(topic.toLatin1());
     topicButton->setFocus(Qt::TabFocusReason);
@@ -380,10 +381,10 @@ void NavigationTest::screenReaderNamesWhatItMeets()
     QFETCH(QString, control);
     QFETCH(int, role);
     TestProgram program;
-    startCounter(program);
+    CHECKED(startCounter(program));
     // The report window is made by the first report.
     program.find<QTabWidget>("SSTab1")->setCurrentIndex(4);
-    program.click("cmdexport");
+    QVERIFY(program.click("cmdexport"));
 
     QWidget *widget = program.window().objectName() == control ? &program.window() : program.find(control.toLatin1());
     QAccessibleInterface *found = QAccessible::queryAccessibleInterface(widget);

@@ -1,3 +1,4 @@
+#include "support/checked.h"
 #include "support/testwindow.h"
 
 #include <QAbstractButton>
@@ -47,7 +48,7 @@ void useSettings(TestProgram &program, const QByteArray &settings)
     if (settings.isEmpty())
         QFile::remove(program.path("data/settings/settings.dat"));
     else
-        program.writeSettings(settings);
+        QVERIFY(program.writeSettings(settings));
 }
 
 } // namespace
@@ -77,7 +78,7 @@ void StartupTest::firstScreen()
     QFETCH(bool, clockRuns);
     TestProgram program;
     if (hasProfile)
-        program.writeFile("data/settings/data.dat", profile);
+        QVERIFY(program.writeFile("data/settings/data.dat", profile));
     program.start();
 
     const QStringList firstPanels{"frmdata", "frmstart", "frmmain"};
@@ -103,9 +104,9 @@ void StartupTest::lockLiesOverEveryFirstScreen()
     QFETCH(QByteArray, profile);
     QFETCH(QString, panel);
     TestProgram program;
-    program.writeSettings("Abc\r\n0");
+    QVERIFY(program.writeSettings("Abc\r\n0"));
     if (hasProfile)
-        program.writeFile("data/settings/data.dat", profile);
+        QVERIFY(program.writeFile("data/settings/data.dat", profile));
     program.start();
     QVERIFY(program.shown("frmpasscheck"));
     QVERIFY(program.shown(panel.toLatin1()));
@@ -116,7 +117,7 @@ void StartupTest::lockLiesOverEveryFirstScreen()
     QVERIFY(QAccessible::queryAccessibleInterface(covered)->state().invisible);
     QVERIFY(!QAccessible::queryAccessibleInterface(program.find("txtpasswordinput"))->state().invisible);
     program.find<QLineEdit>("txtpasswordinput")->setText(QStringLiteral("Abc"));
-    program.click("cmdpasscheck");
+    QVERIFY(program.click("cmdpasscheck"));
     QVERIFY(!program.shown("frmpasscheck"));
     QVERIFY(program.shown(panel.toLatin1()));
     QVERIFY(!QAccessible::queryAccessibleInterface(covered)->state().invisible);
@@ -155,7 +156,7 @@ void StartupTest::passwordCheck()
     QFETCH(bool, opens);
     QFETCH(bool, untypeable);
     TestProgram program;
-    useSettings(program, settings);
+    CHECKED(useSettings(program, settings));
     program.start();
     QCOMPARE(program.shown("frmpasscheck"), locked);
     if (!locked)
@@ -169,7 +170,7 @@ void StartupTest::passwordCheck()
     QCOMPARE(entry->echoMode(), QLineEdit::Password);
     QVERIFY(entry->maxLength() >= 20);
     entry->setText(typed);
-    program.click("cmdpasscheck");
+    QVERIFY(program.click("cmdpasscheck"));
     QCOMPARE(program.shown("frmpasscheck"), !opens);
     if (!opens) {
         QCOMPARE(program.text("lblpass2"), QStringLiteral("Wrong password, try again :"));
@@ -179,7 +180,7 @@ void StartupTest::passwordCheck()
             return;
         // As many tries as the user likes.
         entry->setText(QStringLiteral("Abc"));
-        program.click("cmdpasscheck");
+        QVERIFY(program.click("cmdpasscheck"));
         QVERIFY(!program.shown("frmpasscheck"));
     }
     QCOMPARE(program.messages.shown.size(), 0);
@@ -203,7 +204,7 @@ void StartupTest::settingsTabShowsTheFile()
     QFETCH(QString, password);
     QFETCH(bool, autostartTicked);
     TestProgram program;
-    useSettings(program, settings);
+    CHECKED(useSettings(program, settings));
     program.start();
     QCOMPARE(program.find<QCheckBox>("chkpassword")->isChecked(), passwordTicked);
     QCOMPARE(program.find<QCheckBox>("chkautostart")->isChecked(), autostartTicked);
@@ -216,7 +217,7 @@ void StartupTest::settingsTabShowsTheFile()
 void StartupTest::refusedSecondCopyEndsAfterHalfASecond()
 {
     TestProgram program;
-    program.writeFile("data/settings/data.dat", runningProfile);
+    QVERIFY(program.writeFile("data/settings/data.dat", runningProfile));
     program.instanceGuard.onlyCopy = false;
     program.start();
     QCOMPARE(program.messages.texts(), QStringList{"This program is already running. You cannot start it twice."});
@@ -264,13 +265,13 @@ void StartupTest::updatesComeOnTime()
     QFETCH(QString, control);
     QFETCH(int, milliseconds);
     TestProgram program;
-    program.writeFile("data/settings/data.dat", running ? runningProfile : waitingProfile);
+    QVERIFY(program.writeFile("data/settings/data.dat", running ? runningProfile : waitingProfile));
     program.start();
     if (running)
-        program.click("cmdno");
+        QVERIFY(program.click("cmdno"));
     program.find<QTabWidget>("SSTab1")->setCurrentIndex(tab);
     if (!open.isEmpty())
-        program.click(open.toLatin1());
+        QVERIFY(program.click(open.toLatin1()));
     // A line's text, or where a marker stands.
     const auto look = [&] {
         const QByteArray name = control.toLatin1();
@@ -436,7 +437,7 @@ void StartupTest::programLogsNothingWhileAllGoesWell()
         });
     {
         TestProgram program;
-        program.startOnTab(0);
+        QVERIFY(program.startOnTab(0));
         for (int tab = 1; tab < program.find<QTabWidget>("SSTab1")->count(); ++tab)
             program.find<QTabWidget>("SSTab1")->setCurrentIndex(tab);
         program.passTime(24 * 60 * 60 * 1000);
@@ -448,7 +449,7 @@ void StartupTest::programLogsNothingWhileAllGoesWell()
 void StartupTest::tabsAreNamedAndLockedUntilTheCounterRuns()
 {
     TestProgram program;
-    program.writeFile("data/settings/data.dat", runningProfile);
+    QVERIFY(program.writeFile("data/settings/data.dat", runningProfile));
     program.start();
     auto *tabs = program.find<QTabWidget>("SSTab1");
     const QStringList names{"Counter", "Doctor", "Professor", "Coach", "Settings", "Journey"};
@@ -461,7 +462,7 @@ void StartupTest::tabsAreNamedAndLockedUntilTheCounterRuns()
         QVERIFY(tabs->tabText(index).isEmpty());
         QCOMPARE(tabs->iconSize(), QSize(48, 48));
     }
-    program.click("cmdno");
+    QVERIFY(program.click("cmdno"));
     QVERIFY(tabs->isEnabled());
 }
 

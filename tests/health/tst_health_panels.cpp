@@ -1,6 +1,7 @@
 #include "health/bodymeters.h"
 #include "health/bodymonitorpanel.h"
 #include "health/diseasepanel.h"
+#include "support/checked.h"
 #include "support/testwindow.h"
 #include "ui/controls.h"
 
@@ -35,10 +36,10 @@ void startQuit(TestProgram &program, const SmokeFreeTime &elapsed)
     const QDateTime stop = program.clock.now()
                                .addDays(-elapsed.days)
                                .addSecs(-(elapsed.hours * 3600 + elapsed.minutes * 60 + elapsed.seconds));
-    program.writeRunningProfile(stop);
+    QVERIFY(program.writeRunningProfile(stop));
     program.start();
-    program.click("cmdno");
-    program.tick("tmrcount");
+    QVERIFY(program.click("cmdno"));
+    QVERIFY(program.tick("tmrcount"));
     program.find<QTabWidget>("SSTab1")->setCurrentIndex(1);
 }
 
@@ -137,23 +138,23 @@ void HealthPanelsTest::diseaseRows()
     QFETCH(SmokeFreeTime, elapsed);
     QFETCH(QStringList, expected);
     TestProgram program;
-    startQuit(program, elapsed);
+    CHECKED(startQuit(program, elapsed));
 
-    program.click("cmddesstats");
+    QVERIFY(program.click("cmddesstats"));
     QVERIFY(program.shown("frmdesstats"));
     QVERIFY(program.timer("Timerdisstats")->isActive());
     // The first tick comes a second after opening.
     QCOMPARE(riskTexts(program), QStringList({hyphens, hyphens, hyphens, hyphens}));
 
-    program.tick("Timerdisstats");
+    QVERIFY(program.tick("Timerdisstats"));
     QCOMPARE(riskTexts(program), expected);
 }
 
 void HealthPanelsTest::diseaseRowsLook()
 {
     TestProgram program;
-    startQuit(program, at(1));
-    program.click("cmddesstats");
+    CHECKED(startQuit(program, at(1)));
+    QVERIFY(program.click("cmddesstats"));
 
     const struct
     {
@@ -190,22 +191,22 @@ void HealthPanelsTest::diseaseRowsLook()
 void HealthPanelsTest::diseaseBackStopsTheUpdates()
 {
     TestProgram program;
-    startQuit(program, at(1));
-    program.click("cmddesstats");
-    program.tick("Timerdisstats");
+    CHECKED(startQuit(program, at(1)));
+    QVERIFY(program.click("cmddesstats"));
+    QVERIFY(program.tick("Timerdisstats"));
     QCOMPARE(program.text("lblsickchance"), QStringLiteral("0.555555%"));
 
-    program.click("cmddeseaseback");
+    QVERIFY(program.click("cmddeseaseback"));
     QVERIFY(!program.timer("Timerdisstats")->isActive());
     QVERIFY(program.shown("frmmaindoc"));
     QVERIFY(!program.shown("frmdesstats"));
 
     // A day later the closed panel still holds what it showed.
     program.clock.advance(86400);
-    program.tick("tmrcount");
-    program.click("cmddesstats");
+    QVERIFY(program.tick("tmrcount"));
+    QVERIFY(program.click("cmddesstats"));
     QCOMPARE(program.text("lblsickchance"), QStringLiteral("0.555555%"));
-    program.tick("Timerdisstats");
+    QVERIFY(program.tick("Timerdisstats"));
     QCOMPARE(program.text("lblsickchance"), QStringLiteral("1.11111%"));
 }
 
@@ -228,9 +229,9 @@ void HealthPanelsTest::markerGeometry()
     QFETCH(SmokeFreeTime, elapsed);
     QFETCH(Tops, twips);
     TestProgram program;
-    startQuit(program, elapsed);
-    program.click("cmdbodyfunctions");
-    program.tick("timerbodyf");
+    CHECKED(startQuit(program, elapsed));
+    QVERIFY(program.click("cmdbodyfunctions"));
+    QVERIFY(program.tick("timerbodyf"));
 
     const QWidget *panel = program.find("frmbodyfunctions");
     if (qEnvironmentVariableIntValue("QT_SCALE_FACTOR") == 2)
@@ -277,8 +278,8 @@ void HealthPanelsTest::markerGeometryAtScaleFactorTwo()
 void HealthPanelsTest::markersWaitForTheFirstTick()
 {
     TestProgram program;
-    startQuit(program, at(30));
-    program.click("cmdbodyfunctions");
+    CHECKED(startQuit(program, at(30)));
+    QVERIFY(program.click("cmdbodyfunctions"));
     QVERIFY(program.timer("timerbodyf")->isActive());
     QVERIFY(program.find("cmddocback")->isVisible());
     const QWidget *panel = program.find("frmbodyfunctions");
@@ -288,14 +289,14 @@ void HealthPanelsTest::markersWaitForTheFirstTick()
 void HealthPanelsTest::monitorBackStopsTheUpdates()
 {
     TestProgram program;
-    startQuit(program, at(0, 0, 10));
-    program.click("cmdbodyfunctions");
-    program.tick("timerbodyf");
+    CHECKED(startQuit(program, at(0, 0, 10)));
+    QVERIFY(program.click("cmdbodyfunctions"));
+    QVERIFY(program.tick("timerbodyf"));
     const QWidget *panel = program.find("frmbodyfunctions");
     const QList<int> tenMinutes = expectedPixels({1650, 3150, 3150, 3150, 3150, 3150, 3150}, panel);
     QCOMPARE(markerPixels(program), tenMinutes);
 
-    program.click("cmddocback");
+    QVERIFY(program.click("cmddocback"));
     QVERIFY(!program.timer("timerbodyf")->isActive());
     QVERIFY(!program.shown("frmbodyfunctions"));
     QVERIFY(!program.shown("cmddocback"));
@@ -303,10 +304,10 @@ void HealthPanelsTest::monitorBackStopsTheUpdates()
 
     // Closed, the markers stay where they were; reopened, they move on the next tick.
     program.clock.advance(3600);
-    program.tick("tmrcount");
-    program.click("cmdbodyfunctions");
+    QVERIFY(program.tick("tmrcount"));
+    QVERIFY(program.click("cmdbodyfunctions"));
     QCOMPARE(markerPixels(program), tenMinutes);
-    program.tick("timerbodyf");
+    QVERIFY(program.tick("timerbodyf"));
     QCOMPARE(markerPixels(program), expectedPixels({240, 2775, 3025, 3087.5, 3150, 3150, 3150}, panel));
 }
 
@@ -341,11 +342,11 @@ void HealthPanelsTest::meterExplanations()
     QFETCH(QString, description);
     QFETCH(QString, text);
     TestProgram program;
-    startQuit(program, at(3));
-    program.click("cmdbodyfunctions");
+    CHECKED(startQuit(program, at(3)));
+    QVERIFY(program.click("cmdbodyfunctions"));
     QCOMPARE(program.find(meter)->accessibleDescription(), description);
 
-    moveOverPanel(program, 0);
+    CHECKED(moveOverPanel(program, 0));
     QCOMPARE(docSays(program), QString::fromLatin1(panelText));
     QCOMPARE(docColour(program), QColor(0, 0, 0));
 
@@ -357,7 +358,7 @@ void HealthPanelsTest::meterExplanations()
     moveOver(program, meter, QPoint(1, 7));
     QCOMPARE(docSays(program), text);
 
-    moveOverPanel(program, 1);
+    CHECKED(moveOverPanel(program, 1));
     QCOMPARE(docSays(program), QString::fromLatin1(panelText));
     QCOMPARE(docColour(program), QColor(0, 0, 0));
 }
@@ -376,9 +377,9 @@ void HealthPanelsTest::controlsOverThePanelKeepTheExplanation()
 {
     QFETCH(QByteArray, control);
     TestProgram program;
-    startQuit(program, at(0, 10));
-    program.click("cmdbodyfunctions");
-    program.tick("timerbodyf");
+    CHECKED(startQuit(program, at(0, 10)));
+    QVERIFY(program.click("cmdbodyfunctions"));
+    QVERIFY(program.tick("timerbodyf"));
 
     moveOver(program, "m1", QPoint(0, -20));
     QCOMPARE(docSays(program), QString::fromLatin1(bloodPressureText));

@@ -5,6 +5,7 @@
 #include "journey/journeysummary.h"
 #include "platform/translation.h"
 #include "profile/profilefile.h"
+#include "support/checked.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -169,11 +170,12 @@ void JourneyTest::cravingFiles()
     if (kind == QLatin1String("failing"))
         QVERIFY(QFile::link(QStringLiteral("/proc/self/mem"), file.path()));
     if (kind == QLatin1String("file") || kind == QLatin1String("beside"))
-        writeBytes(file.path(), bytes);
+        CHECKED(writeBytes(file.path(), bytes));
     if (kind == QLatin1String("beside")) {
-        writeBytes(folder.filePath(QStringLiteral("cravings-full-10.csv")),
-                   header + QByteArray(row).replace(",,", ",ten,"));
-        writeBytes(folder.filePath(QStringLiteral("cravings-full-2.csv")), QByteArray(row).replace(",,", ",two,"));
+        CHECKED(writeBytes(folder.filePath(QStringLiteral("cravings-full-10.csv")),
+                           header + QByteArray(row).replace(",,", ",ten,")));
+        CHECKED(
+            writeBytes(folder.filePath(QStringLiteral("cravings-full-2.csv")), QByteArray(row).replace(",,", ",two,")));
     }
     QFile written(file.path());
     if (kind == QLatin1String("limit") || kind == QLatin1String("huge"))
@@ -310,7 +312,7 @@ void JourneyTest::pastAttempts()
 {
     QTemporaryDir folder;
     const auto write = [&](const char *name, const QByteArray &bytes) {
-        writeBytes(folder.filePath(QString::fromLatin1(name)), bytes);
+        CHECKED(writeBytes(folder.filePath(QString::fromLatin1(name)), bytes));
     };
     const QByteArray copy = "Ann\r\n20\r\neuro\r\n6.50\r\n2026-01-10\r\n08:00:00\r\nYES\r\n";
     write("attempt-20260301-090000.dat", copy);
@@ -514,16 +516,16 @@ void JourneyTest::spreadsheet()
     // Every craving counts for its trigger, the one in the future too; ties keep the dialog's order.
     QTemporaryDir folder;
     const CravingFile file(folder.filePath(QStringLiteral("cravings.csv")));
-    writeBytes(file.path(), header + "2026-03-12T08:00:00+01:00,3,coffee,,passed\r\n"
-                                     "2026-03-13T08:00:00+01:00,5,stress,\"1,2\",smoked\r\n"
-                                     "2026-07-01T06:00:00Z,1,screen,\"a \"\"b\"\"\rc\",smoked\r\n"
-                                     "2026-03-14T08:00:00+01:00,3,screen,,passed\r\n"
-                                     "2026-03-14T09:00:00+01:00,2,,=1+1,passed\r\n"
-                                     "2026-03-14T09:01:00+01:00,2,,+1,passed\r\n"
-                                     "2026-03-14T09:02:00+01:00,2,,-1,passed\r\n"
-                                     "2026-03-14T09:03:00+01:00,2,,@A1,passed\r\n"
-                                     "2026-03-14T09:04:00+01:00,2,,\t1,passed\r\n"
-                                     "2026-03-14T09:05:00+01:00,2,,\"\r1\",passed\r\n");
+    CHECKED(writeBytes(file.path(), header + "2026-03-12T08:00:00+01:00,3,coffee,,passed\r\n"
+                                             "2026-03-13T08:00:00+01:00,5,stress,\"1,2\",smoked\r\n"
+                                             "2026-07-01T06:00:00Z,1,screen,\"a \"\"b\"\"\rc\",smoked\r\n"
+                                             "2026-03-14T08:00:00+01:00,3,screen,,passed\r\n"
+                                             "2026-03-14T09:00:00+01:00,2,,=1+1,passed\r\n"
+                                             "2026-03-14T09:01:00+01:00,2,,+1,passed\r\n"
+                                             "2026-03-14T09:02:00+01:00,2,,-1,passed\r\n"
+                                             "2026-03-14T09:03:00+01:00,2,,@A1,passed\r\n"
+                                             "2026-03-14T09:04:00+01:00,2,,\t1,passed\r\n"
+                                             "2026-03-14T09:05:00+01:00,2,,\"\r1\",passed\r\n"));
     const Summary summary = summarize(past, currentAttempt(QDate(2026, 3, 10), QTime(12, 0), now), file.read(), now);
     QList<Trigger> ranked;
     for (const TriggerCount &count : summary.triggers)
@@ -565,7 +567,7 @@ void JourneyTest::keptCopiesAreReadBack()
     const QString history = folder.filePath(QStringLiteral("history"));
     const QDateTime reset(QDate(2026, 12, 31), QTime(23, 59, 59));
     for (const char *stop : {"2026-12-01", "2026-12-20"}) {
-        writeBytes(profile, "Ann\r\n20\r\neuro\r\n6.50\r\n" + QByteArray(stop) + "\r\n08:00:00\r\nYES\r\n");
+        CHECKED(writeBytes(profile, "Ann\r\n20\r\neuro\r\n6.50\r\n" + QByteArray(stop) + "\r\n08:00:00\r\nYES\r\n"));
         QVERIFY(ProfileFile(profile).keepCopy(history, reset).ok);
     }
     const QList<Attempt> attempts = readPastAttempts(history, reset.date());

@@ -4,6 +4,7 @@
 #include "platform/instancechannel.h"
 #include "platform/instanceguard.h"
 #include "records/datafiles.h"
+#include "support/checked.h"
 #include "support/testwindow.h"
 
 #include <QComboBox>
@@ -45,7 +46,7 @@ QDialog *openDialog(const TestProgram &program)
 // The program's running copy, with the quit running and the relapse question answered.
 void startCounter(TestProgram &program)
 {
-    program.startOnTab(0);
+    QVERIFY(program.startOnTab(0));
     program.window().activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&program.window()));
 }
@@ -72,20 +73,20 @@ void JourneyLoggingTest::slipIsSavedAndTheCounterRunsOn()
     const QString file = program.path("data/") + QString::fromLatin1(datafiles::entry(datafiles::File::Cravings).path);
     QTemporaryDir elsewhere;
     const QString outside = elsewhere.filePath(QStringLiteral(".profile"));
-    writeFileAt(outside, "export PATH\n");
+    QVERIFY(writeFileAt(outside, "export PATH\n"));
     QVERIFY(link ? QDir().mkpath(QFileInfo(file).path()) && QFile::link(outside, file) : QDir().mkpath(file));
-    startCounter(program);
+    CHECKED(startCounter(program));
     const QByteArray profile = program.readFile("data/settings/data.dat");
     QSignalSpy logged(&program.window(), &MainWindow::cravingLogged);
     QTest::keyClick(&program.window(), Qt::Key_L, Qt::ControlModifier);
     QVERIFY(openDialog(program));
-    program.click("optstrength5");
+    QVERIFY(program.click("optstrength5"));
     program.find<QListWidget>("lsttrigger")->setCurrentRow(2);
     auto *note = program.find<QPlainTextEdit>("txtcravingnote");
     const QString kept = QStringLiteral("After lunch");
     QTest::keyClicks(note, kept);
     program.find<QComboBox>("cbocravingwhen")->setCurrentIndex(3);
-    program.click("cmdsmoked");
+    QVERIFY(program.click("cmdsmoked"));
 
     // The file named once, the reason once.
     if (link)
@@ -104,7 +105,7 @@ void JourneyLoggingTest::slipIsSavedAndTheCounterRunsOn()
 
     QVERIFY(link ? QFile::remove(file) : QDir().rmdir(file));
     const QDateTime pressed = program.clock.now();
-    program.click("cmdsmoked");
+    QVERIFY(program.click("cmdsmoked"));
     QVERIFY(!openDialog(program));
     const journey::Craving expected{pressed.addSecs(-3600), 5, journey::triggerNames().value(2).trigger, kept,
                                     journey::Outcome::Smoked};
@@ -163,8 +164,8 @@ void JourneyLoggingTest::requestWaitsForTheUnlockedCounter()
     TestProgram program;
     RecordingTray tray;
     program.environment().tray = &tray;
-    program.writeSettings("Abc\r\n0");
-    program.writeRunningProfile(QDateTime(QDate(2026, 3, 3), QTime(22, 0, 0)));
+    QVERIFY(program.writeSettings("Abc\r\n0"));
+    QVERIFY(program.writeRunningProfile(QDateTime(QDate(2026, 3, 3), QTime(22, 0, 0))));
     program.start();
     program.window().activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&program.window()));
@@ -180,10 +181,10 @@ void JourneyLoggingTest::requestWaitsForTheUnlockedCounter()
     ask();
     QVERIFY(!openDialog(program));
     program.find<QLineEdit>("txtpasswordinput")->setText(QStringLiteral("Abc"));
-    program.click("cmdpasscheck");
+    QVERIFY(program.click("cmdpasscheck"));
     // Unlocked, the relapse question comes first, then the counter and the dialog.
     QVERIFY(!openDialog(program));
-    program.answer({"cmdno"});
+    QVERIFY(program.answer({"cmdno"}));
     QDialog *dialog = openDialog(program);
     QVERIFY(dialog);
     // Asked again, the same dialog comes up.
@@ -192,7 +193,7 @@ void JourneyLoggingTest::requestWaitsForTheUnlockedCounter()
     QCOMPARE(program.window().findChildren<QDialog *>(QStringLiteral("frmcraving")).size(), 1);
     // Escape, or Cancel, leaves without logging.
     if (cancel)
-        program.click("cmdcancel");
+        QVERIFY(program.click("cmdcancel"));
     else
         QTest::keyClick(dialog, Qt::Key_Escape);
     QVERIFY(!openDialog(program));
@@ -218,7 +219,7 @@ void JourneyLoggingTest::desktopActionReachesRunningCopy()
     LockFileInstanceGuard guard(QFileInfo(programFile).absolutePath() + QStringLiteral("/data"), runtime.path());
     TestProgram program;
     program.environment().instanceGuard = &guard;
-    startCounter(program);
+    CHECKED(startCounter(program));
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));

@@ -2,6 +2,7 @@
 #include "journey/journeyfigures.h"
 #include "journey/journeytab.h"
 #include "platform/translation.h"
+#include "support/checked.h"
 #include "support/testwindow.h"
 
 #include <QDir>
@@ -42,8 +43,8 @@ bool chartsModuleLoaded()
 // One earlier attempt, of 12 days and 5 hours.
 void writeHistory(TestProgram &program)
 {
-    program.writeFile("data/settings/history/attempt-20260115-200000.dat",
-                      "Ann\r\n20\r\neuro\r\n6.50\r\n2026-01-03\r\n15:00:00\r\nYES\r\n");
+    QVERIFY(program.writeFile("data/settings/history/attempt-20260115-200000.dat",
+                              "Ann\r\n20\r\neuro\r\n6.50\r\n2026-01-03\r\n15:00:00\r\nYES\r\n"));
 }
 
 QByteArray cravingsFile(const QList<journey::Craving> &cravings)
@@ -68,7 +69,7 @@ bool figuresRead(TestProgram &program)
 
 void openJourney(TestProgram &program)
 {
-    program.startOnTab(journeyTab);
+    QVERIFY(program.startOnTab(journeyTab));
     QVERIFY(figuresRead(program));
 }
 
@@ -77,7 +78,7 @@ void openJourney(TestProgram &program)
 void JourneyPanelsTest::builtWhenFirstOpened()
 {
     TestProgram program;
-    program.startOnTab(0);
+    QVERIFY(program.startOnTab(0));
     QVERIFY(program.window().findChild<QWidget *>("journeytab"));
     QVERIFY(!program.window().findChild<QWidget *>("lbljourney"));
     QVERIFY(!chartsModuleLoaded());
@@ -91,9 +92,9 @@ void JourneyPanelsTest::builtWhenFirstOpened()
 void JourneyPanelsTest::followsTheClockAndTheCravings()
 {
     TestProgram program;
-    writeHistory(program);
-    program.writeFile("data/journey/cravings.csv", cravingsFile(twoCravings));
-    openJourney(program);
+    CHECKED(writeHistory(program));
+    QVERIFY(program.writeFile("data/journey/cravings.csv", cravingsFile(twoCravings)));
+    CHECKED(openJourney(program));
     QVERIFY(program.text("lbljourney").startsWith("Attempts so far: 2\n"));
     QCOMPARE(program.label("lbljourney")->accessibleDescription(), program.text("lbljourney"));
 
@@ -108,9 +109,9 @@ void JourneyPanelsTest::followsTheClockAndTheCravings()
     QVERIFY(program.text("lbljourney") != before);
 
     // A craving logged from the tab, with nothing chosen, counts as not said.
-    program.click("cmdlogcraving");
+    QVERIFY(program.click("cmdlogcraving"));
     QVERIFY(program.find<QListWidget>("lsttrigger")->selectedItems().isEmpty());
-    program.click("cmdpassed");
+    QVERIFY(program.click("cmdpassed"));
     QVERIFY(figuresRead(program));
     QVERIFY(program.find("chttriggers")->accessibleDescription().contains("Not said, 1 craving"));
 }
@@ -147,12 +148,12 @@ void JourneyPanelsTest::saysWhatCannotBeShown()
     QTemporaryDir noModules;
     if (!module)
         program.environment().moduleFolder = noModules.path();
-    writeHistory(program);
+    CHECKED(writeHistory(program));
     if (cravings.isEmpty())
         QDir().mkpath(program.path("data/journey/cravings.csv/folder"));
     else
-        program.writeFile("data/journey/cravings.csv", cravings);
-    openJourney(program);
+        QVERIFY(program.writeFile("data/journey/cravings.csv", cravings));
+    CHECKED(openJourney(program));
 
     QVERIFY(program.text("lbljourney").startsWith("Attempts so far: 2\n"));
     QCOMPARE(program.text("lbljourney").split(u'\n').last(), sentence);
@@ -191,13 +192,13 @@ void JourneyPanelsTest::savesAsCsv()
     QFETCH(QString, chosen);
     QFETCH(QString, written);
     QTemporaryDir folder;
-    writeFileAt(folder.filePath(QStringLiteral("blocked")), "a file, not a folder");
+    QVERIFY(writeFileAt(folder.filePath(QStringLiteral("blocked")), "a file, not a folder"));
     TestProgram program;
-    writeHistory(program);
-    program.writeFile("data/journey/cravings.csv", cravingsFile(twoCravings));
-    openJourney(program);
+    CHECKED(writeHistory(program));
+    QVERIFY(program.writeFile("data/journey/cravings.csv", cravingsFile(twoCravings)));
+    CHECKED(openJourney(program));
     program.fileToSave = chosen.isEmpty() ? QString() : folder.filePath(chosen);
-    program.click("cmdsavecsv");
+    QVERIFY(program.click("cmdsavecsv"));
     QVERIFY(figuresRead(program));
 
     QCOMPARE(program.saveQuestions.size(), 1);

@@ -252,9 +252,11 @@ void PlatformTest::failedWriteKeepsOldFileAndSaysWhy_data()
     QTest::addColumn<QString>("written");
     QTest::addColumn<QString>("removed");
     // A file where the folder should be: nothing can be made below it.
-    QTest::newRow("a file in the folder's place") << "data/settings/x.dat" << "";
+    QTest::newRow("a file in the folder's place") << "data/settings/x.dat"
+                                                  << "";
     // A folder where the file should be: it cannot be opened, nor removed.
-    QTest::newRow("a folder in the file's place") << "folder" << "folder";
+    QTest::newRow("a folder in the file's place") << "folder"
+                                                  << "folder";
 }
 
 void PlatformTest::failedWriteKeepsOldFileAndSaysWhy()

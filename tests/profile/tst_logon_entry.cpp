@@ -36,10 +36,10 @@ void LogonEntryTest::logonEntryStartsTheProgram()
 {
     QFETCH(QString, folderTemplate);
     TestProgram program(QDir::temp().filePath(folderTemplate));
-    writeFileAt(program.path("Clearwind"), "#!/bin/sh\n: > \"${0%/*}/started\"\n", true);
-    program.startOnTab(4);
+    QVERIFY(writeFileAt(program.path("Clearwind"), "#!/bin/sh\n: > \"${0%/*}/started\"\n", true));
+    QVERIFY(program.startOnTab(4));
     program.find<QCheckBox>("chkautostart")->setChecked(true);
-    program.click("cmdsaveset");
+    QVERIFY(program.click("cmdsaveset"));
 
     const QString entryPath = program.autostartFolder() + QStringLiteral("/Clearwind.desktop");
     GDesktopAppInfo *entry = g_desktop_app_info_new_from_filename(QFile::encodeName(entryPath).constData());

@@ -127,7 +127,7 @@ void QuitFlowTest::questionnaireRefusesEachGapInOrder()
     program.find<QComboBox>("txtcurrency")->setCurrentText(currency);
     program.find<QLineEdit>("cmbmoney")->setText(money);
     program.find<QComboBox>("cmbyears")->setCurrentIndex(years);
-    program.click("cmdcontinue");
+    QVERIFY(program.click("cmdcontinue"));
 
     QCOMPARE(program.messages.texts(), QStringList{message});
     const bool information = message == QLatin1String("Please enter numbers only!");
@@ -146,10 +146,10 @@ void QuitFlowTest::correctedAnswerTurnsLabelBlackAgain()
     TestProgram program;
     program.start();
     fillAnswers(program, QStringLiteral("Ann"), 19, QStringLiteral("abc"));
-    program.click("cmdcontinue");
+    QVERIFY(program.click("cmdcontinue"));
     QCOMPARE(colourOf(program, "lblmoney"), QColor(Qt::red));
     program.find<QLineEdit>("cmbmoney")->setText(QStringLiteral("5"));
-    program.click("cmdcontinue");
+    QVERIFY(program.click("cmdcontinue"));
     QCOMPARE(colourOf(program, "lblmoney"), QColor(Qt::black));
 }
 
@@ -169,21 +169,21 @@ void QuitFlowTest::twoStagesAndGoingBack()
     TestProgram program;
     program.start();
     fillAnswers(program);
-    program.click("cmdcontinue");
+    QVERIFY(program.click("cmdcontinue"));
     QVERIFY(program.shown("txtbeforetips"));
     QVERIFY(!program.shown("imgwrite"));
     QCOMPARE(program.find<QPushButton>("cmdcontinue")->text(), QStringLiteral("Yes, continue"));
     QVERIFY(program.shown("cmdnoback"));
     QVERIFY(!program.exists("data/settings/data.dat"));
 
-    program.click("cmdnoback");
+    QVERIFY(program.click("cmdnoback"));
     QVERIFY(!program.shown("txtbeforetips"));
     QVERIFY(program.shown("imgwrite"));
     QCOMPARE(program.find<QPushButton>("cmdcontinue")->text(), QStringLiteral("Continue"));
     QVERIFY(!program.shown("cmdnoback"));
     QCOMPARE(program.find<QLineEdit>("txtname")->text(), QStringLiteral("Ann"));
 
-    program.click("cmdcontinue");
+    QVERIFY(program.click("cmdcontinue"));
     QVERIFY(program.shown("txtbeforetips"));
     QVERIFY(!program.exists("data/settings/data.dat"));
 }
@@ -193,7 +193,7 @@ void QuitFlowTest::summaryFollowsTheAnswers()
     TestProgram program;
     program.start();
     fillAnswers(program);
-    program.click("cmdcontinue");
+    QVERIFY(program.click("cmdcontinue"));
     auto *summary = program.find<QTextEdit>("txtbeforetips");
     QCOMPARE(summary->toPlainText(),
              QStringLiteral("\nHi Ann\n\nOn average you are smoking 20 cigarettes a day.\n\nYou waste 6.50 dollar in a "
@@ -203,7 +203,7 @@ void QuitFlowTest::summaryFollowsTheAnswers()
     program.find<QComboBox>("cmbcigcount")->setCurrentIndex(29);
     QVERIFY(summary->toPlainText().contains(QLatin1String("You waste 9 dollar in a day")));
     QVERIFY(summary->toPlainText().contains(QLatin1String("smoking 30 cigarettes")));
-    program.click("cmdcontinue");
+    QVERIFY(program.click("cmdcontinue"));
     const QList<QByteArray> lines = program.readFile("data/settings/data.dat").split('\n');
     QCOMPARE(lines.at(1), QByteArray("30\r"));
     QCOMPARE(lines.at(3), QByteArray("9\r"));
@@ -215,8 +215,8 @@ void QuitFlowTest::secondPressSavesAndShowsStartPanel()
     program.clock.set(QDateTime(QDate(2026, 3, 14), QTime(21, 5, 33)));
     program.start();
     fillAnswers(program, QStringLiteral("O'Hara, J"));
-    program.click("cmdcontinue");
-    program.click("cmdcontinue");
+    QVERIFY(program.click("cmdcontinue"));
+    QVERIFY(program.click("cmdcontinue"));
     QCOMPARE(program.readFile("data/settings/data.dat"),
              QByteArray("O'Hara, J\r\n20\r\ndollar\r\n6.50\r\n3/14/2026\r\n9:05:33 PM\r\nNO\r\n"));
     QVERIFY(!program.shown("frmdata"));
@@ -231,9 +231,9 @@ void QuitFlowTest::typedCurrencyIsKept()
     program.start();
     fillAnswers(program);
     program.find<QComboBox>("txtcurrency")->setCurrentText(QStringLiteral("krona"));
-    program.click("cmdcontinue");
+    QVERIFY(program.click("cmdcontinue"));
     QVERIFY(program.find<QTextEdit>("txtbeforetips")->toPlainText().contains(QLatin1String("6.50 krona in a day")));
-    program.click("cmdcontinue");
+    QVERIFY(program.click("cmdcontinue"));
     QVERIFY(program.readFile("data/settings/data.dat").contains("\r\nkrona\r\n"));
 }
 
@@ -252,10 +252,10 @@ void QuitFlowTest::failedSaveKeepsTheAnswers()
     program.start();
     // A file where the settings folder should be: nothing can be saved.
     QDir(program.path("data/settings")).removeRecursively();
-    program.writeFile("data/settings", "blocked");
+    QVERIFY(program.writeFile("data/settings", "blocked"));
     fillAnswers(program);
-    program.click("cmdcontinue");
-    program.click("cmdcontinue");
+    QVERIFY(program.click("cmdcontinue"));
+    QVERIFY(program.click("cmdcontinue"));
     QCOMPARE(program.messages.texts(), QStringList{blockedSave(program, "Your answers could not be saved in %1: %2")});
     QVERIFY(program.shown("frmdata"));
     QVERIFY(!program.shown("frmstart"));
@@ -266,11 +266,12 @@ void QuitFlowTest::failedSaveKeepsTheAnswers()
 void QuitFlowTest::startPanelShowsTheClock()
 {
     TestProgram program;
-    program.writeFile("data/settings/data.dat", "Ann\r\n20\r\neuro\r\n6.50\r\n2026-03-10\r\n08:00:00\r\nNO\r\n");
+    QVERIFY(
+        program.writeFile("data/settings/data.dat", "Ann\r\n20\r\neuro\r\n6.50\r\n2026-03-10\r\n08:00:00\r\nNO\r\n"));
     program.clock.set(QDateTime(QDate(2026, 3, 14), QTime(21, 5, 33)));
     program.start();
     program.clock.advance(1);
-    program.tick("Timerdate");
+    QVERIFY(program.tick("Timerdate"));
     QCOMPARE(program.text("lbltime2"), QStringLiteral("9:05:34 PM"));
     QCOMPARE(program.text("lbldate2"), QStringLiteral("Computer date and time: 3/14/2026"));
 }
@@ -278,14 +279,15 @@ void QuitFlowTest::startPanelShowsTheClock()
 void QuitFlowTest::alreadyStoppedChangesOnlyTheExplanation()
 {
     TestProgram program;
-    program.writeFile("data/settings/data.dat", "Ann\r\n20\r\neuro\r\n6.50\r\n2026-03-10\r\n08:00:00\r\nNO\r\n");
+    QVERIFY(
+        program.writeFile("data/settings/data.dat", "Ann\r\n20\r\neuro\r\n6.50\r\n2026-03-10\r\n08:00:00\r\nNO\r\n"));
     program.start();
     const QString expected = QStringLiteral(
         "Good, you already stopped. Just set your computer date back to the day you stopped, then click 'yes', then "
         "set your computer date back to the current date.");
-    program.click("Command6");
+    QVERIFY(program.click("Command6"));
     QCOMPARE(program.text("lblstarttxt"), expected);
-    program.click("Command6");
+    QVERIFY(program.click("Command6"));
     QCOMPARE(program.text("lblstarttxt"), expected);
     QVERIFY(program.shown("frmstart"));
     QVERIFY(program.readFile("data/settings/data.dat").endsWith("NO\r\n"));
@@ -295,9 +297,9 @@ void QuitFlowTest::comeBackLaterEndsAfterTheMessage()
 {
     TestProgram program;
     const QByteArray waiting = "Ann\r\n20\r\neuro\r\n6.50\r\n2026-03-10\r\n08:00:00\r\nNO\r\n";
-    program.writeFile("data/settings/data.dat", waiting);
+    QVERIFY(program.writeFile("data/settings/data.dat", waiting));
     program.start();
-    program.click("cmdstartnot");
+    QVERIFY(program.click("cmdstartnot"));
     QCOMPARE(program.messages.texts(), QStringList{"Ok. Come back when you are ready to quit."});
     QCOMPARE(program.endRequests, 1);
     QCOMPARE(program.readFile("data/settings/data.dat"), waiting);
@@ -324,10 +326,10 @@ void QuitFlowTest::stopNowLogsTheMomentAndStartsTheCounter()
     TestProgram program;
     program.start();
     fillAnswers(program);
-    program.click("cmdcontinue");
-    program.click("cmdcontinue");
+    QVERIFY(program.click("cmdcontinue"));
+    QVERIFY(program.click("cmdcontinue"));
     program.clock.set(moment.addMSecs(250));
-    program.click("CMDSTARTNOW");
+    QVERIFY(program.click("CMDSTARTNOW"));
 
     QCOMPARE(program.readFile("data/settings/data.dat"),
              "Ann\r\n20\r\ndollar\r\n6.50\r\n" + dateLine + "\r\n" + timeLine + "\r\nYES\r\n");
@@ -343,7 +345,7 @@ void QuitFlowTest::stopNowLogsTheMomentAndStartsTheCounter()
     QVERIFY(!program.timer("Timerdate")->isActive());
 
     program.clock.set(moment.addSecs(1));
-    program.tick("tmrcount");
+    QVERIFY(program.tick("tmrcount"));
     QCOMPARE(program.text("lbldays"), QStringLiteral("0"));
     QCOMPARE(program.text("lblseconds"), QStringLiteral("1"));
 }
@@ -351,12 +353,13 @@ void QuitFlowTest::stopNowLogsTheMomentAndStartsTheCounter()
 void QuitFlowTest::failedStopNowStaysOnStartPanel()
 {
     TestProgram program;
-    program.writeFile("data/settings/data.dat", "Ann\r\n20\r\neuro\r\n6.50\r\n2026-03-10\r\n08:00:00\r\nNO\r\n");
+    QVERIFY(
+        program.writeFile("data/settings/data.dat", "Ann\r\n20\r\neuro\r\n6.50\r\n2026-03-10\r\n08:00:00\r\nNO\r\n"));
     program.start();
     QFile::remove(program.path("data/settings/data.dat"));
     QDir(program.path("data/settings")).removeRecursively();
-    program.writeFile("data/settings", "blocked");
-    program.click("CMDSTARTNOW");
+    QVERIFY(program.writeFile("data/settings", "blocked"));
+    QVERIFY(program.click("CMDSTARTNOW"));
     QCOMPARE(program.messages.texts(),
              QStringList{blockedSave(program, "Your stop moment could not be saved in %1: %2")});
     QVERIFY(program.shown("frmstart"));
@@ -402,9 +405,9 @@ void QuitFlowTest::relapseDialogue()
     QFETCH(bool, counterRuns);
     QFETCH(bool, profileKept);
     TestProgram program;
-    program.writeFile("data/settings/data.dat", runningProfile);
+    QVERIFY(program.writeFile("data/settings/data.dat", runningProfile));
     program.start();
-    program.answer(presses);
+    QVERIFY(program.answer(presses));
 
     QCOMPARE(program.find("SSTab1")->isEnabled(), counterRuns);
     QCOMPARE(program.timer("tmrcount")->isActive(), counterRuns);
@@ -424,7 +427,7 @@ void QuitFlowTest::relapseDialogue()
     QCOMPARE(program.shown("imgquestion"), presses.isEmpty());
     QCOMPARE(program.shown("imgunhappy"), !presses.isEmpty());
     if (buttons.contains(QLatin1String("cmdexit"))) {
-        program.click("cmdexit");
+        QVERIFY(program.click("cmdexit"));
         QCOMPARE(program.endRequests, 1);
     }
 }
@@ -445,7 +448,7 @@ void QuitFlowTest::resetKeepsThePreviousAttempt()
     QFETCH(bool, linkPlanted);
     QFETCH(QByteArray, copy);
     TestProgram program;
-    program.writeFile("data/settings/data.dat", runningProfile);
+    QVERIFY(program.writeFile("data/settings/data.dat", runningProfile));
     QTemporaryDir elsewhere;
     const QString planted = elsewhere.filePath(QStringLiteral("planted"));
     if (linkPlanted) {
@@ -454,7 +457,7 @@ void QuitFlowTest::resetKeepsThePreviousAttempt()
     }
     program.clock.set(QDateTime(QDate(2026, 4, 2), QTime(7, 8, 9)));
     program.start();
-    program.answer({"cmdyes", "cmdyessmoke", "cmdyes"});
+    QVERIFY(program.answer({"cmdyes", "cmdyessmoke", "cmdyes"}));
     QVERIFY(!program.exists("data/settings/data.dat"));
     QCOMPARE(program.readFile(copy.constData()), runningProfile);
     QVERIFY(!QFileInfo::exists(planted));
@@ -476,11 +479,11 @@ void QuitFlowTest::attemptThatCannotBeKeptAsksFirst()
     QFETCH(bool, profileKept);
     QFETCH(bool, counterRuns);
     TestProgram program;
-    program.writeFile("data/settings/data.dat", runningProfile);
+    QVERIFY(program.writeFile("data/settings/data.dat", runningProfile));
     // A file where the history folder should be: the attempt cannot be kept.
-    program.writeFile("data/settings/history", "blocked");
+    QVERIFY(program.writeFile("data/settings/history", "blocked"));
     program.start();
-    program.answer({"cmdyes", "cmdyessmoke", "cmdyes"});
+    QVERIFY(program.answer({"cmdyes", "cmdyessmoke", "cmdyes"}));
 
     const QString history = QDir::toNativeSeparators(program.path("data/settings/history"));
     QCOMPARE(program.text("lblyessmoked"),
@@ -490,7 +493,7 @@ void QuitFlowTest::attemptThatCannotBeKeptAsksFirst()
     QVERIFY(program.exists("data/settings/data.dat"));
     QVERIFY(program.shown("cmdyes") && program.shown("cmdno"));
 
-    program.answer({answer});
+    QVERIFY(program.answer({answer}));
     QCOMPARE(program.exists("data/settings/data.dat"), profileKept);
     QCOMPARE(program.timer("tmrcount")->isActive(), counterRuns);
     if (!profileKept) {
@@ -520,9 +523,9 @@ void QuitFlowTest::confirmationNeedsASecondAct()
     QFETCH(bool, byKeyboard);
     QFETCH(bool, answered);
     TestProgram program;
-    program.writeFile("data/settings/data.dat", runningProfile);
+    QVERIFY(program.writeFile("data/settings/data.dat", runningProfile));
     program.start();
-    program.answer({"cmdyes"});
+    QVERIFY(program.answer({"cmdyes"}));
     auto *confirm = program.find<QPushButton>("cmdyessmoke");
     byKeyboard ? QTest::keyClick(confirm, Qt::Key_Space) : confirm->click();
     QCOMPARE(program.text("lblyessmoked"), QStringLiteral("Are you sure?"));
@@ -543,13 +546,13 @@ void QuitFlowTest::confirmationNeedsASecondAct()
 void QuitFlowTest::nextStartAfterResetShowsQuestionnaireUnderTheLock()
 {
     TestProgram program;
-    program.writeSettings("pw\r\n0");
-    program.writeFile("data/settings/data.dat", runningProfile);
+    QVERIFY(program.writeSettings("pw\r\n0"));
+    QVERIFY(program.writeFile("data/settings/data.dat", runningProfile));
     {
         program.start();
         program.find<QLineEdit>("txtpasswordinput")->setText(QStringLiteral("pw"));
-        program.click("cmdpasscheck");
-        program.answer({"cmdyes", "cmdyessmoke", "cmdyes"});
+        QVERIFY(program.click("cmdpasscheck"));
+        QVERIFY(program.answer({"cmdyes", "cmdyessmoke", "cmdyes"}));
     }
     program.start();
     QVERIFY(program.shown("frmpasscheck"));

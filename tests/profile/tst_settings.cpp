@@ -69,7 +69,7 @@ void SettingsTest::requestsComeAsSignals()
     QFETCH(QByteArray, control);
     QFETCH(QByteArray, signal);
     TestProgram program;
-    program.startOnTab(4);
+    QVERIFY(program.startOnTab(4));
     auto *tab = program.window().findChild<SettingsTab *>();
     QVERIFY(tab);
     QList<std::pair<QByteArray, std::shared_ptr<QSignalSpy>>> spies;
@@ -107,13 +107,13 @@ void SettingsTest::saving()
     QFETCH(QString, message);
     QFETCH(bool, entry);
     TestProgram program;
-    program.startOnTab(4);
+    QVERIFY(program.startOnTab(4));
     // A save before: its report must not stand beside a refusal.
-    program.click("cmdsaveset");
+    QVERIFY(program.click("cmdsaveset"));
     // An entry left from before: unticking the box removes it.
-    writeFileAt(entryPath(program), QByteArray());
+    QVERIFY(writeFileAt(entryPath(program), QByteArray()));
     fillIn(program, password, typed, autostart);
-    program.click("cmdsaveset");
+    QVERIFY(program.click("cmdsaveset"));
 
     QCOMPARE(program.readFile("data/settings/settings.dat"), file);
     QCOMPARE(program.messages.texts(), message.isEmpty() ? QStringList() : QStringList{message});
@@ -144,14 +144,14 @@ void SettingsTest::handEditedPasswordOpensAndIsSavedWhole()
 {
     QFETCH(QByteArray, settings);
     TestProgram program;
-    program.writeSettings(settings);
-    program.writeRunningProfile(QDateTime(QDate(2026, 3, 3), QTime(22, 0, 0)));
+    QVERIFY(program.writeSettings(settings));
+    QVERIFY(program.writeRunningProfile(QDateTime(QDate(2026, 3, 3), QTime(22, 0, 0))));
     program.start();
     program.find<QLineEdit>("txtpasswordinput")->setText(QString::fromUtf8(settings.left(settings.indexOf('\r'))));
-    program.click("cmdpasscheck");
-    program.answer({"cmdno"});
+    QVERIFY(program.click("cmdpasscheck"));
+    QVERIFY(program.answer({"cmdno"}));
     program.find<QTabWidget>("SSTab1")->setCurrentIndex(4);
-    program.click("cmdsaveset");
+    QVERIFY(program.click("cmdsaveset"));
     QCOMPARE(program.readFile("data/settings/settings.dat"), settings);
 }
 
@@ -179,21 +179,21 @@ void SettingsTest::failureChangesNothingAndSaysWhy()
     QFETCH(QString, start);
     QFETCH(bool, entry);
     TestProgram program;
-    program.startOnTab(4);
+    QVERIFY(program.startOnTab(4));
     const QString settingsFile = program.path("data/settings/settings.dat");
     const bool logonBlocked = blocked == "autostart";
     // A file where a folder should be, a folder where the settings file should be: both hold as root too.
     if (logonBlocked) {
-        writeFileAt(program.autostartFolder(), QByteArray());
+        QVERIFY(writeFileAt(program.autostartFolder(), QByteArray()));
     } else if (blocked.endsWith(".dat")) {
         QFile::remove(settingsFile);
         QVERIFY(QDir().mkpath(settingsFile + "/x"));
     } else {
         QVERIFY(QDir(program.path(blocked.constData())).removeRecursively());
-        writeFileAt(program.path(blocked.constData()), QByteArray());
+        QVERIFY(writeFileAt(program.path(blocked.constData()), QByteArray()));
     }
     fillIn(program, true, QStringLiteral("a"), autostart);
-    program.click("cmdsaveset");
+    QVERIFY(program.click("cmdsaveset"));
 
     QCOMPARE(program.messages.shown.size(), 1);
     const QString message = program.messages.shown.first().text;
@@ -235,7 +235,7 @@ void SettingsTest::passwordEntriesShowStars()
     // A style whose own mask is a dot.
     QApplication::setStyle(QStringLiteral("Fusion"));
     TestProgram program;
-    program.writeSettings("pw\r\n0");
+    QVERIFY(program.writeSettings("pw\r\n0"));
     program.start();
     auto *field = program.find<QLineEdit>(entry.toLatin1());
     field->setText(QStringLiteral("abc"));

@@ -1,3 +1,4 @@
+#include "support/checked.h"
 #include "support/testwindow.h"
 
 #include "platform/systemprinter.h"
@@ -140,15 +141,16 @@ void PrintingTest::initTestCase()
         files += QByteArray(line[0]) + ' ' + dir.toUtf8() + line[1] + '\n';
     files += "ServerBin /usr/lib/cups\nDataDir /usr/share/cups\n";
     const QString socket = m_cups.filePath(QStringLiteral("cups.sock"));
-    writeFileAt(m_cups.filePath(QStringLiteral("cups-files.conf")), files);
+    QVERIFY(writeFileAt(m_cups.filePath(QStringLiteral("cups-files.conf")), files));
     // The print system starts numbering its jobs where its job cache says.
     m_firstJob = firstJobNumberOfThisRun();
     QVERIFY(QDir(dir).mkdir(QStringLiteral("cache")));
-    writeFileAt(m_cups.filePath(QStringLiteral("cache/job.cache")),
-                "NextJobId " + QByteArray::number(m_firstJob) + '\n');
-    writeFileAt(m_cups.filePath(QStringLiteral("cupsd.conf")), "Listen " + socket.toUtf8() +
-                                                                   "\nBrowsing No\n<Location />\n  Order allow,deny\n"
-                                                                   "  Allow all\n</Location>\n");
+    QVERIFY(writeFileAt(m_cups.filePath(QStringLiteral("cache/job.cache")),
+                        "NextJobId " + QByteArray::number(m_firstJob) + '\n'));
+    QVERIFY(writeFileAt(m_cups.filePath(QStringLiteral("cupsd.conf")),
+                        "Listen " + socket.toUtf8() +
+                            "\nBrowsing No\n<Location />\n  Order allow,deny\n"
+                            "  Allow all\n</Location>\n"));
     // Should the test die, its print system dies with it.
     m_cupsd.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
     m_cupsd.start(QStringLiteral("cupsd"),
@@ -172,11 +174,11 @@ void PrintingTest::cleanupTestCase()
 void PrintingTest::exportReport(TestProgram &program)
 {
     program.environment().printer = &m_printer;
-    program.startOnTab(4);
-    program.tick("tmrcount");
-    program.tick("timerrest");
+    QVERIFY(program.startOnTab(4));
+    QVERIFY(program.tick("tmrcount"));
+    QVERIFY(program.tick("timerrest"));
     // A second export replaces the first.
-    program.answer({"cmdexport", "cmdexport"});
+    QVERIFY(program.answer({"cmdexport", "cmdexport"}));
     QWidget *window = program.find("frmexport");
     QVERIFY(window && window->isVisible() && window->isWindow() && !window->isModal());
     QCOMPARE(window->windowTitle(), QStringLiteral("Clearwind"));
@@ -196,8 +198,8 @@ void PrintingTest::failedPrintSaysErrorPrinting()
     if (queue)
         QVERIFY(usePdfPrinter(false));
     TestProgram program;
-    exportReport(program);
-    program.click("cmdprint");
+    CHECKED(exportReport(program));
+    QVERIFY(program.click("cmdprint"));
     QCOMPARE(program.messages.texts(), QStringList{"Error printing"});
     // The printer's reason comes with it: the user has something to act on.
     QVERIFY(!program.messages.shown.first().detail.isEmpty());
@@ -209,8 +211,8 @@ void PrintingTest::reportComesOutOfThePrinter()
 {
     QVERIFY(usePdfPrinter(true));
     TestProgram program;
-    exportReport(program);
-    program.click("cmdprint");
+    CHECKED(exportReport(program));
+    QVERIFY(program.click("cmdprint"));
     QCOMPARE(program.messages.texts(), QStringList());
 
     QTRY_VERIFY_WITH_TIMEOUT(outputOf(QStringLiteral("lpstat"), {QStringLiteral("-o")}).trimmed().isEmpty(), 60000);
@@ -245,11 +247,11 @@ void PrintingTest::reportSavedAsPdf()
     QFETCH(QString, chosen);
     QFETCH(bool, saved);
     QTemporaryDir folder;
-    writeFileAt(folder.filePath(QStringLiteral("blocked")), "a file, not a folder");
+    QVERIFY(writeFileAt(folder.filePath(QStringLiteral("blocked")), "a file, not a folder"));
     TestProgram program;
     program.fileToSave = folder.filePath(chosen);
-    exportReport(program);
-    program.click("cmdsavepdf");
+    CHECKED(exportReport(program));
+    QVERIFY(program.click("cmdsavepdf"));
     if (saved) {
         QCOMPARE(program.messages.texts(), QStringList());
         QCOMPARE(pdfLines(program.fileToSave + ".pdf"), reportLines);

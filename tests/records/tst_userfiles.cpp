@@ -3,6 +3,7 @@
 #include "platform/textfiles.h"
 #include "records/datafiles.h"
 #include "records/userfolder.h"
+#include "support/checked.h"
 #include "support/fakes.h"
 
 #include <QDir>
@@ -181,13 +182,13 @@ void UserFilesTest::userFolderIsKeptPrivate()
     const QString folder = root.filePath(QStringLiteral("share/clearwind"));
     const QString made = setup & Linked ? root.filePath(QStringLiteral("synced")) : folder;
     if (setup & Made)
-        makeFolder(made, openToAll);
+        CHECKED(makeFolder(made, openToAll));
     if (setup & AFile)
-        writeFile(folder);
+        CHECKED(writeFile(folder));
     if (setup & AnotherUsers)
-        giveToAnotherUser(made);
+        CHECKED(giveToAnotherUser(made));
     if (setup & Linked)
-        link(made, folder);
+        CHECKED(link(made, folder));
     const bool mounted = setup & ReadOnly &&
                          QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "ro", "tmpfs", folder}) == 0;
     const auto unmount = qScopeGuard([&] {
@@ -250,9 +251,9 @@ void UserFilesTest::earlierInstallIsCopiedOnce()
     QFETCH(bool, copyFails);
     QTemporaryDir root;
     for (const QString &file : earlierFiles)
-        writeFile(root.filePath(file));
+        CHECKED(writeFile(root.filePath(file)));
     for (const QString &file : ownFiles)
-        writeFile(root.filePath("user/clearwind/" + file));
+        CHECKED(writeFile(root.filePath("user/clearwind/" + file)));
 
     MessageRecorder messages;
     Environment environment;
@@ -287,10 +288,10 @@ void UserFilesTest::shippedSettingsHoldUntilTheUserSaves()
     Environment environment;
     environment.shippedDataFolder = root.filePath(QStringLiteral("share"));
     environment.userDataFolder = root.filePath(QStringLiteral("user"));
-    writeFile(root.filePath("share/settings/settings.dat"));
+    CHECKED(writeFile(root.filePath("share/settings/settings.dat")));
     QCOMPARE(datafiles::pathToRead(environment, datafiles::File::Settings),
              root.filePath("share/settings/settings.dat"));
-    writeFile(root.filePath("user/settings/settings.dat"));
+    CHECKED(writeFile(root.filePath("user/settings/settings.dat")));
     QCOMPARE(datafiles::pathToRead(environment, datafiles::File::Settings),
              root.filePath("user/settings/settings.dat"));
 }

@@ -16,7 +16,8 @@ TestProgram::TestProgram(const QString &folderTemplate)
       m_autostart(m_configHome.filePath(QStringLiteral("autostart")))
 {
     QDir(m_folder.path()).mkpath(QStringLiteral("data/settings"));
-    writeSettings("noword\r\n0");
+    if (!writeSettings("noword\r\n0"))
+        qWarning("The program folder has no settings");
     // Portable, with the program's modules where the build puts them.
     DataLayout layout;
     layout.shippedFolder = layout.userFolder = path("data");
@@ -41,19 +42,20 @@ QString TestProgram::path(const char *relative) const
     return m_folder.filePath(QString::fromUtf8(relative));
 }
 
-void writeFileAt(const QString &path, const QByteArray &bytes, bool executable)
+bool writeFileAt(const QString &path, const QByteArray &bytes, bool executable)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
-    QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(path));
-    file.write(bytes);
-    if (executable)
-        file.setPermissions(file.permissions() | QFile::ExeOwner);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()) {
+        qWarning("%s could not be written: %s", qPrintable(path), qPrintable(file.errorString()));
+        return false;
+    }
+    return !executable || file.setPermissions(file.permissions() | QFile::ExeOwner);
 }
 
-void TestProgram::writeFile(const char *relative, const QByteArray &bytes) const
+bool TestProgram::writeFile(const char *relative, const QByteArray &bytes) const
 {
-    writeFileAt(path(relative), bytes);
+    return writeFileAt(path(relative), bytes);
 }
 
 QByteArray TestProgram::readFile(const char *relative) const
@@ -69,20 +71,22 @@ bool TestProgram::exists(const char *relative) const
     return QFileInfo::exists(path(relative));
 }
 
-void TestProgram::writeRunningProfile(const QDateTime &stop, const QString &name, int cigarettes, const QString &money,
+bool TestProgram::writeRunningProfile(const QDateTime &stop, const QString &name, int cigarettes, const QString &money,
                                       const QString &currency)
 {
     const QString text = name + "\r\n" + QString::number(cigarettes) + "\r\n" + currency + "\r\n" + money + "\r\n" +
                          regional::dateToText(stop.date()) + "\r\n" + regional::timeToText(stop.time()) + "\r\nYES\r\n";
-    writeFile("data/settings/data.dat", text.toUtf8());
+    return writeFile("data/settings/data.dat", text.toUtf8());
 }
 
-void TestProgram::answer(const QStringList &buttons)
+bool TestProgram::answer(const QStringList &buttons)
 {
     for (const QString &button : buttons) {
         clock.advance(1);
-        click(button.toLatin1());
+        if (!click(button.toLatin1()))
+            return false;
     }
+    return true;
 }
 
 MainWindow &TestProgram::start()
@@ -94,12 +98,15 @@ MainWindow &TestProgram::start()
     return *m_window;
 }
 
-void TestProgram::startOnTab(int tab)
+bool TestProgram::startOnTab(int tab)
 {
-    writeRunningProfile(QDateTime(QDate(2026, 3, 3), QTime(22, 0, 0)));
+    if (!writeRunningProfile(QDateTime(QDate(2026, 3, 3), QTime(22, 0, 0))))
+        return false;
     start();
-    answer({"cmdno"});
+    if (!answer({"cmdno"}))
+        return false;
     find<QTabWidget>("SSTab1")->setCurrentIndex(tab);
+    return true;
 }
 
 QString TestProgram::text(const char *name) const
@@ -110,19 +117,26 @@ QString TestProgram::text(const char *name) const
     return found ? found->text() : QString();
 }
 
-void TestProgram::click(const char *button) const
+bool TestProgram::click(const char *button) const
 {
     auto *found = find<QAbstractButton>(button);
-    QVERIFY2(found, button);
-    QVERIFY2(found->isVisible() && found->isEnabled(), button);
+    if (!found || !found->isVisible() || !found->isEnabled()) {
+        qWarning("%s is %s", button, found ? "not there to press" : "no button");
+        return false;
+    }
     found->click();
+    return true;
 }
 
-void TestProgram::tick(const char *name) const
+bool TestProgram::tick(const char *name) const
 {
     QTimer *found = timer(name);
-    QVERIFY2(found, name);
+    if (!found) {
+        qWarning("No timer named %s", name);
+        return false;
+    }
     QMetaObject::invokeMethod(found, "timeout");
+    return true;
 }
 
 void TestProgram::passTime(int milliseconds)

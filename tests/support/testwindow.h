@@ -14,8 +14,12 @@
 
 #include <memory>
 
+// The helpers below that act for the test say whether they could; a test
+// checks it, QVERIFY(program.click("cmdyes")), and stops at the first that
+// could not, where the fault is, instead of going on into confusing ones.
+
 // Writes a whole file, making its folders; an executable one can be run.
-void writeFileAt(const QString &path, const QByteArray &bytes, bool executable = false);
+[[nodiscard]] bool writeFileAt(const QString &path, const QByteArray &bytes, bool executable = false);
 
 // A program folder of its own in a temporary directory, with the fakes a test
 // drives: the clock, the random draws, the message boxes and the program's end.
@@ -27,18 +31,21 @@ public:
 
     QString folder() const { return m_folder.path(); }
     QString path(const char *relative) const;
-    void writeFile(const char *relative, const QByteArray &bytes) const;
+    [[nodiscard]] bool writeFile(const char *relative, const QByteArray &bytes) const;
     QByteArray readFile(const char *relative) const;
     bool exists(const char *relative) const;
 
     // A profile of the quit running since the given moment, in today's forms.
-    void writeRunningProfile(const QDateTime &stop, const QString &name = QStringLiteral("Ann"), int cigarettes = 20,
-                             const QString &money = QStringLiteral("6.50"),
-                             const QString &currency = QStringLiteral("euro"));
-    void writeSettings(const QByteArray &bytes) const { writeFile("data/settings/settings.dat", bytes); }
+    [[nodiscard]] bool writeRunningProfile(const QDateTime &stop, const QString &name = QStringLiteral("Ann"),
+                                           int cigarettes = 20, const QString &money = QStringLiteral("6.50"),
+                                           const QString &currency = QStringLiteral("euro"));
+    [[nodiscard]] bool writeSettings(const QByteArray &bytes) const
+    {
+        return writeFile("data/settings/settings.dat", bytes);
+    }
 
     // Presses the buttons in order, a second apart, as a person would.
-    void answer(const QStringList &buttons);
+    [[nodiscard]] bool answer(const QStringList &buttons);
 
     // What start() builds the window from: a test may put in other adapters first.
     Environment &environment() { return m_environment; }
@@ -48,7 +55,7 @@ public:
     MainWindow &start();
     // Starts with a quit running since 3 March 2026, 22:00, answers "No" to
     // the relapse question and opens the tab of that index.
-    void startOnTab(int tab);
+    [[nodiscard]] bool startOnTab(int tab);
     MainWindow &window() { return *m_window; }
 
     // A control of a tab not opened yet is found too: the tabs build their
@@ -63,10 +70,10 @@ public:
     }
     QLabel *label(const char *name) const { return find<QLabel>(name); }
     QString text(const char *name) const;
-    void click(const char *button) const;
+    [[nodiscard]] bool click(const char *button) const;
     QTimer *timer(const char *name) const { return find<QTimer>(name); }
     // Runs one tick of a timer, as if its interval had passed.
-    void tick(const char *name) const;
+    [[nodiscard]] bool tick(const char *name) const;
     // Lets time pass: the clock moves on, and every running timer fires each
     // time its interval comes round, in the order they fall due. A timer
     // counts from when this first finds it running.

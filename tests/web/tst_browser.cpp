@@ -41,10 +41,10 @@ void BrowserTest::initTestCase()
     const QByteArray arguments = QFile::encodeName(path("arguments"));
     m_recordingBrowser = "#!/bin/sh\nprintf '%s\\n' \"$@\" > '" + arguments + ".part'\nmv '" + arguments + ".part' '" +
                          arguments + "'\n";
-    writeFileAt(path("XDG_DATA_HOME/applications/browser.desktop"),
-                "[Desktop Entry]\nType=Application\nName=Browser\nMimeType=text/html;\nExec=" +
-                    QFile::encodeName(path("browser")) + " %U\n");
-    writeFileAt(path("XDG_CONFIG_HOME/mimeapps.list"), "[Default Applications]\ntext/html=browser.desktop\n");
+    QVERIFY(writeFileAt(path("XDG_DATA_HOME/applications/browser.desktop"),
+                        "[Desktop Entry]\nType=Application\nName=Browser\nMimeType=text/html;\nExec=" +
+                            QFile::encodeName(path("browser")) + " %U\n"));
+    QVERIFY(writeFileAt(path("XDG_CONFIG_HOME/mimeapps.list"), "[Default Applications]\ntext/html=browser.desktop\n"));
     // GIO starts programs through a small launcher: one that cannot run is a browser that cannot be started.
     qputenv("GIO_LAUNCH_DESKTOP", QFile::encodeName(path("launcher")));
 }
@@ -88,18 +88,18 @@ void BrowserTest::pagesOpenInTheBrowser()
     QFETCH(QByteArray, browser);
     QFETCH(QString, page);
     QFETCH(QStringList, warning);
-    writeFileAt(path("launcher"), launcherRuns ? "#!/bin/sh\nexec \"$@\"\n" : "#!/nonexistent/shell\n", true);
-    writeFileAt(path("browser"), browser.isEmpty() ? m_recordingBrowser : browser, true);
+    QVERIFY(writeFileAt(path("launcher"), launcherRuns ? "#!/bin/sh\nexec \"$@\"\n" : "#!/nonexistent/shell\n", true));
+    QVERIFY(writeFileAt(path("browser"), browser.isEmpty() ? m_recordingBrowser : browser, true));
     QFile::remove(path("arguments"));
     TestProgram program(folderTemplate.isEmpty() ? QString() : QDir::temp().filePath(folderTemplate));
     program.environment().browser = &m_browser;
     if (probe)
-        program.writeFile("data/bht.html", "<!DOCTYPE html><html lang=\"en\"><title>Probe</title></html>\n");
-    program.startOnTab(4);
+        QVERIFY(program.writeFile("data/bht.html", "<!DOCTYPE html><html lang=\"en\"><title>Probe</title></html>\n"));
+    QVERIFY(program.startOnTab(4));
     if (auto *label = program.find<ClickableLabel>(control.toLatin1()))
         label->click();
     else
-        program.click(control.toLatin1());
+        QVERIFY(program.click(control.toLatin1()));
 
     if (!warning.isEmpty()) {
         QTRY_COMPARE(program.messages.shown.size(), 1);

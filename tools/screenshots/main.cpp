@@ -22,6 +22,13 @@
 
 namespace {
 
+// A step that cannot be taken spoils every picture after it: the tool stops.
+void must(bool done)
+{
+    if (!done)
+        qFatal("A step of the screenshots could not be taken");
+}
+
 void copyDataFolder(TestProgram &program, const QString &from)
 {
     QDirIterator files(from, QDir::Files, QDirIterator::Subdirectories);
@@ -32,7 +39,7 @@ void copyDataFolder(TestProgram &program, const QString &from)
             continue;
         QFile file(source);
         if (file.open(QIODevice::ReadOnly))
-            program.writeFile(relative.toUtf8().constData(), file.readAll());
+            must(program.writeFile(relative.toUtf8().constData(), file.readAll()));
     }
 }
 
@@ -46,11 +53,11 @@ void settle()
 
 void startCounter(TestProgram &program)
 {
-    program.writeRunningProfile(QDateTime(QDate(2026, 3, 3), QTime(22, 0, 0)));
+    must(program.writeRunningProfile(QDateTime(QDate(2026, 3, 3), QTime(22, 0, 0))));
     program.start();
     program.window().resize(1000, 720);
-    program.click("cmdno");
-    program.tick("tmrcount");
+    must(program.click("cmdno"));
+    must(program.tick("tmrcount"));
 }
 
 struct Scene
@@ -62,7 +69,7 @@ struct Scene
 
 void typePersonalReasons(TestProgram &program)
 {
-    program.click("cmdpersonal");
+    must(program.click("cmdpersonal"));
     auto *box = program.find<QTextEdit>("txtpersonal");
     box->selectAll();
     QTest::keyClicks(box, "I stop for ");
@@ -74,13 +81,13 @@ void typePersonalReasons(TestProgram &program)
     QTest::keyClicks(box, "run with them");
     QTest::keyClick(box, Qt::Key_I, Qt::ControlModifier);
     QTest::keyClicks(box, ".");
-    program.click("cmdpersonalback");
+    must(program.click("cmdpersonalback"));
     // A new start over the same folder: the reasons come back from the file.
     program.start();
     program.window().resize(1000, 720);
-    program.click("cmdno");
+    must(program.click("cmdno"));
     program.find<QTabWidget>("SSTab1")->setCurrentIndex(3);
-    program.click("cmdpersonal");
+    must(program.click("cmdpersonal"));
 }
 
 // Two earlier attempts, the second the longest, and a month of cravings that
@@ -100,7 +107,7 @@ void writeJourney(TestProgram &program)
                                 regional::timeToText(attempt.stop.time()) + QStringLiteral("\r\nYES\r\n");
         const QString name =
             attempt.reset.toString(QStringLiteral("'data/settings/history/attempt-'yyyyMMdd-HHmmss'.dat'"));
-        program.writeFile(name.toUtf8().constData(), profile.toUtf8());
+        must(program.writeFile(name.toUtf8().constData(), profile.toUtf8()));
     }
     using journey::Trigger;
     // Stress the most, coffee and meals next, the rest now and then.
@@ -121,23 +128,23 @@ void writeJourney(TestProgram &program)
             file += journey::cravingRecord(craving);
         }
     }
-    program.writeFile("data/journey/cravings.csv", file);
+    must(program.writeFile("data/journey/cravings.csv", file));
 }
 
 const Scene scenes[] = {
-    {"counter", 0, [](TestProgram &p) { p.tick("timerrest"), p.tick("timersmilesay"); }},
-    {"withdrawal", 1, [](TestProgram &p) { p.click("cmdifeel"), p.click("cmdfeelchest"); }},
-    {"weight", 1, [](TestProgram &p) { p.click("cmdweight"), p.click("cmdwhygain"); }},
-    {"trouble", 3, [](TestProgram &p) { p.click("cmdtroublewith"), p.click("Command4"); }},
+    {"counter", 0, [](TestProgram &p) { must(p.tick("timerrest") && p.tick("timersmilesay")); }},
+    {"withdrawal", 1, [](TestProgram &p) { must(p.click("cmdifeel") && p.click("cmdfeelchest")); }},
+    {"weight", 1, [](TestProgram &p) { must(p.click("cmdweight") && p.click("cmdwhygain")); }},
+    {"trouble", 3, [](TestProgram &p) { must(p.click("cmdtroublewith") && p.click("Command4")); }},
     {"answer", 3,
      [](TestProgram &p) {
-         p.click("Command1");
+         must(p.click("Command1"));
          p.find<QListWidget>("lst1")->setCurrentRow(5);
-         p.click("cmdshowanwser");
+         must(p.click("cmdshowanwser"));
      }},
-    {"fact", 2, [](TestProgram &p) { p.click("cmdf1"); }},
-    {"whypeoplesmoke", 2, [](TestProgram &p) { p.click("cmdf4"); }},
-    {"things", 3, [](TestProgram &p) { p.click("cmdthings"); }},
+    {"fact", 2, [](TestProgram &p) { must(p.click("cmdf1")); }},
+    {"whypeoplesmoke", 2, [](TestProgram &p) { must(p.click("cmdf4")); }},
+    {"things", 3, [](TestProgram &p) { must(p.click("cmdthings")); }},
     {"personal", 3, typePersonalReasons},
     // The tab reads its files beside the window; the picture waits for the figures.
     {"journey", 5,
@@ -145,7 +152,7 @@ const Scene scenes[] = {
          if (!QTest::qWaitFor([&p] { return !p.find<JourneyTab>("journeytab")->isBusy(); }))
              qWarning("The journey was still being read");
      }},
-    {"craving", 5, [](TestProgram &p) { p.click("cmdlogcraving"); }},
+    {"craving", 5, [](TestProgram &p) { must(p.click("cmdlogcraving")); }},
 };
 
 } // namespace
