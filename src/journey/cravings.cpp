@@ -130,6 +130,13 @@ QString unfitFile(const QFileInfo &info)
     return QString();
 }
 
+// The bytes of a file, or why they cannot be had.
+struct FileBytes
+{
+    QByteArray bytes;
+    QString problem; // the reason alone; the caller names the file
+};
+
 FileBytes fileBytes(const QString &path, const QString &within, qsizetype room = 0)
 {
     if (const QString outside = textfiles::whyOutside(within, path); !outside.isEmpty())
@@ -140,7 +147,10 @@ FileBytes fileBytes(const QString &path, const QString &within, qsizetype room =
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {{}, file.errorString()};
-    return readBytes(file, info.size(), room);
+    textfiles::WholeFile whole = textfiles::readWhole(file, readLimitBytes, info.size(), room);
+    if (whole.tooLarge)
+        return {{}, tooLarge()};
+    return {std::move(whole.bytes), whole.error};
 }
 
 // Where a new record goes into the bytes of a file: after the last record, or,
@@ -211,34 +221,6 @@ QList<FullFile> fullFilesOf(const QString &path)
 }
 
 } // namespace
-
-FileBytes readBytes(QIODevice &device, qint64 measuredSize, qsizetype room)
-{
-    // Up to one byte beyond the limit, which tells a file that grew past it since it was measured.
-    QByteArray bytes;
-    bytes.reserve(qsizetype(measuredSize) + 1 + room);
-    bytes.resize(qsizetype(measuredSize) + 1);
-    qsizetype read = 0;
-    for (;;) {
-        if (read == bytes.size()) {
-            if (read > readLimitBytes)
-                break;
-            bytes.resize(std::min(read + 65536, readLimitBytes + 1));
-        }
-        const qint64 got = device.read(bytes.data() + read, bytes.size() - read);
-        if (got < 0)
-            return {{}, device.errorString()};
-        if (got == 0)
-            break;
-        read += got;
-    }
-    if (read > readLimitBytes)
-        return {{}, tooLarge()};
-    if (read < measuredSize)
-        return {{}, journeyText("it ended after %1 of its %2 bytes").arg(read).arg(measuredSize)};
-    bytes.resize(read);
-    return {std::move(bytes), QString()};
-}
 
 const QList<TriggerName> &triggerNames()
 {

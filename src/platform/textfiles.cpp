@@ -85,6 +85,48 @@ QString decode(const QByteArray &bytes)
     return QString::fromLatin1(view.data(), view.size());
 }
 
+WholeFile readWhole(QIODevice &device, qint64 limit, qint64 measuredSize, qsizetype room)
+{
+    if (measuredSize < 0)
+        measuredSize = device.size();
+    const auto tooLarge = [limit] {
+        return WholeFile{{},
+                         true,
+                         QCoreApplication::translate("textfiles", "it is larger than %1 MB")
+                             .arg(double(limit) / (1024 * 1024), 0, 'g', 3)};
+    };
+    // A file that says it is too large is not read at all.
+    if (measuredSize > limit)
+        return tooLarge();
+    // Up to one byte beyond the limit, which tells a file that grew past it since it was measured.
+    QByteArray bytes;
+    bytes.reserve(qsizetype(measuredSize) + 1 + room);
+    bytes.resize(qsizetype(measuredSize) + 1);
+    qsizetype read = 0;
+    for (;;) {
+        if (read == bytes.size()) {
+            if (read > limit)
+                break;
+            bytes.resize(qsizetype(std::min<qint64>(read + 65536, limit + 1)));
+        }
+        const qint64 got = device.read(bytes.data() + read, bytes.size() - read);
+        if (got < 0)
+            return {{}, false, device.errorString()};
+        if (got == 0)
+            break;
+        read += got;
+    }
+    if (read > limit)
+        return tooLarge();
+    if (read < measuredSize)
+        return {
+            {},
+            false,
+            QCoreApplication::translate("textfiles", "it ended after %1 of its %2 bytes").arg(read).arg(measuredSize)};
+    bytes.resize(read);
+    return {std::move(bytes), false, QString()};
+}
+
 QStringList splitLines(const QString &text, qsizetype maxKept, qsizetype *lineCount)
 {
     QStringList lines;

@@ -26,6 +26,20 @@ struct LineFile
 };
 
 QString decode(const QByteArray &bytes);
+
+// Every byte of an opened file, up to LIMIT, or why not: larger than the
+// limit, or a read that failed or ended short of the size the file had when
+// it was measured (MEASURED_SIZE; -1 takes the device's own). Such a read is
+// never taken for the end of the file: whatever was built from it and written
+// back would lose the rest. ROOM more bytes are reserved, so that what the
+// caller adds needs no copy of the rest.
+struct WholeFile
+{
+    QByteArray bytes;
+    bool tooLarge = false;
+    QString error; // why not, in the system's words or ours; also set when too large
+};
+WholeFile readWhole(QIODevice &device, qint64 limit, qint64 measuredSize = -1, qsizetype room = 0);
 QStringList splitLines(const QString &text, qsizetype maxKept, qsizetype *lineCount = nullptr);
 
 LineFile readLines(const QString &path, const ReadLimits &limits = ReadLimits());

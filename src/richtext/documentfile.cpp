@@ -32,17 +32,12 @@ LoadResult loadFile(const QString &path, QTextDocument *document)
         result.missing = !QFileInfo(path).exists() && !QFileInfo(path).isSymLink();
         return result;
     }
-    // A file that says it is too large is not read at all.
-    if (file.size() > maxDocumentBytes)
+    const textfiles::WholeFile whole = textfiles::readWhole(file, maxDocumentBytes);
+    if (whole.tooLarge)
         return tooLarge();
-    // One byte more than allowed tells a file at the limit from a larger one,
-    // where the size given is not the whole truth.
-    const QByteArray bytes = file.read(maxDocumentBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        return failure(file.errorString());
-    if (bytes.size() > maxDocumentBytes)
-        return tooLarge();
-    return {true, false, QString(), read(bytes, document)};
+    if (!whole.error.isEmpty())
+        return failure(whole.error);
+    return {true, false, QString(), read(whole.bytes, document)};
 }
 
 textfiles::WriteResult saveFile(const QString &path, const QTextDocument &document,

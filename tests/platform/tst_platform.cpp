@@ -2,6 +2,7 @@
 #include "platform/regionalformats.h"
 #include "platform/textfiles.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QLocale>
@@ -31,6 +32,8 @@ private slots:
     void decoding();
     void readingStopsAtItsLimits();
     void missingFileIsNotOpened();
+    void wholeFileOrWhyNot_data();
+    void wholeFileOrWhyNot();
 
     void atomicWriteReplacesWholeFile();
     void atomicWriteCreatesMissingFolder();
@@ -225,6 +228,33 @@ void PlatformTest::missingFileIsNotOpened()
     const textfiles::LineFile read = textfiles::readLines(QStringLiteral("/nonexistent/folder/file.txt"));
     QVERIFY(!read.opened);
     QCOMPARE(read.lineCount, 0);
+}
+
+void PlatformTest::wholeFileOrWhyNot_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<qint64>("measured"); // -1: as the device says
+    QTest::addColumn<QString>("error");
+    const QByteArray sixteen(16, 'x');
+    QTest::newRow("at the limit") << sixteen << qint64(-1) << "";
+    QTest::newRow("over the limit") << sixteen + 'y' << qint64(-1) << "it is larger than 1.53e-05 MB";
+    QTest::newRow("grown past the limit since it was measured")
+        << sixteen + 'y' << qint64(10) << "it is larger than 1.53e-05 MB";
+    // A read that ends early is not the end of the file: a log written back from it would lose its end.
+    QTest::newRow("ended short of its size") << sixteen.left(12) << qint64(13) << "it ended after 12 of its 13 bytes";
+}
+
+void PlatformTest::wholeFileOrWhyNot()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(qint64, measured);
+    QFETCH(QString, error);
+    QBuffer device(&bytes);
+    QVERIFY(device.open(QIODevice::ReadOnly));
+    const textfiles::WholeFile whole = textfiles::readWhole(device, 16, measured);
+    QCOMPARE(whole.error, error);
+    QCOMPARE(whole.tooLarge, error.startsWith(QLatin1String("it is larger")));
+    QCOMPARE(whole.bytes, error.isEmpty() ? bytes : QByteArray());
 }
 
 void PlatformTest::atomicWriteReplacesWholeFile()
