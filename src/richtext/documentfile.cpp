@@ -16,12 +16,6 @@ LoadResult failure(const QString &error)
     return {false, false, error, {}};
 }
 
-LoadResult tooLarge()
-{
-    return failure(QCoreApplication::translate("richtext", "The file is larger than %1 MB.")
-                       .arg(maxDocumentBytes / (1024 * 1024)));
-}
-
 } // namespace
 
 LoadResult loadFile(const QString &path, QTextDocument *document)
@@ -33,8 +27,6 @@ LoadResult loadFile(const QString &path, QTextDocument *document)
         return result;
     }
     const textfiles::WholeFile whole = textfiles::readWhole(file, maxDocumentBytes);
-    if (whole.tooLarge)
-        return tooLarge();
     if (!whole.error.isEmpty())
         return failure(whole.error);
     return {true, false, QString(), read(whole.bytes, document)};
