@@ -30,7 +30,14 @@ constexpr std::array outcomeNames{OutcomeName{Outcome::Passed, "passed"}, Outcom
 
 constexpr QByteArrayView shortestRecord{"2026-03-05T08:30:15Z,1,,,passed"};
 
-constexpr std::array headerFields{"time", "strength", "trigger", "note", "outcome"};
+// The fields of a record, the two of the older form first.
+constexpr std::array headerFields{"time", "strength", "trigger", "note", "outcome", "seconds", "did"};
+constexpr qsizetype olderFieldCount = 5;
+constexpr qsizetype fieldCount = qsizetype(headerFields.size());
+static_assert(fieldCount <= csv::maxKeptFields);
+constexpr QByteArrayView olderHeader{"time,strength,trigger,note,outcome"};
+
+constexpr char stepSeparator = ';';
 
 std::optional<Outcome> outcomeFromKey(QByteArrayView key)
 {
@@ -80,20 +87,67 @@ QString decodedNote(QByteArrayView note)
     return note.isEmpty() ? QString() : textfiles::decode(note.toByteArray());
 }
 
-bool isHeader(const csv::Record &record)
+// The number of fields of the header the record is: 5 or 7, or 0 when it is
+// not one.
+qsizetype headerOf(const csv::Record &record)
 {
-    if (!record.wellFormed || record.insideQuotes || record.fieldCount != qsizetype(headerFields.size()))
-        return false;
-    for (std::size_t i = 0; i < headerFields.size(); ++i) {
+    if (!record.wellFormed || record.insideQuotes ||
+        (record.fieldCount != olderFieldCount && record.fieldCount != fieldCount))
+        return 0;
+    for (qsizetype i = 0; i < record.fieldCount; ++i) {
         if (record.fields.at(i).trimmed().compare(headerFields[i], Qt::CaseInsensitive) != 0)
-            return false;
+            return 0;
     }
-    return true;
+    return record.fieldCount;
+}
+
+// Whole seconds within a day; anything else is no duration.
+std::optional<int> secondsFrom(QByteArrayView text)
+{
+    if (text.isEmpty() || text.size() > 5 ||
+        !std::all_of(text.begin(), text.end(), [](char digit) { return digit >= '0' && digit <= '9'; }))
+        return std::nullopt;
+    const int seconds = text.toByteArray().toInt();
+    return seconds <= maximumSeconds ? std::optional(seconds) : std::nullopt;
+}
+
+// The known steps of a "did" field, each once, in the order of the steps;
+// none from a field of more keys than maximumStepKeys.
+QList<CopingStep> stepsFrom(QByteArrayView text)
+{
+    QList<CopingStep> steps;
+    if (text.isEmpty() || text.count(stepSeparator) >= maximumStepKeys)
+        return steps;
+    std::array<bool, std::size_t(CopingStep::Other) + 1> ticked{};
+    for (qsizetype from = 0; from <= text.size();) {
+        qsizetype to = text.indexOf(stepSeparator, from);
+        if (to < 0)
+            to = text.size();
+        if (const auto step = copingStepFromKey(QString::fromLatin1(text.sliced(from, to - from).trimmed())))
+            ticked[std::size_t(*step)] = true;
+        from = to + 1;
+    }
+    for (const CopingStepName &name : copingSteps()) {
+        if (ticked[std::size_t(name.step)])
+            steps.append(name.step);
+    }
+    return steps;
+}
+
+QByteArray didField(const QList<CopingStep> &steps)
+{
+    QByteArray did;
+    for (const CopingStepName &name : copingSteps()) {
+        if (steps.contains(name.step))
+            did += (did.isEmpty() ? "" : ";") + QByteArray(name.key);
+    }
+    return did;
 }
 
 std::optional<Craving> cravingFrom(const csv::Record &record, const QTimeZone &zone)
 {
-    if (!record.wellFormed || record.insideQuotes || record.fieldCount != 5)
+    if (!record.wellFormed || record.insideQuotes ||
+        (record.fieldCount != olderFieldCount && record.fieldCount != fieldCount))
         return std::nullopt;
     const auto time = isotime::read(record.fields.at(0).trimmed(), zone);
     const auto strength = strengthFrom(record.fields.at(1).trimmed());
@@ -101,7 +155,13 @@ std::optional<Craving> cravingFrom(const csv::Record &record, const QTimeZone &z
     const auto outcome = outcomeFromKey(record.fields.at(4).trimmed());
     if (!time || !strength || !trigger || !outcome)
         return std::nullopt;
-    return Craving{*time, *strength, *trigger, decodedNote(record.fields.at(3)), *outcome};
+    Craving craving{*time, *strength, *trigger, decodedNote(record.fields.at(3)), *outcome};
+    // A duration or steps that make no sense leave the craving, without them.
+    if (record.fieldCount == fieldCount) {
+        craving.seconds = secondsFrom(record.fields.at(5).trimmed());
+        craving.steps = stepsFrom(record.fields.at(6));
+    }
+    return craving;
 }
 
 QString shownPath(const QString &path)
@@ -172,6 +232,35 @@ InsertionPoint insertionPoint(const QByteArray &bytes)
         point =
             record.insideQuotes ? InsertionPoint{record.start, false} : InsertionPoint{bytes.size(), !record.lineEnded};
     return point;
+}
+
+// Where the header of the older form stands in the bytes, without its line
+// end; empty when the first record that is not blank is not that header.
+struct Span
+{
+    qsizetype start = 0;
+    qsizetype length = 0;
+};
+
+Span olderHeaderSpan(const QByteArray &bytes)
+{
+    csv::Scanner scanner(bytes);
+    csv::Record record;
+    while (scanner.next(record)) {
+        if (record.blank())
+            continue;
+        if (headerOf(record) != olderFieldCount)
+            return {};
+        const qsizetype start = record.start;
+        QByteArrayView line = QByteArrayView(bytes).first(scanner.next(record, false) ? record.start : bytes.size());
+        line = line.sliced(start);
+        if (line.endsWith('\n'))
+            line.chop(1);
+        if (line.endsWith('\r'))
+            line.chop(1);
+        return {start, line.size()};
+    }
+    return {};
 }
 
 // cravings.csv keeps its full files as cravings-full-N.csv beside it.
@@ -273,7 +362,7 @@ int readCravings(const QByteArray &bytes, const EachCraving &each)
     while (scanner.next(record)) {
         if (record.blank())
             continue;
-        if (std::exchange(first, false) && isHeader(record))
+        if (std::exchange(first, false) && headerOf(record) > 0)
             continue;
         if (const auto craving = cravingFrom(record, zone))
             each(*craving);
@@ -300,6 +389,11 @@ QByteArray cravingsHeader()
     return header + "\r\n";
 }
 
+QByteArrayView olderCravingsHeader()
+{
+    return olderHeader;
+}
+
 QByteArray cravingRecord(const Craving &craving)
 {
     return cravingRecord(craving, isotime::localZone());
@@ -307,9 +401,12 @@ QByteArray cravingRecord(const Craving &craving)
 
 QByteArray cravingRecord(const Craving &craving, const QTimeZone &localZone)
 {
+    // A duration the reader would not take back is left out, and the craving kept.
+    const bool timed = craving.seconds && *craving.seconds >= 0 && *craving.seconds <= maximumSeconds;
     return isotime::write(craving.time, localZone) + ',' + QByteArray::number(craving.strength) + ',' +
            triggerKey(craving.trigger).toLatin1() + ',' + csv::field(craving.note.toUtf8()) + ',' +
-           outcomeKey(craving.outcome) + "\r\n";
+           outcomeKey(craving.outcome) + ',' + (timed ? QByteArray::number(*craving.seconds) : QByteArray()) + ',' +
+           didField(craving.steps) + "\r\n";
 }
 
 QStringList CravingFile::fullFiles() const
@@ -387,6 +484,10 @@ AppendResult CravingFile::append(const Craving &craving) const
         // In place: the room for it is there, and at most a short unfinished record moves.
         const InsertionPoint point = insertionPoint(bytes);
         bytes.insert(point.position, point.lineEndFirst ? "\r\n" + record : record);
+        // The header names the fields the new record has; it comes before the
+        // record, so the record's place stays where it was found.
+        if (const Span header = olderHeaderSpan(bytes); header.length > 0)
+            bytes.replace(header.start, header.length, cravingsHeader().chopped(2));
     }
     const textfiles::WriteResult written = textfiles::writeAtomically(m_path, bytes, {.within = m_within});
     // The full file stays where it was put, and the journey reads it there.

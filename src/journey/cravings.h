@@ -1,5 +1,6 @@
 #pragma once
 
+#include "journey/copingsteps.h"
 #include "platform/textfiles.h"
 
 #include <QByteArray>
@@ -12,8 +13,10 @@
 #include <optional>
 
 // The cravings the user logged, kept in a CSV file of their own:
-//   time,strength,trigger,note,outcome
-// one record a craving, UTF-8, as RFC 4180 has it.
+//   time,strength,trigger,note,outcome,seconds,did
+// one record a craving, UTF-8, as RFC 4180 has it. Files written before the
+// last two fields came have five; they read as they always did, and the
+// first craving logged into one turns its header into the new one.
 struct Environment;
 
 namespace journey {
@@ -57,13 +60,31 @@ constexpr qint64 readLimitBytes = 64 * 1024 * 1024;
 // journey reads the full files with the new one, so nothing goes out of view.
 constexpr qint64 fullFileBytes = 8 * 1024 * 1024;
 
+// How long a craving can have lasted: a day. The window that times one never
+// closes by itself, so a time beyond a day is a window left open overnight or
+// a clock that jumped, not a craving, and would drag every figure of how long
+// cravings last. Such a time is neither written nor read: the craving counts,
+// without a duration.
+constexpr int maximumSeconds = 24 * 60 * 60;
+// The most steps a record's "did" field is read with: every step of ours
+// several times over, with room for steps of later versions. A field of more
+// is not ours, and its craving counts without steps.
+constexpr int maximumStepKeys = 64;
+
 struct Craving
 {
-    QDateTime time; // local time; written with its UTC offset
+    QDateTime time = {}; // local time; written with its UTC offset
     int strength = 3;
     Trigger trigger = Trigger::NotSaid;
-    QString note;
+    QString note = {};
     Outcome outcome = Outcome::Passed;
+    // How long the craving lasted, in whole seconds from 0 to maximumSeconds;
+    // none for a craving noted after the fact.
+    std::optional<int> seconds = {};
+    // What the user did about it, each step once, in the order of
+    // copingSteps(). Keys of steps this version does not know stay in the
+    // file and are left out here.
+    QList<CopingStep> steps = {};
 
     bool operator==(const Craving &) const = default;
 };
@@ -98,8 +119,11 @@ using EachCraving = std::function<void(const Craving &)>;
 // byte-order mark and any line ending (CR LF, LF, a lone CR) are accepted.
 int readCravings(const QByteArray &bytes, const EachCraving &each);
 CravingLog parseCravings(const QByteArray &bytes);
-// The header line, and one record, each with its CR LF.
+// The header line, and one record, each with its CR LF. Both have seven
+// fields; olderCravingsHeader() is the header of five fields, without its
+// line end.
 QByteArray cravingsHeader();
+QByteArrayView olderCravingsHeader();
 QByteArray cravingRecord(const Craving &craving);
 
 // What logging a craving did.
@@ -133,7 +157,8 @@ public:
     // Adds one craving. Every byte already in the file is kept as it stands,
     // records the reader does not understand included, and the file is
     // written whole or not at all. A full file is first renamed to the next
-    // full file's name.
+    // full file's name. The one exception: a header of the five older fields
+    // becomes the header of seven, its line end kept.
     AppendResult append(const Craving &craving) const;
 
 private:

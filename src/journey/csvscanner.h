@@ -15,7 +15,7 @@ namespace journey::csv {
 
 // More than any record of ours has: a record with more fields is not ours,
 // and keeping them all would let one long line of commas fill the memory.
-constexpr qsizetype maxKeptFields = 6;
+constexpr qsizetype maxKeptFields = 7;
 
 struct Record
 {

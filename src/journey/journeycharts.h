@@ -16,8 +16,10 @@ class QWidget;
 // its own to translate.
 namespace journey::charts {
 
-// What a set of bars or a line is drawn in.
-enum class Colour { Bars, Current, Muted, Line };
+// What a set of bars or a line is drawn in. Shade is one of several sets of
+// the same kind (the days of the week), told apart by a step from the colour
+// of the bars towards that of the line.
+enum class Colour { Bars, Current, Muted, Line, Shade };
 
 struct Palette
 {
@@ -37,6 +39,8 @@ struct BarSet
     QString name;
     Colour colour = Colour::Bars;
     QList<double> values; // one a category, 0 for none
+    int shade = 0;        // for Colour::Shade: this set's step, of shades steps
+    int shades = 1;
 };
 
 // The text under (or, for lying bars, beside) one category. Categories
@@ -94,5 +98,5 @@ public:
 
 } // namespace journey::charts
 
-#define ClearwindJourneyCharts_iid "org.clearwind.Clearwind.JourneyCharts/2"
+#define ClearwindJourneyCharts_iid "org.clearwind.Clearwind.JourneyCharts/3"
 Q_DECLARE_INTERFACE(journey::charts::Maker, ClearwindJourneyCharts_iid)

@@ -171,11 +171,56 @@ ChartView triggersChart(const Summary &summary)
     return view;
 }
 
+QString hourRange(int hour)
+{
+    const auto clock = [](int at) { return journeyText("%1:00").arg(at % hoursPerDay, 2, 10, QLatin1Char('0')); };
+    return journeyText("%1 to %2").arg(clock(hour), clock(hour + 1));
+}
+
+// The hours of the day along the bottom, the cravings of each stacked by the
+// day of the week, Monday at the foot.
+ChartView hoursChart(const Summary &summary)
+{
+    ChartView view;
+    view.kind = ChartKind::CravingHours;
+    view.objectName = QStringLiteral("chthours");
+    charts::Figures &figures = view.figures;
+    figures.title = journeyText("When cravings come");
+    figures.categoryCount = int(hoursPerDay);
+    figures.categoryTitle = journeyText("Hour of the day, the last %n day(s)", nullptr, daysShown);
+    figures.valueTitle = journeyText("Cravings");
+    const QLocale locale;
+    constexpr int weekdays = 7;
+    for (int weekday = 0; weekday < weekdays; ++weekday)
+        figures.sets.append({locale.dayName(weekday + 1, QLocale::ShortFormat), Colour::Shade, {}, weekday, weekdays});
+    for (int hour = 0; hour < figures.categoryCount; ++hour) {
+        if (hour % 3 == 0)
+            figures.categoryLabels.append({hour, QString::number(hour)});
+        int cravings = 0;
+        QStringList days;
+        for (int weekday = 0; weekday < weekdays; ++weekday) {
+            const int count = summary.hours.at(hour).at(weekday);
+            figures.sets[weekday].values << count;
+            cravings += count;
+            if (count > 0)
+                days << journeyText("%1 %2").arg(locale.dayName(weekday + 1)).arg(count);
+        }
+        if (cravings > 0)
+            view.rows.append(
+                {hourRange(hour), journeyText("%1: %2").arg(journeyText("%n craving(s)", nullptr, cravings),
+                                                            days.join(QStringLiteral(", ")))});
+    }
+    view.description =
+        describe(figures.title, view.rows,
+                 whenNoCravings(summary, journeyText("No cravings logged in the last %1 days.").arg(daysShown)));
+    return view;
+}
+
 } // namespace
 
 QList<ChartView> chartViews(const Summary &summary)
 {
-    return {attemptsChart(summary), cravingsChart(summary), triggersChart(summary)};
+    return {attemptsChart(summary), cravingsChart(summary), triggersChart(summary), hoursChart(summary)};
 }
 
 } // namespace journey

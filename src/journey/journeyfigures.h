@@ -19,7 +19,7 @@ struct FigureRow
 };
 
 // Which chart a view is, whatever its place in the list.
-enum class ChartKind { Attempts, CravingsPerDay, Triggers };
+enum class ChartKind { Attempts, CravingsPerDay, Triggers, CravingHours };
 
 struct ChartView
 {
@@ -32,7 +32,8 @@ struct ChartView
     QString description;
 };
 
-// The attempts, the cravings per day and what set them off, in that order.
+// The attempts, the cravings per day, what set them off and when cravings
+// come, in that order.
 QList<ChartView> chartViews(const Summary &summary);
 
 } // namespace journey

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace journey {
@@ -70,12 +71,46 @@ QString asSpreadsheetText(const QString &text)
     return !text.isEmpty() && formulaStarts.contains(text.front()) ? u'\'' + text : text;
 }
 
+// The median of VALUES, which it reorders; the mean of the middle two of an
+// even count.
+double median(QList<int> &values)
+{
+    const qsizetype middle = values.size() / 2;
+    std::nth_element(values.begin(), values.begin() + middle, values.end());
+    const int upper = values.at(middle);
+    if (values.size() % 2 == 1)
+        return upper;
+    const int lower = *std::max_element(values.begin(), values.begin() + middle);
+    return (double(lower) + upper) / 2;
+}
+
+// The hour with the most cravings, the earliest in a tie.
+std::optional<int> busiestHour(const HourCounts &hours, int cravings)
+{
+    if (cravings < minimumCravingsForHour)
+        return std::nullopt;
+    int busiest = 0;
+    int most = -1;
+    for (int hour = 0; hour < int(hours.size()); ++hour) {
+        int count = 0;
+        for (const int weekday : hours.at(hour))
+            count += weekday;
+        if (count > most) {
+            most = count;
+            busiest = hour;
+        }
+    }
+    return busiest;
+}
+
 // The cravings' figures, counted as the cravings are read.
 class CravingTally
 {
 public:
-    explicit CravingTally(const QDateTime &now)
+    // ATTEMPT_START: when the current attempt began, or none when it cannot be told.
+    CravingTally(const QDateTime &now, const QDateTime &attemptStart)
         : m_zone(isotime::localZone()), m_nowMSecs(now.toMSecsSinceEpoch()),
+          m_attemptStart(attemptStart.isValid() ? std::optional(attemptStart.toMSecsSinceEpoch()) : std::nullopt),
           m_firstDay(isotime::toLocal(now, m_zone).date().addDays(1 - daysShown)),
           // Only what lies near the days shown needs its local date, which is the costly part.
           m_windowStartMSecs(m_nowMSecs - (daysShown + 2) * secondsPerDay * 1000), m_strengthSums(daysShown),
@@ -89,11 +124,15 @@ public:
     {
         if (const qsizetype trigger = triggerIndex(craving.trigger); trigger < m_triggerCounts.size())
             ++m_triggerCounts[trigger];
+        m_helped.add(craving);
         const qint64 mSecs = craving.time.toMSecsSinceEpoch();
+        if (craving.outcome == Outcome::Smoked && m_attemptStart && mSecs >= *m_attemptStart)
+            ++m_slips;
         // A craving later than now, from a clock that was set back, is in no day.
         if (mSecs > m_nowMSecs || mSecs < m_windowStartMSecs)
             return;
-        const qint64 day = m_firstDay.daysTo(isotime::toLocal(craving.time, m_zone).date());
+        const QDateTime local = isotime::toLocal(craving.time, m_zone);
+        const qint64 day = m_firstDay.daysTo(local.date());
         if (day < 0 || day >= daysShown)
             return;
         DayCount &count = m_days[day];
@@ -101,6 +140,9 @@ public:
         m_strengthSums[day] += craving.strength;
         if (craving.outcome == Outcome::Passed)
             ++count.passed;
+        ++m_hours[local.time().hour()][local.date().dayOfWeek() - 1];
+        if (craving.seconds)
+            m_durations.append(*craving.seconds);
     }
 
     // Into the summary; with the cravings unreadable, the days stay empty.
@@ -127,16 +169,29 @@ public:
         }
         std::stable_sort(summary.triggers.begin(), summary.triggers.end(),
                          [](const TriggerCount &a, const TriggerCount &b) { return a.count > b.count; });
+        summary.hours = m_hours;
+        summary.usualHour = busiestHour(m_hours, summary.cravingsInDays);
+        summary.durationsInDays = int(m_durations.size());
+        if (m_durations.size() >= minimumDurations)
+            summary.medianSeconds = median(m_durations);
+        summary.helped = m_helped;
+        summary.slipsThisAttempt = m_slips;
     }
 
 private:
     QTimeZone m_zone;
     qint64 m_nowMSecs;
+    std::optional<qint64> m_attemptStart;
     QDate m_firstDay;
     qint64 m_windowStartMSecs;
     QList<DayCount> m_days;
     QList<int> m_strengthSums;
     QList<int> m_triggerCounts;
+    HourCounts m_hours = {};
+    // The durations of the days shown: no more than the cravings of a month.
+    QList<int> m_durations;
+    WhatHelped m_helped;
+    int m_slips = 0;
 };
 
 Summary summaryOf(const QList<Attempt> &pastAttempts, const Attempt &current, CravingTally &tally,
@@ -177,12 +232,42 @@ qint64 secondsToNextDay(const QDateTime &now, const QTimeZone &zone)
     return after - from;
 }
 
+QString hourOfDay(int hour)
+{
+    return journeyText("%1:00").arg(hour % hoursPerDay, 2, 10, QLatin1Char('0'));
+}
+
+// What the cravings tell beyond their count: what helped, how long they
+// last, when they come, and the slips of this attempt.
+QStringList cravingSentences(const Summary &summary)
+{
+    QStringList lines;
+    if (const std::optional<StepCount> best = summary.helped.bestOverall())
+        lines << journeyText("What helped most: %1, %2 of %3 passed.")
+                     .arg(copingStepCaption(best->step))
+                     .arg(best->passed)
+                     .arg(best->ticked);
+    else
+        lines << journeyText("Tick what you did when you log a craving, and Clearwind will show what helps you most.");
+    if (summary.medianSeconds) {
+        // Whole minutes, rounded up: half of them were over by then.
+        const int minutes = std::max(1, int(std::ceil(*summary.medianSeconds / 60)));
+        lines << journeyText("Half of your cravings were over within %n minute(s).", nullptr, minutes);
+    }
+    if (summary.usualHour)
+        lines << journeyText("Most cravings come between %1 and %2.")
+                     .arg(hourOfDay(*summary.usualHour), hourOfDay(*summary.usualHour + 1));
+    if (summary.slipsThisAttempt > 0)
+        lines << journeyText("Slips in this attempt: %n", nullptr, summary.slipsThisAttempt);
+    return lines;
+}
+
 } // namespace
 
 Summary summarize(const QList<Attempt> &pastAttempts, const Attempt &current, const CravingLog &cravings,
                   const QDateTime &now)
 {
-    CravingTally tally(now);
+    CravingTally tally(now, current.readable ? current.start : QDateTime());
     for (const Craving &craving : cravings.cravings)
         tally.add(craving);
     return summaryOf(pastAttempts, current, tally, cravings);
@@ -191,7 +276,7 @@ Summary summarize(const QList<Attempt> &pastAttempts, const Attempt &current, co
 Summary readSummary(const QString &historyFolder, const CravingFile &cravings, const Attempt &current,
                     const QDateTime &now)
 {
-    CravingTally tally(now);
+    CravingTally tally(now, current.readable ? current.start : QDateTime());
     const CravingLog counts = cravings.read([&tally](const Craving &craving) { tally.add(craving); });
     return summaryOf(readPastAttempts(historyFolder, now.date()), current, tally, counts);
 }
@@ -224,6 +309,8 @@ QStringList sentences(const Summary &summary)
                      .arg(daysShown)
                      .arg(passedPercent);
     }
+    if (summary.cravingsProblems.isEmpty())
+        lines << cravingSentences(summary);
     return lines;
 }
 

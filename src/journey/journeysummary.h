@@ -2,10 +2,15 @@
 
 #include "journey/attempts.h"
 #include "journey/cravings.h"
+#include "journey/journeytext.h"
+#include "journey/whathelped.h"
 
 #include <QDate>
 #include <QList>
 #include <QStringList>
+
+#include <array>
+#include <optional>
 
 // The figures of the journey view, worked out once from the attempts and the
 // cravings: the sentences, the charts and the table all show these.
@@ -27,6 +32,16 @@ struct TriggerCount
     int count = 0;
 };
 
+// Cravings of the days shown, by the local hour of the day (0 to 23) and the
+// day of the week (0 Monday to 6 Sunday): each craving at the hour its own
+// clock showed, whichever side of a change of summer time it lies.
+using HourCounts = std::array<std::array<int, 7>, hoursPerDay>;
+
+// The sentence of the usual hour needs so many cravings in the days shown,
+// and the median duration so many durations.
+constexpr int minimumCravingsForHour = 5;
+constexpr int minimumDurations = 3;
+
 struct Summary
 {
     QList<Attempt> attempts;      // the past ones, oldest first, then the current one
@@ -35,6 +50,16 @@ struct Summary
     QList<TriggerCount> triggers; // every logged craving, most frequent first, none with a count of 0
     int cravingsInDays = 0;       // cravings within the days shown, none from the future
     int passedInDays = 0;
+    HourCounts hours = {}; // the cravings within the days shown, by hour and weekday
+    // The hour with the most of them, the earliest in a tie; only with
+    // minimumCravingsForHour of them.
+    std::optional<int> usualHour;
+    // The median of the durations within the days shown, in seconds; only
+    // with minimumDurations of them.
+    std::optional<double> medianSeconds;
+    int durationsInDays = 0;
+    WhatHelped helped;        // every craving logged
+    int slipsThisAttempt = 0; // cravings that ended in a cigarette since the current attempt began
     int unreadableCravingRows = 0;
     // The files of cravings that could not be read, and why; none when they
     // could. Then no craving is counted: part of them would tell wrong figures.

@@ -159,7 +159,7 @@ QLayout *JourneyTab::buildCharts(QWidget *parent)
         int row;
         int column;
         int columns;
-    } places[] = {{Attempts, 0, 0, 1}, {Triggers, 0, 1, 1}, {CravingsPerDay, 1, 0, 2}};
+    } places[] = {{Attempts, 0, 0, 1}, {Triggers, 0, 1, 1}, {CravingsPerDay, 1, 0, 2}, {CravingHours, 2, 0, 2}};
     for (const auto &place : places) {
         QWidget *chart = m_chartMaker->createChart(parent);
         chart->setMinimumSize(240, 230);

@@ -15,8 +15,10 @@ using enum Owner;
 constexpr Entry entries[] = {
     {Profile,                   "settings/data.dat",       User},
     {Settings,                  "settings/settings.dat",   User},
+    {Preferences,               "settings/preferences.ini", User},
     {History,                   "settings/history",        User},
     {Cravings,                  "journey/cravings.csv",    User},
+    {Plans,                     "journey/plans.csv",       User},
     {PersonalReasons,           "coach/personal.rtf",      User},
     {CoachTips,                 "coach/randomcoach.txt",   Shipped},
     {ProfessorTips,             "prof/randomprof.txt",     Shipped},

@@ -14,8 +14,10 @@ enum class Owner { Shipped, User };
 enum class File {
     Profile,
     Settings,
+    Preferences,
     History,
     Cravings,
+    Plans,
     PersonalReasons,
     CoachTips,
     ProfessorTips,

@@ -18,9 +18,21 @@ using namespace journey::charts;
 
 namespace {
 
+// A step from the colour of the bars towards that of the line, lighter and
+// darker by turns, so that neighbours stand apart.
+QColor shadeOf(const BarSet &set, const Palette &palette)
+{
+    const double share = set.shades > 1 ? double(std::clamp(set.shade, 0, set.shades - 1)) / (set.shades - 1) : 0;
+    const auto mix = [share](int from, int to) { return int(std::lround(from + (to - from) * share)); };
+    const QColor mixed(mix(palette.bars.red(), palette.line.red()), mix(palette.bars.green(), palette.line.green()),
+                       mix(palette.bars.blue(), palette.line.blue()));
+    return set.shade % 2 == 0 ? mixed : mixed.lighter(135);
+}
+
 QColor colourOf(Colour colour, const Palette &palette)
 {
     switch (colour) {
+    case Colour::Shade:
     case Colour::Bars:
         return palette.bars;
     case Colour::Current:
@@ -117,7 +129,8 @@ void addBars(QChart *chart, const Figures &figures, const Palette &palette, QAbs
         auto *set = new QBarSet(figure.name);
         for (int category = 0; category < figures.categoryCount; ++category)
             set->append(figure.values.value(category));
-        const QColor colour = colourOf(figure.colour, palette);
+        const QColor colour =
+            figure.colour == Colour::Shade ? shadeOf(figure, palette) : colourOf(figure.colour, palette);
         set->setColor(colour);
         set->setBorderColor(colour.darker(125));
         series->append(set);
