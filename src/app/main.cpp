@@ -30,6 +30,7 @@ struct CommandLine
     // so is an option it does not know, with status 2.
     std::optional<int> answered;
     bool logCraving = false;
+    bool cravingNow = false;
     // Asked for with -style: the program's own style must not override it.
     bool styleChosen = false;
 };
@@ -63,6 +64,11 @@ CommandLine readCommandLine(int argc, char *argv[])
         QCoreApplication::translate("main", "Opens the dialog to log a craving, in the copy already running if "
                                             "there is one."));
     parser.addOption(logCraving);
+    const QCommandLineOption cravingNow(
+        QStringLiteral("craving"),
+        QCoreApplication::translate("main", "Opens the window that helps you ride out a craving, in the copy already "
+                                            "running if there is one."));
+    parser.addOption(cravingNow);
     for (const char *name : qtOptionsWithValue) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -91,7 +97,7 @@ CommandLine readCommandLine(int argc, char *argv[])
         std::printf("clearwind %s\n", CLEARWIND_VERSION);
         return {0};
     }
-    return {std::nullopt, parser.isSet(logCraving), parser.isSet(QStringLiteral("style"))};
+    return {std::nullopt, parser.isSet(logCraving), parser.isSet(cravingNow), parser.isSet(QStringLiteral("style"))};
 }
 
 } // namespace
@@ -122,10 +128,14 @@ int main(int argc, char *argv[])
     DialogMessageService messages;
     // One copy of the program for each folder of the user's files.
     LockFileInstanceGuard instanceGuard(layout.userFolder);
-    // Started from the desktop's "Log a craving" while a copy runs: that copy
-    // opens the dialog, and this one ends without a word. A copy that does
-    // not answer gets the usual message below.
-    if (commandLine.logCraving && !instanceGuard.acquire() && instanceGuard.pass(InstanceGuard::Request::LogCraving))
+    // Started from the desktop's "Log a craving" or "Craving now" while a copy
+    // runs: that copy opens its window, and this one ends without a word. A
+    // copy that does not answer gets the usual message below.
+    const std::optional<InstanceGuard::Request> request =
+        commandLine.cravingNow   ? std::optional(InstanceGuard::Request::CravingNow)
+        : commandLine.logCraving ? std::optional(InstanceGuard::Request::LogCraving)
+                                 : std::nullopt;
+    if (request && !instanceGuard.acquire() && instanceGuard.pass(*request))
         return 0;
     XdgAutostart logonList(XdgAutostart::defaultFolder());
     SystemPrinter printer;
@@ -158,6 +168,8 @@ int main(int argc, char *argv[])
     messages.setParentWindow(&window);
     if (commandLine.logCraving)
         window.openCravingDialog();
+    if (commandLine.cravingNow)
+        window.openRideItOut();
     if (window.startUp())
         window.show();
     return application.exec();

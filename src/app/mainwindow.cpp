@@ -3,6 +3,7 @@
 #include "advisors/coachtab.h"
 #include "advisors/doctortab.h"
 #include "advisors/professortab.h"
+#include "app/cravingreminder.h"
 #include "app/passwordlockpanel.h"
 #include "encourage/cravingwords.h"
 #include "encourage/greetings.h"
@@ -11,6 +12,7 @@
 #include "health/diseasepanel.h"
 #include "journey/cravingdialog.h"
 #include "journey/journeytab.h"
+#include "journey/rideitoutwindow.h"
 #include "platform/clock.h"
 #include "platform/instanceguard.h"
 #include "platform/messageservice.h"
@@ -27,6 +29,7 @@
 #include "progress/stars.h"
 #include "progress/statistics.h"
 #include "records/datafiles.h"
+#include "records/preferences.h"
 #include "ui/clickablelabel.h"
 #include "ui/layerstack.h"
 #include "ui/picture.h"
@@ -107,6 +110,7 @@ MainWindow::MainWindow(const Environment &environment, QWidget *parent)
     connectSettingsTab();
     connectTray();
     connectCravingRequests();
+    connectReminder();
 }
 
 void MainWindow::connectSettingsTab()
@@ -233,7 +237,9 @@ void MainWindow::startCounterView()
     loadProfessorTips();
 
     m_greetingTimer->start();
-    openWantedCravingDialog();
+    if (m_environment.tray)
+        m_reminder->setEnabled(PreferencesFile::ofUser(m_environment).read().remindBeforeUsualHour);
+    openWantedCravingWindows();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -301,6 +307,7 @@ void MainWindow::connectTray()
     if (!m_environment.tray)
         return;
     connect(m_environment.tray, &Tray::showRequested, this, &MainWindow::bringToFront);
+    connect(m_environment.tray, &Tray::cravingNowRequested, this, &MainWindow::openRideItOut);
     connect(m_environment.tray, &Tray::cravingLogRequested, this, [this] {
         bringToFront();
         openCravingDialog();
@@ -316,43 +323,105 @@ void MainWindow::bringToFront()
     activateWindow();
 }
 
-// Ctrl+L anywhere in the window, the tray's menu, and a copy started from the
-// desktop's "Log a craving" action, which hands the request over to this one.
+// Ctrl+L and Ctrl+K anywhere in the window, the tray's menu, the buttons of
+// the counter and the journey, and a copy started from the desktop's "Log a
+// craving" or "Craving now" action, which hands the request over to this one.
 void MainWindow::connectCravingRequests()
 {
-    auto *shortcut = new QShortcut(QKeySequence(tr("Ctrl+L")), this);
-    connect(shortcut, &QShortcut::activated, this, &MainWindow::openCravingDialog);
+    auto *logShortcut = new QShortcut(QKeySequence(tr("Ctrl+L")), this);
+    connect(logShortcut, &QShortcut::activated, this, &MainWindow::openCravingDialog);
+    auto *nowShortcut = new QShortcut(QKeySequence(tr("Ctrl+K")), this);
+    connect(nowShortcut, &QShortcut::activated, this, &MainWindow::openRideItOut);
+    connect(m_counterTab, &CounterTab::cravingNowRequested, this, &MainWindow::openRideItOut);
+    connect(m_journeyTab, &JourneyTab::cravingNowRequested, this, &MainWindow::openRideItOut);
     connect(m_environment.instanceGuard, &InstanceGuard::requested, this, &MainWindow::takeRequest);
-    connect(m_passwordLock, &PasswordLockPanel::unlocked, this, &MainWindow::openWantedCravingDialog);
+    connect(m_passwordLock, &PasswordLockPanel::unlocked, this, &MainWindow::openWantedCravingWindows);
 }
 
 void MainWindow::takeRequest(InstanceGuard::Request request)
 {
-    if (request == InstanceGuard::Request::LogCraving) {
-        bringToFront();
+    bringToFront();
+    if (request == InstanceGuard::Request::LogCraving)
         openCravingDialog();
-    }
+    else if (request == InstanceGuard::Request::CravingNow)
+        openRideItOut();
 }
 
 void MainWindow::openCravingDialog()
 {
     m_cravingDialogWanted = true;
-    openWantedCravingDialog();
+    openWantedCravingWindows();
 }
 
-void MainWindow::openWantedCravingDialog()
+void MainWindow::openRideItOut()
+{
+    m_rideItOutWanted = true;
+    openWantedCravingWindows();
+}
+
+void MainWindow::openWantedCravingWindows()
 {
     const bool counterInSight = m_counterTimer->isActive() && !m_layers->isShown(m_passwordLock);
-    if (!m_cravingDialogWanted || !counterInSight)
+    if (!counterInSight)
         return;
-    m_cravingDialogWanted = false;
-    if (!m_cravingDialog || !m_cravingDialog->isVisible()) {
-        m_cravingDialog = new CravingDialog(m_environment, this);
-        connect(m_cravingDialog, &CravingDialog::cravingSaved, this, &MainWindow::answerCraving);
-        m_cravingDialog->open();
+    if (std::exchange(m_rideItOutWanted, false)) {
+        if (!m_rideItOut) {
+            m_rideItOut = new RideItOutWindow(m_environment, m_state, this);
+            connect(m_rideItOut, &RideItOutWindow::cravingLogged, this, &MainWindow::answerCraving);
+            connect(m_rideItOut, &RideItOutWindow::resetRequested, this, &MainWindow::offerReset);
+            connect(m_rideItOut, &RideItOutWindow::quitlinesRequested, this, &MainWindow::openQuitlines);
+        }
+        m_rideItOut->show();
+        m_rideItOut->raise();
+        m_rideItOut->activateWindow();
     }
-    m_cravingDialog->raise();
-    m_cravingDialog->activateWindow();
+    if (std::exchange(m_cravingDialogWanted, false)) {
+        if (!m_cravingDialog || !m_cravingDialog->isVisible()) {
+            m_cravingDialog = new CravingDialog(m_environment, this);
+            connect(m_cravingDialog, &CravingDialog::cravingSaved, this, &MainWindow::answerCraving);
+            connect(m_cravingDialog, &CravingDialog::resetRequested, this, &MainWindow::offerReset);
+            m_cravingDialog->open();
+        }
+        m_cravingDialog->raise();
+        m_cravingDialog->activateWindow();
+    }
+}
+
+// Smoking again: the relapse panel offers the reset, and asks before it.
+void MainWindow::offerReset()
+{
+    bringToFront();
+    m_relapsePanel->offerReset();
+    m_relapsePanel->show();
+}
+
+void MainWindow::openQuitlines()
+{
+    web::openInBrowser(m_environment, datafiles::path(m_environment, datafiles::File::HelpPage), m_rideItOut,
+                       web::quitlinesSection(QLocale().territory()));
+}
+
+// The nudge is the tray's; under the password lock it waits until the lock opens.
+void MainWindow::connectReminder()
+{
+    m_reminder = new CravingReminder(m_environment, m_state, this);
+    connect(m_reminder, &CravingReminder::due, this, &MainWindow::showReminder);
+    connect(m_journeyTab, &JourneyTab::reminderToggled, m_reminder, &CravingReminder::setEnabled);
+    connect(this, &MainWindow::cravingLogged, m_reminder, &CravingReminder::reschedule);
+    connect(m_passwordLock, &PasswordLockPanel::unlocked, this, [this] {
+        if (std::exchange(m_reminderWaits, false))
+            m_reminder->reschedule();
+    });
+}
+
+void MainWindow::showReminder(const QString &text)
+{
+    if (m_layers->isShown(m_passwordLock) || !m_environment.tray) {
+        m_reminderWaits = true;
+        return;
+    }
+    m_environment.tray->notify(tr("Clearwind"), text);
+    m_reminder->shown();
 }
 
 // A slip is not a relapse: the counter runs on, and the companion is kind.

@@ -15,6 +15,7 @@
 class CoachTab;
 class CounterTab;
 class CravingDialog;
+class CravingReminder;
 class DoctorTab;
 class JourneyTab;
 class ExportWindow;
@@ -26,6 +27,7 @@ class QTimer;
 class QuestionnairePanel;
 class QShortcut;
 class RelapsePanel;
+class RideItOutWindow;
 class SettingsTab;
 class StartPanel;
 namespace journey {
@@ -67,6 +69,9 @@ public slots:
     // the counter runs or while the password lock is up, it opens as soon as
     // the counter is in sight and unlocked.
     void openCravingDialog();
+    // Opens "Ride it out", or brings it up if it is open; it waits as the
+    // craving dialog does.
+    void openRideItOut();
 
 signals:
     // A craving was saved to the cravings file.
@@ -86,8 +91,12 @@ private:
     void connectTray();
     void connectCravingRequests();
     void bringToFront();
-    void openWantedCravingDialog();
+    void openWantedCravingWindows();
     void answerCraving(const journey::Craving &craving);
+    void offerReset();
+    void openQuitlines();
+    void connectReminder();
+    void showReminder(const QString &text);
     void takeRequest(InstanceGuard::Request request);
     void notifyFromTray(const std::optional<QString> &text);
     bool isInSight() const;
@@ -115,8 +124,13 @@ private:
     ExportWindow *m_exportWindow = nullptr;
     // Made each time a craving is logged; gone once closed.
     QPointer<CravingDialog> m_cravingDialog;
+    QPointer<RideItOutWindow> m_rideItOut;
     // Asked for, and not open yet.
     bool m_cravingDialogWanted = false;
+    bool m_rideItOutWanted = false;
+    CravingReminder *m_reminder;
+    // A nudge came due while the password lock was up.
+    bool m_reminderWaits = false;
 
     QTimer *m_startClockTimer;
     QTimer *m_counterTimer;

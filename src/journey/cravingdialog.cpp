@@ -1,14 +1,14 @@
 #include "journey/cravingdialog.h"
 
+#include "journey/cravingsaver.h"
+#include "journey/slipdialog.h"
+#include "journey/slipnote.h"
 #include "platform/clock.h"
 #include "platform/environment.h"
-#include "platform/messageservice.h"
-#include "records/datafiles.h"
 #include "ui/controls.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QDir>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -100,8 +100,8 @@ CravingDialog::CravingDialog(const Environment &environment, QWidget *parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
     spreadTriggers(strength->sizeHint().width());
 
-    connect(passedButton, &QPushButton::clicked, this, [this] { save(journey::Outcome::Passed); });
-    connect(smokedButton, &QPushButton::clicked, this, [this] { save(journey::Outcome::Smoked); });
+    connect(passedButton, &QPushButton::clicked, this, &CravingDialog::savePassed);
+    connect(smokedButton, &QPushButton::clicked, this, &CravingDialog::askAfterSmoking);
     connect(cancelButton, &QPushButton::clicked, this, &CravingDialog::reject);
     connect(m_note, &QPlainTextEdit::textChanged, this, &CravingDialog::keepNoteWithinLimit);
     strength->setFocus();
@@ -255,23 +255,40 @@ journey::Craving CravingDialog::chosenCraving(journey::Outcome outcome) const
     return craving;
 }
 
-void CravingDialog::save(journey::Outcome outcome)
+bool CravingDialog::save(const journey::Craving &craving)
 {
-    const journey::Craving craving = chosenCraving(outcome);
-    const journey::CravingFile file = journey::CravingFile::ofUser(m_environment);
-    const journey::AppendResult saved = file.append(craving);
-    if (!saved.ok) {
-        m_environment.messages->reportNotSaved(tr("The craving could not be saved in %1: %2"), file.path(), saved.error,
-                                               this);
-        return;
-    }
-    if (!saved.keptFull.isEmpty())
-        m_environment.messages->show(tr("Your cravings file was full, so this craving starts a new one. The full file "
-                                        "is kept beside it as %1, and the journey reads both.")
-                                         .arg(QDir::toNativeSeparators(saved.keptFull)),
-                                     MessageService::Icon::Information, QString(), this);
+    if (!journey::saveCraving(m_environment, craving, this))
+        return false;
     emit cravingSaved(craving);
-    accept();
+    return true;
+}
+
+void CravingDialog::savePassed()
+{
+    if (save(chosenCraving(journey::Outcome::Passed)))
+        accept();
+}
+
+// The craving as chosen when "I smoked" was pressed, with the answers that
+// follow after its note.
+void CravingDialog::askAfterSmoking()
+{
+    const journey::Craving smoked = chosenCraving(journey::Outcome::Smoked);
+    auto *slip = new SlipDialog(
+        m_environment, smoked.trigger,
+        [this, smoked](journey::SlipAnswers answers) {
+            answers.note = smoked.note;
+            journey::Craving logged = smoked;
+            logged.note = journey::noteWithSlipAnswers(answers);
+            return save(logged);
+        },
+        this);
+    connect(slip, &SlipDialog::resetRequested, this, &CravingDialog::resetRequested);
+    connect(slip, &QDialog::finished, this, [this, slip] {
+        if (slip->isLogged())
+            accept();
+    });
+    slip->open();
 }
 
 void CravingDialog::keyPressEvent(QKeyEvent *event)

@@ -12,10 +12,11 @@ class QListWidget;
 class QPlainTextEdit;
 
 // frmcraving: notes one craving: how strong it was, what set it off, a note,
-// and when, if not just now. "It passed" and "I smoked" save it to the
-// cravings file and close the dialog; a save that fails says so, and the
-// dialog stays as the user left it. Cancel, or closing it any other way,
-// saves nothing.
+// and when, if not just now. "It passed" saves it to the cravings file and
+// closes the dialog; "I smoked" first asks whether it was a slip
+// (journey/slipdialog.h), and saves it with the answers. A save that fails
+// says so, and the dialog stays as the user left it. Cancel, or closing it
+// any other way, saves nothing.
 class CravingDialog : public QDialog
 {
     Q_OBJECT
@@ -25,6 +26,8 @@ public:
 signals:
     // The craving is in the file.
     void cravingSaved(const journey::Craving &craving);
+    // After "I smoked": the user is smoking again, and asks for the reset.
+    void resetRequested();
 
 protected:
     // Return and Enter press the button that has the focus, and do nothing
@@ -40,7 +43,9 @@ private:
     QLayout *buildSection(const QString &heading, QWidget *answer, QWidget *beside = nullptr);
     void keepNoteWithinLimit();
     journey::Craving chosenCraving(journey::Outcome outcome) const;
-    void save(journey::Outcome outcome);
+    bool save(const journey::Craving &craving);
+    void savePassed();
+    void askAfterSmoking();
 
     const Environment &m_environment;
     QButtonGroup *m_strength;

@@ -2,15 +2,19 @@
 
 #include "journey/attempts.h"
 #include "journey/chartsloader.h"
+#include "journey/plansdialog.h"
 #include "platform/clock.h"
 #include "platform/environment.h"
 #include "platform/messageservice.h"
 #include "platform/savelocation.h"
 #include "platform/textfiles.h"
 #include "records/datafiles.h"
+#include "records/preferences.h"
 #include "records/sharedstate.h"
+#include "ui/background.h"
 #include "ui/controls.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -62,26 +66,7 @@ JourneyTab::JourneyTab(const Environment &environment, const SharedState &state,
 // A thread still reading has the tab's files and figures in hand.
 JourneyTab::~JourneyTab()
 {
-    for (QThread *thread : {m_reading, m_saving}) {
-        if (thread)
-            thread->wait();
-    }
-}
-
-template<typename Result, typename Work, typename Done>
-QThread *JourneyTab::inBackground(Work work, Done done)
-{
-    auto result = std::make_shared<Result>();
-    QThread *thread = QThread::create([work = std::move(work), result] { *result = work(); });
-    thread->setParent(this);
-    // Queued onto this thread, and dropped with the tab.
-    connect(thread, &QThread::finished, this, [thread, result, done = std::move(done)] {
-        thread->wait();
-        delete thread;
-        done(std::move(*result));
-    });
-    thread->start();
-    return thread;
+    background::waitForAll(this);
 }
 
 void JourneyTab::buildPanels()
@@ -104,15 +89,9 @@ void JourneyTab::buildPanels()
     sentenceFont.setPointSizeF(sentenceFont.pointSizeF() * 1.1);
     m_sentences->setFont(sentenceFont);
     m_sentences->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    QPushButton *logButton = controls::button(page, QStringLiteral("cmdlogcraving"), tr("Log a craving..."));
-    m_saveButton = controls::button(page, QStringLiteral("cmdsavecsv"), tr("Save as CSV..."));
-    auto *buttons = new QVBoxLayout;
-    buttons->addWidget(logButton);
-    buttons->addWidget(m_saveButton);
-    buttons->addStretch();
     auto *top = new QHBoxLayout;
     top->addWidget(m_sentences, 1);
-    top->addLayout(buttons);
+    top->addLayout(buildButtons(page));
 
     m_notes = controls::textLabel(page, QStringLiteral("lbljourneynotes"), QString());
     m_notes->hide();
@@ -140,9 +119,56 @@ void JourneyTab::buildPanels()
 
     // Named and drawn empty until the figures are read.
     showCharts(journey::chartViews(journey::Summary()));
+}
 
+// What the user can do here, beside the sentences; the nudge under them.
+QLayout *JourneyTab::buildButtons(QWidget *parent)
+{
+    QPushButton *cravingNow =
+        controls::button(parent, QStringLiteral("cmdjourneycravingnow"), tr("Craving now..."));
+    QPushButton *logButton = controls::button(parent, QStringLiteral("cmdlogcraving"), tr("Log a craving..."));
+    QPushButton *plans = controls::button(parent, QStringLiteral("cmdmyplans"), tr("My plans..."));
+    m_saveButton = controls::button(parent, QStringLiteral("cmdsavecsv"), tr("Save as CSV..."));
+    m_remind = new QCheckBox(tr("Remind me before my usual craving hour"), parent);
+    m_remind->setObjectName(QStringLiteral("chkremind"));
+    m_remind->setChecked(PreferencesFile::ofUser(m_environment).read().remindBeforeUsualHour);
+    // The nudge comes as a notification of the tray.
+    if (!m_environment.tray) {
+        m_remind->setEnabled(false);
+        m_remind->setToolTip(tr("Your desktop has no system tray to show it in."));
+    }
+    auto *buttons = new QVBoxLayout;
+    for (QPushButton *button : {cravingNow, logButton, plans, m_saveButton})
+        buttons->addWidget(button);
+    buttons->addWidget(m_remind);
+    buttons->addStretch();
+
+    connect(cravingNow, &QPushButton::clicked, this, &JourneyTab::cravingNowRequested);
     connect(logButton, &QPushButton::clicked, this, &JourneyTab::cravingLogRequested);
+    connect(plans, &QPushButton::clicked, this, &JourneyTab::openPlans);
     connect(m_saveButton, &QPushButton::clicked, this, &JourneyTab::saveAsCsv);
+    connect(m_remind, &QCheckBox::toggled, this, &JourneyTab::storeReminder);
+    return buttons;
+}
+
+void JourneyTab::openPlans()
+{
+    auto *dialog = new PlansDialog(m_environment, window());
+    dialog->open();
+}
+
+// The choice holds from now on; if it cannot be stored, the user hears that
+// it will not hold past this run.
+void JourneyTab::storeReminder(bool on)
+{
+    const PreferencesFile file = PreferencesFile::ofUser(m_environment);
+    Preferences preferences = file.read();
+    preferences.remindBeforeUsualHour = on;
+    const textfiles::WriteResult written = file.write(preferences);
+    if (!written.ok)
+        m_environment.messages->reportNotSaved(tr("Your choice could not be saved in %1: %2"), file.path(),
+                                               written.error);
+    emit reminderToggled(on);
 }
 
 // The attempts and what set the cravings off side by side, the cravings of
@@ -210,7 +236,8 @@ void JourneyTab::refresh()
     const QString history = datafiles::path(m_environment, datafiles::File::History);
     const journey::CravingFile cravings = journey::CravingFile::ofUser(m_environment);
     const journey::Attempt current = journey::currentAttempt(m_state.profile.stopDate, m_state.profile.stopTime, now);
-    m_reading = inBackground<journey::Summary>(
+    m_reading = background::run<journey::Summary>(
+        this,
         [history, cravings, current, now] { return journey::readSummary(history, cravings, current, now); },
         [this, now](const journey::Summary &summary) {
             m_reading = nullptr;
@@ -299,7 +326,8 @@ void JourneyTab::saveAsCsv()
     m_saveButton->setEnabled(false);
     const QList<journey::Attempt> attempts = m_summary.attempts;
     const journey::CravingFile cravings = journey::CravingFile::ofUser(m_environment);
-    m_saving = inBackground<textfiles::WriteResult>(
+    m_saving = background::run<textfiles::WriteResult>(
+        this,
         [attempts, cravings, path] {
             const journey::Spreadsheet sheet = journey::spreadsheetCsv(attempts, cravings);
             if (sheet.problems.isEmpty())

@@ -10,6 +10,7 @@
 
 struct Environment;
 struct SharedState;
+class QCheckBox;
 class QLabel;
 class QLayout;
 class QPushButton;
@@ -17,7 +18,8 @@ class QTableWidget;
 class QThread;
 
 // Tab 6: the journey. The attempts so far and the cravings logged, in
-// sentences, in three charts and in a table, all from the same figures.
+// sentences, in four charts and in a table, all from the same figures; the
+// user's plans, and the nudge before their usual craving hour.
 // Built when first opened; it reads the files again each time it shows.
 // The files are read, and the spreadsheet written, on a thread of their own:
 // a log of many megabytes never holds up the window.
@@ -38,6 +40,9 @@ public slots:
 
 signals:
     void cravingLogRequested();
+    void cravingNowRequested();
+    // "Remind me before my usual craving hour" was turned on or off.
+    void reminderToggled(bool on);
 
 protected:
     void buildPanels() override;
@@ -51,11 +56,10 @@ private:
     void showCharts(const QList<journey::ChartView> &views);
     void showTable(const QList<journey::ChartView> &views);
     void showNotes(const journey::Summary &summary);
+    QLayout *buildButtons(QWidget *parent);
     void saveAsCsv();
-    // Runs WORK on a thread of its own, and DONE with what it returns back on
-    // this one. The thread is the tab's until it ends.
-    template<typename Result, typename Work, typename Done>
-    QThread *inBackground(Work work, Done done);
+    void openPlans();
+    void storeReminder(bool on);
 
     const Environment &m_environment;
     const SharedState &m_state;
@@ -70,6 +74,7 @@ private:
     QLabel *m_sentences = nullptr;
     QLabel *m_notes = nullptr;
     QPushButton *m_saveButton = nullptr;
+    QCheckBox *m_remind = nullptr;
     std::map<journey::ChartKind, QWidget *> m_charts;
     QTableWidget *m_table = nullptr;
     // While the tab is in sight: the next moment its figures change.

@@ -16,7 +16,8 @@ constexpr struct
 {
     InstanceGuard::Request request;
     const char *line;
-} requestLines[] = {{InstanceGuard::Request::LogCraving, "log-craving"}};
+} requestLines[] = {{InstanceGuard::Request::LogCraving, "log-craving"},
+                    {InstanceGuard::Request::CravingNow, "craving-now"}};
 
 // The user's runtime folder: $XDG_RUNTIME_DIR, or where that is unset or not
 // fit, a folder of the user's own in the temporary folder, made when missing.

@@ -15,8 +15,9 @@ class InstanceGuard : public QObject
 {
     Q_OBJECT
 public:
-    // What a copy started later may ask of the running copy.
-    enum class Request { LogCraving };
+    // What a copy started later may ask of the running copy: the dialog to
+    // log a craving, or the window that helps ride one out.
+    enum class Request { LogCraving, CravingNow };
 
     // True when this process is the only running copy; it then stays the
     // owner until it ends, and hears the requests of copies started later.

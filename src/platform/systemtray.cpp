@@ -2,6 +2,8 @@
 
 SystemTray::SystemTray(const QString &iconPath) : m_iconPath(iconPath)
 {
+    // First what helps at the very moment of a craving.
+    m_menu.addAction(tr("Craving now..."), this, &Tray::cravingNowRequested);
     m_menu.addAction(tr("Show Clearwind"), this, &Tray::showRequested);
     m_menu.addAction(tr("Log a craving..."), this, &Tray::cravingLogRequested);
     m_menu.addAction(tr("Exit"), this, &Tray::exitRequested);

@@ -6,8 +6,8 @@
 #include <QMenu>
 #include <QSystemTrayIcon>
 
-// The tray icon of the desktop, with a menu to show the window, log a
-// craving or end the program.
+// The tray icon of the desktop, with a menu to ride out a craving, show the
+// window, log a craving or end the program.
 class SystemTray : public Tray
 {
     Q_OBJECT

@@ -15,6 +15,7 @@ public:
 signals:
     // The entries of the icon's menu.
     void showRequested();
+    void cravingNowRequested();
     void cravingLogRequested();
     void exitRequested();
 };

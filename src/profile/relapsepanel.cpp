@@ -18,7 +18,10 @@
 
 namespace {
 const char *const areYouSure = QT_TRANSLATE_NOOP("RelapsePanel", "Are you sure?");
-}
+const char *const tryAgain =
+    QT_TRANSLATE_NOOP("RelapsePanel", "I am sorry to hear you failed... Try again! With the experience you gained, your "
+                                      "next attempt should be more succesful!");
+} // namespace
 
 RelapsePanel::RelapsePanel(const Environment &environment, ProfileStore &store, QWidget *parent)
     : QFrame(parent), m_environment(environment), m_store(store)
@@ -36,10 +39,7 @@ RelapsePanel::RelapsePanel(const Environment &environment, ProfileStore &store, 
     m_questionPicture->setFixedSize(120, 120);
     m_sadPicture->setFixedSize(120, 120);
     m_sadPicture->hide();
-    m_answer = controls::textLabel(
-        this, QStringLiteral("lblyessmoked"),
-        tr("I am sorry to hear you failed... Try again! With the experience you gained, your next attempt should be "
-           "more succesful!"));
+    m_answer = controls::textLabel(this, QStringLiteral("lblyessmoked"), tr(tryAgain));
     m_answer->setAlignment(Qt::AlignCenter);
     m_answer->hide();
 
@@ -126,6 +126,17 @@ void RelapsePanel::resetProfile()
         m_answer->setText(tr("The reset could not be completed: %1 could not be removed. %2")
                               .arg(QDir::toNativeSeparators(m_store.filePath()), reason));
     }
+}
+
+void RelapsePanel::offerReset()
+{
+    // Whatever was answered here before, "Are you sure?" comes again.
+    m_answer->setText(tr(tryAgain));
+    m_askedToResetWithoutCopy = false;
+    m_askedAt = QDateTime();
+    m_questionPicture->show();
+    m_sadPicture->hide();
+    answerSmoked();
 }
 
 void RelapsePanel::askToReset()

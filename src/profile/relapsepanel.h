@@ -22,6 +22,10 @@ public slots:
     void continueQuit();
     void askToReset();
     void exitAfterReset();
+    // From the running program, after the user said they are smoking again:
+    // the panel as "Yes" leaves it at start-up, offering the reset, with the
+    // same questions between the offer and the reset.
+    void offerReset();
 
 signals:
     // The user has not smoked: the counter goes on.

@@ -75,7 +75,12 @@ QLabel *statisticsLine(QWidget *parent, const char *name, const QColor &colour)
 CounterTab::CounterTab(QWidget *parent) : CharacterTab(companion(), parent)
 {
     buildPanelsWhenAsked();
+    // Beside the companion, in sight whichever panel shows.
+    QPushButton *cravingNow = controls::button(this, QStringLiteral("cmdcravingnow"), tr("Craving now..."));
+    cravingNow->setToolTip(tr("Help to ride out a craving (Ctrl+K)"));
+    addToCharacterRow(cravingNow);
     connect(picture(), &PictureButton::clicked, this, &CounterTab::sayDeaths);
+    connect(cravingNow, &QPushButton::clicked, this, &CounterTab::cravingNowRequested);
 }
 
 void CounterTab::buildPanels()

@@ -50,6 +50,10 @@ public slots:
     void openStars();
     void closeStars();
 
+signals:
+    // "Craving now...": help to ride out a craving.
+    void cravingNowRequested();
+
 protected:
     void buildPanels() override;
 

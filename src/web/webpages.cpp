@@ -28,15 +28,34 @@ constexpr FailureMessage failureMessages[] = {
 
 } // namespace
 
-QString uriOf(const QString &page)
+QString uriOf(const QString &page, const QString &fragment)
 {
-    const QUrl url(page);
-    if (!url.isRelative() && url.scheme().size() > 1)
-        return QString::fromUtf8(url.toEncoded());
-    return QString::fromUtf8(QUrl::fromLocalFile(page).toEncoded());
+    QUrl url(page);
+    if (url.isRelative() || url.scheme().size() <= 1)
+        url = QUrl::fromLocalFile(page);
+    if (!fragment.isEmpty())
+        url.setFragment(fragment);
+    return QString::fromUtf8(url.toEncoded());
 }
 
-void openInBrowser(const Environment &environment, const QString &page, QObject *window)
+QString quitlinesSection(QLocale::Territory territory)
+{
+    // The countries whose quitlines the help page gives with their sources.
+    static constexpr struct
+    {
+        QLocale::Territory territory;
+        const char *section;
+    } sections[] = {{QLocale::UnitedStates, "quitline-us"},
+                    {QLocale::UnitedKingdom, "quitline-gb"},
+                    {QLocale::Germany, "quitline-de"}};
+    for (const auto &known : sections) {
+        if (known.territory == territory)
+            return QString::fromLatin1(known.section);
+    }
+    return QStringLiteral("quitlines");
+}
+
+void openInBrowser(const Environment &environment, const QString &page, QObject *window, const QString &fragment)
 {
     MessageService *messages = environment.messages;
     const auto sayWhy = [messages, window](Browser::Failure failure) {
@@ -46,7 +65,8 @@ void openInBrowser(const Environment &environment, const QString &page, QObject 
                                QCoreApplication::translate("web", message.title), window);
         }
     };
-    environment.browser->open(datafiles::path(environment, datafiles::File::BrowserProbe), uriOf(page), window, sayWhy);
+    environment.browser->open(datafiles::path(environment, datafiles::File::BrowserProbe), uriOf(page, fragment),
+                              window, sayWhy);
 }
 
 } // namespace web
