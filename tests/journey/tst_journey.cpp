@@ -53,7 +53,9 @@ private:
 
 namespace {
 
+// The header of the older form, of five fields, and the header written now.
 const QByteArray header = "time,strength,trigger,note,outcome\r\n";
+const QByteArray newHeader = "time,strength,trigger,note,outcome,seconds,did\r\n";
 const QByteArray row = "2026-03-05T08:30:15+01:00,4,coffee,,passed\r\n";
 
 QByteArray contents(const QString &path)
@@ -211,14 +213,15 @@ void JourneyTest::cravingFiles()
     QCOMPARE(result.keptFull, full ? folder.filePath(QStringLiteral("cravings-full-1.csv")) : QString());
     if (full) {
         QCOMPARE(contents(result.keptFull), before);
-        QCOMPARE(contents(file.path()), header + record);
+        QCOMPARE(contents(file.path()), newHeader + record);
     } else {
-        // Every old byte is there as it was, around the new record.
+        // Every old byte is there as it was, around the new record, but for the header of the older form.
         const QByteArray after = contents(file.path());
         const qsizetype inserted = after.lastIndexOf(record);
         QVERIFY(inserted >= 0);
         const QByteArray around = after.left(inserted) + after.mid(inserted + record.size());
-        QVERIFY(around == before || around == before + "\r\n" || (before.isEmpty() && around == header));
+        const QByteArray kept = QByteArray(before).replace(header.chopped(2), newHeader.chopped(2));
+        QVERIFY(around == kept || around == kept + "\r\n" || (before.isEmpty() && around == newHeader));
     }
     const CravingLog again = file.read();
     QCOMPARE(again.cravings.size(), cravings + 1);
@@ -242,11 +245,11 @@ void JourneyTest::cravingsWritten_data()
     };
     const QByteArray inBerlin = "2026-03-14T22:05:33+01:00,1,coffee,";
     QTest::newRow("west of UTC") << QByteArray("America/Los_Angeles") << plain
-                                 << QByteArray("2026-03-14T14:05:33-07:00,1,coffee,,passed\r\n");
+                                 << QByteArray("2026-03-14T14:05:33-07:00,1,coffee,,passed,,\r\n");
     QTest::newRow("half an hour west") << QByteArray("America/St_Johns") << plain
-                                       << QByteArray("2026-03-14T18:35:33-02:30,1,coffee,,passed\r\n");
+                                       << QByteArray("2026-03-14T18:35:33-02:30,1,coffee,,passed,,\r\n");
     QTest::newRow("half an hour east") << QByteArray("Asia/Kolkata") << plain
-                                       << QByteArray("2026-03-15T02:35:33+05:30,1,coffee,,passed\r\n");
+                                       << QByteArray("2026-03-15T02:35:33+05:30,1,coffee,,passed,,\r\n");
     const struct
     {
         const char *name;
@@ -260,10 +263,10 @@ void JourneyTest::cravingsWritten_data()
     for (const auto &note : notes)
         QTest::newRow(note.name) << QByteArray("Europe/Berlin")
                                  << with([&](Craving &c) { c.note = QString::fromLatin1(note.note); })
-                                 << inBerlin + note.field + ",passed\r\n";
+                                 << inBerlin + note.field + ",passed,,\r\n";
     QTest::newRow("no trigger said") << QByteArray("Europe/Berlin")
                                      << with([](Craving &c) { c.trigger = Trigger::NotSaid, c.strength = 5; })
-                                     << QByteArray("2026-03-14T22:05:33+01:00,5,,,passed\r\n");
+                                     << QByteArray("2026-03-14T22:05:33+01:00,5,,,passed,,\r\n");
     QTest::newRow("strength 0") << QByteArray("Europe/Berlin") << with([](Craving &c) { c.strength = 0; })
                                 << QByteArray();
     QTest::newRow("strength 6") << QByteArray("Europe/Berlin") << with([](Craving &c) { c.strength = 6; })
@@ -292,7 +295,7 @@ void JourneyTest::cravingsWritten()
     QCOMPARE(QFileInfo::exists(file.path()), !record.isEmpty());
     if (record.isEmpty())
         return;
-    QCOMPARE(contents(file.path()), header + record);
+    QCOMPARE(contents(file.path()), newHeader + record);
     QCOMPARE(file.read().cravings, QList<Craving>{craving});
 }
 
@@ -453,7 +456,7 @@ void JourneyTest::cravingDays()
     QFETCH(int, onThatDay);
     QFETCH(QString, sentence);
     const Summary summary = summarize({}, currentAttempt({}, {}, now), {cravings, 0, true, {}}, now);
-    QCOMPARE(sentences(summary).last(), sentence);
+    QCOMPARE(sentences(summary).value(4), sentence);
     QCOMPARE(summary.days.size(), daysShown);
     int counted = 0;
     for (qsizetype i = 0; i < summary.days.size(); ++i) {
@@ -530,17 +533,17 @@ void JourneyTest::spreadsheet()
                         "2,2026-02-28T07:00:00+01:00,2026-03-01T09:00:00+01:00,1,2,past,attempt-20260301-090000.dat\r\n"
                         "3,2026-03-10T12:00:00+01:00,2026-03-14T21:00:00+01:00,4,9,current,\r\n"
                         "\r\n" +
-                        header +
-                        "2026-03-12T08:00:00+01:00,3,coffee,,passed\r\n"
-                        "2026-03-13T08:00:00+01:00,5,stress,\"1,2\",smoked\r\n"
-                        "2026-07-01T08:00:00+02:00,1,screen,\"a \"\"b\"\"\rc\",smoked\r\n"
-                        "2026-03-14T08:00:00+01:00,3,screen,,passed\r\n"
-                        "2026-03-14T09:00:00+01:00,2,,'=1+1,passed\r\n"
-                        "2026-03-14T09:01:00+01:00,2,,'+1,passed\r\n"
-                        "2026-03-14T09:02:00+01:00,2,,'-1,passed\r\n"
-                        "2026-03-14T09:03:00+01:00,2,,'@A1,passed\r\n"
-                        "2026-03-14T09:04:00+01:00,2,,'\t1,passed\r\n"
-                        "2026-03-14T09:05:00+01:00,2,,\"'\r1\",passed\r\n"));
+                        newHeader +
+                        "2026-03-12T08:00:00+01:00,3,coffee,,passed,,\r\n"
+                        "2026-03-13T08:00:00+01:00,5,stress,\"1,2\",smoked,,\r\n"
+                        "2026-07-01T08:00:00+02:00,1,screen,\"a \"\"b\"\"\rc\",smoked,,\r\n"
+                        "2026-03-14T08:00:00+01:00,3,screen,,passed,,\r\n"
+                        "2026-03-14T09:00:00+01:00,2,,'=1+1,passed,,\r\n"
+                        "2026-03-14T09:01:00+01:00,2,,'+1,passed,,\r\n"
+                        "2026-03-14T09:02:00+01:00,2,,'-1,passed,,\r\n"
+                        "2026-03-14T09:03:00+01:00,2,,'@A1,passed,,\r\n"
+                        "2026-03-14T09:04:00+01:00,2,,'\t1,passed,,\r\n"
+                        "2026-03-14T09:05:00+01:00,2,,\"'\r1\",passed,,\r\n"));
     // Cravings that cannot be read make no spreadsheet.
     const Spreadsheet unread = spreadsheetCsv(summary.attempts, CravingFile(folder.path()));
     QVERIFY(unread.csv.isEmpty() && !unread.problems.isEmpty());
