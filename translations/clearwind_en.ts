@@ -40,6 +40,20 @@
             <numerusform>Cravings per day, the last %n days</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Half of your cravings were over within %n minute(s).</source>
+        <translation>
+            <numerusform>Half of your cravings were over within %n minute.</numerusform>
+            <numerusform>Half of your cravings were over within %n minutes.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Hour of the day, the last %n day(s)</source>
+        <translation>
+            <numerusform>Hour of the day, the last day</numerusform>
+            <numerusform>Hour of the day, the last %n days</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>JourneyTab</name>

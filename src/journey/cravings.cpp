@@ -213,27 +213,6 @@ FileBytes fileBytes(const QString &path, const QString &within, qsizetype room =
     return {std::move(whole.bytes), whole.error};
 }
 
-// Where a new record goes into the bytes of a file: after the last record, or,
-// when the file ends inside quotes that never close, before that unfinished
-// record, which would otherwise take the new one into its quotes.
-struct InsertionPoint
-{
-    qsizetype position = 0;
-    bool lineEndFirst = false; // the last record has no line end yet
-};
-
-InsertionPoint insertionPoint(const QByteArray &bytes)
-{
-    csv::Scanner scanner(bytes);
-    csv::Record record;
-    InsertionPoint point{bytes.size(), false};
-    // Only the last record tells, and only its shape is needed.
-    while (scanner.next(record, false))
-        point =
-            record.insideQuotes ? InsertionPoint{record.start, false} : InsertionPoint{bytes.size(), !record.lineEnded};
-    return point;
-}
-
 // Where the header of the older form stands in the bytes, without its line
 // end; empty when the first record that is not blank is not that header.
 struct Span
@@ -251,14 +230,12 @@ Span olderHeaderSpan(const QByteArray &bytes)
             continue;
         if (headerOf(record) != olderFieldCount)
             return {};
-        const qsizetype start = record.start;
-        QByteArrayView line = QByteArrayView(bytes).first(scanner.next(record, false) ? record.start : bytes.size());
-        line = line.sliced(start);
+        QByteArrayView line = QByteArrayView(bytes).first(scanner.position()).sliced(record.start);
         if (line.endsWith('\n'))
             line.chop(1);
         if (line.endsWith('\r'))
             line.chop(1);
-        return {start, line.size()};
+        return {record.start, line.size()};
     }
     return {};
 }
@@ -482,7 +459,7 @@ AppendResult CravingFile::append(const Craving &craving) const
         bytes += cravingsHeader() + record;
     } else {
         // In place: the room for it is there, and at most a short unfinished record moves.
-        const InsertionPoint point = insertionPoint(bytes);
+        const csv::InsertionPoint point = csv::insertionPoint(bytes);
         bytes.insert(point.position, point.lineEndFirst ? "\r\n" + record : record);
         // The header names the fields the new record has; it comes before the
         // record, so the record's place stays where it was found.

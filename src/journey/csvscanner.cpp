@@ -204,6 +204,18 @@ bool Scanner::next(Record &record, bool keepFields)
     return true;
 }
 
+InsertionPoint insertionPoint(QByteArrayView bytes)
+{
+    Scanner scanner(bytes);
+    Record record;
+    InsertionPoint point{bytes.size(), false};
+    // Only the last record tells, and only its shape is needed.
+    while (scanner.next(record, false))
+        point =
+            record.insideQuotes ? InsertionPoint{record.start, false} : InsertionPoint{bytes.size(), !record.lineEnded};
+    return point;
+}
+
 QByteArray field(const QByteArray &text)
 {
     if (!text.contains(',') && !text.contains('"') && !text.contains('\r') && !text.contains('\n'))

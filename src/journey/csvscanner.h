@@ -44,6 +44,8 @@ public:
     // The next record into the given one; false when no bytes are left. With
     // keepFields false only its shape is taken (start, ends), which is quick.
     bool next(Record &record, bool keepFields = true);
+    // Where the next record begins: the end of the last one, its line end included.
+    qsizetype position() const { return m_position; }
 
     static constexpr QByteArrayView byteOrderMark{"\xEF\xBB\xBF"};
 
@@ -51,6 +53,16 @@ private:
     QByteArrayView m_bytes;
     qsizetype m_position = 0;
 };
+
+// Where a new record goes into the bytes of a file: after the last record, or,
+// when the bytes end inside quotes that never close, before that unfinished
+// record, which would otherwise take the new one into its quotes.
+struct InsertionPoint
+{
+    qsizetype position = 0;
+    bool lineEndFirst = false; // the last record has no line end yet
+};
+InsertionPoint insertionPoint(QByteArrayView bytes);
 
 // One field as a record holds it: in double quotes when it has to be.
 QByteArray field(const QByteArray &text);

@@ -60,6 +60,23 @@ QDateTime toLocal(const QDateTime &moment, const QTimeZone &zone)
     return zone.isValid() ? moment.toTimeZone(zone) : moment.toLocalTime();
 }
 
+QDateTime firstMomentAt(QDate date, QTime time, const QTimeZone &zone)
+{
+    // Sought on the real timeline, where every moment is valid; no zone lies
+    // more than a day from UTC. The clock reads a later time at every moment
+    // after the first, since the clocks move by whole hours at a whole hour.
+    const QDateTime wanted(date, time, Qt::UTC);
+    constexpr qint64 day = 24 * 60 * 60;
+    qint64 before = wanted.toSecsSinceEpoch() - day - 1;
+    qint64 after = wanted.toSecsSinceEpoch() + day;
+    while (after - before > 1) {
+        const qint64 middle = before + (after - before) / 2;
+        const QDateTime local = toLocal(QDateTime::fromSecsSinceEpoch(middle, Qt::UTC), zone);
+        (QDateTime(local.date(), local.time(), Qt::UTC) < wanted ? before : after) = middle;
+    }
+    return toLocal(QDateTime::fromSecsSinceEpoch(after, Qt::UTC), zone);
+}
+
 bool writable(const QDateTime &moment)
 {
     // A day from either end: no zone is a day away from UTC.

@@ -22,6 +22,11 @@ namespace journey::isotime {
 QTimeZone localZone();
 QDateTime toLocal(const QDateTime &moment, const QTimeZone &zone);
 
+// The first moment at which the local clock reads DATE TIME or later: where
+// the clocks skip that time, the first moment after the gap; where they pass
+// it twice, the first of the two.
+QDateTime firstMomentAt(QDate date, QTime time, const QTimeZone &zone);
+
 // Whether a moment can be written and read back: its year has four digits in
 // every zone, from 2 January of the year 1 to 30 December 9999 in UTC. A
 // moment beyond would be written "-001-12-31" or "10000-01-01" in some zone.

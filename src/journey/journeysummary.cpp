@@ -215,21 +215,11 @@ Summary summaryOf(const QList<Attempt> &pastAttempts, const Attempt &current, Cr
 
 // The first moment of the next day: midnight, or where the clocks skip it,
 // the first moment of the day that there is, and where they pass it twice,
-// the first of the two. Sought on the real timeline, where every moment is
-// valid, as the moment from which the local date is the next one.
+// the first of the two.
 qint64 secondsToNextDay(const QDateTime &now, const QTimeZone &zone)
 {
     const QDate nextDay = isotime::toLocal(now, zone).date().addDays(1);
-    const qint64 from = now.toSecsSinceEpoch();
-    qint64 before = from;
-    // No day lasts two.
-    qint64 after = from + 2 * secondsPerDay;
-    while (after - before > 1) {
-        const qint64 middle = before + (after - before) / 2;
-        const QDate date = isotime::toLocal(QDateTime::fromSecsSinceEpoch(middle, Qt::UTC), zone).date();
-        (date < nextDay ? before : after) = middle;
-    }
-    return after - from;
+    return now.secsTo(isotime::firstMomentAt(nextDay, QTime(0, 0), zone));
 }
 
 QString hourOfDay(int hour)

@@ -29,6 +29,16 @@ private slots:
     void cravingFiles();
     void cravingsWritten_data();
     void cravingsWritten();
+    void stepsAndSeconds_data();
+    void stepsAndSeconds();
+    void stepsAndSecondsWritten_data();
+    void stepsAndSecondsWritten();
+    void olderHeaderUpgraded_data();
+    void olderHeaderUpgraded();
+    void whatHelped_data();
+    void whatHelped();
+    void cravingSentences_data();
+    void cravingSentences();
     void pastAttempts();
     void keptCopiesAreReadBack();
     void chartFigures_data();
@@ -53,7 +63,9 @@ private:
 
 namespace {
 
+// The header of the older form, of five fields, and the header written now.
 const QByteArray header = "time,strength,trigger,note,outcome\r\n";
+const QByteArray newHeader = "time,strength,trigger,note,outcome,seconds,did\r\n";
 const QByteArray row = "2026-03-05T08:30:15+01:00,4,coffee,,passed\r\n";
 
 QByteArray contents(const QString &path)
@@ -211,14 +223,15 @@ void JourneyTest::cravingFiles()
     QCOMPARE(result.keptFull, full ? folder.filePath(QStringLiteral("cravings-full-1.csv")) : QString());
     if (full) {
         QCOMPARE(contents(result.keptFull), before);
-        QCOMPARE(contents(file.path()), header + record);
+        QCOMPARE(contents(file.path()), newHeader + record);
     } else {
-        // Every old byte is there as it was, around the new record.
+        // Every old byte is there as it was, around the new record, but for the header of the older form.
         const QByteArray after = contents(file.path());
         const qsizetype inserted = after.lastIndexOf(record);
         QVERIFY(inserted >= 0);
         const QByteArray around = after.left(inserted) + after.mid(inserted + record.size());
-        QVERIFY(around == before || around == before + "\r\n" || (before.isEmpty() && around == header));
+        const QByteArray kept = QByteArray(before).replace(header.chopped(2), newHeader.chopped(2));
+        QVERIFY(around == kept || around == kept + "\r\n" || (before.isEmpty() && around == newHeader));
     }
     const CravingLog again = file.read();
     QCOMPARE(again.cravings.size(), cravings + 1);
@@ -242,11 +255,11 @@ void JourneyTest::cravingsWritten_data()
     };
     const QByteArray inBerlin = "2026-03-14T22:05:33+01:00,1,coffee,";
     QTest::newRow("west of UTC") << QByteArray("America/Los_Angeles") << plain
-                                 << QByteArray("2026-03-14T14:05:33-07:00,1,coffee,,passed\r\n");
+                                 << QByteArray("2026-03-14T14:05:33-07:00,1,coffee,,passed,,\r\n");
     QTest::newRow("half an hour west") << QByteArray("America/St_Johns") << plain
-                                       << QByteArray("2026-03-14T18:35:33-02:30,1,coffee,,passed\r\n");
+                                       << QByteArray("2026-03-14T18:35:33-02:30,1,coffee,,passed,,\r\n");
     QTest::newRow("half an hour east") << QByteArray("Asia/Kolkata") << plain
-                                       << QByteArray("2026-03-15T02:35:33+05:30,1,coffee,,passed\r\n");
+                                       << QByteArray("2026-03-15T02:35:33+05:30,1,coffee,,passed,,\r\n");
     const struct
     {
         const char *name;
@@ -260,10 +273,10 @@ void JourneyTest::cravingsWritten_data()
     for (const auto &note : notes)
         QTest::newRow(note.name) << QByteArray("Europe/Berlin")
                                  << with([&](Craving &c) { c.note = QString::fromLatin1(note.note); })
-                                 << inBerlin + note.field + ",passed\r\n";
+                                 << inBerlin + note.field + ",passed,,\r\n";
     QTest::newRow("no trigger said") << QByteArray("Europe/Berlin")
                                      << with([](Craving &c) { c.trigger = Trigger::NotSaid, c.strength = 5; })
-                                     << QByteArray("2026-03-14T22:05:33+01:00,5,,,passed\r\n");
+                                     << QByteArray("2026-03-14T22:05:33+01:00,5,,,passed,,\r\n");
     QTest::newRow("strength 0") << QByteArray("Europe/Berlin") << with([](Craving &c) { c.strength = 0; })
                                 << QByteArray();
     QTest::newRow("strength 6") << QByteArray("Europe/Berlin") << with([](Craving &c) { c.strength = 6; })
@@ -292,8 +305,281 @@ void JourneyTest::cravingsWritten()
     QCOMPARE(QFileInfo::exists(file.path()), !record.isEmpty());
     if (record.isEmpty())
         return;
-    QCOMPARE(contents(file.path()), header + record);
+    QCOMPARE(contents(file.path()), newHeader + record);
     QCOMPARE(file.read().cravings, QList<Craving>{craving});
+}
+
+// The two fields of the newer records; whatever they hold, the craving counts.
+void JourneyTest::stepsAndSeconds_data()
+{
+    QTest::addColumn<QByteArray>("fields"); // after the outcome
+    QTest::addColumn<int>("cravings");
+    QTest::addColumn<int>("seconds"); // -1: none
+    QTest::addColumn<QList<CopingStep>>("steps");
+    using enum CopingStep;
+    QTest::newRow("the older form") << QByteArray() << 1 << -1 << QList<CopingStep>();
+    QTest::newRow("both empty") << QByteArray(",,") << 1 << -1 << QList<CopingStep>();
+    QTest::newRow("steps in the order offered")
+        << QByteArray(",95,water;walk") << 1 << 95 << QList<CopingStep>{Walk, Water};
+    QTest::newRow("in quotes") << QByteArray(",\"60\",\"nrt;exercise\"") << 1 << 60
+                               << QList<CopingStep>{Exercise, Nicotine};
+    QTest::newRow("no time at all") << QByteArray(",0,") << 1 << 0 << QList<CopingStep>();
+    QTest::newRow("a whole day") << QByteArray(",86400,") << 1 << 86400 << QList<CopingStep>();
+    QTest::newRow("a second past a day") << QByteArray(",86401,busy") << 1 << -1 << QList<CopingStep>{Busy};
+    QTest::newRow("negative") << QByteArray(",-5,walk") << 1 << -1 << QList<CopingStep>{Walk};
+    QTest::newRow("not a number") << QByteArray(",abc,") << 1 << -1 << QList<CopingStep>();
+    QTest::newRow("a fraction") << QByteArray(",1.5,") << 1 << -1 << QList<CopingStep>();
+    QTest::newRow("beyond any integer") << QByteArray(",99999999999999999999,") << 1 << -1 << QList<CopingStep>();
+    QTest::newRow("unknown, empty and twice")
+        << QByteArray(",30,tea;walk;;walk; breathe") << 1 << 30 << QList<CopingStep>{Walk, Breathe};
+    QTest::newRow("10,000 keys") << ",," + QByteArray("walk;").repeated(10000) << 1 << -1 << QList<CopingStep>();
+    QTest::newRow("a 10 MB field") << ",5,\"" + QByteArray(10 * 1024 * 1024, 'w') + '"' << 1 << 5
+                                   << QList<CopingStep>();
+    QTest::newRow("six fields") << QByteArray(",5") << 0 << -1 << QList<CopingStep>();
+    QTest::newRow("eight fields") << QByteArray(",5,walk,") << 0 << -1 << QList<CopingStep>();
+}
+
+void JourneyTest::stepsAndSeconds()
+{
+    QFETCH(QByteArray, fields);
+    QFETCH(int, cravings);
+    const CravingLog log = parseCravings(newHeader + "2026-03-05T08:30:15+01:00,4,coffee,,passed" + fields + "\r\n");
+    QCOMPARE(log.cravings.size(), cravings);
+    QCOMPARE(log.unreadableRows, 1 - cravings);
+    if (cravings == 0)
+        return;
+    QFETCH(int, seconds);
+    QCOMPARE(log.cravings.first().seconds.value_or(-1), seconds);
+    QTEST(log.cravings.first().steps, "steps");
+}
+
+// What is written reads back; a duration the reader would not take is left out.
+void JourneyTest::stepsAndSecondsWritten_data()
+{
+    QTest::addColumn<int>("seconds"); // -2: none
+    QTest::addColumn<QList<CopingStep>>("steps");
+    QTest::addColumn<QByteArray>("fields");
+    using enum CopingStep;
+    QTest::newRow("none") << -2 << QList<CopingStep>() << QByteArray(",,");
+    QTest::newRow("in the order offered")
+        << 95 << QList<CopingStep>{Other, Water, Walk} << QByteArray(",95,walk;water;other");
+    QTest::newRow("a step twice") << 0 << QList<CopingStep>{Talk, Talk} << QByteArray(",0,talk");
+    QTest::newRow("a whole day") << 86400 << QList<CopingStep>() << QByteArray(",86400,");
+    QTest::newRow("past a day") << 86401 << QList<CopingStep>{Leave} << QByteArray(",,leave");
+    QTest::newRow("negative") << -1 << QList<CopingStep>() << QByteArray(",,");
+    QTest::newRow("a step of no name") << 7 << QList<CopingStep>{CopingStep(42), Breathe} << QByteArray(",7,breathe");
+}
+
+void JourneyTest::stepsAndSecondsWritten()
+{
+    QFETCH(int, seconds);
+    QFETCH(QList<CopingStep>, steps);
+    QFETCH(QByteArray, fields);
+    Craving written = craving("2026-03-05T08:30:15+01:00");
+    written.seconds = seconds == -2 ? std::nullopt : std::optional(seconds);
+    written.steps = steps;
+    const QByteArray record = cravingRecord(written);
+    QCOMPARE(record, "2026-03-05T08:30:15+01:00,3,stress,,passed" + fields + "\r\n");
+    const CravingLog back = parseCravings(record);
+    QCOMPARE(back.cravings.size(), 1);
+    // Read back, it writes the same record.
+    QCOMPARE(cravingRecord(back.cravings.first()), record);
+}
+
+// Logging into a file of the older form changes its header, and nothing else.
+void JourneyTest::olderHeaderUpgraded_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("head"); // what comes before the new record
+    QTest::addColumn<QByteArray>("tail"); // and after it
+    const QByteArray older = header.chopped(2);
+    const QByteArray newer = newHeader.chopped(2);
+    const QByteArray unreadable = "yesterday,\"x\"y,tea\r\n";
+    const QByteArray open = "2026-03-05T09:00:00+01:00,2,stress,\"to be, or";
+    QTest::newRow("CR LF") << header + row + unreadable << newHeader + row + unreadable << QByteArray();
+    QTest::newRow("LF, capitals and spaces, its line end kept")
+        << "Time, Strength ,trigger,NOTE,outcome\n" + row << newer + "\n" + row << QByteArray();
+    QTest::newRow("a lone CR") << older + "\r" + row << newer + "\r" + row << QByteArray();
+    QTest::newRow("the header alone, without a line end") << older << newer + "\r\n" << QByteArray();
+    QTest::newRow("after a BOM and blank lines")
+        << "\xEF\xBB\xBF\r\n\n" + header + row << "\xEF\xBB\xBF\r\n\n" + newHeader + row << QByteArray();
+    QTest::newRow("before an unfinished record") << header + row + open << newHeader + row << open;
+    QTest::newRow("the newer header stays") << newHeader + row << newHeader + row << QByteArray();
+    QTest::newRow("a header after a record is a row") << row + header << row + header << QByteArray();
+    QTest::newRow("a header in quotes") << "\"time\",strength,trigger,note,outcome\r\n" + row << newHeader + row
+                                        << QByteArray();
+}
+
+void JourneyTest::olderHeaderUpgraded()
+{
+    QFETCH(QByteArray, before);
+    QTemporaryDir folder;
+    const CravingFile file(folder.filePath(QStringLiteral("cravings.csv")));
+    CHECKED(writeBytes(file.path(), before));
+    const int unreadable = file.read().unreadableRows;
+    QVERIFY(file.append(added()).ok);
+    QFETCH(QByteArray, head);
+    QFETCH(QByteArray, tail);
+    QCOMPARE(contents(file.path()), head + cravingRecord(added()) + tail);
+    QCOMPARE(file.read().unreadableRows, unreadable);
+}
+
+namespace {
+
+// TIMES cravings set off by TRIGGER that ended in OUTCOME, with those steps ticked.
+QList<Craving> ticked(Trigger trigger, QList<CopingStep> steps, int times, Outcome outcome = Outcome::Passed)
+{
+    Craving one = craving("2026-03-05T08:30:15+01:00", outcome, trigger);
+    one.steps = steps;
+    return QList<Craving>(times, one);
+}
+
+} // namespace
+
+void JourneyTest::whatHelped_data()
+{
+    QTest::addColumn<QList<Craving>>("cravings");
+    QTest::addColumn<QString>("coffee");
+    QTest::addColumn<QString>("most");
+    using enum CopingStep;
+    const Trigger coffee = Trigger::Coffee;
+    const QString tick = "Tick what you did when you log a craving, and Clearwind will show what helps you most.";
+    QTest::newRow("nothing ticked") << ticked(coffee, {}, 6) << "" << tick;
+    QTest::newRow("the walk and the breathing")
+        << ticked(coffee, {Walk, Breathe}, 3) + ticked(coffee, {Walk}, 2) +
+               ticked(coffee, {Breathe}, 1, Outcome::Smoked)
+        << "Before, against Coffee: A short walk, 5 of 5 passed; Slow breathing, 3 of 4 passed."
+        << "What helped most: A short walk, 5 of 5 passed.";
+    QTest::newRow("equal shares: the one ticked more")
+        << ticked(coffee, {Walk}, 2) + ticked(coffee, {Water}, 3)
+        << "Before, against Coffee: A glass of water, 3 of 3 passed; A short walk, 2 of 2 passed."
+        << "What helped most: A glass of water, 3 of 3 passed.";
+    QTest::newRow("equal in all: in the order offered, and too few for the best")
+        << ticked(coffee, {Busy, Exercise}, 2)
+        << "Before, against Coffee: A few minutes of exercise, 2 of 2 passed; Kept my hands busy, 2 of 2 passed."
+        << tick;
+    QTest::newRow("ticked once is too few")
+        << ticked(coffee, {Walk, Breathe}, 1) + ticked(coffee, {Breathe}, 1, Outcome::Smoked)
+        << "Before, against Coffee: Slow breathing, 1 of 2 passed." << tick;
+    QTest::newRow("three at most")
+        << ticked(coffee, {Exercise, Walk, Breathe}, 1) + ticked(coffee, {Exercise, Walk, Water}, 1) +
+               ticked(coffee, {Exercise}, 1) + ticked(coffee, {Walk, Breathe, Water}, 1, Outcome::Smoked) +
+               ticked(coffee, {Breathe, Water}, 1, Outcome::Smoked)
+        << "Before, against Coffee: A few minutes of exercise, 3 of 3 passed; A short walk, 2 of 3 passed; Slow "
+           "breathing, 1 of 3 passed."
+        << "What helped most: A few minutes of exercise, 3 of 3 passed.";
+    QTest::newRow("another trigger counts for the best only")
+        << ticked(Trigger::Stress, {Walk}, 4) + ticked(coffee, {Breathe}, 1) +
+               ticked(coffee, {Breathe}, 2, Outcome::Smoked)
+        << "Before, against Coffee: Slow breathing, 1 of 3 passed."
+        << "What helped most: A short walk, 4 of 4 passed.";
+    QTest::newRow("3 of 4 and 6 of 8: the one ticked more")
+        << ticked(Trigger::NotSaid, {Walk}, 3) + ticked(Trigger::NotSaid, {Walk}, 1, Outcome::Smoked) +
+               ticked(Trigger::NotSaid, {Talk}, 6) + ticked(Trigger::NotSaid, {Talk}, 2, Outcome::Smoked)
+        << ""
+        << "What helped most: Talked to someone, 6 of 8 passed.";
+}
+
+void JourneyTest::whatHelped()
+{
+    QFETCH(QList<Craving>, cravings);
+    const QDateTime now(QDate(2026, 3, 14), QTime(21, 5));
+    const Summary summary = summarize({}, currentAttempt({}, {}, now), {cravings, 0, true, {}}, now);
+    QTEST(helpedAgainstSentence(summary.helped, Trigger::Coffee), "coffee");
+    QTEST(sentences(summary).value(5), "most");
+    // The same from the file, craving by craving.
+    QTemporaryDir folder;
+    const CravingFile file(folder.filePath(QStringLiteral("cravings.csv")));
+    for (const Craving &one : cravings)
+        QVERIFY(file.append(one).ok);
+    QCOMPARE(readWhatHelped(file), summary.helped);
+    QVERIFY(QDir().mkpath(folder.filePath(QStringLiteral("cravings-full-1.csv"))));
+    QCOMPARE(readWhatHelped(file), WhatHelped());
+}
+
+// The sentences after the count of the cravings: the best step, the median
+// duration, the usual hour and the slips.
+void JourneyTest::cravingSentences_data()
+{
+    QTest::addColumn<QDateTime>("now");
+    QTest::addColumn<QList<Craving>>("cravings");
+    QTest::addColumn<QStringList>("lines");
+    const QDateTime now(QDate(2026, 4, 10), QTime(12, 0));
+    const QString tick = "Tick what you did when you log a craving, and Clearwind will show what helps you most.";
+    const auto lasting = [](const char *iso, int seconds, Outcome outcome = Outcome::Passed) {
+        Craving timed = craving(iso, outcome);
+        timed.seconds = seconds;
+        return timed;
+    };
+    const auto at = [](QList<const char *> times) {
+        QList<Craving> list;
+        for (const char *time : times)
+            list << craving(time);
+        return list;
+    };
+    QTest::newRow("none") << now << QList<Craving>() << QStringList{tick};
+    QTest::newRow("two durations are too few")
+        << now << QList<Craving>{lasting("2026-04-09T10:00:00+02:00", 60), lasting("2026-04-09T11:00:00+02:00", 60)}
+        << QStringList{tick};
+    QTest::newRow("the median, rounded up")
+        << now
+        << QList<Craving>{lasting("2026-04-09T10:00:00+02:00", 600), lasting("2026-04-09T11:00:00+02:00", 30),
+                          lasting("2026-04-09T12:00:00+02:00", 61), craving("2026-04-09T13:00:00+02:00")}
+        << QStringList{tick, "Half of your cravings were over within 2 minutes."};
+    QTest::newRow("an even count: between the middle two")
+        << now
+        << QList<Craving>{lasting("2026-04-09T10:00:00+02:00", 300), lasting("2026-04-09T11:00:00+02:00", 50),
+                          lasting("2026-04-09T12:00:00+02:00", 190), lasting("2026-04-09T13:00:00+02:00", 10)}
+        << QStringList{tick, "Half of your cravings were over within 2 minutes."};
+    QTest::newRow("a minute at most") << now
+                                      << QList<Craving>{lasting("2026-04-09T10:00:00+02:00", 0),
+                                                        lasting("2026-04-09T11:00:00+02:00", 60),
+                                                        lasting("2026-04-09T12:00:00+02:00", 0)}
+                                      << QStringList{tick, "Half of your cravings were over within 1 minute."};
+    QTest::newRow("a duration before the days shown")
+        << now
+        << QList<Craving>{lasting("2026-03-11T10:00:00+01:00", 60), lasting("2026-04-09T11:00:00+02:00", 60),
+                          lasting("2026-04-09T12:00:00+02:00", 60)}
+        << QStringList{tick};
+    QTest::newRow("four cravings are too few for an hour")
+        << now
+        << at({"2026-04-01T08:00:00+02:00", "2026-04-02T08:10:00+02:00", "2026-04-03T08:20:00+02:00",
+               "2026-04-04T08:59:59+02:00"})
+        << QStringList{tick};
+    QTest::newRow("a tie goes to the earliest hour")
+        << now
+        << at({"2026-04-01T21:00:00+02:00", "2026-04-02T21:59:00+02:00", "2026-04-03T13:00:00+02:00",
+               "2026-04-04T07:30:00+02:00", "2026-04-05T07:00:00+02:00", "2026-03-11T13:00:00+01:00"})
+        << QStringList{tick, "Most cravings come between 07:00 and 08:00."};
+    QTest::newRow("the last hour of the day")
+        << now
+        << at({"2026-04-01T23:00:00+02:00", "2026-04-02T23:59:00+02:00", "2026-04-03T23:10:00+02:00",
+               "2026-04-04T23:30:00+02:00", "2026-04-05T22:00:00+02:00"})
+        << QStringList{tick, "Most cravings come between 23:00 and 00:00."};
+    // The hour of 2 o'clock passes twice on 25 October; each craving counts at the hour its clock showed.
+    QTest::newRow("the hour across a change of summer time")
+        << QDateTime(QDate(2026, 11, 5), QTime(8, 0))
+        << at({"2026-10-25T02:30:00+02:00", "2026-10-25T02:30:00+01:00", "2026-10-24T01:30:00+02:00",
+               "2026-10-26T03:30:00+01:00", "2026-10-20T04:10:00+02:00"})
+        << QStringList{tick, "Most cravings come between 02:00 and 03:00."};
+    // The attempt began on 1 April at 08:00.
+    QTest::newRow("slips since the attempt began")
+        << now
+        << QList<Craving>{craving("2026-04-01T07:59:59+02:00", Outcome::Smoked),
+                          craving("2026-04-01T08:00:00+02:00", Outcome::Smoked),
+                          craving("2026-04-05T08:00:00+02:00", Outcome::Smoked), craving("2026-04-06T08:00:00+02:00")}
+        << QStringList{tick, "Slips in this attempt: 2"};
+}
+
+void JourneyTest::cravingSentences()
+{
+    QFETCH(QDateTime, now);
+    QFETCH(QList<Craving>, cravings);
+    const Attempt current = currentAttempt(QDate(2026, 4, 1), QTime(8, 0), now);
+    QTEST(sentences(summarize({}, current, {cravings, 0, true, {}}, now)).mid(5), "lines");
+    // Cravings that cannot be read tell nothing more.
+    const CravingLog unread{cravings, 0, false, {{QStringLiteral("cravings.csv"), QStringLiteral("no")}}};
+    QCOMPARE(sentences(summarize({}, current, unread, now)).mid(5), QStringList());
 }
 
 void JourneyTest::pastAttempts()
@@ -453,7 +739,7 @@ void JourneyTest::cravingDays()
     QFETCH(int, onThatDay);
     QFETCH(QString, sentence);
     const Summary summary = summarize({}, currentAttempt({}, {}, now), {cravings, 0, true, {}}, now);
-    QCOMPARE(sentences(summary).last(), sentence);
+    QCOMPARE(sentences(summary).value(4), sentence);
     QCOMPARE(summary.days.size(), daysShown);
     int counted = 0;
     for (qsizetype i = 0; i < summary.days.size(); ++i) {
@@ -530,17 +816,17 @@ void JourneyTest::spreadsheet()
                         "2,2026-02-28T07:00:00+01:00,2026-03-01T09:00:00+01:00,1,2,past,attempt-20260301-090000.dat\r\n"
                         "3,2026-03-10T12:00:00+01:00,2026-03-14T21:00:00+01:00,4,9,current,\r\n"
                         "\r\n" +
-                        header +
-                        "2026-03-12T08:00:00+01:00,3,coffee,,passed\r\n"
-                        "2026-03-13T08:00:00+01:00,5,stress,\"1,2\",smoked\r\n"
-                        "2026-07-01T08:00:00+02:00,1,screen,\"a \"\"b\"\"\rc\",smoked\r\n"
-                        "2026-03-14T08:00:00+01:00,3,screen,,passed\r\n"
-                        "2026-03-14T09:00:00+01:00,2,,'=1+1,passed\r\n"
-                        "2026-03-14T09:01:00+01:00,2,,'+1,passed\r\n"
-                        "2026-03-14T09:02:00+01:00,2,,'-1,passed\r\n"
-                        "2026-03-14T09:03:00+01:00,2,,'@A1,passed\r\n"
-                        "2026-03-14T09:04:00+01:00,2,,'\t1,passed\r\n"
-                        "2026-03-14T09:05:00+01:00,2,,\"'\r1\",passed\r\n"));
+                        newHeader +
+                        "2026-03-12T08:00:00+01:00,3,coffee,,passed,,\r\n"
+                        "2026-03-13T08:00:00+01:00,5,stress,\"1,2\",smoked,,\r\n"
+                        "2026-07-01T08:00:00+02:00,1,screen,\"a \"\"b\"\"\rc\",smoked,,\r\n"
+                        "2026-03-14T08:00:00+01:00,3,screen,,passed,,\r\n"
+                        "2026-03-14T09:00:00+01:00,2,,'=1+1,passed,,\r\n"
+                        "2026-03-14T09:01:00+01:00,2,,'+1,passed,,\r\n"
+                        "2026-03-14T09:02:00+01:00,2,,'-1,passed,,\r\n"
+                        "2026-03-14T09:03:00+01:00,2,,'@A1,passed,,\r\n"
+                        "2026-03-14T09:04:00+01:00,2,,'\t1,passed,,\r\n"
+                        "2026-03-14T09:05:00+01:00,2,,\"'\r1\",passed,,\r\n"));
     // Cravings that cannot be read make no spreadsheet.
     const Spreadsheet unread = spreadsheetCsv(summary.attempts, CravingFile(folder.path()));
     QVERIFY(unread.csv.isEmpty() && !unread.problems.isEmpty());
@@ -576,14 +862,17 @@ void JourneyTest::chartFigures_data()
     QTest::addColumn<QList<qint64>>("past"); // seconds of each earlier attempt
     QTest::addColumn<QList<Craving>>("cravings");
     QTest::addColumn<QString>("mark");
-    QTest::addColumn<QStringList>("days"); // index: passed + smoked, the table's figure
-    QTest::addColumn<QString>("line");     // runs of index:strength, split by " | "
+    QTest::addColumn<QStringList>("days");  // index: passed + smoked, the table's figure
+    QTest::addColumn<QString>("line");      // runs of index:strength, split by " | "
+    QTest::addColumn<QStringList>("hours"); // the rows of when cravings come
+    QTest::addColumn<QString>("bars");      // hour/weekday:cravings, Monday 0
     const qint64 day = 24 * 3600;
-    QTest::newRow("a tie: this attempt is marked")
-        << QList<qint64>{day + 3600} << QList<Craving>() << "1 Longest: 1 day" << QStringList() << "";
+    QTest::newRow("a tie: this attempt is marked") << QList<qint64>{day + 3600} << QList<Craving>()
+                                                   << "1 Longest: 1 day" << QStringList() << "" << QStringList() << "";
     QTest::newRow("the longest before") << QList<qint64>{3 * day, day} << QList<Craving>{dayCraving(14, 8, 4)}
                                         << "0 Longest: 3 days"
-                                        << QStringList{"29: 1 + 0, 1 craving, 1 passed, mean strength 4"} << "29:4.00";
+                                        << QStringList{"29: 1 + 0, 1 craving, 1 passed, mean strength 4"} << "29:4.00"
+                                        << QStringList{"08:00 to 09:00, 1 craving: Saturday 1"} << "8/5:1";
     QTest::newRow("a day without cravings breaks the line")
         << QList<qint64>()
         << QList<Craving>{dayCraving(11, 8, 2),
@@ -600,7 +889,12 @@ void JourneyTest::chartFigures_data()
         << QStringList{"26: 2 + 1, 3 cravings, 2 passed, mean strength 2.3",
                        "28: 3 + 1, 4 cravings, 3 passed, mean strength 2.3",
                        "29: 1 + 2, 3 cravings, 1 passed, mean strength 3.3"}
-        << "26:2.33 | 28:2.25 29:3.33";
+        << "26:2.33 | 28:2.25 29:3.33"
+        << QStringList{"07:00 to 08:00, 1 craving: Saturday 1",
+                       "08:00 to 09:00, 3 cravings: Wednesday 1, Friday 1, Saturday 1",
+                       "09:00 to 10:00, 3 cravings: Wednesday 1, Friday 1, Saturday 1",
+                       "10:00 to 11:00, 2 cravings: Wednesday 1, Friday 1", "11:00 to 12:00, 1 craving: Friday 1"}
+        << "7/5:1 8/2:1 8/4:1 8/5:1 9/2:1 9/4:1 9/5:1 10/2:1 10/4:1 11/4:1";
 }
 
 void JourneyTest::chartFigures()
@@ -643,6 +937,20 @@ void JourneyTest::chartFigures()
         runs << points.join(u' ');
     }
     QTEST(runs.join(QStringLiteral(" | ")), "line");
+
+    const ChartView &hours = views.at(3);
+    QStringList rows;
+    for (const FigureRow &row : hours.rows)
+        rows << row.item + ", " + row.figure;
+    QTEST(rows, "hours");
+    QStringList bars;
+    for (int hour = 0; hour < hours.figures.categoryCount; ++hour) {
+        for (int weekday = 0; weekday < hours.figures.sets.size(); ++weekday) {
+            if (const double count = hours.figures.sets.at(weekday).values.at(hour); count > 0)
+                bars << QStringLiteral("%1/%2:%3").arg(hour).arg(weekday).arg(count);
+        }
+    }
+    QTEST(bars.join(u' '), "bars");
 }
 
 int main(int argc, char *argv[])
