@@ -8,8 +8,9 @@ packages=(
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
   # The journey's charts, in a module of their own; Qt Charts' CMake files need Qt OpenGL's
   qt6-charts-dev libqt6opengl6-dev
-  # lrelease compiles the English translation (the plural forms) into the program
-  qt6-l10n-tools
+  # The translations: lupdate and lrelease, the CMake functions that compile
+  # them into the program, and Qt's own German for the standard buttons
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   libgl-dev libxkbcommon-dev
   # The program loads the font configuration on a thread of its own while it starts
   libfontconfig-dev

@@ -1,8 +1,16 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<!-- The program's texts are English in the source; this gives the forms that
-     depend on a number. Compiled into the program when it is built. -->
 <TS version="2.1" language="en">
+<context>
+    <name>JourneyTab</name>
+    <message numerus="yes">
+        <source>%n row(s) of your cravings could not be read. They are kept in the file as they are.</source>
+        <translation>
+            <numerusform>%n row of your cravings could not be read. It is kept in the file as it is.</numerusform>
+            <numerusform>%n rows of your cravings could not be read. They are kept in the file as they are.</numerusform>
+        </translation>
+    </message>
+</context>
 <context>
     <name>journey</name>
     <message numerus="yes">
@@ -41,27 +49,17 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>Half of your cravings were over within %n minute(s).</source>
-        <translation>
-            <numerusform>Half of your cravings were over within %n minute.</numerusform>
-            <numerusform>Half of your cravings were over within %n minutes.</numerusform>
+        <source>Attempts so far: %n</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Hour of the day, the last %n day(s)</source>
-        <translation>
-            <numerusform>Hour of the day, the last day</numerusform>
-            <numerusform>Hour of the day, the last %n days</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>JourneyTab</name>
-    <message numerus="yes">
-        <source>%n row(s) of your cravings could not be read. They are kept in the file as they are.</source>
-        <translation>
-            <numerusform>%n row of your cravings could not be read. It is kept in the file as it is.</numerusform>
-            <numerusform>%n rows of your cravings could not be read. They are kept in the file as they are.</numerusform>
+        <source>Cravings logged in the last %1 days: %n. %2% passed without a cigarette.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
         </translation>
     </message>
 </context>

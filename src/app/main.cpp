@@ -33,6 +33,8 @@ struct CommandLine
     bool cravingNow = false;
     // Asked for with -style: the program's own style must not override it.
     bool styleChosen = false;
+    // The language the program speaks for this run.
+    QString language;
 };
 
 // The options that QApplication takes for itself on this system's platforms,
@@ -44,60 +46,98 @@ constexpr const char *qtOptionsWithValue[] = {
 // clang-format on
 constexpr const char *qtFlags[] = {"reverse", "widgetcount", "testability", "nograb", "dograb"};
 
+// The program's options, described in the language installed when they are made.
+struct Options
+{
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                            QCoreApplication::translate("main", "Displays help on commandline options.")};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                               QCoreApplication::translate("main", "Displays version information.")};
+    QCommandLineOption logCraving{
+        QStringLiteral("log-craving"),
+        QCoreApplication::translate("main", "Opens the dialog to log a craving, in the copy already running if "
+                                            "there is one.")};
+    QCommandLineOption cravingNow{
+        QStringLiteral("craving"),
+        QCoreApplication::translate("main", "Opens the window that helps you ride out a craving, in the copy already "
+                                            "running if there is one.")};
+    QCommandLineOption language{QStringLiteral("lang"),
+                                QCoreApplication::translate("main", "Speaks LANGUAGE for this run: %1.")
+                                    .arg(translation::languages().join(QStringLiteral(", "))),
+                                QCoreApplication::translate("main", "LANGUAGE")};
+
+    void addTo(QCommandLineParser &parser) const
+    {
+        parser.setApplicationDescription(
+            QCoreApplication::translate("main", "Counts your smoke-free time and shows what it brings."));
+        parser.addOptions({help, version, logCraving, cravingNow, language});
+        for (const char *name : qtOptionsWithValue) {
+            QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+            option.setFlags(QCommandLineOption::HiddenFromHelp);
+            parser.addOption(option);
+        }
+        for (const char *name : qtFlags) {
+            QCommandLineOption option(QString::fromLatin1(name));
+            option.setFlags(QCommandLineOption::HiddenFromHelp);
+            parser.addOption(option);
+        }
+        // As Qt reads them: -platform is one option, not eight letters.
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    }
+};
+
+// What the program says on the terminal before it ends: the usage, or why it
+// did not understand, in the user's language. Only then is there an
+// application to translate with; an ordinary start pays nothing for it.
+int answerOnTerminal(const QStringList &arguments, const QString &language)
+{
+    // Named as the command is typed, whatever path started it.
+    char command[] = "clearwind";
+    char *terminalArguments[] = {command, nullptr};
+    int terminalArgumentCount = 1;
+    QCoreApplication terminal(terminalArgumentCount, terminalArguments);
+    translation::install(language);
+    QCommandLineParser parser;
+    const Options options;
+    options.addTo(parser);
+    const bool understood = parser.parse(arguments);
+    const QString usage = parser.helpText();
+    QString problem = parser.errorText();
+    if (understood && parser.isSet(options.language) &&
+        translation::choose(parser.value(options.language)) != parser.value(options.language).toLower())
+        problem =
+            QCoreApplication::translate("main", "Clearwind does not speak \"%1\".").arg(parser.value(options.language));
+    if (!problem.isEmpty()) {
+        std::fprintf(stderr, "clearwind: %s\n\n%s", qPrintable(problem), qPrintable(usage));
+        return 2;
+    }
+    std::fputs(qPrintable(usage), stdout);
+    return 0;
+}
+
 // Answers --help and --version on the terminal, before anything needs a
-// display, and refuses an option that neither the program nor Qt knows.
-// Qt's options are left to QApplication.
+// display, and refuses an option that neither the program nor Qt knows, or a
+// language it does not speak. Qt's options are left to QApplication.
 CommandLine readCommandLine(int argc, char *argv[])
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QCoreApplication::translate("main", "Counts your smoke-free time and shows what it brings."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QCoreApplication::translate("main", "Displays help on commandline options."));
-    parser.addOption(help);
-    const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption logCraving(
-        QStringLiteral("log-craving"),
-        QCoreApplication::translate("main", "Opens the dialog to log a craving, in the copy already running if "
-                                            "there is one."));
-    parser.addOption(logCraving);
-    const QCommandLineOption cravingNow(
-        QStringLiteral("craving"),
-        QCoreApplication::translate("main", "Opens the window that helps you ride out a craving, in the copy already "
-                                            "running if there is one."));
-    parser.addOption(cravingNow);
-    for (const char *name : qtOptionsWithValue) {
-        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
-    }
-    for (const char *name : qtFlags) {
-        QCommandLineOption option(QString::fromLatin1(name));
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
-    }
-    // As Qt reads them: -platform is one option, not eight letters.
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const Options options;
+    options.addTo(parser);
     const bool understood = parser.parse(arguments);
-    // Before the application exists, Qt does not know the command's name.
-    QString usage = parser.helpText();
-    usage.replace(QLatin1String("<executable_name>"), QLatin1String("clearwind"));
-    if (!understood) {
-        std::fprintf(stderr, "clearwind: %s\n\n%s", qPrintable(parser.errorText()), qPrintable(usage));
-        return {2};
-    }
-    if (parser.isSet(help)) {
-        std::fputs(qPrintable(usage), stdout);
-        return {0};
-    }
-    if (parser.isSet(version)) {
+    const QString asked = parser.value(options.language);
+    CommandLine commandLine{std::nullopt, parser.isSet(options.logCraving), parser.isSet(options.cravingNow),
+                            parser.isSet(QStringLiteral("style")), translation::choose(asked)};
+    if (understood && parser.isSet(options.version)) {
         std::printf("clearwind %s\n", CLEARWIND_VERSION);
-        return {0};
+        commandLine.answered = 0;
+    } else if (!understood || parser.isSet(options.help) ||
+               (parser.isSet(options.language) && commandLine.language != asked.toLower())) {
+        commandLine.answered = answerOnTerminal(arguments, commandLine.language);
     }
-    return {std::nullopt, parser.isSet(logCraving), parser.isSet(cravingNow), parser.isSet(QStringLiteral("style"))};
+    return commandLine;
 }
 
 } // namespace
@@ -119,7 +159,7 @@ int main(int argc, char *argv[])
     // Qt keeps up to 10 MB of drawn button faces and icons. The program's
     // screens need a small part of that; the rest would stay resident all day.
     QPixmapCache::setCacheLimit(1024);
-    translation::install();
+    translation::install(commandLine.language);
 
     const DataLayout layout =
         findDataLayout(QApplication::applicationDirPath(), qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath());
@@ -153,6 +193,7 @@ int main(int argc, char *argv[])
                                                  .printer = &printer,
                                                  .browser = &browser,
                                                  .tray = tray.get()});
+    environment.language = commandLine.language;
     environment.chooseFileToSave = [](const SaveQuestion &question) {
         return askWithSaveFileDialog(question, QApplication::activeWindow());
     };

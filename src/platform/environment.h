@@ -57,6 +57,9 @@ struct Environment
     QString userDataFolder;
     // Where the program's own modules are, which it loads when first needed.
     QString moduleFolder;
+    // The language the program speaks ("en", "de"): the shipped files are
+    // read from its folder of the shipped data where they are there.
+    QString language = QStringLiteral("en");
     Clock *clock = nullptr;
     RandomSource *random = nullptr;
     MessageService *messages = nullptr;

@@ -1,21 +1,83 @@
 #include "platform/translation.h"
 
+#include "platform/logging.h"
+
 #include <QCoreApplication>
+#include <QDirIterator>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 static void loadTranslationResources()
 {
     Q_INIT_RESOURCE(translations);
+    Q_INIT_RESOURCE(clearwind_platform_translations);
 }
 
-bool translation::install()
+namespace translation {
+
+namespace {
+
+const QString english = QStringLiteral("en");
+const QString folder = QStringLiteral(":/translations");
+
+QString programTranslation(const QString &language)
 {
-    loadTranslationResources();
+    return folder + QStringLiteral("/clearwind_") + language + QStringLiteral(".qm");
+}
+
+// "de" of "de-DE", "de_AT" or "de".
+QString languageOf(const QString &name)
+{
+    return name.section(u'-', 0, 0).section(u'_', 0, 0).toLower();
+}
+
+bool load(const QString &file, const QString &folderOf = QString())
+{
     // The application owns it from here on.
     auto *translator = new QTranslator(QCoreApplication::instance());
-    if (translator->load(QStringLiteral(":/translations/clearwind_en.qm")) &&
-        QCoreApplication::installTranslator(translator))
+    if (translator->load(file, folderOf) && QCoreApplication::installTranslator(translator))
         return true;
     delete translator;
     return false;
 }
+
+} // namespace
+
+QStringList languages()
+{
+    loadTranslationResources();
+    QStringList found{english};
+    QDirIterator files(folder, {QStringLiteral("clearwind_*.qm")});
+    while (files.hasNext()) {
+        const QString language = files.next().section(u'_', -1).section(u'.', 0, 0);
+        if (!found.contains(language))
+            found << language;
+    }
+    return found;
+}
+
+QString choose(const QString &asked)
+{
+    const QStringList spoken = languages();
+    if (spoken.contains(languageOf(asked)))
+        return languageOf(asked);
+    for (const QString &wanted : QLocale::system().uiLanguages()) {
+        if (spoken.contains(languageOf(wanted)))
+            return languageOf(wanted);
+    }
+    return english;
+}
+
+bool install(const QString &language)
+{
+    loadTranslationResources();
+    const bool own = load(programTranslation(language));
+    // Qt's own is a nicety: without it the standard buttons stay English.
+    if (language != english &&
+        !load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        qCInfo(logClearwind, "Qt's own texts for %s are not installed", qPrintable(language));
+    return own;
+}
+
+} // namespace translation

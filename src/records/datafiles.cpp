@@ -42,6 +42,17 @@ QString folderOf(const Environment &environment, Owner owner)
     return owner == Shipped ? environment.shippedDataFolder : environment.userDataFolder;
 }
 
+// A shipped file in the user's language where the program ships it so, in
+// English otherwise: each file stands on its own.
+QString shippedPath(const Environment &environment, const QString &relative)
+{
+    const QString english = environment.shippedDataFolder + u'/' + relative;
+    if (environment.language.isEmpty() || environment.language == QLatin1String("en"))
+        return english;
+    const QString translated = environment.shippedDataFolder + u'/' + environment.language + u'/' + relative;
+    return QFileInfo::exists(translated) ? translated : english;
+}
+
 } // namespace
 
 const Entry &entry(File file)
@@ -52,6 +63,8 @@ const Entry &entry(File file)
 QString path(const Environment &environment, File file)
 {
     const Entry &row = entry(file);
+    if (row.owner == Shipped)
+        return shippedPath(environment, QLatin1String(row.path));
     return folderOf(environment, row.owner) + u'/' + QLatin1String(row.path);
 }
 
@@ -60,11 +73,15 @@ QString pathToRead(const Environment &environment, File file)
     const QString own = path(environment, file);
     if (entry(file).owner == Shipped || QFileInfo::exists(own))
         return own;
+    // The first version of a user's file is the same in every language.
     return folderOf(environment, Shipped) + u'/' + QLatin1String(entry(file).path);
 }
 
 QString path(const Environment &environment, File folder, const char *document)
 {
+    const Entry &row = entry(folder);
+    if (row.owner == Shipped)
+        return shippedPath(environment, QLatin1String(row.path) + u'/' + QLatin1String(document));
     return path(environment, folder) + u'/' + QLatin1String(document);
 }
 

@@ -30,6 +30,8 @@ void CommandLineTest::answersOnTheTerminal_data()
                             << "clearwind: Unknown option 'log-cravings'.\n\n" + usage;
     QTest::newRow("after an argument") << QStringList{"now", "-x", "--version"} << 2 << ""
                                        << "clearwind: Unknown option 'x'.";
+    QTest::newRow("a language it does not speak") << QStringList{"--lang", "xx"} << 2 << ""
+                                                  << "clearwind: Clearwind does not speak \"xx\".\n\n" + usage;
     QTest::newRow("a value missing") << QStringList{"--log-craving", "-style"} << 2 << ""
                                      << "clearwind: Missing value after '-style'.";
 }
