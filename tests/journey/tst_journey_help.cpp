@@ -161,7 +161,7 @@ void JourneyHelpTest::plansFile()
     // Read back, the plan is the one set, and every other row as it was.
     if (!plan.isEmpty()) {
         const PlanBook again = file.read();
-        QCOMPARE(again.plan(Trigger::Coffee), keptPlan(plan));
+        QCOMPARE(again.plan(Trigger::Coffee), journey::keptPlan(plan));
         QCOMPARE(again.unreadableRows, book.unreadableRows);
     }
 }

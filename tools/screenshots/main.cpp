@@ -6,11 +6,13 @@
 
 #include "journey/cravings.h"
 #include "journey/journeytab.h"
+#include "journey/rideitoutwindow.h"
 #include "platform/regionalformats.h"
 #include "platform/translation.h"
 #include "support/testwindow.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QDirIterator>
 #include <QListWidget>
@@ -125,10 +127,20 @@ void writeJourney(TestProgram &program)
             craving.strength = 2 + (drawn + daysAgo / 10) % 4;
             craving.trigger = triggers[drawn % std::size(triggers)];
             craving.outcome = daysAgo == 11 && n == 0 ? journey::Outcome::Smoked : journey::Outcome::Passed;
+            // The last three weeks were ridden out in the window, with what helped.
+            if (daysAgo < 21) {
+                craving.seconds = 90 + (drawn * 47) % 300;
+                craving.steps = drawn % 3 == 0   ? QList{journey::CopingStep::Walk, journey::CopingStep::Water}
+                                : drawn % 3 == 1 ? QList{journey::CopingStep::Breathe}
+                                                 : QList{journey::CopingStep::Exercise};
+            }
             file += journey::cravingRecord(craving);
         }
     }
     must(program.writeFile("data/journey/cravings.csv", file));
+    must(program.writeFile("data/journey/plans.csv",
+                           "trigger,plan\r\ncoffee,take my coffee out on the balcony and drink a glass of water "
+                           "first.\r\nstress,\"step outside, breathe out slowly, and count to ten.\"\r\n"));
 }
 
 const Scene scenes[] = {
@@ -153,7 +165,37 @@ const Scene scenes[] = {
              qWarning("The journey was still being read");
      }},
     {"craving", 5, [](TestProgram &p) { must(p.click("cmdlogcraving")); }},
+    {"rideitout", 0,
+     [](TestProgram &p) {
+         must(p.click("cmdcravingnow"));
+         auto *ride = p.find<RideItOutWindow>("frmrideitout");
+         if (!QTest::qWaitFor([ride] { return !ride->isReading(); }))
+             qWarning("The plans were still being read");
+         p.find<QComboBox>("cbotrigger")->setCurrentIndex(1);
+         must(p.click("chkstepwalk"));
+         p.passTime(73 * 1000);
+     }},
+    {"slip", 5, [](TestProgram &p) { must(p.click("cmdlogcraving") && p.click("cmdsmoked") && p.click("cmdslip")); }},
+    {"plans", 5, [](TestProgram &p) { must(p.click("cmdmyplans")); }},
 };
+
+// What the scene opened in front of the main window, the last opened first.
+QWidget *frontWindow(TestProgram &program)
+{
+    if (auto *dialog = program.window().findChild<QDialog *>(); dialog && dialog->isVisible()) {
+        // A dialog opened from another dialog stands in front of it.
+        for (auto *inner = dialog->findChild<QDialog *>(); inner && inner->isVisible();
+             inner = inner->findChild<QDialog *>())
+            dialog = inner;
+        return dialog;
+    }
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget != &program.window() && widget->isVisible() && widget->isWindow() &&
+            widget->windowType() == Qt::Window)
+            return widget;
+    }
+    return &program.window();
+}
 
 } // namespace
 
@@ -161,9 +203,12 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
-    translation::install();
     const QStringList arguments = QApplication::arguments();
-    const QString outFolder = arguments.value(1, QStringLiteral("."));
+    // --lang LANGUAGE takes the pictures in that language.
+    const qsizetype languageAt = arguments.indexOf(QStringLiteral("--lang"));
+    translation::install(languageAt > 0 ? arguments.value(languageAt + 1) : QStringLiteral("en"));
+    const QString outFolder =
+        languageAt == 1 ? arguments.value(3, QStringLiteral(".")) : arguments.value(1, QStringLiteral("."));
     const QString dataFolder = QStringLiteral(CLEARWIND_BUILD_DIR "/data");
     QDir().mkpath(outFolder);
     for (const Scene &scene : scenes) {
@@ -176,9 +221,8 @@ int main(int argc, char *argv[])
         scene.steps(program);
         settle();
         const QString file = outFolder + u'/' + QLatin1String(scene.name) + QStringLiteral(".png");
-        // A dialog that the scene opened is the picture.
-        QWidget *shown = program.window().findChild<QDialog *>();
-        if (!(shown && shown->isVisible() ? shown : &program.window())->grab().save(file))
+        // A window that the scene opened is the picture.
+        if (!frontWindow(program)->grab().save(file))
             qWarning("Could not write %s", qPrintable(file));
     }
     return 0;
