@@ -12,6 +12,16 @@
     </message>
 </context>
 <context>
+    <name>PlansDialog</name>
+    <message numerus="yes">
+        <source>%n row(s) of your plans could not be read. They are kept in the file as they are.</source>
+        <translation>
+            <numerusform>%n row of your plans could not be read. It is kept in the file as it is.</numerusform>
+            <numerusform>%n rows of your plans could not be read. They are kept in the file as they are.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>journey</name>
     <message numerus="yes">
         <source>%n day(s)</source>
@@ -60,6 +70,27 @@
         <translation type="unfinished">
             <numerusform></numerusform>
             <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Hour of the day, the last %n day(s)</source>
+        <translation>
+            <numerusform>Hour of the day, the last %n day</numerusform>
+            <numerusform>Hour of the day, the last %n days</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Half of your cravings were over within %n minute(s).</source>
+        <translation>
+            <numerusform>Half of your cravings were over within %n minute.</numerusform>
+            <numerusform>Half of your cravings were over within %n minutes.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Slips in this attempt: %n</source>
+        <translation>
+            <numerusform>Slips in this attempt: %n</numerusform>
+            <numerusform>Slips in this attempt: %n</numerusform>
         </translation>
     </message>
 </context>

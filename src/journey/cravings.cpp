@@ -169,6 +169,17 @@ QString shownPath(const QString &path)
     return QDir::toNativeSeparators(path);
 }
 
+// Why a craving is not logged: what could not be read back is not written.
+QString notWritable()
+{
+    return journeyText("it has no valid time, strength, trigger or outcome");
+}
+
+QString fullFileNotKept(const QString &keptAs, const QString &reason)
+{
+    return journeyText("it is full, and could not be kept as %1: %2").arg(keptAs, reason);
+}
+
 QString tooLarge()
 {
     return journeyText("it is larger than 64 MB, too large to be a file of cravings");
@@ -429,7 +440,7 @@ AppendResult CravingFile::append(const Craving &craving) const
 {
     // What could not be read back is not written.
     if (!writable(craving))
-        return {{false, journeyText("it has no valid time, strength, trigger or outcome")}, {}};
+        return {{false, notWritable()}, {}};
     const QByteArray record = cravingRecord(craving);
     const QFileInfo info(m_path);
     if (const QString unfit = unfitFile(info); !unfit.isEmpty())
@@ -443,9 +454,7 @@ AppendResult CravingFile::append(const Craving &craving) const
         keptFull = info.dir().filePath(FullFileNames(info).name(full.isEmpty() ? 1 : full.last().number + 1));
         QFile file(m_path);
         if (!file.rename(keptFull))
-            return {{false, journeyText("it is full, and could not be kept as %1: %2")
-                                .arg(shownPath(keptFull), file.errorString())},
-                    {}};
+            return {{false, fullFileNotKept(shownPath(keptFull), file.errorString())}, {}};
     } else {
         FileBytes file = fileBytes(m_path, m_within, cravingsHeader().size() + record.size());
         if (!file.problem.isEmpty())

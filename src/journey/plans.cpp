@@ -53,6 +53,11 @@ QString tooLarge()
     return journeyText("it is larger than 1 MB, too large to be a file of plans");
 }
 
+QString noPlanWithoutTrigger()
+{
+    return journeyText("a craving without a trigger has no plan");
+}
+
 // The bytes of the file, or why they cannot be had; a missing file has none.
 struct FileBytes
 {
@@ -181,7 +186,7 @@ PlanBook PlansFile::read() const
 textfiles::WriteResult PlansFile::setPlan(Trigger trigger, const QString &text) const
 {
     if (trigger == Trigger::NotSaid || triggerKey(trigger).isEmpty())
-        return {false, journeyText("a craving without a trigger has no plan")};
+        return {false, noPlanWithoutTrigger()};
     const QString plan = keptPlan(text);
     const QByteArray record = plan.isEmpty() ? QByteArray() : planRecord(trigger, plan);
     const QByteArray header = QByteArray(headerFields[0]) + ',' + headerFields[1] + "\r\n";

@@ -7,6 +7,16 @@
 
 namespace questionnaire {
 
+namespace {
+
+// The questions' refusals are translated as the panel's own words.
+struct Questionnaire
+{
+    Q_DECLARE_TR_FUNCTIONS(Questionnaire)
+};
+
+} // namespace
+
 bool isMoneyAmount(const QString &text)
 {
     static const QRegularExpression number(QStringLiteral(R"(^\s*([+-]?)(\d+\.?\d*|\.\d+)\s*$)"));
@@ -20,7 +30,6 @@ bool isMoneyAmount(const QString &text)
 
 std::optional<Refusal> firstRefusal(const QuestionnaireAnswers &answers)
 {
-    const auto tr = [](const char *text) { return QCoreApplication::translate("Questionnaire", text); };
     const struct Rule
     {
         Question question;
@@ -29,15 +38,17 @@ std::optional<Refusal> firstRefusal(const QuestionnaireAnswers &answers)
         bool informationIcon;
     } rules[] = {
         {Question::Name, [&] { return answers.name.isEmpty(); },
-         tr("You did not enter your name. Please enter your name, or at least 1 letter"), false},
+         Questionnaire::tr("You did not enter your name. Please enter your name, or at least 1 letter"), false},
         {Question::Cigarettes, [&] { return answers.cigarettes.isEmpty(); },
-         tr("You did not enter how many cigarettes you some in a day"), false},
-        {Question::Currency, [&] { return answers.currency.isEmpty(); }, tr("You did not enter your currency."), false},
+         Questionnaire::tr("You did not enter how many cigarettes you some in a day"), false},
+        {Question::Currency, [&] { return answers.currency.isEmpty(); },
+         Questionnaire::tr("You did not enter your currency."), false},
         {Question::Money, [&] { return answers.money.isEmpty(); },
-         tr("Please enter how much money you spend on cigarettes each day"), false},
-        {Question::Money, [&] { return !isMoneyAmount(answers.money); }, tr("Please enter numbers only!"), true},
+         Questionnaire::tr("Please enter how much money you spend on cigarettes each day"), false},
+        {Question::Money, [&] { return !isMoneyAmount(answers.money); },
+         Questionnaire::tr("Please enter numbers only!"), true},
         {Question::Years, [&] { return answers.years.isEmpty(); },
-         tr("You did not enter for how many years you have smoked."), false},
+         Questionnaire::tr("You did not enter for how many years you have smoked."), false},
     };
     for (const Rule &rule : rules) {
         if (rule.refused())
@@ -48,12 +59,13 @@ std::optional<Refusal> firstRefusal(const QuestionnaireAnswers &answers)
 
 QString summary(const QuestionnaireAnswers &answers)
 {
-    const auto tr = [](const char *text) { return QCoreApplication::translate("Questionnaire", text); };
     const QString blank = QStringLiteral("\n\n");
-    return QStringLiteral("\n") + tr("Hi ") + answers.name + blank + tr("On average you are smoking ") +
-           answers.cigarettes + tr(" cigarettes a day.") + blank + tr("You waste ") + answers.money + u' ' +
-           answers.currency + tr(" in a day on cigarettes.") + blank + tr("You have smoked for ") + answers.years +
-           tr(" years.") + blank + tr("Is this information correct?");
+    return QStringLiteral("\n") + Questionnaire::tr("Hi ") + answers.name + blank +
+           Questionnaire::tr("On average you are smoking ") + answers.cigarettes +
+           Questionnaire::tr(" cigarettes a day.") + blank + Questionnaire::tr("You waste ") + answers.money + u' ' +
+           answers.currency + Questionnaire::tr(" in a day on cigarettes.") + blank +
+           Questionnaire::tr("You have smoked for ") + answers.years + Questionnaire::tr(" years.") + blank +
+           Questionnaire::tr("Is this information correct?");
 }
 
 } // namespace questionnaire

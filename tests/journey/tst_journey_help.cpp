@@ -72,9 +72,9 @@ void JourneyHelpTest::plansFile_data()
     QTest::newRow("empty") << "file" << QByteArray() << plan << "" << 0 << "" << header + record;
     QTest::newRow("a BOM alone") << "file" << QByteArray("\xEF\xBB\xBF") << plan << "" << 0 << ""
                                  << "\xEF\xBB\xBF" + header + record;
-    QTest::newRow("replaced in its place")
-        << "file" << header + "stress,breathe\r\ncoffee,old\r\nmeal,walk\r\n" << plan
-        << "stress=breathe meal=walk coffee=old" << 0 << "" << header + "stress,breathe\r\n" + record + "meal,walk\r\n";
+    QTest::newRow("replaced in its place") << "file" << header + "stress,breathe\r\ncoffee,old\r\nmeal,walk\r\n"
+                                           << plan << "stress=breathe meal=walk coffee=old" << 0 << ""
+                                           << header + "stress,breathe\r\n" + record + "meal,walk\r\n";
     QTest::newRow("what is not ours kept byte for byte")
         << "file" << QByteArray("Trigger,Plan\ntea,\"x\"\nbroken\"row\ncoffee,old,extra\n\nwaking,\"a\nb\"\n") << plan
         << "waking=a b" << 3 << ""
@@ -83,30 +83,30 @@ void JourneyHelpTest::plansFile_data()
         << "file" << QByteArray("coffee,a\r\nstress,s\r\ncoffee,b") << plan << "stress=s coffee=b" << 0 << ""
         << record + "stress,s\r\n";
     QTest::newRow("removed") << "file" << header + "coffee,old\r\nstress,s\r\n"
-                             << " \r\n " << "stress=s coffee=old" << 0 << "" << header + "stress,s\r\n";
-    QTest::newRow("nothing to remove, nothing written") << "missing" << QByteArray() << "" << "" << 0 << ""
-                                                        << QByteArray();
+                             << " \r\n "
+                             << "stress=s coffee=old" << 0 << "" << header + "stress,s\r\n";
+    QTest::newRow("nothing to remove, nothing written") << "missing" << QByteArray() << ""
+                                                        << "" << 0 << "" << QByteArray();
     QTest::newRow("an empty plan is none") << "file" << header + "coffee,\r\nstress,\" \"\r\n"
                                            << plan << "" << 0 << "" << header + record + "stress,\" \"\r\n";
     QTest::newRow("the last row without a line end")
         << "file" << header + "stress,s" << plan << "stress=s" << 0 << "" << header + "stress,s\r\n" + record;
     QTest::newRow("before an unfinished record")
         << "file" << header + "stress,\"open" << plan << "" << 1 << "" << header + record + "stress,\"open";
-    QTest::newRow("windows-1252") << "file" << QByteArray("coffee,caf\xe9") << "" << "coffee=caf\u00e9" << 0 << ""
-                                  << QByteArray();
+    QTest::newRow("windows-1252") << "file" << QByteArray("coffee,caf\xe9") << ""
+                                  << "coffee=caf\u00e9" << 0 << "" << QByteArray();
     const QByteArray binary("\x89PNG\r\n\x1a\n\0\0\0\r\"IHDR\0\xff", 16);
-    QTest::newRow("binary") << "file" << binary << plan << "" << 4 << ""
-                            << binary.left(11) + record + binary.mid(11);
-    QTest::newRow("a folder") << "folder" << QByteArray() << plan << "" << 0
-                              << "it is a folder, not a file of plans" << QByteArray();
-    QTest::newRow("a pipe") << "pipe" << QByteArray() << plan << "" << 0 << "it is not a file of plans"
-                            << QByteArray();
-    QTest::newRow("a 10 MB field") << "file" << "coffee,\"" + QByteArray(10 * 1024 * 1024, 'x') + "\"\r\n" << plan
-                                   << "" << 0 << "it is larger than 1 MB, too large to be a file of plans"
+    QTest::newRow("binary") << "file" << binary << plan << "" << 4 << "" << binary.left(12) + record + binary.mid(12);
+    QTest::newRow("a folder") << "folder" << QByteArray() << plan << "" << 0 << "it is a folder, not a file of plans"
+                              << QByteArray();
+    QTest::newRow("a pipe") << "pipe" << QByteArray() << plan << "" << 0 << "it is not a file of plans" << QByteArray();
+    QTest::newRow("a 10 MB field") << "file"
+                                   << "coffee,\"" + QByteArray(10 * 1024 * 1024, 'x') + "\"\r\n"
+                                   << plan << "" << 0 << "it is larger than 1 MB, too large to be a file of plans"
                                    << QByteArray();
     QTest::newRow("a read that fails") << "failing" << QByteArray() << plan << "" << 0 << "?" << QByteArray();
-    QTest::newRow("through a link out of the folder")
-        << "outside" << header + "coffee,old\r\n" << plan << "" << 0 << "?" << QByteArray();
+    QTest::newRow("through a link out of the folder") << "outside" << header + "coffee,old\r\n"
+                                                      << plan << "" << 0 << "?" << QByteArray();
 }
 
 void JourneyHelpTest::plansFile()
@@ -148,8 +148,7 @@ void JourneyHelpTest::plansFile()
         // Said why, and what was there is there as it was.
         QCOMPARE(written.error, book.problem);
         const QFileInfo after(file.path());
-        QVERIFY(after.isDir() == before.isDir() && after.isFile() == before.isFile() &&
-                after.size() == before.size());
+        QVERIFY(after.isDir() == before.isDir() && after.isFile() == before.isFile() && after.size() == before.size());
         if (kind == QLatin1String("outside"))
             QCOMPARE(contents(root.filePath(QStringLiteral("elsewhere.csv"))), bytes);
         return;
@@ -172,8 +171,10 @@ void JourneyHelpTest::keptPlan_data()
     QTest::addColumn<QString>("kept");
     const QString a199(199, u'a');
     const QString smile = QString::fromUtf8("\U0001F600");
-    QTest::newRow("line breaks become spaces") << "a\r\nb\nc\rd\u2028e" << "a b c d e";
-    QTest::newRow("trimmed") << "  walk \n" << "walk";
+    QTest::newRow("line breaks become spaces") << "a\r\nb\nc\rd\u2028e"
+                                               << "a b c d e";
+    QTest::newRow("trimmed") << "  walk \n"
+                             << "walk";
     QTest::newRow("200 characters") << a199 + 'b' << a199 + 'b';
     QTest::newRow("201 characters") << a199 + "bc" << a199 + 'b';
     QTest::newRow("a pair of code units at the end") << a199.left(198) + smile << a199.left(198) + smile;
@@ -215,17 +216,16 @@ void JourneyHelpTest::nextReminder_data()
     QTest::newRow("nine cravings") << morning << true << 9 << 21 << QDate() << "";
     QTest::newRow("no usual hour") << morning << true << 12 << -1 << QDate() << "";
     QTest::newRow("later today") << morning << true << 10 << 21 << QDate() << "2026-03-05T20:50:00+01:00";
-    QTest::newRow("shown yesterday") << morning << true << 10 << 21 << today.addDays(-1)
-                                     << "2026-03-05T20:50:00+01:00";
+    QTest::newRow("shown yesterday") << morning << true << 10 << 21 << today.addDays(-1) << "2026-03-05T20:50:00+01:00";
     QTest::newRow("shown today") << morning << true << 10 << 21 << today << "2026-03-06T20:50:00+01:00";
-    QTest::newRow("in the ten minutes: at once") << "2026-03-05T20:55:00+01:00" << true << 10 << 21 << QDate()
-                                                 << "2026-03-05T20:55:00+01:00";
-    QTest::newRow("the hour begun: tomorrow") << "2026-03-05T21:00:00+01:00" << true << 10 << 21 << QDate()
-                                              << "2026-03-06T20:50:00+01:00";
-    QTest::newRow("midnight: the evening before") << morning << true << 10 << 0 << QDate()
-                                                  << "2026-03-05T23:50:00+01:00";
-    QTest::newRow("midnight, shown this evening") << "2026-03-05T23:55:00+01:00" << true << 10 << 0 << today
-                                                  << "2026-03-06T23:50:00+01:00";
+    QTest::newRow("in the ten minutes: at once")
+        << "2026-03-05T20:55:00+01:00" << true << 10 << 21 << QDate() << "2026-03-05T20:55:00+01:00";
+    QTest::newRow("the hour begun: tomorrow")
+        << "2026-03-05T21:00:00+01:00" << true << 10 << 21 << QDate() << "2026-03-06T20:50:00+01:00";
+    QTest::newRow("midnight: the evening before")
+        << morning << true << 10 << 0 << QDate() << "2026-03-05T23:50:00+01:00";
+    QTest::newRow("midnight, shown this evening")
+        << "2026-03-05T23:55:00+01:00" << true << 10 << 0 << today << "2026-03-06T23:50:00+01:00";
     // Berlin's clocks skip from 02:00 to 03:00 on 29 March 2026, and pass from 03:00 back to 02:00 on 25 October.
     QTest::newRow("summer time begins: the hour skipped")
         << "2026-03-28T12:00:00+01:00" << true << 10 << 2 << QDate() << "2026-03-29T01:50:00+01:00";

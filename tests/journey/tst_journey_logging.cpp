@@ -1,6 +1,8 @@
 #include "encourage/cravingwords.h"
 #include "journey/cravingdialog.h"
 #include "journey/cravings.h"
+#include "journey/plans.h"
+#include "journey/rideitoutwindow.h"
 #include "platform/instancechannel.h"
 #include "platform/instanceguard.h"
 #include "records/datafiles.h"
@@ -17,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -32,15 +35,41 @@ private slots:
     void noteKeptWithinLimit();
     void requestWaitsForTheUnlockedCounter_data();
     void requestWaitsForTheUnlockedCounter();
+    void smokingAgainOffersTheReset_data();
+    void smokingAgainOffersTheReset();
+    void rideItOutLogsToTheFile_data();
+    void rideItOutLogsToTheFile();
+    void desktopActionReachesRunningCopy_data();
     void desktopActionReachesRunningCopy();
 };
 
 namespace {
 
+QWidget *openWindow(const TestProgram &program, const char *name)
+{
+    auto *window = program.find<QWidget>(name);
+    return window && window->isVisible() ? window : nullptr;
+}
+
 QDialog *openDialog(const TestProgram &program)
 {
-    auto *dialog = program.find<QDialog>("frmcraving");
-    return dialog && dialog->isVisible() ? dialog : nullptr;
+    return qobject_cast<QDialog *>(openWindow(program, "frmcraving"));
+}
+
+QString cravingsFile(TestProgram &program)
+{
+    return program.path("data/") + QString::fromLatin1(datafiles::entry(datafiles::File::Cravings).path);
+}
+
+// The craving dialog's choices, then "I smoked".
+void logSmoked(TestProgram &program, const QString &note)
+{
+    QTest::keyClick(&program.window(), Qt::Key_L, Qt::ControlModifier);
+    QVERIFY(openDialog(program));
+    QVERIFY(program.click("optstrength5"));
+    program.find<QListWidget>("lsttrigger")->setCurrentRow(2);
+    QTest::keyClicks(program.find<QPlainTextEdit>("txtcravingnote"), note);
+    QVERIFY(program.click("cmdsmoked"));
 }
 
 // The program's running copy, with the quit running and the relapse question answered.
@@ -70,7 +99,7 @@ void JourneyLoggingTest::slipIsSavedAndTheCounterRunsOn()
     QFETCH(bool, link);
     QFETCH(QString, reason);
     TestProgram program;
-    const QString file = program.path("data/") + QString::fromLatin1(datafiles::entry(datafiles::File::Cravings).path);
+    const QString file = cravingsFile(program);
     QTemporaryDir elsewhere;
     const QString outside = elsewhere.filePath(QStringLiteral(".profile"));
     QVERIFY(writeFileAt(outside, "export PATH\n"));
@@ -87,6 +116,9 @@ void JourneyLoggingTest::slipIsSavedAndTheCounterRunsOn()
     QTest::keyClicks(note, kept);
     program.find<QComboBox>("cbocravingwhen")->setCurrentIndex(3);
     QVERIFY(program.click("cmdsmoked"));
+    QVERIFY(program.click("cmdslip"));
+    program.find<QLineEdit>("txtslipwhere")->setText(QStringLiteral("At the pub"));
+    QVERIFY(program.click("cmdslipnext"));
 
     // The file named once, the reason once.
     if (link)
@@ -102,14 +134,27 @@ void JourneyLoggingTest::slipIsSavedAndTheCounterRunsOn()
     QCOMPARE(note->toPlainText(), kept);
     QVERIFY(program.find<QAbstractButton>("optstrength5")->isChecked());
     QCOMPARE(logged.count(), 0);
+    QTRY_VERIFY(!program.find<QDialog>("frmslip"));
 
     QVERIFY(link ? QFile::remove(file) : QDir().rmdir(file));
     const QDateTime pressed = program.clock.now();
     QVERIFY(program.click("cmdsmoked"));
+    QVERIFY(program.click("cmdslip"));
+    program.find<QLineEdit>("txtslipwhere")->setText(QStringLiteral("At the pub"));
+    program.find<QLineEdit>("txtslipwith")->setText(QStringLiteral("Tom"));
+    QVERIFY(program.click("cmdslipnext"));
+    // Logged as soon as the answers are given, whatever comes after.
+    QCOMPARE(logged.count(), 1);
+    const journey::Trigger trigger = journey::triggerNames().value(2).trigger;
+    program.find<QLineEdit>("txtnextplan")->setText(QStringLiteral("order a soft drink first"));
+    QVERIFY(program.click("cmdkeepplan"));
+    QVERIFY(program.click("cmdslipdone"));
     QVERIFY(!openDialog(program));
-    const journey::Craving expected{pressed.addSecs(-3600), 5, journey::triggerNames().value(2).trigger, kept,
-                                    journey::Outcome::Smoked};
+    const journey::Craving expected{pressed.addSecs(-3600), 5, trigger,
+                                    kept + QStringLiteral("; where: At the pub; with: Tom"), journey::Outcome::Smoked};
     QCOMPARE(journey::CravingFile(file).read().cravings, QList<journey::Craving>{expected});
+    QCOMPARE(journey::PlansFile::ofUser(program.environment()).read().plan(trigger),
+             QStringLiteral("order a soft drink first"));
     QCOMPARE(logged.count(), 1);
     // A slip is not a relapse: the counter runs on from the same stop.
     QCOMPARE(program.readFile("data/settings/data.dat"), profile);
@@ -146,6 +191,104 @@ void JourneyLoggingTest::noteKeptWithinLimit()
     note->insertPlainText(QStringLiteral("After lunch, "));
     note->insertPlainText(pasted);
     QCOMPARE(note->toPlainText(), kept);
+}
+
+// Smoking again: a word on what stays, and the reset only through its own
+// confirmation.
+void JourneyLoggingTest::smokingAgainOffersTheReset_data()
+{
+    QTest::addColumn<QStringList>("presses");
+    QTest::addColumn<bool>("reset");
+    QTest::newRow("confirmed") << QStringList{"cmdgotoreset", "cmdyessmoke", "cmdyes"} << true;
+    QTest::newRow("No at the confirmation") << QStringList{"cmdgotoreset", "cmdyessmoke", "cmdno"} << false;
+    QTest::newRow("not now") << QStringList{"cmdnotreset"} << false;
+}
+
+void JourneyLoggingTest::smokingAgainOffersTheReset()
+{
+    QFETCH(QStringList, presses);
+    QFETCH(bool, reset);
+    TestProgram program;
+    CHECKED(startCounter(program));
+    const QByteArray profile = program.readFile("data/settings/data.dat");
+    CHECKED(logSmoked(program, QStringLiteral("After lunch")));
+    QVERIFY(program.click("cmdsmokingagain"));
+    QCOMPARE(program.text("lblsmokingagain"),
+             QStringLiteral("Every attempt you made stays on your journey, and your longest run still counts."));
+    // Logged before the reset is offered: the journey keeps it either way.
+    QCOMPARE(journey::CravingFile(cravingsFile(program)).read().cravings.size(), 1);
+    QCOMPARE(program.readFile("data/settings/data.dat"), profile);
+    QVERIFY(program.answer(presses));
+    QVERIFY(!openDialog(program));
+    QCOMPARE(program.exists("data/settings/data.dat"), !reset);
+    QCOMPARE(QDir(program.path("data/settings/history")).entryList(QDir::Files).size(), reset ? 1 : 0);
+}
+
+// Riding out a craving, from each way in through to the file: the seconds
+// the window was open, the steps ticked, and the window gone.
+void JourneyLoggingTest::rideItOutLogsToTheFile_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<QString>("ending");
+    QTest::addColumn<qint64>("elapsed");  // milliseconds on the monotonic clock
+    QTest::addColumn<QByteArray>("tail"); // of the record: seconds and steps
+    QTest::newRow("Ctrl+K, It passed") << "shortcut"
+                                       << "cmdridepassed" << 73'900LL << QByteArray(",73,walk;water\r\n");
+    QTest::newRow("the tray's first entry, closed, Return")
+        << "tray"
+        << "Return" << 301'000LL << QByteArray(",301,walk;water\r\n");
+    // A clock set back never makes the time negative.
+    QTest::newRow("the counter's button, closed, Yes")
+        << "counter"
+        << "cmdclosepassed" << -5'000LL << QByteArray(",0,walk;water\r\n");
+    QTest::newRow("the journey's button, closed without it") << "journey"
+                                                             << "cmdclosewithout" << 10'000LL << QByteArray();
+}
+
+void JourneyLoggingTest::rideItOutLogsToTheFile()
+{
+    QFETCH(QString, way);
+    QFETCH(QString, ending);
+    QFETCH(qint64, elapsed);
+    QFETCH(QByteArray, tail);
+    TestProgram program;
+    RecordingTray tray;
+    program.environment().tray = &tray;
+    CHECKED(startCounter(program));
+    if (way == "shortcut")
+        QTest::keyClick(&program.window(), Qt::Key_K, Qt::ControlModifier);
+    else if (way == "tray")
+        emit tray.cravingNowRequested();
+    else if (way == "counter")
+        QVERIFY(program.click("cmdcravingnow"));
+    else {
+        program.find<QTabWidget>("SSTab1")->setCurrentIndex(5);
+        QVERIFY(program.click("cmdjourneycravingnow"));
+    }
+    auto *ride = qobject_cast<RideItOutWindow *>(openWindow(program, "frmrideitout"));
+    QVERIFY(ride);
+    QVERIFY(ride->isActiveWindow() || QTest::qWaitForWindowActive(ride));
+    ride->setElapsedSource([elapsed] { return elapsed; });
+    program.find<QComboBox>("cbotrigger")->setCurrentIndex(1);
+    QVERIFY(program.click("chkstepwater") && program.click("chkstepwalk"));
+    if (ending.startsWith(QLatin1String("cmdride"))) {
+        QVERIFY(program.click(ending.toLatin1().constData()));
+    } else {
+        QTest::keyClick(ride, Qt::Key_Escape);
+        QVERIFY(openWindow(program, "msgrideclose"));
+        if (ending == "Return")
+            QTest::keyClick(program.find<QWidget>("msgrideclose"), Qt::Key_Return);
+        else
+            QVERIFY(program.click(ending.toLatin1().constData()));
+    }
+    QTRY_VERIFY(!openWindow(program, "frmrideitout"));
+    const QByteArray bytes = program.readFile("data/journey/cravings.csv");
+    if (tail.isEmpty()) {
+        QVERIFY(!program.exists("data/journey/cravings.csv"));
+        return;
+    }
+    QVERIFY2(bytes.endsWith(tail), bytes.constData());
+    QCOMPARE(bytes.count('\n'), 2);
 }
 
 void JourneyLoggingTest::requestWaitsForTheUnlockedCounter_data()
@@ -203,12 +346,22 @@ void JourneyLoggingTest::requestWaitsForTheUnlockedCounter()
 // The copy started from the desktop's action, as the desktop entry starts it,
 // hands the request to the copy that runs and ends; a plain second start
 // does not, and gets the usual message.
+void JourneyLoggingTest::desktopActionReachesRunningCopy_data()
+{
+    QTest::addColumn<QByteArray>("action");
+    QTest::addColumn<QByteArray>("window");
+    QTest::newRow("Log a craving") << QByteArray("log-craving") << QByteArray("frmcraving");
+    QTest::newRow("Craving now") << QByteArray("craving-now") << QByteArray("frmrideitout");
+}
+
 void JourneyLoggingTest::desktopActionReachesRunningCopy()
 {
+    QFETCH(QByteArray, action);
+    QFETCH(QByteArray, window);
     QFile entry(QStringLiteral(DESKTOP_ENTRY));
     QVERIFY(entry.open(QIODevice::ReadOnly));
     const QByteArray text = entry.readAll();
-    const qsizetype group = text.indexOf("[Desktop Action log-craving]");
+    const qsizetype group = text.indexOf("[Desktop Action " + action + "]");
     QVERIFY(group >= 0);
     const qsizetype exec = text.indexOf("\nExec=", group) + 6;
     QStringList arguments = QString::fromUtf8(text.mid(exec, text.indexOf('\n', exec) - exec)).split(u' ');
@@ -231,7 +384,7 @@ void JourneyLoggingTest::desktopActionReachesRunningCopy()
     // Were it to take the desktop's way, it would be gone by now.
     QTest::qWait(instancechannel::answerTime);
     QCOMPARE(plainStart.state(), QProcess::Running);
-    QVERIFY(!openDialog(program));
+    QVERIFY(!openWindow(program, window.constData()));
     plainStart.kill();
     plainStart.waitForFinished(10000);
 
@@ -240,7 +393,7 @@ void JourneyLoggingTest::desktopActionReachesRunningCopy()
     fromDesktop.start(programFile, arguments);
     QTRY_VERIFY_WITH_TIMEOUT(fromDesktop.state() == QProcess::NotRunning, 20000);
     QCOMPARE(fromDesktop.exitCode(), 0);
-    QTRY_VERIFY(openDialog(program));
+    QTRY_VERIFY(openWindow(program, window.constData()));
 }
 
 QTEST_MAIN(JourneyLoggingTest)

@@ -5,7 +5,9 @@
 #include "support/checked.h"
 #include "support/testwindow.h"
 
+#include <QCheckBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QTableWidget>
 #include <QTest>
@@ -25,6 +27,8 @@ private slots:
     void saysWhatCannotBeShown();
     void savesAsCsv_data();
     void savesAsCsv();
+    void remindsBeforeTheUsualHour_data();
+    void remindsBeforeTheUsualHour();
 };
 
 namespace {
@@ -216,6 +220,69 @@ void JourneyPanelsTest::savesAsCsv()
     } else {
         QVERIFY(program.messages.shown.isEmpty());
     }
+}
+
+// The nudge: one single-shot timer, set for ten minutes before the hour the
+// cravings of the last 30 days most often came, shown once a day, never over
+// the password lock, and only when asked for.
+void JourneyPanelsTest::remindsBeforeTheUsualHour_data()
+{
+    QTest::addColumn<int>("cravings");  // at 23:10, one a day back from yesterday
+    QTest::addColumn<QString>("asked"); // by the check box, or by the file of an earlier run
+    QTest::addColumn<QByteArray>("password");
+    QTest::addColumn<bool>("reminds");
+    QTest::newRow("ten cravings, turned on") << 10 << "box" << QByteArray() << true;
+    QTest::newRow("nine are too few") << 9 << "box" << QByteArray() << false;
+    QTest::newRow("off") << 10 << "" << QByteArray() << false;
+    QTest::newRow("on from an earlier run, after the lock") << 12 << "file" << QByteArray("Abc\r\n0") << true;
+}
+
+void JourneyPanelsTest::remindsBeforeTheUsualHour()
+{
+    QFETCH(int, cravings);
+    QFETCH(QString, asked);
+    QFETCH(QByteArray, password);
+    QFETCH(bool, reminds);
+    TestProgram program;
+    RecordingTray tray;
+    program.environment().tray = &tray;
+    QByteArray file = journey::cravingsHeader();
+    for (int day = 1; day <= cravings; ++day) {
+        journey::Craving craving{QDateTime(program.clock.now().date().addDays(-day), QTime(23, 10)), 3,
+                                 journey::Trigger::Coffee};
+        file += journey::cravingRecord(craving);
+    }
+    QVERIFY(program.writeFile("data/journey/cravings.csv", file));
+    QVERIFY(program.writeFile("data/journey/plans.csv", "trigger,plan\r\ncoffee,drink water first.\r\n"));
+    if (asked == "file")
+        QVERIFY(program.writeFile("data/settings/preferences.ini", "[reminder]\nbeforeUsualHour=true\n"));
+    if (!password.isEmpty()) {
+        QVERIFY(program.writeSettings(password));
+        QVERIFY(program.writeRunningProfile(QDateTime(QDate(2026, 3, 3), QTime(22, 0, 0))));
+        program.start();
+        program.find<QLineEdit>("txtpasswordinput")->setText(QStringLiteral("Abc"));
+        QVERIFY(program.click("cmdpasscheck") && program.answer({"cmdno"}));
+    } else {
+        QVERIFY(program.startOnTab(journeyTab));
+    }
+    if (asked == "box")
+        QVERIFY(program.click("chkremind"));
+    QTimer *reminder = program.timer("tmrreminder");
+    QVERIFY(reminder);
+    QTRY_COMPARE(reminder->isActive(), reminds);
+    if (!reminds)
+        return;
+    // Some minutes after nine in the evening now; the nudge at 22:50.
+    const QDateTime moment(program.clock.now().date(), QTime(22, 50));
+    QCOMPARE(reminder->interval(), program.clock.now().msecsTo(moment));
+    program.clock.set(moment);
+    QVERIFY(program.tick("tmrreminder"));
+    QCOMPARE(tray.notes.size(), 1);
+    QCOMPARE(tray.notes.last(),
+             QStringLiteral("Your usual craving hour is coming. Your plan: When Coffee, I will drink water first."));
+    // Not again today: tomorrow, and the file knows it for the next run.
+    QTRY_COMPARE(reminder->interval(), 24 * 3600 * 1000);
+    QVERIFY(program.readFile("data/settings/preferences.ini").contains("lastShown=2026-03-14"));
 }
 
 QTEST_MAIN(JourneyPanelsTest)
