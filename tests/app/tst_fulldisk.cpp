@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QTabWidget>
@@ -79,6 +80,20 @@ void logCraving(TestProgram &program)
     QVERIFY(program.click("cmdpassed"));
 }
 
+// Over a file of the older form: its header line is written anew.
+void rideItOut(TestProgram &program)
+{
+    QVERIFY(program.click("cmdcravingnow"));
+    QVERIFY(program.click("cmdridepassed"));
+}
+
+void changePlan(TestProgram &program)
+{
+    QVERIFY(program.click("cmdmyplans"));
+    program.find<QLineEdit>("txtplancoffee")->setText(QStringLiteral("a glass of water first"));
+    QVERIFY(program.click("cmdsaveplans"));
+}
+
 void typeReasons(TestProgram &program)
 {
     QVERIFY(program.click("cmdpersonal"));
@@ -123,6 +138,11 @@ const Writer writers[] = {
     {"cravings", "data/journey/cravings.csv",
      "time,strength,trigger,note,outcome\r\n2026-03-10T08:00:00+01:00,4,coffee,,passed\r\n", 0, logCraving,
      "The craving could not be saved in %1: %2"},
+    {"a craving ridden out", "data/journey/cravings.csv",
+     "time,strength,trigger,note,outcome\r\n2026-03-10T08:00:00+01:00,4,coffee,,passed\r\n", 0, rideItOut,
+     "The craving could not be saved in %1: %2"},
+    {"plans", "data/journey/plans.csv", "trigger,plan\r\ncoffee,walk\r\n", 5, changePlan,
+     "Your plans could not be saved in %1: %2"},
     {"report", "report.pdf", "%PDF-1.4 an earlier report", 4, saveReport, "The report could not be saved in %1: %2"},
     {"journey", "journey.csv", "an earlier journey", 5, saveJourney, "The journey could not be saved in %1: %2"},
 };
