@@ -1998,6 +1998,22 @@ Do you want to reset Clearwind anyway?</source>
         <source>Opens the dialog to log a craving, in the copy already running if there is one.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speaks LANGUAGE for this run: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LANGUAGE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clearwind does not speak &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>printing</name>
