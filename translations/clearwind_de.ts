@@ -92,7 +92,7 @@
     </message>
     <message>
         <source>I found a good reason to smoke</source>
-        <translation>Ich habe einen guten Grund zu rauchen</translation>
+        <translation>Ich habe einen guten Grund zum Rauchen gefunden</translation>
     </message>
     <message>
         <source>Carvings</source>
@@ -216,7 +216,7 @@
     </message>
     <message>
         <source>Enter your personal reason not to smoke here.</source>
-        <translation>Schreib hier deine persönlichen Gründe auf, nicht zu rauchen.</translation>
+        <translation>Schreib hier auf, warum du nicht mehr rauchen willst.</translation>
     </message>
     <message>
         <source>Next  &gt;&gt;&gt;</source>
@@ -264,11 +264,11 @@
     </message>
     <message>
         <source>Reasons to smoke</source>
-        <translation>Gründe zu rauchen</translation>
+        <translation>Gründe fürs Rauchen</translation>
     </message>
     <message>
         <source>Answer to your reason to smoke</source>
-        <translation>Antwort auf deinen Grund zu rauchen</translation>
+        <translation>Antwort auf deinen Grund fürs Rauchen</translation>
     </message>
     <message>
         <source>My answer</source>
@@ -1378,7 +1378,7 @@ Wenn du deinen Text speicherst, fehlen sie in der Datei. Trotzdem speichern? Die
     </message>
     <message>
         <source>For how many years have you smoked ?</source>
-        <translation>Wie viele Jahre hast du geraucht?</translation>
+        <translation>Seit wie vielen Jahren rauchst du?</translation>
     </message>
     <message>
         <source>Writing pad</source>
@@ -2057,7 +2057,7 @@ Möchtest du Clearwind trotzdem zurücksetzen?</translation>
     </message>
     <message>
         <source>You did not enter for how many years you have smoked.</source>
-        <translation>Du hast nicht eingegeben, wie viele Jahre du geraucht hast.</translation>
+        <translation>Du hast nicht eingegeben, seit wie vielen Jahren du rauchst.</translation>
     </message>
     <message>
         <source>Hi </source>
@@ -2140,7 +2140,7 @@ Möchtest du die Datei ersetzen?</translation>
     </message>
     <message>
         <source>its folder %1 could not be created</source>
-        <translation>ihr Ordner %1 konnte nicht angelegt werden</translation>
+        <translation>der Ordner %1 konnte nicht angelegt werden</translation>
     </message>
 </context>
 <context>
