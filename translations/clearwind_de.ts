@@ -77,6 +77,33 @@
     </message>
 </context>
 <context>
+    <name>BreathingPacer</name>
+    <message>
+        <source>Breathing guide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Breathe in slowly for 4 seconds, then out for 6.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Breathe in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Breathe out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Go on</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CoachTab</name>
     <message>
         <source>I have mental or emotional withdrawal symptoms</source>
@@ -441,6 +468,14 @@
         <source> at </source>
         <translation> um </translation>
     </message>
+    <message>
+        <source>Craving now...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help to ride out a craving (Ctrl+K)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CravingDialog</name>
@@ -543,6 +578,17 @@
     <message>
         <source>Your cravings file was full, so this craving starts a new one. The full file is kept beside it as %1, and the journey reads both.</source>
         <translation>Deine Datei mit Rauchverlangen war voll, daher beginnt mit diesem Eintrag eine neue. Die volle Datei bleibt daneben als %1 erhalten, und der Verlauf liest beide.</translation>
+    </message>
+</context>
+<context>
+    <name>CravingReminder</name>
+    <message>
+        <source>Your usual craving hour is coming.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your usual craving hour is coming. Your plan: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -931,6 +977,26 @@
         <source>The journey could not be saved in %1: %2</source>
         <translation>Der Verlauf konnte nicht in %1 gespeichert werden: %2</translation>
     </message>
+    <message>
+        <source>Craving now...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>My plans...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remind me before my usual craving hour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your desktop has no system tray to show it in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your choice could not be saved in %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -973,6 +1039,10 @@
     <message>
         <source>Ctrl+L</source>
         <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <source>Ctrl+K</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1257,6 +1327,67 @@ Wenn du deinen Text speicherst, fehlen sie in der Datei. Trotzdem speichern? Die
     </message>
 </context>
 <context>
+    <name>PlanEdit</name>
+    <message>
+        <source>When %1, I will</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use this</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suggestion: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use the suggestion for %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next time %1 comes, I will</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlansDialog</name>
+    <message>
+        <source>My plans</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A plan for each thing that sets off a craving: what you will do instead when it comes. One line each; leave a line empty for no plan.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your plans could not be read from %1: %2. The file is left as it is, and nothing here can be saved until it can be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) of your plans could not be read. They are kept in the file as they are.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Abbrechen</translation>
+    </message>
+    <message>
+        <source>Your plans could not be saved in %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ProfessorTab</name>
     <message>
         <source>Hello. I am your professor. I can teach you a lot of things about smoking.</source>
@@ -1340,6 +1471,65 @@ Wenn du deinen Text speicherst, fehlen sie in der Datei. Trotzdem speichern? Die
     <message>
         <source>%1 could not be written: %2</source>
         <translation>%1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Questionnaire</name>
+    <message>
+        <source>You did not enter your name. Please enter your name, or at least 1 letter</source>
+        <translation type="unfinished">Du hast deinen Namen nicht eingegeben. Bitte gib deinen Namen ein, mindestens 1 Buchstaben</translation>
+    </message>
+    <message>
+        <source>You did not enter how many cigarettes you some in a day</source>
+        <translation type="unfinished">Du hast nicht eingegeben, wie viele Zigaretten du am Tag rauchst</translation>
+    </message>
+    <message>
+        <source>You did not enter your currency.</source>
+        <translation type="unfinished">Du hast deine Währung nicht eingegeben.</translation>
+    </message>
+    <message>
+        <source>Please enter how much money you spend on cigarettes each day</source>
+        <translation type="unfinished">Bitte gib ein, wie viel Geld du täglich für Zigaretten ausgibst</translation>
+    </message>
+    <message>
+        <source>Please enter numbers only!</source>
+        <translation type="unfinished">Bitte gib nur Zahlen ein!</translation>
+    </message>
+    <message>
+        <source>You did not enter for how many years you have smoked.</source>
+        <translation type="unfinished">Du hast nicht eingegeben, seit wie vielen Jahren du rauchst.</translation>
+    </message>
+    <message>
+        <source>Hi </source>
+        <translation type="unfinished">Hallo </translation>
+    </message>
+    <message>
+        <source>On average you are smoking </source>
+        <translation type="unfinished">Du rauchst durchschnittlich </translation>
+    </message>
+    <message>
+        <source> cigarettes a day.</source>
+        <translation type="unfinished"> Zigaretten am Tag.</translation>
+    </message>
+    <message>
+        <source>You waste </source>
+        <translation type="unfinished">Du verschwendest </translation>
+    </message>
+    <message>
+        <source> in a day on cigarettes.</source>
+        <translation type="unfinished"> am Tag für Zigaretten.</translation>
+    </message>
+    <message>
+        <source>You have smoked for </source>
+        <translation type="unfinished">Du rauchst seit </translation>
+    </message>
+    <message>
+        <source> years.</source>
+        <translation type="unfinished"> Jahren.</translation>
+    </message>
+    <message>
+        <source>Is this information correct?</source>
+        <translation type="unfinished">Stimmen diese Angaben?</translation>
     </message>
 </context>
 <context>
@@ -1467,6 +1657,117 @@ Möchtest du Clearwind trotzdem zurücksetzen?</translation>
     </message>
 </context>
 <context>
+    <name>RideItOutWindow</name>
+    <message>
+        <source>Smoke-free for %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ride it out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It passed</source>
+        <translation type="unfinished">Überstanden</translation>
+    </message>
+    <message>
+        <source>I smoked</source>
+        <translation type="unfinished">Ich habe geraucht</translation>
+    </message>
+    <message>
+        <source>Time left, in minutes and seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cravings rise, peak and pass, most within five minutes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Still there? Keep going, or log it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Why you are doing this</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What set it &amp;off?</source>
+        <translation type="unfinished">Was war der &amp;Auslöser?</translation>
+    </message>
+    <message>
+        <source>What set it off?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change my plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Abbrechen</translation>
+    </message>
+    <message>
+        <source>Talk to someone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the help page at the quitlines for your country</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What did you do?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1:%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading your plans...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your plans could not be read from %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your plan: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No plan for %1 yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No plan for %1 yet. A suggestion: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your plan could not be saved in %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log this craving before you go?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes, it passed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No, don&apos;t log it</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SettingsTab</name>
     <message>
         <source>Mechanic</source>
@@ -1551,6 +1852,69 @@ Möchtest du Clearwind trotzdem zurücksetzen?</translation>
     <message>
         <source>Settings are saved. Don&apos;t forget your password!!!</source>
         <translation>Die Einstellungen sind gespeichert. Vergiss dein Passwort nicht!!!</translation>
+    </message>
+</context>
+<context>
+    <name>SlipDialog</name>
+    <message>
+        <source>After a cigarette</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A slip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I&apos;m smoking again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Was it a slip, or are you smoking again?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Where were you?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Who were you &amp;with?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A slip is not a relapse: your counter keeps running. Two short questions, both optional, to see what to plan for.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make it my plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From now on, not a single puff: not even one. If you use nicotine replacement, keep using it; it helps you through the next cravings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start a new attempt...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every attempt you made stays on your journey, and your longest run still counts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your plan could not be saved in %1: %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1639,6 +2003,10 @@ Möchtest du Clearwind trotzdem zurücksetzen?</translation>
     <message>
         <source>Exit</source>
         <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Craving now...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1979,16 +2347,162 @@ Möchtest du Clearwind trotzdem zurücksetzen?</translation>
             <numerusform>%n Stunden</numerusform>
         </translation>
     </message>
-</context>
-<context>
-    <name>journey::CravingFile</name>
+    <message>
+        <source>A few minutes of exercise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A short walk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Slow breathing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A glass of water</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left the place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Talked to someone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nicotine replacement</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kept my hands busy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Something else</source>
+        <translation type="unfinished"></translation>
+    </message>
     <message>
         <source>it has no valid time, strength, trigger or outcome</source>
-        <translation>der Eintrag hat keine gültige Angabe zu Zeit, Stärke, Auslöser oder Ausgang</translation>
+        <translation type="unfinished">der Eintrag hat keine gültige Angabe zu Zeit, Stärke, Auslöser oder Ausgang</translation>
     </message>
     <message>
         <source>it is full, and could not be kept as %1: %2</source>
-        <translation>die Datei ist voll und konnte nicht als %1 aufbewahrt werden: %2</translation>
+        <translation type="unfinished">die Datei ist voll und konnte nicht als %1 aufbewahrt werden: %2</translation>
+    </message>
+    <message>
+        <source>%1:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When cravings come</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Hour of the day, the last %n day(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What helped most: %1, %2 of %3 passed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tick what you did when you log a craving, and Clearwind will show what helps you most.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Half of your cravings were over within %n minute(s).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Most cravings come between %1 and %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Slips in this attempt: %n</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>take ten slow breaths, each out-breath a little longer, and let my shoulders drop.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>get up from the table straight away and brush my teeth or take a short walk.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>drink my coffee somewhere I never smoked, with a glass of water first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>keep a drink in my hand, stay close to friends who do not smoke, and drink less.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>say &quot;No thanks, I don&apos;t smoke&quot; and spend my break with someone who does not smoke.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pick one thing from my list of things to do for five minutes, like a puzzle or a short walk.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>drink a glass of water or fruit juice first thing and change my morning routine.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>put on music I like and keep sugar-free gum within reach.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>keep a pen and paper at hand to doodle, or message someone who supports me.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wait ten minutes, drink a glass of water and do something else until the urge passes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is larger than 1 MB, too large to be a file of plans</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a craving without a trigger has no plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file of plans</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a file of plans</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3 passed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Before, against %1: %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2021,6 +2535,10 @@ Möchtest du Clearwind trotzdem zurücksetzen?</translation>
         <source>Clearwind does not speak &quot;%1&quot;.</source>
         <translation>Clearwind spricht kein „%1“.</translation>
     </message>
+    <message>
+        <source>Opens the window that helps you ride out a craving, in the copy already running if there is one.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>printing</name>
@@ -2031,65 +2549,6 @@ Möchtest du Clearwind trotzdem zurücksetzen?</translation>
     <message>
         <source>Error printing</source>
         <translation>Fehler beim Drucken</translation>
-    </message>
-</context>
-<context>
-    <name>questionnaire</name>
-    <message>
-        <source>You did not enter your name. Please enter your name, or at least 1 letter</source>
-        <translation>Du hast deinen Namen nicht eingegeben. Bitte gib deinen Namen ein, mindestens 1 Buchstaben</translation>
-    </message>
-    <message>
-        <source>You did not enter how many cigarettes you some in a day</source>
-        <translation>Du hast nicht eingegeben, wie viele Zigaretten du am Tag rauchst</translation>
-    </message>
-    <message>
-        <source>You did not enter your currency.</source>
-        <translation>Du hast deine Währung nicht eingegeben.</translation>
-    </message>
-    <message>
-        <source>Please enter how much money you spend on cigarettes each day</source>
-        <translation>Bitte gib ein, wie viel Geld du täglich für Zigaretten ausgibst</translation>
-    </message>
-    <message>
-        <source>Please enter numbers only!</source>
-        <translation>Bitte gib nur Zahlen ein!</translation>
-    </message>
-    <message>
-        <source>You did not enter for how many years you have smoked.</source>
-        <translation>Du hast nicht eingegeben, seit wie vielen Jahren du rauchst.</translation>
-    </message>
-    <message>
-        <source>Hi </source>
-        <translation>Hallo </translation>
-    </message>
-    <message>
-        <source>On average you are smoking </source>
-        <translation>Du rauchst durchschnittlich </translation>
-    </message>
-    <message>
-        <source> cigarettes a day.</source>
-        <translation> Zigaretten am Tag.</translation>
-    </message>
-    <message>
-        <source>You waste </source>
-        <translation>Du verschwendest </translation>
-    </message>
-    <message>
-        <source> in a day on cigarettes.</source>
-        <translation> am Tag für Zigaretten.</translation>
-    </message>
-    <message>
-        <source>You have smoked for </source>
-        <translation>Du rauchst seit </translation>
-    </message>
-    <message>
-        <source> years.</source>
-        <translation> Jahren.</translation>
-    </message>
-    <message>
-        <source>Is this information correct?</source>
-        <translation>Stimmen diese Angaben?</translation>
     </message>
 </context>
 <context>
