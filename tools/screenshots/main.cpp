@@ -16,6 +16,8 @@
 #include <QDialog>
 #include <QDirIterator>
 #include <QListWidget>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextEdit>
@@ -126,7 +128,7 @@ void writeJourney(TestProgram &program)
             craving.time = QDateTime(now.date().addDays(-daysAgo), QTime(8 + 3 * n + drawn % 3, 10 * (drawn % 6)));
             craving.strength = 2 + (drawn + daysAgo / 10) % 4;
             craving.trigger = triggers[drawn % std::size(triggers)];
-            craving.outcome = daysAgo == 11 && n == 0 ? journey::Outcome::Smoked : journey::Outcome::Passed;
+            craving.outcome = daysAgo == 4 && n == 0 ? journey::Outcome::Smoked : journey::Outcome::Passed;
             // The last three weeks were ridden out in the window, with what helped.
             if (daysAgo < 21) {
                 craving.seconds = 90 + (drawn * 47) % 300;
@@ -164,6 +166,16 @@ const Scene scenes[] = {
          if (!QTest::qWaitFor([&p] { return !p.find<JourneyTab>("journeytab")->isBusy(); }))
              qWarning("The journey was still being read");
      }},
+    // Scrolled down to the chart of the hours.
+    {"whencravingscome", 5,
+     [](TestProgram &p) {
+         auto *tab = p.find<JourneyTab>("journeytab");
+         if (!QTest::qWaitFor([tab] { return !tab->isBusy(); }))
+             qWarning("The journey was still being read");
+         settle();
+         QScrollBar *bar = tab->findChild<QScrollArea *>()->verticalScrollBar();
+         bar->setValue(bar->maximum());
+     }},
     {"craving", 5, [](TestProgram &p) { must(p.click("cmdlogcraving")); }},
     {"rideitout", 0,
      [](TestProgram &p) {
@@ -171,9 +183,11 @@ const Scene scenes[] = {
          auto *ride = p.find<RideItOutWindow>("frmrideitout");
          if (!QTest::qWaitFor([ride] { return !ride->isReading(); }))
              qWarning("The plans were still being read");
-         p.find<QComboBox>("cbotrigger")->setCurrentIndex(1);
+         // A minute and a quarter into it.
+         ride->setElapsedSource([] { return 73'400; });
+         auto *trigger = p.find<QComboBox>("cbotrigger");
+         trigger->setCurrentIndex(trigger->findData(int(journey::Trigger::Coffee)));
          must(p.click("chkstepwalk"));
-         p.passTime(73 * 1000);
      }},
     {"slip", 5, [](TestProgram &p) { must(p.click("cmdlogcraving") && p.click("cmdsmoked") && p.click("cmdslip")); }},
     {"plans", 5, [](TestProgram &p) { must(p.click("cmdmyplans")); }},
