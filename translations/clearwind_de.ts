@@ -80,27 +80,27 @@
     <name>BreathingPacer</name>
     <message>
         <source>Breathing guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Atemhilfe</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Breathe in slowly for 4 seconds, then out for 6.</source>
-        <translation type="unfinished"></translation>
+        <translation>Langsam 4 Sekunden ein-, 6 Sekunden ausatmen.</translation>
     </message>
     <message>
         <source>Breathe in</source>
-        <translation type="unfinished"></translation>
+        <translation>Einatmen</translation>
     </message>
     <message>
         <source>Breathe out</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausatmen</translation>
     </message>
     <message>
         <source>Go on</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiter</translation>
     </message>
 </context>
 <context>
@@ -470,11 +470,11 @@
     </message>
     <message>
         <source>Craving now...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rauchverlangen jetzt...</translation>
     </message>
     <message>
         <source>Help to ride out a craving (Ctrl+K)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe, ein Rauchverlangen durchzustehen (Strg+K)</translation>
     </message>
 </context>
 <context>
@@ -979,7 +979,7 @@
     </message>
     <message>
         <source>Craving now...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rauchverlangen jetzt...</translation>
     </message>
     <message>
         <source>My plans...</source>
@@ -1042,7 +1042,7 @@
     </message>
     <message>
         <source>Ctrl+K</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+K</translation>
     </message>
 </context>
 <context>
@@ -1477,59 +1477,59 @@ Wenn du deinen Text speicherst, fehlen sie in der Datei. Trotzdem speichern? Die
     <name>Questionnaire</name>
     <message>
         <source>You did not enter your name. Please enter your name, or at least 1 letter</source>
-        <translation type="unfinished">Du hast deinen Namen nicht eingegeben. Bitte gib deinen Namen ein, mindestens 1 Buchstaben</translation>
+        <translation>Du hast deinen Namen nicht eingegeben. Bitte gib deinen Namen ein, oder wenigstens 1 Buchstaben</translation>
     </message>
     <message>
         <source>You did not enter how many cigarettes you some in a day</source>
-        <translation type="unfinished">Du hast nicht eingegeben, wie viele Zigaretten du am Tag rauchst</translation>
+        <translation>Du hast nicht eingegeben, wie viele Zigaretten du am Tag rauchst</translation>
     </message>
     <message>
         <source>You did not enter your currency.</source>
-        <translation type="unfinished">Du hast deine Währung nicht eingegeben.</translation>
+        <translation>Du hast deine Währung nicht eingegeben.</translation>
     </message>
     <message>
         <source>Please enter how much money you spend on cigarettes each day</source>
-        <translation type="unfinished">Bitte gib ein, wie viel Geld du täglich für Zigaretten ausgibst</translation>
+        <translation>Bitte gib ein, wie viel Geld du täglich für Zigaretten ausgibst</translation>
     </message>
     <message>
         <source>Please enter numbers only!</source>
-        <translation type="unfinished">Bitte gib nur Zahlen ein!</translation>
+        <translation>Bitte gib nur Zahlen ein!</translation>
     </message>
     <message>
         <source>You did not enter for how many years you have smoked.</source>
-        <translation type="unfinished">Du hast nicht eingegeben, seit wie vielen Jahren du rauchst.</translation>
+        <translation>Du hast nicht eingegeben, seit wie vielen Jahren du rauchst.</translation>
     </message>
     <message>
         <source>Hi </source>
-        <translation type="unfinished">Hallo </translation>
+        <translation>Hallo </translation>
     </message>
     <message>
         <source>On average you are smoking </source>
-        <translation type="unfinished">Du rauchst durchschnittlich </translation>
+        <translation>Du rauchst durchschnittlich </translation>
     </message>
     <message>
         <source> cigarettes a day.</source>
-        <translation type="unfinished"> Zigaretten am Tag.</translation>
+        <translation> Zigaretten am Tag.</translation>
     </message>
     <message>
         <source>You waste </source>
-        <translation type="unfinished">Du verschwendest </translation>
+        <translation>Du verschwendest </translation>
     </message>
     <message>
         <source> in a day on cigarettes.</source>
-        <translation type="unfinished"> am Tag für Zigaretten.</translation>
+        <translation> am Tag für Zigaretten.</translation>
     </message>
     <message>
         <source>You have smoked for </source>
-        <translation type="unfinished">Du rauchst seit </translation>
+        <translation>Du rauchst seit </translation>
     </message>
     <message>
         <source> years.</source>
-        <translation type="unfinished"> Jahren.</translation>
+        <translation> Jahren.</translation>
     </message>
     <message>
         <source>Is this information correct?</source>
-        <translation type="unfinished">Stimmen diese Angaben?</translation>
+        <translation>Stimmen diese Angaben?</translation>
     </message>
 </context>
 <context>
@@ -1660,111 +1660,111 @@ Möchtest du Clearwind trotzdem zurücksetzen?</translation>
     <name>RideItOutWindow</name>
     <message>
         <source>Smoke-free for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schon %1 rauchfrei.</translation>
     </message>
     <message>
         <source>Ride it out</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchhalten</translation>
     </message>
     <message>
         <source>It passed</source>
-        <translation type="unfinished">Überstanden</translation>
+        <translation>Überstanden</translation>
     </message>
     <message>
         <source>I smoked</source>
-        <translation type="unfinished">Ich habe geraucht</translation>
+        <translation>Ich habe geraucht</translation>
     </message>
     <message>
         <source>Time left, in minutes and seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbleibende Zeit in Minuten und Sekunden</translation>
     </message>
     <message>
         <source>Cravings rise, peak and pass, most within five minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rauchverlangen steigt an, erreicht einen Höhepunkt und vergeht, meist innerhalb von fünf Minuten.</translation>
     </message>
     <message>
         <source>Still there? Keep going, or log it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch da? Halte weiter durch oder notiere es.</translation>
     </message>
     <message>
         <source>Why you are doing this</source>
-        <translation type="unfinished"></translation>
+        <translation>Warum du das tust</translation>
     </message>
     <message>
         <source>What set it &amp;off?</source>
-        <translation type="unfinished">Was war der &amp;Auslöser?</translation>
+        <translation>Was war der &amp;Auslöser?</translation>
     </message>
     <message>
         <source>What set it off?</source>
-        <translation type="unfinished"></translation>
+        <translation>Was war der Auslöser?</translation>
     </message>
     <message>
         <source>Choose...</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswählen...</translation>
     </message>
     <message>
         <source>Change my plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan ändern</translation>
     </message>
     <message>
         <source>Save plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan speichern</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Talk to someone</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit jemandem sprechen</translation>
     </message>
     <message>
         <source>Opens the help page at the quitlines for your country</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet die Hilfeseite bei der telefonischen Rauchstopp-Beratung in deinem Land</translation>
     </message>
     <message>
         <source>What did you do?</source>
-        <translation type="unfinished"></translation>
+        <translation>Was hast du gemacht?</translation>
     </message>
     <message>
         <source>%1:%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1:%2</translation>
     </message>
     <message>
         <source>Reading your plans...</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Pläne werden gelesen...</translation>
     </message>
     <message>
         <source>Your plans could not be read from %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Pläne konnten nicht aus %1 gelesen werden: %2.</translation>
     </message>
     <message>
         <source>Your plan: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein Plan: %1</translation>
     </message>
     <message>
         <source>No plan for %1 yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch kein Plan für „%1“.</translation>
     </message>
     <message>
         <source>No plan for %1 yet. A suggestion: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch kein Plan für „%1“. Ein Vorschlag: %2</translation>
     </message>
     <message>
         <source>Your plan could not be saved in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein Plan konnte nicht in %1 gespeichert werden: %2</translation>
     </message>
     <message>
         <source>Log this craving before you go?</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Rauchverlangen notieren, bevor du gehst?</translation>
     </message>
     <message>
         <source>Yes, it passed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja, überstanden</translation>
     </message>
     <message>
         <source>No, don&apos;t log it</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein, nicht notieren</translation>
     </message>
 </context>
 <context>
@@ -2006,7 +2006,7 @@ Möchtest du Clearwind trotzdem zurücksetzen?</translation>
     </message>
     <message>
         <source>Craving now...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rauchverlangen jetzt...</translation>
     </message>
 </context>
 <context>
@@ -2349,47 +2349,47 @@ Möchtest du Clearwind trotzdem zurücksetzen?</translation>
     </message>
     <message>
         <source>A few minutes of exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein paar Minuten Bewegung</translation>
     </message>
     <message>
         <source>A short walk</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein kurzer Spaziergang</translation>
     </message>
     <message>
         <source>Slow breathing</source>
-        <translation type="unfinished"></translation>
+        <translation>Langsam atmen</translation>
     </message>
     <message>
         <source>A glass of water</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Glas Wasser</translation>
     </message>
     <message>
         <source>Left the place</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Ort verlassen</translation>
     </message>
     <message>
         <source>Talked to someone</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit jemandem gesprochen</translation>
     </message>
     <message>
         <source>Nicotine replacement</source>
-        <translation type="unfinished"></translation>
+        <translation>Nikotinersatz</translation>
     </message>
     <message>
         <source>Kept my hands busy</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hände beschäftigt</translation>
     </message>
     <message>
         <source>Something else</source>
-        <translation type="unfinished"></translation>
+        <translation>Etwas anderes</translation>
     </message>
     <message>
         <source>it has no valid time, strength, trigger or outcome</source>
-        <translation type="unfinished">der Eintrag hat keine gültige Angabe zu Zeit, Stärke, Auslöser oder Ausgang</translation>
+        <translation>der Eintrag hat keine gültige Angabe zu Zeit, Stärke, Auslöser oder Ausgang</translation>
     </message>
     <message>
         <source>it is full, and could not be kept as %1: %2</source>
-        <translation type="unfinished">die Datei ist voll und konnte nicht als %1 aufbewahrt werden: %2</translation>
+        <translation>die Datei ist voll und konnte nicht als %1 aufbewahrt werden: %2</translation>
     </message>
     <message>
         <source>%1:00</source>
@@ -2498,11 +2498,11 @@ Möchtest du Clearwind trotzdem zurücksetzen?</translation>
     </message>
     <message>
         <source>%1, %2 of %3 passed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 von %3 überstanden</translation>
     </message>
     <message>
         <source>Before, against %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bisher gegen „%1“: %2.</translation>
     </message>
 </context>
 <context>
@@ -2537,7 +2537,7 @@ Möchtest du Clearwind trotzdem zurücksetzen?</translation>
     </message>
     <message>
         <source>Opens the window that helps you ride out a craving, in the copy already running if there is one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet das Fenster „Durchhalten“, das dir hilft, ein Rauchverlangen durchzustehen – im schon laufenden Clearwind, falls vorhanden.</translation>
     </message>
 </context>
 <context>
