@@ -80,27 +80,27 @@
     <name>BreathingPacer</name>
     <message>
         <source>Breathing guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Atemhilfe</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Breathe in slowly for 4 seconds, then out for 6.</source>
-        <translation type="unfinished"></translation>
+        <translation>Langsam 4 Sekunden ein-, 6 Sekunden ausatmen.</translation>
     </message>
     <message>
         <source>Breathe in</source>
-        <translation type="unfinished"></translation>
+        <translation>Einatmen</translation>
     </message>
     <message>
         <source>Breathe out</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausatmen</translation>
     </message>
     <message>
         <source>Go on</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiter</translation>
     </message>
 </context>
 <context>
@@ -470,11 +470,11 @@
     </message>
     <message>
         <source>Craving now...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rauchverlangen jetzt...</translation>
     </message>
     <message>
         <source>Help to ride out a craving (Ctrl+K)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe, ein Rauchverlangen durchzustehen (Strg+K)</translation>
     </message>
 </context>
 <context>
@@ -584,11 +584,11 @@
     <name>CravingReminder</name>
     <message>
         <source>Your usual craving hour is coming.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bald beginnt deine übliche Rauchverlangen-Stunde.</translation>
     </message>
     <message>
         <source>Your usual craving hour is coming. Your plan: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bald beginnt deine übliche Rauchverlangen-Stunde. Dein Plan: %1</translation>
     </message>
 </context>
 <context>
@@ -979,23 +979,23 @@
     </message>
     <message>
         <source>Craving now...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rauchverlangen jetzt...</translation>
     </message>
     <message>
         <source>My plans...</source>
-        <translation type="unfinished"></translation>
+        <translation>Meine Pläne...</translation>
     </message>
     <message>
         <source>Remind me before my usual craving hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor meiner üblichen Rauchverlangen-Stunde erinnern</translation>
     </message>
     <message>
         <source>Your desktop has no system tray to show it in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein Desktop hat keinen Infobereich, in dem die Erinnerung erscheinen könnte.</translation>
     </message>
     <message>
         <source>Your choice could not be saved in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Auswahl konnte nicht in %1 gespeichert werden: %2</translation>
     </message>
 </context>
 <context>
@@ -1042,7 +1042,7 @@
     </message>
     <message>
         <source>Ctrl+K</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+K</translation>
     </message>
 </context>
 <context>
@@ -1330,61 +1330,61 @@ Wenn du deinen Text speicherst, fehlen sie in der Datei. Trotzdem speichern? Die
     <name>PlanEdit</name>
     <message>
         <source>When %1, I will</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 – dann werde ich</translation>
     </message>
     <message>
         <source>Use this</source>
-        <translation type="unfinished"></translation>
+        <translation>Übernehmen</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Suggestion: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschlag: %1</translation>
     </message>
     <message>
         <source>Use the suggestion for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Vorschlag für „%1“ übernehmen</translation>
     </message>
     <message>
         <source>Next time %1 comes, I will</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächstes Mal: %1 – dann werde ich</translation>
     </message>
 </context>
 <context>
     <name>PlansDialog</name>
     <message>
         <source>My plans</source>
-        <translation type="unfinished"></translation>
+        <translation>Meine Pläne</translation>
     </message>
     <message>
         <source>A plan for each thing that sets off a craving: what you will do instead when it comes. One line each; leave a line empty for no plan.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Plan für jeden Auslöser von Rauchverlangen: was du stattdessen tust, wenn es so weit ist. Je eine Zeile; lass eine Zeile leer, wenn du dafür keinen Plan willst.</translation>
     </message>
     <message>
         <source>Your plans could not be read from %1: %2. The file is left as it is, and nothing here can be saved until it can be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Pläne konnten nicht aus %1 gelesen werden: %2. Die Datei bleibt, wie sie ist, und hier lässt sich nichts speichern, bis sie gelesen werden kann.</translation>
     </message>
     <message numerus="yes">
         <source>%n row(s) of your plans could not be read. They are kept in the file as they are.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Zeile deiner Pläne konnte nicht gelesen werden. Sie bleibt unverändert in der Datei.</numerusform>
+            <numerusform>%n Zeilen deiner Pläne konnten nicht gelesen werden. Sie bleiben unverändert in der Datei.</numerusform>
         </translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Your plans could not be saved in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Pläne konnten nicht in %1 gespeichert werden: %2</translation>
     </message>
 </context>
 <context>
@@ -1477,59 +1477,59 @@ Wenn du deinen Text speicherst, fehlen sie in der Datei. Trotzdem speichern? Die
     <name>Questionnaire</name>
     <message>
         <source>You did not enter your name. Please enter your name, or at least 1 letter</source>
-        <translation type="unfinished">Du hast deinen Namen nicht eingegeben. Bitte gib deinen Namen ein, mindestens 1 Buchstaben</translation>
+        <translation>Du hast deinen Namen nicht eingegeben. Bitte gib deinen Namen ein, oder wenigstens 1 Buchstaben</translation>
     </message>
     <message>
         <source>You did not enter how many cigarettes you some in a day</source>
-        <translation type="unfinished">Du hast nicht eingegeben, wie viele Zigaretten du am Tag rauchst</translation>
+        <translation>Du hast nicht eingegeben, wie viele Zigaretten du am Tag rauchst</translation>
     </message>
     <message>
         <source>You did not enter your currency.</source>
-        <translation type="unfinished">Du hast deine Währung nicht eingegeben.</translation>
+        <translation>Du hast deine Währung nicht eingegeben.</translation>
     </message>
     <message>
         <source>Please enter how much money you spend on cigarettes each day</source>
-        <translation type="unfinished">Bitte gib ein, wie viel Geld du täglich für Zigaretten ausgibst</translation>
+        <translation>Bitte gib ein, wie viel Geld du täglich für Zigaretten ausgibst</translation>
     </message>
     <message>
         <source>Please enter numbers only!</source>
-        <translation type="unfinished">Bitte gib nur Zahlen ein!</translation>
+        <translation>Bitte gib nur Zahlen ein!</translation>
     </message>
     <message>
         <source>You did not enter for how many years you have smoked.</source>
-        <translation type="unfinished">Du hast nicht eingegeben, seit wie vielen Jahren du rauchst.</translation>
+        <translation>Du hast nicht eingegeben, seit wie vielen Jahren du rauchst.</translation>
     </message>
     <message>
         <source>Hi </source>
-        <translation type="unfinished">Hallo </translation>
+        <translation>Hallo </translation>
     </message>
     <message>
         <source>On average you are smoking </source>
-        <translation type="unfinished">Du rauchst durchschnittlich </translation>
+        <translation>Du rauchst durchschnittlich </translation>
     </message>
     <message>
         <source> cigarettes a day.</source>
-        <translation type="unfinished"> Zigaretten am Tag.</translation>
+        <translation> Zigaretten am Tag.</translation>
     </message>
     <message>
         <source>You waste </source>
-        <translation type="unfinished">Du verschwendest </translation>
+        <translation>Du verschwendest </translation>
     </message>
     <message>
         <source> in a day on cigarettes.</source>
-        <translation type="unfinished"> am Tag für Zigaretten.</translation>
+        <translation> am Tag für Zigaretten.</translation>
     </message>
     <message>
         <source>You have smoked for </source>
-        <translation type="unfinished">Du rauchst seit </translation>
+        <translation>Du rauchst seit </translation>
     </message>
     <message>
         <source> years.</source>
-        <translation type="unfinished"> Jahren.</translation>
+        <translation> Jahren.</translation>
     </message>
     <message>
         <source>Is this information correct?</source>
-        <translation type="unfinished">Stimmen diese Angaben?</translation>
+        <translation>Stimmen diese Angaben?</translation>
     </message>
 </context>
 <context>
@@ -1660,111 +1660,111 @@ Möchtest du Clearwind trotzdem zurücksetzen?</translation>
     <name>RideItOutWindow</name>
     <message>
         <source>Smoke-free for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schon %1 rauchfrei.</translation>
     </message>
     <message>
         <source>Ride it out</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchhalten</translation>
     </message>
     <message>
         <source>It passed</source>
-        <translation type="unfinished">Überstanden</translation>
+        <translation>Überstanden</translation>
     </message>
     <message>
         <source>I smoked</source>
-        <translation type="unfinished">Ich habe geraucht</translation>
+        <translation>Ich habe geraucht</translation>
     </message>
     <message>
         <source>Time left, in minutes and seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbleibende Zeit in Minuten und Sekunden</translation>
     </message>
     <message>
         <source>Cravings rise, peak and pass, most within five minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rauchverlangen steigt an, erreicht einen Höhepunkt und vergeht, meist innerhalb von fünf Minuten.</translation>
     </message>
     <message>
         <source>Still there? Keep going, or log it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch da? Halte weiter durch oder notiere es.</translation>
     </message>
     <message>
         <source>Why you are doing this</source>
-        <translation type="unfinished"></translation>
+        <translation>Warum du das tust</translation>
     </message>
     <message>
         <source>What set it &amp;off?</source>
-        <translation type="unfinished">Was war der &amp;Auslöser?</translation>
+        <translation>Was war der &amp;Auslöser?</translation>
     </message>
     <message>
         <source>What set it off?</source>
-        <translation type="unfinished"></translation>
+        <translation>Was war der Auslöser?</translation>
     </message>
     <message>
         <source>Choose...</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswählen...</translation>
     </message>
     <message>
         <source>Change my plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan ändern</translation>
     </message>
     <message>
         <source>Save plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan speichern</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Talk to someone</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit jemandem sprechen</translation>
     </message>
     <message>
         <source>Opens the help page at the quitlines for your country</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet die Hilfeseite bei der telefonischen Rauchstopp-Beratung in deinem Land</translation>
     </message>
     <message>
         <source>What did you do?</source>
-        <translation type="unfinished"></translation>
+        <translation>Was hast du gemacht?</translation>
     </message>
     <message>
         <source>%1:%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1:%2</translation>
     </message>
     <message>
         <source>Reading your plans...</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Pläne werden gelesen...</translation>
     </message>
     <message>
         <source>Your plans could not be read from %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Pläne konnten nicht aus %1 gelesen werden: %2.</translation>
     </message>
     <message>
         <source>Your plan: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein Plan: %1</translation>
     </message>
     <message>
         <source>No plan for %1 yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch kein Plan für „%1“.</translation>
     </message>
     <message>
         <source>No plan for %1 yet. A suggestion: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch kein Plan für „%1“. Ein Vorschlag: %2</translation>
     </message>
     <message>
         <source>Your plan could not be saved in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein Plan konnte nicht in %1 gespeichert werden: %2</translation>
     </message>
     <message>
         <source>Log this craving before you go?</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Rauchverlangen notieren, bevor du gehst?</translation>
     </message>
     <message>
         <source>Yes, it passed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja, überstanden</translation>
     </message>
     <message>
         <source>No, don&apos;t log it</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein, nicht notieren</translation>
     </message>
 </context>
 <context>
@@ -1858,63 +1858,63 @@ Möchtest du Clearwind trotzdem zurücksetzen?</translation>
     <name>SlipDialog</name>
     <message>
         <source>After a cigarette</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach einer Zigarette</translation>
     </message>
     <message>
         <source>A slip</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Ausrutscher</translation>
     </message>
     <message>
         <source>I&apos;m smoking again</source>
-        <translation type="unfinished"></translation>
+        <translation>Ich rauche wieder</translation>
     </message>
     <message>
         <source>Was it a slip, or are you smoking again?</source>
-        <translation type="unfinished"></translation>
+        <translation>War es ein Ausrutscher, oder rauchst du wieder?</translation>
     </message>
     <message>
         <source>&amp;Where were you?</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wo warst du?</translation>
     </message>
     <message>
         <source>Who were you &amp;with?</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mit wem warst du zusammen?</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiter</translation>
     </message>
     <message>
         <source>A slip is not a relapse: your counter keeps running. Two short questions, both optional, to see what to plan for.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Ausrutscher ist kein Rückfall: Dein Zähler läuft weiter. Zwei kurze Fragen, beide freiwillig, damit du siehst, wofür du planen kannst.</translation>
     </message>
     <message>
         <source>Make it my plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu meinem Plan machen</translation>
     </message>
     <message>
         <source>Not now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt nicht</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
     <message>
         <source>From now on, not a single puff: not even one. If you use nicotine replacement, keep using it; it helps you through the next cravings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab jetzt keinen einzigen Zug mehr, wirklich keinen. Wenn du Nikotinersatz verwendest, bleib dabei; er hilft dir durch die nächsten Rauchverlangen.</translation>
     </message>
     <message>
         <source>Start a new attempt...</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuen Versuch beginnen...</translation>
     </message>
     <message>
         <source>Every attempt you made stays on your journey, and your longest run still counts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeder deiner Versuche bleibt in deinem Verlauf, und deine längste rauchfreie Zeit zählt weiterhin.</translation>
     </message>
     <message>
         <source>Your plan could not be saved in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein Plan konnte nicht in %1 gespeichert werden: %2</translation>
     </message>
 </context>
 <context>
@@ -2006,7 +2006,7 @@ Möchtest du Clearwind trotzdem zurücksetzen?</translation>
     </message>
     <message>
         <source>Craving now...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rauchverlangen jetzt...</translation>
     </message>
 </context>
 <context>
@@ -2349,160 +2349,160 @@ Möchtest du Clearwind trotzdem zurücksetzen?</translation>
     </message>
     <message>
         <source>A few minutes of exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein paar Minuten Bewegung</translation>
     </message>
     <message>
         <source>A short walk</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein kurzer Spaziergang</translation>
     </message>
     <message>
         <source>Slow breathing</source>
-        <translation type="unfinished"></translation>
+        <translation>Langsam atmen</translation>
     </message>
     <message>
         <source>A glass of water</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Glas Wasser</translation>
     </message>
     <message>
         <source>Left the place</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Ort verlassen</translation>
     </message>
     <message>
         <source>Talked to someone</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit jemandem gesprochen</translation>
     </message>
     <message>
         <source>Nicotine replacement</source>
-        <translation type="unfinished"></translation>
+        <translation>Nikotinersatz</translation>
     </message>
     <message>
         <source>Kept my hands busy</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hände beschäftigt</translation>
     </message>
     <message>
         <source>Something else</source>
-        <translation type="unfinished"></translation>
+        <translation>Etwas anderes</translation>
     </message>
     <message>
         <source>it has no valid time, strength, trigger or outcome</source>
-        <translation type="unfinished">der Eintrag hat keine gültige Angabe zu Zeit, Stärke, Auslöser oder Ausgang</translation>
+        <translation>der Eintrag hat keine gültige Angabe zu Zeit, Stärke, Auslöser oder Ausgang</translation>
     </message>
     <message>
         <source>it is full, and could not be kept as %1: %2</source>
-        <translation type="unfinished">die Datei ist voll und konnte nicht als %1 aufbewahrt werden: %2</translation>
+        <translation>die Datei ist voll und konnte nicht als %1 aufbewahrt werden: %2</translation>
     </message>
     <message>
         <source>%1:00</source>
-        <translation type="unfinished"></translation>
+        <translation>%1:00</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2</translation>
     </message>
     <message>
         <source>When cravings come</source>
-        <translation type="unfinished"></translation>
+        <translation>Wann das Rauchverlangen kommt</translation>
     </message>
     <message numerus="yes">
         <source>Hour of the day, the last %n day(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Uhrzeit, letzter %n Tag</numerusform>
+            <numerusform>Uhrzeit, letzte %n Tage</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>What helped most: %1, %2 of %3 passed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Am meisten geholfen hat: %1, %2 von %3 überstanden.</translation>
     </message>
     <message>
         <source>Tick what you did when you log a craving, and Clearwind will show what helps you most.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn du beim Notieren eines Rauchverlangens ankreuzt, was du getan hast, zeigt dir Clearwind, was dir am meisten hilft.</translation>
     </message>
     <message numerus="yes">
         <source>Half of your cravings were over within %n minute(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die Hälfte deiner Rauchverlangen war innerhalb von %n Minute vorbei.</numerusform>
+            <numerusform>Die Hälfte deiner Rauchverlangen war innerhalb von %n Minuten vorbei.</numerusform>
         </translation>
     </message>
     <message>
         <source>Most cravings come between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Am häufigsten kommt das Rauchverlangen zwischen %1 und %2 Uhr.</translation>
     </message>
     <message numerus="yes">
         <source>Slips in this attempt: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ausrutscher in diesem Versuch: %n</numerusform>
+            <numerusform>Ausrutscher in diesem Versuch: %n</numerusform>
         </translation>
     </message>
     <message>
         <source>take ten slow breaths, each out-breath a little longer, and let my shoulders drop.</source>
-        <translation type="unfinished"></translation>
+        <translation>zehnmal langsam atmen, jedes Ausatmen etwas länger, und die Schultern sinken lassen.</translation>
     </message>
     <message>
         <source>get up from the table straight away and brush my teeth or take a short walk.</source>
-        <translation type="unfinished"></translation>
+        <translation>sofort vom Tisch aufstehen und mir die Zähne putzen oder kurz spazieren gehen.</translation>
     </message>
     <message>
         <source>drink my coffee somewhere I never smoked, with a glass of water first.</source>
-        <translation type="unfinished"></translation>
+        <translation>erst ein Glas Wasser und dann meinen Kaffee dort trinken, wo ich nie geraucht habe.</translation>
     </message>
     <message>
         <source>keep a drink in my hand, stay close to friends who do not smoke, and drink less.</source>
-        <translation type="unfinished"></translation>
+        <translation>immer ein Getränk in der Hand halten, bei Freunden bleiben, die nicht rauchen, und weniger trinken.</translation>
     </message>
     <message>
         <source>say &quot;No thanks, I don&apos;t smoke&quot; and spend my break with someone who does not smoke.</source>
-        <translation type="unfinished"></translation>
+        <translation>„Nein danke, ich rauche nicht“ sagen und meine Pause mit jemandem verbringen, der nicht raucht.</translation>
     </message>
     <message>
         <source>pick one thing from my list of things to do for five minutes, like a puzzle or a short walk.</source>
-        <translation type="unfinished"></translation>
+        <translation>fünf Minuten lang etwas von meiner Liste machen, etwa ein Rätsel oder einen kurzen Spaziergang.</translation>
     </message>
     <message>
         <source>drink a glass of water or fruit juice first thing and change my morning routine.</source>
-        <translation type="unfinished"></translation>
+        <translation>als Erstes ein Glas Wasser oder Saft trinken und meine Morgenroutine ändern.</translation>
     </message>
     <message>
         <source>put on music I like and keep sugar-free gum within reach.</source>
-        <translation type="unfinished"></translation>
+        <translation>Musik anmachen, die ich mag, und zuckerfreien Kaugummi griffbereit haben.</translation>
     </message>
     <message>
         <source>keep a pen and paper at hand to doodle, or message someone who supports me.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stift und Papier zum Kritzeln bereithalten oder jemandem schreiben, der mich unterstützt.</translation>
     </message>
     <message>
         <source>wait ten minutes, drink a glass of water and do something else until the urge passes.</source>
-        <translation type="unfinished"></translation>
+        <translation>zehn Minuten warten, ein Glas Wasser trinken und etwas anderes tun, bis das Verlangen vorbei ist.</translation>
     </message>
     <message>
         <source>it is larger than 1 MB, too large to be a file of plans</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist größer als 1 MB und damit zu groß für eine Datei mit Plänen</translation>
     </message>
     <message>
         <source>a craving without a trigger has no plan</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Rauchverlangen ohne Auslöser hat keinen Plan</translation>
     </message>
     <message>
         <source>it is a folder, not a file of plans</source>
-        <translation type="unfinished"></translation>
+        <translation>das ist ein Ordner, keine Datei mit Plänen</translation>
     </message>
     <message>
         <source>it is not a file of plans</source>
-        <translation type="unfinished"></translation>
+        <translation>das ist keine Datei mit Plänen</translation>
     </message>
     <message>
         <source>%1, %2 of %3 passed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 von %3 überstanden</translation>
     </message>
     <message>
         <source>Before, against %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bisher gegen „%1“: %2.</translation>
     </message>
 </context>
 <context>
@@ -2537,7 +2537,7 @@ Möchtest du Clearwind trotzdem zurücksetzen?</translation>
     </message>
     <message>
         <source>Opens the window that helps you ride out a craving, in the copy already running if there is one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet das Fenster „Durchhalten“, das dir hilft, ein Rauchverlangen durchzustehen – im schon laufenden Clearwind, falls vorhanden.</translation>
     </message>
 </context>
 <context>
