@@ -3,8 +3,10 @@
 #include "advisors/professortab.h"
 #include "platform/environment.h"
 #include "platform/textfiles.h"
+#include "platform/translation.h"
 #include "records/datafiles.h"
 #include "richtext/documentfile.h"
+#include "web/webpages.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -23,22 +25,24 @@ private slots:
     void documentsReadWell();
     void lineFilesAreFull_data();
     void lineFilesAreFull();
+    void helpLinksResolve_data();
     void helpLinksResolve();
 };
 
 namespace {
 
 // The build folder, with its data folder, as the program folder.
-Environment buildFolder()
+Environment buildFolder(const QString &language = QString())
 {
     Environment environment;
     environment.shippedDataFolder = QStringLiteral(CLEARWIND_BUILD_DIR "/data");
+    environment.language = language;
     return environment;
 }
 
-QString dataFile(datafiles::File file)
+QString dataFile(datafiles::File file, const QString &language = QString())
 {
-    return datafiles::path(buildFolder(), file);
+    return datafiles::path(buildFolder(language), file);
 }
 
 QByteArray readAll(const QString &path)
@@ -104,10 +108,22 @@ void LibraryTest::lineFilesAreFull()
     }
 }
 
+void LibraryTest::helpLinksResolve_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const QString &language : translation::languages())
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+// Each language's page, with the sections the program opens it at: the
+// quitlines of each country it knows, and of the rest.
 void LibraryTest::helpLinksResolve()
 {
+    QFETCH(QString, language);
     QVERIFY(QFile::exists(dataFile(datafiles::File::BrowserProbe)));
-    const QString help = QString::fromUtf8(readAll(dataFile(datafiles::File::HelpPage)));
+    const QString page = dataFile(datafiles::File::HelpPage, language);
+    QVERIFY(language == QLatin1String("en") || page.contains(u'/' + language + u'/'));
+    const QString help = QString::fromUtf8(readAll(page));
     QVERIFY(!help.isEmpty());
     QSet<QString> anchors;
     for (const QRegularExpressionMatch &id : QRegularExpression(QStringLiteral("\\bid=\"([^\"]+)\"")).globalMatch(help))
@@ -120,6 +136,9 @@ void LibraryTest::helpLinksResolve()
         ++links;
     }
     QVERIFY(links > 0);
+    for (const QLocale::Territory territory :
+         {QLocale::UnitedStates, QLocale::UnitedKingdom, QLocale::Germany, QLocale::France})
+        QVERIFY2(anchors.contains(web::quitlinesSection(territory)), qPrintable(web::quitlinesSection(territory)));
 }
 
 QTEST_MAIN(LibraryTest)

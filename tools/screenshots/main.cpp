@@ -156,6 +156,7 @@ const Scene scenes[] = {
          p.find<QListWidget>("lst1")->setCurrentRow(5);
          must(p.click("cmdshowanwser"));
      }},
+    {"settings", 4, [](TestProgram &) {}},
     {"fact", 2, [](TestProgram &p) { must(p.click("cmdf1")); }},
     {"whypeoplesmoke", 2, [](TestProgram &p) { must(p.click("cmdf4")); }},
     {"things", 3, [](TestProgram &p) { must(p.click("cmdthings")); }},
