@@ -156,6 +156,10 @@ const Scene scenes[] = {
          p.find<QListWidget>("lst1")->setCurrentRow(5);
          must(p.click("cmdshowanwser"));
      }},
+    // Each tab as it first shows.
+    {"doctor", 1, [](TestProgram &) {}},
+    {"professor", 2, [](TestProgram &) {}},
+    {"coach", 3, [](TestProgram &) {}},
     {"settings", 4, [](TestProgram &) {}},
     {"fact", 2, [](TestProgram &p) { must(p.click("cmdf1")); }},
     {"whypeoplesmoke", 2, [](TestProgram &p) { must(p.click("cmdf4")); }},
@@ -221,13 +225,15 @@ int main(int argc, char *argv[])
     const QStringList arguments = QApplication::arguments();
     // --lang LANGUAGE takes the pictures in that language.
     const qsizetype languageAt = arguments.indexOf(QStringLiteral("--lang"));
-    translation::install(languageAt > 0 ? arguments.value(languageAt + 1) : QStringLiteral("en"));
+    const QString language = languageAt > 0 ? arguments.value(languageAt + 1) : QStringLiteral("en");
+    translation::install(language);
     const QString outFolder =
         languageAt == 1 ? arguments.value(3, QStringLiteral(".")) : arguments.value(1, QStringLiteral("."));
     const QString dataFolder = QStringLiteral(CLEARWIND_BUILD_DIR "/data");
     QDir().mkpath(outFolder);
     for (const Scene &scene : scenes) {
         TestProgram program;
+        program.environment().language = language;
         copyDataFolder(program, dataFolder);
         writeJourney(program);
         program.random.draws = {0.3};
