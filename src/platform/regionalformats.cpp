@@ -99,9 +99,10 @@ std::optional<QDate> dateFromText(const QString &text)
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty() || trimmed.size() > 64)
         return std::nullopt;
-    QDate date = QLocale().toDate(trimmed, shortDateFormat());
+    // The written form first: no regional form reads it as another day.
+    QDate date = QDate::fromString(trimmed, Qt::ISODate);
     if (!date.isValid())
-        date = QDate::fromString(trimmed, Qt::ISODate);
+        date = QLocale().toDate(trimmed, shortDateFormat());
     if (!date.isValid())
         return std::nullopt;
     return date;
@@ -133,9 +134,9 @@ std::optional<QTime> timeFromText(const QString &text)
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty() || trimmed.size() > 64)
         return std::nullopt;
-    QTime time = QLocale().toTime(trimmed, longTimeFormat());
+    QTime time = QTime::fromString(trimmed, Qt::ISODate);
     if (!time.isValid())
-        time = QTime::fromString(trimmed, Qt::ISODate);
+        time = QLocale().toTime(trimmed, longTimeFormat());
     if (!time.isValid())
         return std::nullopt;
     return QTime(time.hour(), time.minute(), time.second());

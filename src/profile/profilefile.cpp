@@ -65,9 +65,16 @@ void ProfileFile::apply(const QStringList &lines, QuitProfile &profile, const QD
 QStringList ProfileFile::lines(const QString &userName, const QString &cigarettes, const QString &currency,
                                const QString &money, const QDateTime &moment, const QString &marker)
 {
-    return {
-        userName, cigarettes, currency, money, regional::dateToText(moment.date()), regional::timeToText(moment.time()),
-        marker};
+    // The stop moment in the one form that reads the same under every
+    // locale: a short date written under one and read under another is a
+    // different day, or none. Files of the regional forms are still read.
+    return {userName,
+            cigarettes,
+            currency,
+            money,
+            moment.date().toString(Qt::ISODate),
+            moment.time().toString(QStringLiteral("HH:mm:ss")),
+            marker};
 }
 
 QStringList ProfileFile::lines(const QuitProfile &profile)

@@ -42,31 +42,41 @@ QString writeTemp(const QTemporaryDir &folder, const QByteArray &bytes)
 void ProfileFilesTest::profileRoundTrip_data()
 {
     QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("readLocale"); // a profile written under one locale, read under another
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("money");
     const char *locales[] = {"en_US", "de_DE", "en_GB", "ja_JP"};
+    const char *switches[][2] = {{"en_US", "de_DE"}, {"de_DE", "en_US"}, {"en_US", "en_GB"},
+                                 {"en_GB", "en_US"}, {"en_GB", "de_DE"}, {"de_DE", "en_GB"}};
+    for (const auto &[written, read] : switches)
+        QTest::addRow("%s, read under %s", written, read)
+            << QString::fromLatin1(written) << QString::fromLatin1(read) << QStringLiteral("Ann") << "5.50";
     const QString names[] = {QStringLiteral("Ann"), QStringLiteral("O'Hara, J."), QStringLiteral("\"Quoted\""),
                              QString::fromUtf8("\xf0\x9f\x98\x80 Zo\xc3\xab"),
                              QString::fromUtf8("\xd7\xa9\xd7\x9c\xd7\x95\xd7\x9d")};
     for (const char *locale : locales) {
         for (const QString &name : names)
-            QTest::addRow("%s %s", locale, qPrintable(name)) << QString::fromLatin1(locale) << name << "5.50";
+            QTest::addRow("%s %s", locale, qPrintable(name))
+                << QString::fromLatin1(locale) << QString::fromLatin1(locale) << name << "5.50";
     }
 }
 
 void ProfileFilesTest::profileRoundTrip()
 {
     QFETCH(QString, locale);
+    QFETCH(QString, readLocale);
     QFETCH(QString, name);
     QFETCH(QString, money);
     QLocale::setDefault(QLocale(locale));
     QTemporaryDir folder;
     const ProfileFile file(folder.filePath(QStringLiteral("data.dat")));
-    const QDateTime moment(QDate(2026, 3, 14), QTime(21, 5, 33));
+    // Day and month both below 13: read in the other order, it is another day.
+    const QDateTime moment(QDate(2026, 3, 4), QTime(21, 5, 33));
     QVERIFY(file.write(ProfileFile::lines(name, QStringLiteral("20"), QStringLiteral("euro"), money, moment,
                                           QStringLiteral("YES")))
                 .ok);
 
+    QLocale::setDefault(QLocale(readLocale));
     QuitProfile read;
     file.read(read, moment.date());
     QCOMPARE(read.userName, name);
@@ -90,8 +100,9 @@ void ProfileFilesTest::profileFileLayout()
                 .ok);
     QFile raw(file.path());
     QVERIFY(raw.open(QIODevice::ReadOnly));
-    // The year in four digits: a two-digit year would read back as 1926.
-    QCOMPARE(raw.readAll(), QByteArray("Ann\r\n20\r\ndollar\r\n0.0\r\n3/14/2026\r\n11:59:59 PM\r\nNO\r\n"));
+    // The stop moment in ISO 8601, whatever the locale: the year in four
+    // digits, and the day and month in an order no locale reads the other way.
+    QCOMPARE(raw.readAll(), QByteArray("Ann\r\n20\r\ndollar\r\n0.0\r\n2026-03-14\r\n23:59:59\r\nNO\r\n"));
 }
 
 void ProfileFilesTest::badProfileLines_data()

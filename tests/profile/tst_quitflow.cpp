@@ -218,7 +218,7 @@ void QuitFlowTest::secondPressSavesAndShowsStartPanel()
     QVERIFY(program.click("cmdcontinue"));
     QVERIFY(program.click("cmdcontinue"));
     QCOMPARE(program.readFile("data/settings/data.dat"),
-             QByteArray("O'Hara, J\r\n20\r\ndollar\r\n6.50\r\n3/14/2026\r\n9:05:33 PM\r\nNO\r\n"));
+             QByteArray("O'Hara, J\r\n20\r\ndollar\r\n6.50\r\n2026-03-14\r\n21:05:33\r\nNO\r\n"));
     QVERIFY(!program.shown("frmdata"));
     QVERIFY(program.shown("frmstart"));
     QVERIFY(program.find("frmstart")->isVisible());
@@ -310,12 +310,14 @@ void QuitFlowTest::stopNowLogsTheMomentAndStartsTheCounter_data()
     QTest::addColumn<QDateTime>("moment");
     QTest::addColumn<QByteArray>("dateLine");
     QTest::addColumn<QByteArray>("timeLine");
+    QTest::addColumn<QByteArray>("stored"); // the date and time lines of the file, the same in every locale
     QTest::newRow("evening") << QDateTime(QDate(2026, 3, 14), QTime(21, 5, 33)) << QByteArray("3/14/2026")
-                             << QByteArray("9:05:33 PM");
+                             << QByteArray("9:05:33 PM") << QByteArray("2026-03-14\r\n21:05:33");
     QTest::newRow("last second of the day")
-        << QDateTime(QDate(2026, 3, 14), QTime(23, 59, 59)) << QByteArray("3/14/2026") << QByteArray("11:59:59 PM");
-    QTest::newRow("clock set back a year")
-        << QDateTime(QDate(2025, 3, 1), QTime(0, 0, 0)) << QByteArray("3/1/2025") << QByteArray("12:00:00 AM");
+        << QDateTime(QDate(2026, 3, 14), QTime(23, 59, 59)) << QByteArray("3/14/2026") << QByteArray("11:59:59 PM")
+        << QByteArray("2026-03-14\r\n23:59:59");
+    QTest::newRow("clock set back a year") << QDateTime(QDate(2025, 3, 1), QTime(0, 0, 0)) << QByteArray("3/1/2025")
+                                           << QByteArray("12:00:00 AM") << QByteArray("2025-03-01\r\n00:00:00");
 }
 
 void QuitFlowTest::stopNowLogsTheMomentAndStartsTheCounter()
@@ -323,6 +325,7 @@ void QuitFlowTest::stopNowLogsTheMomentAndStartsTheCounter()
     QFETCH(QDateTime, moment);
     QFETCH(QByteArray, dateLine);
     QFETCH(QByteArray, timeLine);
+    QFETCH(QByteArray, stored);
     TestProgram program;
     program.start();
     fillAnswers(program);
@@ -331,8 +334,7 @@ void QuitFlowTest::stopNowLogsTheMomentAndStartsTheCounter()
     program.clock.set(moment.addMSecs(250));
     QVERIFY(program.click("CMDSTARTNOW"));
 
-    QCOMPARE(program.readFile("data/settings/data.dat"),
-             "Ann\r\n20\r\ndollar\r\n6.50\r\n" + dateLine + "\r\n" + timeLine + "\r\nYES\r\n");
+    QCOMPARE(program.readFile("data/settings/data.dat"), "Ann\r\n20\r\ndollar\r\n6.50\r\n" + stored + "\r\nYES\r\n");
     QCOMPARE(program.window().state().profile.stopTime, moment.time());
     QVERIFY(!program.shown("frmstart"));
     QVERIFY(program.find("frmcounter")->isVisible());
