@@ -69,6 +69,8 @@ BreathingPacer::BreathingPacer(QWidget *parent) : QWidget(parent)
     m_shape->setAccessibleName(tr("Breathing guide"));
     m_words = controls::label(this, QStringLiteral("lblbreathe"), QString());
     m_words->setAlignment(Qt::AlignCenter);
+    // Paused, the words say the whole way to breathe, in the pacer's width.
+    m_words->setWordWrap(true);
     QFont big = m_words->font();
     big.setPointSizeF(big.pointSizeF() * 1.3);
     m_words->setFont(big);

@@ -1,6 +1,7 @@
 #include "journey/cravings.h"
 #include "journey/journeyfigures.h"
 #include "journey/journeytab.h"
+#include "journey/rideitoutwindow.h"
 #include "platform/translation.h"
 #include "support/checked.h"
 #include "support/testwindow.h"
@@ -27,6 +28,8 @@ private slots:
     void saysWhatCannotBeShown();
     void savesAsCsv_data();
     void savesAsCsv();
+    void rideItOutCountsDownAndBreathes_data();
+    void rideItOutCountsDownAndBreathes();
     void remindsBeforeTheUsualHour_data();
     void remindsBeforeTheUsualHour();
 };
@@ -220,6 +223,60 @@ void JourneyPanelsTest::savesAsCsv()
     } else {
         QVERIFY(program.messages.shown.isEmpty());
     }
+}
+
+// The countdown from 5:00 on the window's own clock, never below 0:00 and
+// never closing by itself; the pacer four seconds in, six out.
+void JourneyPanelsTest::rideItOutCountsDownAndBreathes_data()
+{
+    QTest::addColumn<qint64>("elapsed"); // milliseconds since the window opened
+    QTest::addColumn<QString>("countdown");
+    QTest::addColumn<QString>("breath");
+    QTest::newRow("opened") << 0LL << "5:00"
+                            << "Breathe in";
+    QTest::newRow("a second in") << 1LL << "5:00"
+                                 << "Breathe in";
+    QTest::newRow("breathing out") << 4'000LL << "4:56"
+                                   << "Breathe out";
+    QTest::newRow("the next breath") << 10'000LL << "4:50"
+                                     << "Breathe in";
+    QTest::newRow("the last second") << 299'001LL << "0:01"
+                                     << "Breathe out";
+    QTest::newRow("over") << 300'000LL << "0:00"
+                          << "Breathe in";
+    QTest::newRow("long over") << 3'600'000LL << "0:00"
+                               << "Breathe in";
+    QTest::newRow("a clock set back") << -5'000LL << "5:00"
+                                      << "Breathe in";
+}
+
+void JourneyPanelsTest::rideItOutCountsDownAndBreathes()
+{
+    QFETCH(qint64, elapsed);
+    QFETCH(QString, countdown);
+    QFETCH(QString, breath);
+    TestProgram program;
+    QVERIFY(program.startOnTab(0));
+    QVERIFY(program.click("cmdcravingnow"));
+    auto *ride = program.find<RideItOutWindow>("frmrideitout");
+    QVERIFY(ride);
+    qint64 now = 0;
+    ride->setElapsedSource([&now] { return now; });
+    now = elapsed;
+    QVERIFY(program.tick("tmrrideitout") || !program.timer("tmrrideitout")->isActive());
+    QVERIFY(program.tick("tmrbreathe"));
+    QCOMPARE(program.text("lblcountdown"), countdown);
+    QCOMPARE(program.find<QLabel>("lblstillthere")->isVisible(), countdown == QLatin1String("0:00"));
+    QCOMPARE(program.text("lblbreathe"), breath);
+    QVERIFY(ride->isVisible());
+    QVERIFY(!program.exists("data/journey/cravings.csv"));
+    // Paused, it is still, and says the whole way to breathe.
+    QVERIFY(program.click("cmdpausebreathe"));
+    QVERIFY(!program.timer("tmrbreathe")->isActive());
+    QCOMPARE(program.text("lblbreathe"), QStringLiteral("Breathe in slowly for 4 seconds, then out for 6."));
+    // Closed, nothing of it ticks.
+    QVERIFY(program.click("cmdridepassed"));
+    QTRY_VERIFY(!program.find<RideItOutWindow>("frmrideitout"));
 }
 
 // The nudge: one single-shot timer, set for ten minutes before the hour the
