@@ -16,8 +16,9 @@ QByteArray contents(const QString &path)
 // unfinished last record.
 bool keptAround(const QByteArray &before, const QByteArray &after, const QByteArray &record)
 {
+    const bool empty = before.isEmpty() || before == "\xEF\xBB\xBF";
     if (after == before + record || after == before + "\r\n" + record ||
-        after == before + journey::cravingsHeader() + record)
+        (empty && after == before + journey::cravingsHeader() + record))
         return true;
     if (after.size() != before.size() + record.size())
         return false;
@@ -77,7 +78,7 @@ bool keptWithHeader(const QByteArray &before, const QByteArray &after, const QBy
     const QByteArray afterHeader = after.mid(start + header.size());
     // The older header's end follows from the sizes, with or without a line end put before the record.
     for (const qsizetype lineEnd : {0, 2}) {
-        const qsizetype end = before.size() + header.size() + record.size() + lineEnd - after.size();
+        const qsizetype end = start + before.size() + header.size() + record.size() + lineEnd - after.size();
         if (end < start || end > before.size() || (written && end != start + older.size()))
             continue;
         if (looksLikeOlderHeader(before.mid(start, end - start)) && keptAround(before.mid(end), afterHeader, record))
