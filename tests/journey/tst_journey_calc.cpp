@@ -68,8 +68,10 @@ const Cell empty;
 
 const QString note = QStringLiteral("rang Sam, said \"later\"\nthen walked");
 
-// The older record the file starts with, and the one logged through "Ride it out".
-const QByteArray olderFile = "time,strength,trigger,note,outcome\r\n2026-03-05T08:30:15+01:00,4,coffee,,passed\r\n";
+// The older record the file starts with, its note only a comma away from
+// being two cells, and the one logged through "Ride it out".
+const QByteArray olderFile =
+    "time,strength,trigger,note,outcome\r\n2026-03-05T08:30:15+01:00,4,coffee,\"at work, again\",passed\r\n";
 
 Craving timed()
 {
@@ -86,8 +88,8 @@ QList<QList<Cell>> cravingRows()
     return {{text(QStringLiteral("time")), text(QStringLiteral("strength")), text(QStringLiteral("trigger")),
              text(QStringLiteral("note")), text(QStringLiteral("outcome")), text(QStringLiteral("seconds")),
              text(QStringLiteral("did"))},
-            {text(QStringLiteral("2026-03-05T08:30:15+01:00")), number(4), text(QStringLiteral("coffee")), empty,
-             text(QStringLiteral("passed")), empty, empty},
+            {text(QStringLiteral("2026-03-05T08:30:15+01:00")), number(4), text(QStringLiteral("coffee")),
+             text(QStringLiteral("at work, again")), text(QStringLiteral("passed")), empty, empty},
             {text(time), number(3), text(QStringLiteral("stress")), text(note), text(QStringLiteral("passed")),
              number(187), text(QStringLiteral("walk;water"))}};
 }
