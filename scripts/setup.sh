@@ -21,6 +21,8 @@ packages=(
   desktop-file-utils appstream
   # A test tool: the rich-text tests check that a word processor opens what we write.
   libreoffice-writer-nogui
+  # A test tool: the journey's tests check that a spreadsheet reads the cravings file and the CSV export.
+  libreoffice-calc-nogui
   # Printing: the CUPS client library, and a private CUPS with a PDF queue for the printing test
   libcups2-dev
   cups cups-client printer-driver-cups-pdf poppler-utils

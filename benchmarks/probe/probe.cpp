@@ -189,9 +189,15 @@ private:
                     QTimer::singleShot(50, this, &Probe::nextStep);
                     return;
                 }
+                // A button that closes its window may be gone once the events are settled.
+                const QByteArray pressed = "pressed " + button->objectName().toUtf8();
                 button->click();
                 settle();
-                report("pressed " + button->objectName().toUtf8());
+                report(pressed);
+            } else if (step.startsWith(QLatin1String("after="))) {
+                ++m_next;
+                QTimer::singleShot(step.mid(6).toInt() * 1000, this, &Probe::nextStep);
+                return;
             } else if (step == QLatin1String("cpu")) {
                 std::signal(SIGUSR2, reportProcessCpu);
             } else if (step == QLatin1String("end")) {
