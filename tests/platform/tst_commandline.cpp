@@ -32,6 +32,11 @@ void CommandLineTest::answersOnTheTerminal_data()
                                        << "clearwind: Unknown option 'x'.";
     QTest::newRow("a language it does not speak") << QStringList{"--lang", "xx"} << 2 << ""
                                                   << "clearwind: Clearwind does not speak \"xx\".\n\n" + usage;
+    QTest::newRow("a look it does not have")
+        << QStringList{"--theme", "blue"} << 2 << ""
+        << "clearwind: Clearwind has no look \"blue\"; it has system, light, dark.\n\n" + usage;
+    QTest::newRow("a look it has, in capitals") << QStringList{"--theme", "DARK", "--version"} << 0 << "clearwind "
+                                                << "";
     QTest::newRow("a value missing") << QStringList{"--log-craving", "-style"} << 2 << ""
                                      << "clearwind: Missing value after '-style'.";
 }
