@@ -2539,6 +2539,18 @@ Möchtest du Clearwind trotzdem zurücksetzen?</translation>
         <source>Opens the window that helps you ride out a craving, in the copy already running if there is one.</source>
         <translation>Öffnet das Fenster „Durchhalten“, das dir hilft, ein Rauchverlangen durchzustehen – im schon laufenden Clearwind, falls vorhanden.</translation>
     </message>
+    <message>
+        <source>Shows the look THEME for this run: %1. The default, system, follows the desktop.</source>
+        <translation>Zeigt bei diesem Start die Ansicht ANSICHT: %1. Die Vorgabe, system, folgt dem Desktop.</translation>
+    </message>
+    <message>
+        <source>THEME</source>
+        <translation>ANSICHT</translation>
+    </message>
+    <message>
+        <source>Clearwind has no look &quot;%1&quot;; it has %2.</source>
+        <translation>Clearwind hat keine Ansicht „%1“; es hat %2.</translation>
+    </message>
 </context>
 <context>
     <name>printing</name>

@@ -290,7 +290,7 @@ void CoachTab::closePersonalReasons()
 
 void CoachTab::printPersonalReasons()
 {
-    printing::printOrSay(m_environment, *m_personalReasons->document());
+    printing::printOrSay(m_environment, *m_personalReasons->asWritten());
 }
 
 // Both ways out, Back and closing the window, store this way: only what the

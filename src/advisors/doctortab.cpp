@@ -102,7 +102,7 @@ void DoctorTab::buildPanels()
     connect(m_diseaseRisks, &DiseasePanel::backRequested, this, &DoctorTab::closeDiseaseRisks);
     connect(m_bodyMonitor, &BodyMonitorPanel::backRequested, this, &DoctorTab::closeBodyMonitor);
     connect(m_bodyMonitor, &BodyMonitorPanel::explanation, this,
-            [this](const QString &text, const QColor &colour) { say(text, colour); });
+            [this](const QString &text, look::Role colour) { say(text, colour); });
 }
 
 QFrame *DoctorTab::buildMainPanel()

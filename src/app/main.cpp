@@ -1,5 +1,6 @@
 #include "app/fontconfigwarmup.h"
 #include "app/mainwindow.h"
+#include "platform/appearance.h"
 #include "platform/clock.h"
 #include "platform/datalayout.h"
 #include "platform/giobrowser.h"
@@ -15,6 +16,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDBusConnection>
 #include <QDir>
 #include <QPixmapCache>
 #include <cstdio>
@@ -23,6 +25,31 @@
 #include <optional>
 
 namespace {
+
+// The looks --theme chooses from; "system" follows the desktop.
+struct Theme
+{
+    const char *name;
+    std::optional<ColourScheme> scheme;
+};
+
+const Theme themes[] = {{"system", std::nullopt}, {"light", ColourScheme::Light}, {"dark", ColourScheme::Dark}};
+
+const Theme *findTheme(const QString &asked)
+{
+    for (const Theme &theme : themes)
+        if (asked.compare(QLatin1String(theme.name), Qt::CaseInsensitive) == 0)
+            return &theme;
+    return nullptr;
+}
+
+QString themeNames()
+{
+    QStringList names;
+    for (const Theme &theme : themes)
+        names << QString::fromLatin1(theme.name);
+    return names.join(QStringLiteral(", "));
+}
 
 struct CommandLine
 {
@@ -35,6 +62,8 @@ struct CommandLine
     bool styleChosen = false;
     // The language the program speaks for this run.
     QString language;
+    // The look for this run; the desktop's unless asked for.
+    const Theme *theme = &themes[0];
 };
 
 // The options that QApplication takes for itself on this system's platforms,
@@ -65,12 +94,17 @@ struct Options
                                 QCoreApplication::translate("main", "Speaks LANGUAGE for this run: %1.")
                                     .arg(translation::languages().join(QStringLiteral(", "))),
                                 QCoreApplication::translate("main", "LANGUAGE")};
+    QCommandLineOption theme{QStringLiteral("theme"),
+                             QCoreApplication::translate("main", "Shows the look THEME for this run: %1. The "
+                                                                 "default, system, follows the desktop.")
+                                 .arg(themeNames()),
+                             QCoreApplication::translate("main", "THEME"), QStringLiteral("system")};
 
     void addTo(QCommandLineParser &parser) const
     {
         parser.setApplicationDescription(
             QCoreApplication::translate("main", "Counts your smoke-free time and shows what it brings."));
-        parser.addOptions({help, version, logCraving, cravingNow, language});
+        parser.addOptions({help, version, logCraving, cravingNow, language, theme});
         for (const char *name : qtOptionsWithValue) {
             QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
             option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -107,6 +141,9 @@ int answerOnTerminal(const QStringList &arguments, const QString &language)
         translation::choose(parser.value(options.language)) != parser.value(options.language).toLower())
         problem =
             QCoreApplication::translate("main", "Clearwind does not speak \"%1\".").arg(parser.value(options.language));
+    else if (understood && !findTheme(parser.value(options.theme)))
+        problem = QCoreApplication::translate("main", "Clearwind has no look \"%1\"; it has %2.")
+                      .arg(parser.value(options.theme), themeNames());
     if (!problem.isEmpty()) {
         std::fprintf(stderr, "clearwind: %s\n\n%s", qPrintable(problem), qPrintable(usage));
         return 2;
@@ -130,11 +167,14 @@ CommandLine readCommandLine(int argc, char *argv[])
     const QString asked = parser.value(options.language);
     CommandLine commandLine{std::nullopt, parser.isSet(options.logCraving), parser.isSet(options.cravingNow),
                             parser.isSet(QStringLiteral("style")), translation::choose(asked)};
+    const Theme *theme = findTheme(parser.value(options.theme));
+    if (theme)
+        commandLine.theme = theme;
     if (understood && parser.isSet(options.version)) {
         std::printf("clearwind %s\n", CLEARWIND_VERSION);
         commandLine.answered = 0;
     } else if (!understood || parser.isSet(options.help) ||
-               (parser.isSet(options.language) && commandLine.language != asked.toLower())) {
+               (parser.isSet(options.language) && commandLine.language != asked.toLower()) || !theme) {
         commandLine.answered = answerOnTerminal(arguments, commandLine.language);
     }
     return commandLine;
@@ -181,6 +221,13 @@ int main(int argc, char *argv[])
     SystemPrinter printer;
     GioBrowser browser;
 
+    // Asked for, the look stays; otherwise the desktop's portal is followed.
+    std::unique_ptr<Appearance> appearance;
+    if (commandLine.theme->scheme)
+        appearance = std::make_unique<FixedAppearance>(*commandLine.theme->scheme);
+    else
+        appearance = std::make_unique<PortalAppearance>(QDBusConnection::sessionBus());
+
     std::unique_ptr<SystemTray> tray;
     if (QSystemTrayIcon::isSystemTrayAvailable())
         tray = std::make_unique<SystemTray>(QStringLiteral(":/pictures/smiley.svg"));
@@ -192,7 +239,8 @@ int main(int argc, char *argv[])
                                                  .logonList = &logonList,
                                                  .printer = &printer,
                                                  .browser = &browser,
-                                                 .tray = tray.get()});
+                                                 .tray = tray.get(),
+                                                 .appearance = appearance.get()});
     environment.language = commandLine.language;
     environment.chooseFileToSave = [](const SaveQuestion &question) {
         return askWithSaveFileDialog(question, QApplication::activeWindow());

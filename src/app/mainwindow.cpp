@@ -13,6 +13,7 @@
 #include "journey/cravingdialog.h"
 #include "journey/journeytab.h"
 #include "journey/rideitoutwindow.h"
+#include "platform/appearance.h"
 #include "platform/clock.h"
 #include "platform/instanceguard.h"
 #include "platform/messageservice.h"
@@ -32,6 +33,7 @@
 #include "records/preferences.h"
 #include "ui/clickablelabel.h"
 #include "ui/layerstack.h"
+#include "ui/look.h"
 #include "ui/picture.h"
 #include "ui/resources.h"
 #include "ui/windowaccessibility.h"
@@ -47,20 +49,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-namespace {
-
-// Soft greens: fresh air, without shouting.
-QPalette calmPalette(QPalette palette)
-{
-    palette.setColor(QPalette::Window, QColor(0xf3, 0xf8, 0xf4));
-    palette.setColor(QPalette::Button, QColor(0xe6, 0xf1, 0xe9));
-    palette.setColor(QPalette::Highlight, QColor(0x2e, 0x9d, 0x5b));
-    palette.setColor(QPalette::Base, Qt::white);
-    return palette;
-}
-
-} // namespace
-
 MainWindow::MainWindow(const Environment &environment, QWidget *parent)
     : QWidget(parent), m_environment(environment),
       m_store(datafiles::path(environment, datafiles::File::Profile),
@@ -72,7 +60,7 @@ MainWindow::MainWindow(const Environment &environment, QWidget *parent)
     setWindowTitle(tr("Clearwind"));
     accessibility::presentAsFrame(this);
     setWindowIcon(pictureIcon(pictures::path("smiley")));
-    setPalette(calmPalette(palette()));
+    followLook();
 
     m_layers = new LayerStack(this);
     m_tabs = buildTabs();
@@ -142,6 +130,14 @@ QTimer *MainWindow::makeTimer(const char *name, int interval, bool enabled, void
     if (enabled)
         timer->start();
     return timer;
+}
+
+void MainWindow::followLook()
+{
+    const Appearance *appearance = m_environment.appearance;
+    look::apply(appearance ? appearance->scheme() : ColourScheme::Light);
+    if (appearance)
+        connect(appearance, &Appearance::schemeChanged, this, [](ColourScheme scheme) { look::apply(scheme); });
 }
 
 QTabWidget *MainWindow::buildTabs()

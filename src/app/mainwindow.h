@@ -84,6 +84,8 @@ protected:
 private:
     QTimer *makeTimer(const char *name, int interval, bool enabled, void (MainWindow::*tick)());
     QTabWidget *buildTabs();
+    // Shows the look the desktop asks for, now and whenever it changes.
+    void followLook();
     QuestionnairePanel *questionnaire();
     void startQuitCounter();
     void openPage(const QString &page);

@@ -72,6 +72,7 @@ BodyMonitorPanel::BodyMonitorPanel(QWidget *parent) : QFrame(parent)
     // Made after the scales, the markers lie over them.
     for (const Meter &meter : bodymeters::meters()) {
         auto *marker = new Picture(QString::fromLatin1(meter.markerName), markerImage, QString(), this);
+        marker->setBackdropShown(false);
         keepMouseMoves(marker);
         m_markers.append(marker);
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/look.h"
+
 #include <QColor>
 #include <QFrame>
 #include <QList>
@@ -31,7 +33,7 @@ public slots:
 
 signals:
     // The doctor explains what the mouse is over.
-    void explanation(const QString &text, const QColor &colour);
+    void explanation(const QString &text, look::Role colour);
     void backRequested();
 
 protected:

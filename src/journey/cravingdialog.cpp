@@ -46,9 +46,7 @@ QLabel *quietLabel(const QString &text, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
     label->setTextFormat(Qt::PlainText);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, palette.color(QPalette::PlaceholderText));
-    label->setPalette(palette);
+    controls::setTextColour(label, look::Role::QuietText);
     return label;
 }
 
@@ -61,11 +59,9 @@ CravingDialog::CravingDialog(const Environment &environment, QWidget *parent)
     setWindowTitle(tr("Log a craving"));
     setWindowModality(Qt::WindowModal);
     setAttribute(Qt::WA_DeleteOnClose);
-    // A window of its own takes nothing from its parent unless told.
-    if (parent) {
-        setPalette(parent->palette());
+    // A window of its own takes its parent's icon only when told; the look is the application's.
+    if (parent)
         setWindowIcon(parent->windowIcon());
-    }
 
     QWidget *strength = buildStrength();
     m_triggers = buildTriggers();

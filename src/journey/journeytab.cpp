@@ -16,6 +16,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -33,16 +34,16 @@
 namespace {
 
 // The program's calm greens for the bars, with the warm orange and the blue
-// of its pictures for what stands out.
-journey::charts::Palette chartPalette(const QPalette &palette)
+// of its pictures for what stands out, in the look shown.
+journey::charts::Palette chartPalette()
 {
-    return {.bars = palette.color(QPalette::Highlight),
-            .current = QColor(0xf2, 0xa3, 0x3a),
-            .muted = QColor(0xb4, 0xc0, 0xcc),
-            .line = QColor(0x3b, 0x82, 0xc4),
-            .text = palette.color(QPalette::WindowText),
-            .grid = QColor(0xdd, 0xe8, 0xe0),
-            .background = palette.color(QPalette::Base)};
+    return {.bars = look::colour(look::Role::Highlight),
+            .current = look::colour(look::Role::ChartCurrent),
+            .muted = look::colour(look::Role::ChartMuted),
+            .line = look::colour(look::Role::ChartLine),
+            .text = look::colour(look::Role::Text),
+            .grid = look::colour(look::Role::ChartGrid),
+            .background = look::colour(look::Role::Base)};
 }
 
 // A file of cravings that could not be read, in a sentence.
@@ -124,8 +125,7 @@ void JourneyTab::buildPanels()
 // What the user can do here, beside the sentences; the nudge under them.
 QLayout *JourneyTab::buildButtons(QWidget *parent)
 {
-    QPushButton *cravingNow =
-        controls::button(parent, QStringLiteral("cmdjourneycravingnow"), tr("Craving now..."));
+    QPushButton *cravingNow = controls::button(parent, QStringLiteral("cmdjourneycravingnow"), tr("Craving now..."));
     QPushButton *logButton = controls::button(parent, QStringLiteral("cmdlogcraving"), tr("Log a craving..."));
     QPushButton *plans = controls::button(parent, QStringLiteral("cmdmyplans"), tr("My plans..."));
     m_saveButton = controls::button(parent, QStringLiteral("cmdsavecsv"), tr("Save as CSV..."));
@@ -237,8 +237,7 @@ void JourneyTab::refresh()
     const journey::CravingFile cravings = journey::CravingFile::ofUser(m_environment);
     const journey::Attempt current = journey::currentAttempt(m_state.profile.stopDate, m_state.profile.stopTime, now);
     m_reading = background::run<journey::Summary>(
-        this,
-        [history, cravings, current, now] { return journey::readSummary(history, cravings, current, now); },
+        this, [history, cravings, current, now] { return journey::readSummary(history, cravings, current, now); },
         [this, now](const journey::Summary &summary) {
             m_reading = nullptr;
             showSummary(summary, now);
@@ -282,9 +281,16 @@ void JourneyTab::showNotes(const journey::Summary &summary)
     m_notes->setVisible(!notes.isEmpty());
 }
 
+void JourneyTab::changeEvent(QEvent *event)
+{
+    LazyPage::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && m_chartMaker && !m_charts.empty())
+        showCharts(journey::chartViews(m_summary));
+}
+
 void JourneyTab::showCharts(const QList<journey::ChartView> &views)
 {
-    const journey::charts::Palette palette = chartPalette(this->palette());
+    const journey::charts::Palette palette = chartPalette();
     for (const journey::ChartView &view : views) {
         const auto placed = m_charts.find(view.kind);
         if (placed == m_charts.end())

@@ -48,6 +48,8 @@ protected:
     void buildPanels() override;
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
+    // The charts are drawn anew in the colours of a new look.
+    void changeEvent(QEvent *event) override;
 
 private:
     QLayout *buildCharts(QWidget *parent);

@@ -19,10 +19,8 @@ PlansDialog::PlansDialog(const Environment &environment, QWidget *parent)
     setWindowTitle(tr("My plans"));
     setWindowModality(Qt::WindowModal);
     setAttribute(Qt::WA_DeleteOnClose);
-    if (parent) {
-        setPalette(parent->palette());
+    if (parent)
         setWindowIcon(parent->windowIcon());
-    }
 
     QLabel *intro = controls::textLabel(
         this, QStringLiteral("lblplans"),

@@ -55,11 +55,7 @@ QLabel *heading(QWidget *parent, const QString &objectName, const QString &text)
 
 void setQuiet(QLabel *label, bool quiet)
 {
-    QPalette palette = label->palette();
-    const QPalette usual = label->parentWidget() ? label->parentWidget()->palette() : QPalette();
-    palette.setColor(QPalette::WindowText,
-                     quiet ? usual.color(QPalette::PlaceholderText) : usual.color(QPalette::WindowText));
-    label->setPalette(palette);
+    controls::setTextColour(label, quiet ? look::Role::QuietText : look::Role::Text);
 }
 
 // The first lines of the user's personal reasons, or nothing when there are
@@ -75,8 +71,7 @@ QString firstReasons(const Environment &environment)
     QTextDocument document;
     if (!richtext::loadFile(path, &document).ok)
         return QString();
-    const QString invitation =
-        QCoreApplication::translate("CoachTab", "Enter your personal reason not to smoke here.");
+    const QString invitation = QCoreApplication::translate("CoachTab", "Enter your personal reason not to smoke here.");
     QStringList lines;
     for (QTextBlock block = document.begin(); block.isValid() && lines.size() < reasonLines; block = block.next()) {
         QString line = block.text().remove(QChar::ObjectReplacementCharacter).simplified();
@@ -94,9 +89,9 @@ QString firstReasons(const Environment &environment)
 QString smokeFreeSoFar(const SharedState &state)
 {
     const SmokeFreeTime &shown = state.shown;
-    QStringList sentences{RideItOutWindow::tr("Smoke-free for %1.")
-                              .arg(journey::daysAndHours(shown.days * journey::secondsPerDay +
-                                                         shown.hours * journey::secondsPerHour))};
+    QStringList sentences{
+        RideItOutWindow::tr("Smoke-free for %1.")
+            .arg(journey::daysAndHours(shown.days * journey::secondsPerDay + shown.hours * journey::secondsPerHour))};
     const QString money = statistics::sentences(shown, state.profile).money;
     if (!money.isEmpty())
         sentences << money;
@@ -106,18 +101,15 @@ QString smokeFreeSoFar(const SharedState &state)
 } // namespace
 
 RideItOutWindow::RideItOutWindow(const Environment &environment, const SharedState &state, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_environment(environment), m_state(state),
-      m_openedAt(environment.clock->now())
+    : QWidget(parent, Qt::Window), m_environment(environment), m_state(state), m_openedAt(environment.clock->now())
 {
     m_clock.start();
     m_elapsed = [this] { return m_clock.elapsed(); };
     setObjectName(QStringLiteral("frmrideitout"));
     setWindowTitle(tr("Ride it out"));
     setAttribute(Qt::WA_DeleteOnClose);
-    if (parent) {
-        setPalette(parent->palette());
+    if (parent)
         setWindowIcon(parent->windowIcon());
-    }
     m_countdownTimer = new QTimer(this);
     m_countdownTimer->setObjectName(QStringLiteral("tmrrideitout"));
     m_countdownTimer->setSingleShot(true);
@@ -295,7 +287,7 @@ QWidget *RideItOutWindow::buildSteps()
     QFont underlined = talk->font();
     underlined.setUnderline(true);
     talk->setFont(underlined);
-    controls::setTextColour(talk, palette().color(QPalette::Link));
+    controls::setTextColour(talk, look::Role::Link);
 
     auto *layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -313,7 +305,10 @@ void RideItOutWindow::readFacts()
     const journey::CravingFile cravings = journey::CravingFile::ofUser(m_environment);
     const journey::PlansFile plans = journey::PlansFile::ofUser(m_environment);
     background::run<Facts>(
-        this, [cravings, plans] { return Facts{plans.read(), journey::readWhatHelped(cravings)}; },
+        this,
+        [cravings, plans] {
+            return Facts{plans.read(), journey::readWhatHelped(cravings)};
+        },
         [this](Facts facts) {
             m_facts = std::move(facts);
             m_read = true;
@@ -367,9 +362,10 @@ void RideItOutWindow::showPlan()
         text = tr("Your plan: %1").arg(PlanEdit::sentence(trigger, plan));
     } else {
         const QString suggestion = journey::suggestedPlan(trigger);
-        text = suggestion.isEmpty() ? tr("No plan for %1 yet.").arg(journey::triggerCaption(trigger))
-                                    : tr("No plan for %1 yet. A suggestion: %2")
-                                          .arg(journey::triggerCaption(trigger), PlanEdit::sentence(trigger, suggestion));
+        text = suggestion.isEmpty()
+                   ? tr("No plan for %1 yet.").arg(journey::triggerCaption(trigger))
+                   : tr("No plan for %1 yet. A suggestion: %2")
+                         .arg(journey::triggerCaption(trigger), PlanEdit::sentence(trigger, suggestion));
         quiet = true;
     }
     m_plan->setText(text);
@@ -402,8 +398,8 @@ void RideItOutWindow::savePlan()
     const journey::PlansFile file = journey::PlansFile::ofUser(m_environment);
     const textfiles::WriteResult written = file.setPlan(trigger, plan);
     if (!written.ok) {
-        m_environment.messages->reportNotSaved(tr("Your plan could not be saved in %1: %2"), file.path(),
-                                               written.error, this);
+        m_environment.messages->reportNotSaved(tr("Your plan could not be saved in %1: %2"), file.path(), written.error,
+                                               this);
         return;
     }
     m_facts.plans.plans[trigger] = plan;

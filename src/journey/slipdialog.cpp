@@ -69,10 +69,8 @@ SlipDialog::SlipDialog(const Environment &environment, journey::Trigger trigger,
     setWindowTitle(tr("After a cigarette"));
     setWindowModality(Qt::WindowModal);
     setAttribute(Qt::WA_DeleteOnClose);
-    if (parent) {
-        setPalette(parent->palette());
+    if (parent)
         setWindowIcon(parent->windowIcon());
-    }
     m_pages = new QStackedWidget(this);
     m_pages->addWidget(buildQuestion());
     m_pages->addWidget(m_slipPage = buildSlipQuestions());
@@ -117,7 +115,8 @@ QWidget *SlipDialog::buildSlipQuestions()
 
 QWidget *SlipDialog::buildPlan()
 {
-    m_plan = new PlanEdit(QStringLiteral("txtnextplan"), nullptr, QT_TRANSLATE_NOOP("PlanEdit", "Next time %1 comes, I will"));
+    m_plan = new PlanEdit(QStringLiteral("txtnextplan"), nullptr,
+                          QT_TRANSLATE_NOOP("PlanEdit", "Next time %1 comes, I will"));
     m_plan->setTrigger(m_trigger);
     const journey::PlanBook book = journey::PlansFile::ofUser(m_environment).read();
     m_plan->setPlan(book.plan(m_trigger));
@@ -190,8 +189,8 @@ void SlipDialog::keepPlan()
     const journey::PlansFile file = journey::PlansFile::ofUser(m_environment);
     const textfiles::WriteResult written = file.setPlan(m_trigger, m_plan->plan());
     if (!written.ok) {
-        m_environment.messages->reportNotSaved(tr("Your plan could not be saved in %1: %2"), file.path(),
-                                               written.error, this);
+        m_environment.messages->reportNotSaved(tr("Your plan could not be saved in %1: %2"), file.path(), written.error,
+                                               this);
         return;
     }
     m_pages->setCurrentWidget(m_advicePage);

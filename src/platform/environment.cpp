@@ -15,5 +15,6 @@ Environment Environment::over(const QString &programFile, const DataLayout &layo
     environment.printer = services.printer;
     environment.browser = services.browser;
     environment.tray = services.tray;
+    environment.appearance = services.appearance;
     return environment;
 }

@@ -14,6 +14,7 @@ class LogonList;
 class Printer;
 class Browser;
 class Tray;
+class Appearance;
 
 // What the dialog that asks where to save a file shows.
 struct SaveQuestion
@@ -37,6 +38,8 @@ struct Services
     Browser *browser = nullptr;
     // None where the desktop has no system tray.
     Tray *tray = nullptr;
+    // Whether the desktop is light or dark; none is always light.
+    Appearance *appearance = nullptr;
 };
 
 // Everything the program takes from the machine it runs on. main() builds the
@@ -69,6 +72,8 @@ struct Environment
     Browser *browser = nullptr;
     // None where the desktop has no system tray.
     Tray *tray = nullptr;
+    // Whether the desktop is light or dark; none is always light.
+    Appearance *appearance = nullptr;
     // Asks where to save a file; an empty answer means the user cancelled.
     std::function<QString(const SaveQuestion &question)> chooseFileToSave;
     // Ends the process at once: nothing is saved, nothing is asked.

@@ -38,6 +38,10 @@ bool paintPages(const QTextDocument &document, QPagedPaintDevice &device)
     const QSizeF page = device.pageLayout().paintRectPixels(device.logicalDpiX()).size();
     pages->setPageSize(page);
 
+    // Paper is white whatever the look on screen: text of no colour of its own is black.
+    QAbstractTextDocumentLayout::PaintContext paper;
+    paper.palette.setColor(QPalette::Text, Qt::black);
+    paper.palette.setColor(QPalette::Link, Qt::blue);
     QPainter painter;
     if (!painter.begin(&device))
         return false;
@@ -46,7 +50,9 @@ bool paintPages(const QTextDocument &document, QPagedPaintDevice &device)
             device.newPage();
         painter.save();
         painter.translate(0, -index * page.height());
-        pages->drawContents(&painter, QRectF(QPointF(0, index * page.height()), page));
+        paper.clip = QRectF(QPointF(0, index * page.height()), page);
+        painter.setClipRect(paper.clip);
+        pages->documentLayout()->draw(&painter, paper);
         painter.restore();
     }
     return painter.end();

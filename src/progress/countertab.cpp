@@ -63,7 +63,7 @@ const StarReason starReasons[CounterTab::starCount] = {
     {"Label20", QT_TRANSLATE_NOOP("CounterTab", "For not smoking for a year")},
 };
 
-QLabel *statisticsLine(QWidget *parent, const char *name, const QColor &colour)
+QLabel *statisticsLine(QWidget *parent, const char *name, look::Role colour)
 {
     QLabel *line = controls::textLabel(parent, QString::fromLatin1(name), QStringLiteral("----"));
     controls::setTextColour(line, colour);

@@ -19,11 +19,9 @@ ExportWindow::ExportWindow(const Environment &environment, QWidget *parent)
     setObjectName(QStringLiteral("frmexport"));
     setWindowTitle(tr("Clearwind"));
     accessibility::presentAsFrame(this);
-    // A window of its own takes nothing from its parent unless told.
-    if (parent) {
-        setPalette(parent->palette());
+    // A window of its own takes its parent's icon only when told; the look is the application's.
+    if (parent)
         setWindowIcon(parent->windowIcon());
-    }
 
     m_report = new QTextEdit(this);
     m_report->setObjectName(QStringLiteral("txtexport"));

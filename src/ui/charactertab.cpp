@@ -53,7 +53,7 @@ void CharacterTab::say(const QString &text)
         m_speech->setText(text);
 }
 
-void CharacterTab::say(const QString &text, const QColor &colour)
+void CharacterTab::say(const QString &text, look::Role colour)
 {
     controls::setTextColour(m_speech, colour);
     say(text);

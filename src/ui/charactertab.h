@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/lazypage.h"
+#include "ui/look.h"
 
 #include <QColor>
 
@@ -35,7 +36,7 @@ public:
     void setVisible(bool visible) override;
 
     void say(const QString &text);
-    void say(const QString &text, const QColor &colour);
+    void say(const QString &text, look::Role colour);
     // Leaves one panel for another, then says the sentence that goes with it.
     void switchPanels(QWidget *leave, QWidget *open, const QString &sentence);
 

@@ -63,11 +63,9 @@ void setText(QLabel *label, const QString &text)
         label->setText(text);
 }
 
-void setTextColour(QLabel *label, const QColor &colour)
+void setTextColour(QLabel *label, look::Role role)
 {
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
+    look::setTextColour(label, role);
 }
 
 QColor textColour(const QLabel *label)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/look.h"
+
 #include <QColor>
 #include <QString>
 
@@ -26,7 +28,8 @@ QFrame *panel(QWidget *parent, const QString &objectName, bool visible);
 
 // Rewrites a label only when its text changes.
 void setText(QLabel *label, const QString &text);
-void setTextColour(QLabel *label, const QColor &colour);
+// The label keeps the role's colour in either look.
+void setTextColour(QLabel *label, look::Role role);
 QColor textColour(const QLabel *label);
 
 // Whether the program shows a control. A panel in a stack of panels counts
@@ -36,15 +39,17 @@ bool isShown(const QWidget *widget);
 // Hides one panel and shows another, the way every sub-panel is opened and left.
 void switchPanels(QWidget *hide, QWidget *show);
 
+// The colours the panels give their texts, by the names they were specified
+// with; look.cpp holds what each is in the light and the dark look.
 namespace colours {
-inline const QColor black(0, 0, 0);
-inline const QColor red(255, 0, 0);
-inline const QColor blue(0, 0, 255);
-inline const QColor navy(0, 0, 128);
-inline const QColor olive(128, 128, 0);
-inline QColor green(int shade)
+inline constexpr look::Role black = look::Role::Text;
+inline constexpr look::Role red = look::Role::Warning;
+inline constexpr look::Role blue = look::Role::Emphasis;
+inline constexpr look::Role navy = look::Role::Figure;
+inline constexpr look::Role olive = look::Role::StarsLink;
+inline look::Role green(int shade)
 {
-    return QColor(0, shade, 0);
+    return look::gain(shade);
 }
 } // namespace colours
 

@@ -1,13 +1,19 @@
 #include "ui/documentbox.h"
 
+#include "platform/contrast.h"
 #include "richtext/documentfile.h"
 #include "richtext/layoutbreaks.h"
+#include "ui/look.h"
 
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocumentFragment>
+
+#include <optional>
 
 namespace {
 
@@ -26,6 +32,75 @@ const FormatShortcut formatShortcuts[] = {
     {QKeySequence::Underline, [](QTextCharFormat &f, bool on) { f.setFontUnderline(on); },
      [](const QTextCharFormat &f) { return f.fontUnderline(); }},
 };
+
+// Where a lifted run keeps the colour its file gave it; an invalid colour
+// is a run of no colour of its own that was given one to stand out from its
+// own background.
+constexpr int writtenColour = QTextFormat::UserProperty + 0x4c57;
+// Documents are read at length: normal text's contrast, whatever their size.
+constexpr double documentRatio = 4.5;
+
+// Calls change(format) for every run of text and writes back what it returns.
+template<typename Change>
+void recolour(QTextDocument *document, Change change)
+{
+    struct Recoloured
+    {
+        int start;
+        int end;
+        QTextCharFormat format;
+    };
+    // Found first, written after: a new format may join a run to its neighbours.
+    QList<Recoloured> runs;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+            const QTextFragment run = fragment.fragment();
+            if (std::optional<QTextCharFormat> changed = change(run.charFormat()))
+                runs.append({run.position(), run.position() + run.length(), std::move(*changed)});
+        }
+    }
+    if (runs.isEmpty())
+        return;
+    QTextCursor cursor(document);
+    cursor.beginEditBlock();
+    for (const Recoloured &run : runs) {
+        cursor.setPosition(run.start);
+        cursor.setPosition(run.end, QTextCursor::KeepAnchor);
+        cursor.setCharFormat(run.format);
+    }
+    cursor.endEditBlock();
+}
+
+// The run as its file gave it.
+std::optional<QTextCharFormat> asWrittenFormat(QTextCharFormat format)
+{
+    if (!format.hasProperty(writtenColour))
+        return std::nullopt;
+    const QColor written = format.colorProperty(writtenColour);
+    if (written.isValid())
+        format.setForeground(written);
+    else
+        format.clearForeground();
+    format.clearProperty(writtenColour);
+    return format;
+}
+
+// The run as it reads on the background: its colour lifted where it does not.
+std::optional<QTextCharFormat> liftedFormat(QTextCharFormat format, const QPalette &palette)
+{
+    const QColor written = format.hasProperty(writtenColour)            ? format.colorProperty(writtenColour)
+                           : format.foreground().style() != Qt::NoBrush ? format.foreground().color()
+                                                                        : QColor();
+    const QColor background =
+        format.background().style() != Qt::NoBrush ? format.background().color() : palette.color(QPalette::Base);
+    const QColor shown = written.isValid() ? written : palette.color(QPalette::Text);
+    const QColor lifted = contrast::lifted(shown, background, documentRatio);
+    if (lifted == shown)
+        return asWrittenFormat(format);
+    format.setProperty(writtenColour, written);
+    format.setForeground(lifted);
+    return format;
+}
 
 } // namespace
 
@@ -65,6 +140,7 @@ richtext::LoadResult DocumentBox::load(const QString &path)
     const richtext::LoadResult loaded = richtext::loadFile(path, document());
     if (loaded.ok) {
         richtext::addLayoutBreaks(document());
+        showColoursForLook();
         setTextCursor(QTextCursor(document()));
     }
     document()->setPageSize(page);
@@ -79,7 +155,7 @@ richtext::LoadResult DocumentBox::load(const QString &path)
 
 textfiles::WriteResult DocumentBox::save(const QString &path, const textfiles::WriteOptions &options)
 {
-    const textfiles::WriteResult result = richtext::saveFile(path, *document(), options);
+    const textfiles::WriteResult result = richtext::saveFile(path, *asWritten(), options);
     if (result.ok)
         document()->setModified(false);
     return result;
@@ -100,6 +176,36 @@ void DocumentBox::moveCaretToStart()
 bool DocumentBox::isChanged() const
 {
     return document()->isModified();
+}
+
+std::unique_ptr<QTextDocument> DocumentBox::asWritten() const
+{
+    std::unique_ptr<QTextDocument> written(document()->clone());
+    recolour(written.get(), asWrittenFormat);
+    return written;
+}
+
+void DocumentBox::changeEvent(QEvent *event)
+{
+    QTextEdit::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        showColoursForLook();
+}
+
+void DocumentBox::showColoursForLook()
+{
+    // Only how the text looks changes, so the content counts as changed or
+    // unchanged as before; the steps to undo start afresh.
+    const bool changed = document()->isModified();
+    const bool undoable = document()->isUndoRedoEnabled();
+    document()->setUndoRedoEnabled(false);
+    const QPalette shown = palette();
+    if (look::current() == ColourScheme::Dark)
+        recolour(document(), [&shown](const QTextCharFormat &format) { return liftedFormat(format, shown); });
+    else
+        recolour(document(), asWrittenFormat);
+    document()->setUndoRedoEnabled(undoable);
+    document()->setModified(changed);
 }
 
 // What is pasted or dropped gets its breaks before the box lays it out.

@@ -4,6 +4,8 @@
 
 #include <QTextEdit>
 
+#include <memory>
+
 // A box that shows an advice document, set like a page: comfortable margins,
 // a scroll bar only when the document needs one, shown from its top. Only the
 // personal reasons are typed into; the other boxes are for reading.
@@ -25,11 +27,18 @@ public:
     void moveCaretToStart();
     // Whether the content differs from what was last loaded or saved.
     bool isChanged() const;
+    // The content with the colours its file gave it, for saving and printing:
+    // the box may show them lifted to read on a dark background.
+    std::unique_ptr<QTextDocument> asWritten() const;
 
 protected:
+    void changeEvent(QEvent *event) override;
     void insertFromMimeData(const QMimeData *source) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    // Lifts the document's own text colours that would not read on the box's
+    // background, or gives them back, as the look asks.
+    void showColoursForLook();
     void toggleFormat(void (*apply)(QTextCharFormat &, bool), bool (*isOn)(const QTextCharFormat &));
 };

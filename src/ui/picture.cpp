@@ -1,5 +1,7 @@
 #include "ui/picture.h"
 
+#include "ui/look.h"
+
 #include <QApplication>
 #include <QHash>
 #include <QIconEngine>
@@ -10,6 +12,8 @@
 #include <QStyleOption>
 #include <QStyleOptionFocusRect>
 #include <QSvgRenderer>
+
+#include <algorithm>
 
 void SharedImage::setPath(const QString &path)
 {
@@ -87,15 +91,38 @@ QIcon pictureIcon(const QString &image)
     return QIcon(new PictureIconEngine(image));
 }
 
+namespace {
+
+QRectF imageArea(const QSvgRenderer &renderer, const QRect &area)
+{
+    QSizeF size = renderer.defaultSize();
+    size.scale(area.size(), Qt::KeepAspectRatio);
+    return {area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2, size.width(),
+            size.height()};
+}
+
+// The pictures were drawn for a light window; on a dark one their dark
+// outlines would vanish, so they lie on a light card there.
+void paintBackdrop(QPainter &painter, const QRectF &image)
+{
+    const QColor backdrop = look::colour(look::Role::Backdrop);
+    if (backdrop.alpha() == 0)
+        return;
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(backdrop);
+    const qreal radius = std::min(image.width(), image.height()) / 6;
+    painter.drawRoundedRect(image, radius, radius);
+    painter.restore();
+}
+
+} // namespace
+
 void paintImage(QSvgRenderer &renderer, QPainter &painter, const QRect &area)
 {
     if (!renderer.isValid())
         return;
-    QSizeF size = renderer.defaultSize();
-    size.scale(area.size(), Qt::KeepAspectRatio);
-    const QRectF target(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2,
-                        size.width(), size.height());
-    renderer.render(&painter, target);
+    renderer.render(&painter, imageArea(renderer, area));
 }
 
 Picture::Picture(const QString &objectName, const QString &image, const QString &description, QWidget *parent)
@@ -103,6 +130,12 @@ Picture::Picture(const QString &objectName, const QString &image, const QString 
 {
     setObjectName(objectName);
     setAccessibleDescription(description);
+}
+
+void Picture::setBackdropShown(bool shown)
+{
+    m_backdrop = shown;
+    update();
 }
 
 void Picture::setImage(const QString &image)
@@ -120,6 +153,8 @@ void Picture::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
+    if (m_backdrop && m_image.renderer().isValid())
+        paintBackdrop(painter, imageArea(m_image.renderer(), rect()));
     paintImage(m_image.renderer(), painter, rect());
 }
 
@@ -150,6 +185,8 @@ void PictureButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
+    if (m_image.renderer().isValid())
+        paintBackdrop(painter, imageArea(m_image.renderer(), rect()));
     paintImage(m_image.renderer(), painter, rect().adjusted(2, 2, -2, -2));
     if (hasFocus()) {
         QStyleOptionFocusRect option;

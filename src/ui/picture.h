@@ -35,6 +35,8 @@ public:
 
     void setImage(const QString &image);
     QString image() const { return m_image.path(); }
+    // A picture that lies over another needs no card of its own in the dark look.
+    void setBackdropShown(bool shown);
     QSize sizeHint() const override;
 
 signals:
@@ -46,6 +48,7 @@ protected:
 
 private:
     SharedImage m_image;
+    bool m_backdrop = true;
 };
 
 // A picture the user can click: it shows the pointer with a question mark,

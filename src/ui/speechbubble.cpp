@@ -1,5 +1,7 @@
 #include "ui/speechbubble.h"
 
+#include "ui/look.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -22,7 +24,7 @@ void SpeechBubble::paintEvent(QPaintEvent *)
     tail.lineTo(body.left() + 1, y + 8);
     tail.closeSubpath();
     path = path.united(tail);
-    painter.setPen(QPen(QColor(0x9c, 0xc9, 0xae), 2));
-    painter.setBrush(QColor(0xfb, 0xfe, 0xfc));
+    painter.setPen(QPen(look::colour(look::Role::BubbleRim), 2));
+    painter.setBrush(look::colour(look::Role::BubbleFill));
     painter.drawPath(path);
 }

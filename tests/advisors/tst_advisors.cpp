@@ -221,7 +221,7 @@ void AdvisorsTest::everyTopicShowsItsOwnDocument()
         QVERIFY(!program.shown(back));
         if (!prompt.isEmpty()) {
             QVERIFY2(program.text(speech) != before, qPrintable(topics[i]));
-            QCOMPARE(colourOf(program, speech), controls::colours::blue);
+            QCOMPARE(colourOf(program, speech), look::colour(controls::colours::blue));
             sentences.insert(program.text(speech));
         }
 
@@ -236,7 +236,7 @@ void AdvisorsTest::everyTopicShowsItsOwnDocument()
         QVERIFY(program.shown(back));
         if (!prompt.isEmpty()) {
             QCOMPARE(program.text(speech), prompt);
-            QCOMPARE(colourOf(program, speech), controls::colours::black);
+            QCOMPARE(colourOf(program, speech), look::colour(controls::colours::black));
         }
     }
     QCOMPARE(shown, expected);
@@ -312,7 +312,7 @@ void AdvisorsTest::reasonsToSmoke()
     QVERIFY(!program.shown("cmdbackreasons"));
     QCOMPARE(program.text("lblcoachsay"), QStringLiteral("Remeber, there is NO good reason to start smoking again. "
                                                          "It's the nicotin addiction trying to mess with your mind."));
-    QCOMPARE(colourOf(program, "lblcoachsay"), controls::colours::black);
+    QCOMPARE(colourOf(program, "lblcoachsay"), look::colour(controls::colours::black));
 
     QVERIFY(program.click("cmdok7"));
     list->setCurrentRow(5);

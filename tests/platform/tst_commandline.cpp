@@ -34,6 +34,11 @@ void CommandLineTest::answersOnTheTerminal_data()
     QTest::newRow("a language it does not speak")
         << QStringList{"--lang", "xx"} << 2 << ""
         << "clearwind: Clearwind does not speak \"xx\".\n\n" + usage << QString();
+    QTest::newRow("a look it does not have")
+        << QStringList{"--theme", "blue"} << 2 << ""
+        << "clearwind: Clearwind has no look \"blue\"; it has system, light, dark.\n\n" + usage << QString();
+    QTest::newRow("a look it has, in capitals") << QStringList{"--theme", "DARK", "--version"} << 0 << "clearwind "
+                                                << "" << QString();
     QTest::newRow("a value missing") << QStringList{"--log-craving", "-style"} << 2 << ""
                                      << "clearwind: Missing value after '-style'." << QString();
     // The user's language, or the one asked for; Qt's own words too.

@@ -1,12 +1,14 @@
 // Takes the screenshots of the advisors' documents that the README and the
 // reviews use: run it under a real display, e.g.
 //   xvfb-run -a -s "-screen 0 1280x900x24" build/tools/screenshots/clearwind_screenshots OUTDIR
+// with --lang de for the German pictures and --theme dark for the dark look.
 // It drives the program over a copy of the built data folder, with the clock
 // and the random draws fixed, so the pictures are the same every time.
 
 #include "journey/cravings.h"
 #include "journey/journeytab.h"
 #include "journey/rideitoutwindow.h"
+#include "platform/appearance.h"
 #include "platform/regionalformats.h"
 #include "platform/translation.h"
 #include "support/testwindow.h"
@@ -216,24 +218,36 @@ QWidget *frontWindow(TestProgram &program)
     return &program.window();
 }
 
+// The value of an option, taken out of the arguments with the option.
+QString takeOption(QStringList &arguments, const QString &option, const QString &fallback)
+{
+    const qsizetype at = arguments.indexOf(option);
+    if (at < 0 || at + 1 >= arguments.size())
+        return fallback;
+    const QString value = arguments.at(at + 1);
+    arguments.remove(at, 2);
+    return value;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
-    const QStringList arguments = QApplication::arguments();
-    // --lang LANGUAGE takes the pictures in that language.
-    const qsizetype languageAt = arguments.indexOf(QStringLiteral("--lang"));
-    const QString language = languageAt > 0 ? arguments.value(languageAt + 1) : QStringLiteral("en");
+    // --lang LANGUAGE takes the pictures in that language, --theme dark in the dark look.
+    QStringList arguments = QApplication::arguments().mid(1);
+    const QString language = takeOption(arguments, QStringLiteral("--lang"), QStringLiteral("en"));
+    const QString theme = takeOption(arguments, QStringLiteral("--theme"), QStringLiteral("light"));
+    FixedAppearance appearance(theme == QLatin1String("dark") ? ColourScheme::Dark : ColourScheme::Light);
     translation::install(language);
-    const QString outFolder =
-        languageAt == 1 ? arguments.value(3, QStringLiteral(".")) : arguments.value(1, QStringLiteral("."));
+    const QString outFolder = arguments.value(0, QStringLiteral("."));
     const QString dataFolder = QStringLiteral(CLEARWIND_BUILD_DIR "/data");
     QDir().mkpath(outFolder);
     for (const Scene &scene : scenes) {
         TestProgram program;
         program.environment().language = language;
+        program.environment().appearance = &appearance;
         copyDataFolder(program, dataFolder);
         writeJourney(program);
         program.random.draws = {0.3};
