@@ -103,6 +103,8 @@ class LookTest : public QObject
 private slots:
     void cleanup();
     void cleanupTestCase();
+    void contrastAtItsEdges_data();
+    void contrastAtItsEdges();
     void everyLabelReads_data();
     void everyLabelReads();
     void portalValues_data();
@@ -130,6 +132,50 @@ void LookTest::cleanupTestCase()
 {
     m_bus.terminate();
     m_bus.waitForFinished();
+}
+
+// WCAG's figures where a wrong constant or threshold shows: the grey that
+// just passes 4.5:1 on white and the one that just fails, the size where text
+// counts as large, and a colour lifted to what it needs with its hue kept.
+void LookTest::contrastAtItsEdges_data()
+{
+    QTest::addColumn<QColor>("text");
+    QTest::addColumn<QColor>("background");
+    QTest::addColumn<double>("ratio");
+    QTest::addColumn<double>("points");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<double>("required");
+    QTest::newRow("black on white") << QColor(Qt::black) << QColor(Qt::white) << 21.0 << 12.0 << false << 4.5;
+    QTest::newRow("the same") << QColor(0x2e9d5b) << QColor(0x2e9d5b) << 1.0 << 12.0 << false << 4.5;
+    QTest::newRow("just passes") << QColor(0x767676) << QColor(Qt::white) << 4.54 << 17.9 << false << 4.5;
+    QTest::newRow("just fails") << QColor(0x777777) << QColor(Qt::white) << 4.48 << 13.9 << true << 4.5;
+    QTest::newRow("a dark grey near black") << QColor(0x0a0a0a) << QColor(Qt::black) << 1.06 << 18.0 << false << 3.0;
+    QTest::newRow("large when bold") << QColor(0x00c000) << QColor(0xf3f8f4) << 2.29 << 14.0 << true << 3.0;
+}
+
+void LookTest::contrastAtItsEdges()
+{
+    QFETCH(QColor, text);
+    QFETCH(QColor, background);
+    QFETCH(double, ratio);
+    QFETCH(double, points);
+    QFETCH(bool, bold);
+    QFETCH(double, required);
+    QCOMPARE(qRound(contrast::ratio(text, background) * 100), qRound(ratio * 100));
+    QCOMPARE(contrast::ratio(background, text), contrast::ratio(text, background));
+    QFont font;
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    QCOMPARE(contrast::required(font), required);
+    // Lifted to 4.5:1 on the dark background, and on the light one, hue kept.
+    for (const QColor &behind : {QColor(0x1b2420), QColor(0xf3f8f4)}) {
+        const QColor lifted = contrast::lifted(text, behind, 4.5);
+        QVERIFY2(contrast::ratio(lifted, behind) >= 4.5, qPrintable(lifted.name()));
+        if (contrast::ratio(text, behind) >= 4.5)
+            QCOMPARE(lifted, text);
+        else if (text.hslSaturation() > 0)
+            QVERIFY(qAbs(lifted.hslHue() - text.hslHue()) <= 2);
+    }
 }
 
 void LookTest::everyLabelReads_data()
