@@ -23,6 +23,8 @@ packages=(
   libreoffice-writer-nogui
   # A test tool: the journey's tests check that a spreadsheet reads the cravings file and the CSV export.
   libreoffice-calc-nogui
+  # A test tool: a private session bus, on which a portal of the tests' own says light or dark.
+  dbus-daemon
   # Printing: the CUPS client library, and a private CUPS with a PDF queue for the printing test
   libcups2-dev
   cups cups-client printer-driver-cups-pdf poppler-utils
