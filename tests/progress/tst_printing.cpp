@@ -2,10 +2,13 @@
 #include "support/testwindow.h"
 
 #include "platform/systemprinter.h"
+#include "ui/look.h"
 
 #include <QDir>
+#include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTextEdit>
@@ -238,14 +241,19 @@ void PrintingTest::reportSavedAsPdf_data()
 {
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<bool>("saved");
-    QTest::newRow("name without its suffix") << "report" << true;
-    QTest::newRow("folder that cannot be made") << "blocked/report.pdf" << false;
+    QTest::addColumn<bool>("dark"); // the look on screen; paper stays black on white
+    QTest::newRow("name without its suffix") << "report" << true << false;
+    QTest::newRow("in the dark look") << "report" << true << true;
+    QTest::newRow("folder that cannot be made") << "blocked/report.pdf" << false << false;
 }
 
 void PrintingTest::reportSavedAsPdf()
 {
     QFETCH(QString, chosen);
     QFETCH(bool, saved);
+    QFETCH(bool, dark);
+    look::apply(dark ? ColourScheme::Dark : ColourScheme::Light);
+    const auto lightAgain = qScopeGuard([] { look::apply(ColourScheme::Light); });
     QTemporaryDir folder;
     QVERIFY(writeFileAt(folder.filePath(QStringLiteral("blocked")), "a file, not a folder"));
     TestProgram program;
@@ -255,6 +263,19 @@ void PrintingTest::reportSavedAsPdf()
     if (saved) {
         QCOMPARE(program.messages.texts(), QStringList());
         QCOMPARE(pdfLines(program.fileToSave + ".pdf"), reportLines);
+        // The page is white, and its text black, whatever the screen shows.
+        QVERIFY(QProcess::execute(QStringLiteral("pdftoppm"),
+                                  {QStringLiteral("-r"), QStringLiteral("40"), QStringLiteral("-gray"),
+                                   QStringLiteral("-png"), QStringLiteral("-singlefile"), program.fileToSave + ".pdf",
+                                   folder.filePath(QStringLiteral("page"))}) == 0);
+        const QImage page(folder.filePath(QStringLiteral("page.png")));
+        QVERIFY(!page.isNull());
+        QCOMPARE(qGray(page.pixel(0, 0)), 255);
+        int darkest = 255;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x)
+                darkest = std::min(darkest, qGray(page.pixel(x, y)));
+        QVERIFY2(darkest < 64, qPrintable(QString::number(darkest)));
     } else {
         QCOMPARE(program.messages.texts(),
                  QStringList{QStringLiteral("The report could not be saved in %1: its folder %2 could not be created")
