@@ -6,7 +6,10 @@
 #include <QDirIterator>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPointer>
 #include <QTranslator>
+
+#include <utility>
 
 static void loadTranslationResources()
 {
@@ -32,12 +35,23 @@ QString languageOf(const QString &name)
     return name.section(u'-', 0, 0).section(u'_', 0, 0).toLower();
 }
 
+// The translators this module installed, so that a language chosen again
+// replaces them rather than lies under them. A translator goes with the
+// application that owns it; its pointer then turns null.
+QList<QPointer<QTranslator>> &installed()
+{
+    static QList<QPointer<QTranslator>> translators;
+    return translators;
+}
+
 bool load(const QString &file, const QString &folderOf = QString())
 {
     // The application owns it from here on.
     auto *translator = new QTranslator(QCoreApplication::instance());
-    if (translator->load(file, folderOf) && QCoreApplication::installTranslator(translator))
+    if (translator->load(file, folderOf) && QCoreApplication::installTranslator(translator)) {
+        installed().append(translator);
         return true;
+    }
     delete translator;
     return false;
 }
@@ -72,6 +86,12 @@ QString choose(const QString &asked)
 bool install(const QString &language)
 {
     loadTranslationResources();
+    for (const QPointer<QTranslator> &earlier : std::exchange(installed(), {})) {
+        if (!earlier)
+            continue;
+        QCoreApplication::removeTranslator(earlier);
+        delete earlier;
+    }
     const bool own = load(programTranslation(language));
     // Qt's own is a nicety: without it the standard buttons stay English.
     if (language != english &&

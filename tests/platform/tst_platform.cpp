@@ -1,8 +1,10 @@
 #include "platform/randomsource.h"
 #include "platform/regionalformats.h"
 #include "platform/textfiles.h"
+#include "platform/translation.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLocale>
@@ -44,6 +46,8 @@ private slots:
     void writesNeverLeadOutOfTheUserFolder();
 
     void randomPickStaysInRange();
+    void languageSpeaksForQtToo_data();
+    void languageSpeaksForQtToo();
 };
 
 void PlatformTest::datesReadBackAsWritten_data()
@@ -411,6 +415,30 @@ void PlatformTest::randomPickStaysInRange()
     }
     Fixed fixed(0.7);
     QCOMPARE(fixed.pick(0), 0);
+}
+
+// The program's own words and Qt's standard buttons, in the language chosen:
+// a German program with English buttons, or the reverse, is what this catches.
+void PlatformTest::languageSpeaksForQtToo_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("own");
+    QTest::addColumn<QString>("qts");
+    QTest::newRow("German") << "de" << QString::fromUtf8("Zähler") << "Abbrechen";
+    QTest::newRow("English after German") << "en"
+                                          << "Counter"
+                                          << "Cancel";
+}
+
+void PlatformTest::languageSpeaksForQtToo()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, own);
+    QFETCH(QString, qts);
+    QVERIFY(translation::install(QStringLiteral("de")));
+    QVERIFY(translation::install(language));
+    QCOMPARE(QCoreApplication::translate("MainWindow", "Counter"), own);
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), qts);
 }
 
 QTEST_GUILESS_MAIN(PlatformTest)
