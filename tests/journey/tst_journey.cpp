@@ -120,6 +120,9 @@ void JourneyTest::cravingFiles_data()
     const QByteArray oneShort = header + row + QByteArray(roomForOne - header.size() - row.size(), '\n');
     QTest::newRow("missing") << "missing" << QByteArray() << 0 << 0 << "";
     QTest::newRow("empty") << "file" << QByteArray() << 0 << 0 << "";
+    // Text after a closing quote: the field is not what it seems, and the row is kept unread.
+    QTest::newRow("text after a closing quote")
+        << "file" << header + "2026-03-05T08:30:15+01:00,4,coffee,\"a\"b,passed\r\n" + row << 1 << 1 << "";
     QTest::newRow("a folder") << "folder" << QByteArray() << 0 << 0 << "";
     QTest::newRow("at the read limit") << "limit" << QByteArray() << 0 << 1 << "";
     QTest::newRow("a byte over the read limit") << "huge" << QByteArray() << 0 << 0 << "";
