@@ -27,10 +27,7 @@ CravingReminder::CravingReminder(const Environment &environment, const SharedSta
     connect(m_timer, &QTimer::timeout, this, &CravingReminder::fire);
 }
 
-CravingReminder::~CravingReminder()
-{
-    background::waitForAll(this);
-}
+CravingReminder::~CravingReminder() = default;
 
 void CravingReminder::setEnabled(bool enabled)
 {
@@ -58,9 +55,8 @@ void CravingReminder::reschedule()
     const QString history = datafiles::path(m_environment, datafiles::File::History);
     const journey::CravingFile cravings = journey::CravingFile::ofUser(m_environment);
     const journey::PlansFile plans = journey::PlansFile::ofUser(m_environment);
-    const journey::Attempt current =
-        journey::currentAttempt(m_state.profile.stopDate, m_state.profile.stopTime, now);
-    background::run<Figures>(
+    const journey::Attempt current = journey::currentAttempt(m_state.profile.stopDate, m_state.profile.stopTime, now);
+    m_jobs.run<Figures>(
         this,
         [history, cravings, plans, current, now] {
             const journey::Summary summary = journey::readSummary(history, cravings, current, now);
@@ -98,8 +94,8 @@ void CravingReminder::schedule()
         m_timer->stop();
         return;
     }
-    const qint64 wait = std::clamp<qint64>(m_environment.clock->now().msecsTo(*next), 0,
-                                           std::numeric_limits<int>::max());
+    const qint64 wait =
+        std::clamp<qint64>(m_environment.clock->now().msecsTo(*next), 0, std::numeric_limits<int>::max());
     m_timer->start(int(wait));
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/background.h"
+
 #include "records/preferences.h"
 
 #include <QDateTime>
@@ -58,5 +60,7 @@ private:
     Figures m_figures;
     // The local date it was last shown, as the file has it or as this run knows it.
     QDate m_lastShown;
+    // Last, so that it is the first to go: it waits for the threads still at work.
+    background::Jobs m_jobs;
     QTimer *m_timer;
 };

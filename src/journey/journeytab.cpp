@@ -65,10 +65,7 @@ JourneyTab::JourneyTab(const Environment &environment, const SharedState &state,
 }
 
 // A thread still reading has the tab's files and figures in hand.
-JourneyTab::~JourneyTab()
-{
-    background::waitForAll(this);
-}
+JourneyTab::~JourneyTab() = default;
 
 void JourneyTab::buildPanels()
 {
@@ -236,7 +233,7 @@ void JourneyTab::refresh()
     const QString history = datafiles::path(m_environment, datafiles::File::History);
     const journey::CravingFile cravings = journey::CravingFile::ofUser(m_environment);
     const journey::Attempt current = journey::currentAttempt(m_state.profile.stopDate, m_state.profile.stopTime, now);
-    m_reading = background::run<journey::Summary>(
+    m_reading = m_jobs.run<journey::Summary>(
         this, [history, cravings, current, now] { return journey::readSummary(history, cravings, current, now); },
         [this, now](const journey::Summary &summary) {
             m_reading = nullptr;
@@ -332,7 +329,7 @@ void JourneyTab::saveAsCsv()
     m_saveButton->setEnabled(false);
     const QList<journey::Attempt> attempts = m_summary.attempts;
     const journey::CravingFile cravings = journey::CravingFile::ofUser(m_environment);
-    m_saving = background::run<textfiles::WriteResult>(
+    m_saving = m_jobs.run<textfiles::WriteResult>(
         this,
         [attempts, cravings, path] {
             const journey::Spreadsheet sheet = journey::spreadsheetCsv(attempts, cravings);

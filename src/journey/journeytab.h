@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/background.h"
+
 #include "journey/cravings.h"
 #include "journey/journeycharts.h"
 #include "journey/journeyfigures.h"
@@ -78,6 +80,8 @@ private:
     QPushButton *m_saveButton = nullptr;
     QCheckBox *m_remind = nullptr;
     std::map<journey::ChartKind, QWidget *> m_charts;
+    // Last, so that it is the first to go: it waits for the threads still at work.
+    background::Jobs m_jobs;
     QTableWidget *m_table = nullptr;
     // While the tab is in sight: the next moment its figures change.
     class QTimer *m_nextChange = nullptr;

@@ -152,11 +152,7 @@ RideItOutWindow::RideItOutWindow(const Environment &environment, const SharedSta
     m_trigger->setFocus();
 }
 
-// A read still at work holds the files' names; it is short.
-RideItOutWindow::~RideItOutWindow()
-{
-    background::waitForAll(this);
-}
+RideItOutWindow::~RideItOutWindow() = default;
 
 QWidget *RideItOutWindow::buildCountdown()
 {
@@ -304,7 +300,7 @@ void RideItOutWindow::readFacts()
 {
     const journey::CravingFile cravings = journey::CravingFile::ofUser(m_environment);
     const journey::PlansFile plans = journey::PlansFile::ofUser(m_environment);
-    background::run<Facts>(
+    m_jobs.run<Facts>(
         this,
         [cravings, plans] {
             return Facts{plans.read(), journey::readWhatHelped(cravings)};

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/background.h"
+
 #include "journey/cravings.h"
 #include "journey/plans.h"
 #include "journey/whathelped.h"
@@ -104,4 +106,6 @@ private:
     QLabel *m_helped = nullptr;
     std::map<journey::CopingStep, QCheckBox *> m_steps;
     QPointer<QMessageBox> m_closeQuestion;
+    // Last, so that it is the first to go: it waits for the threads still at work.
+    background::Jobs m_jobs;
 };
