@@ -15,7 +15,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <limits>
 #include <utility>
 
 CravingReminder::CravingReminder(const Environment &environment, const SharedState &state, QObject *parent)
@@ -87,6 +86,17 @@ std::optional<QDateTime> CravingReminder::nextMoment() const
     return journey::nextReminder(facts, m_environment.clock->now());
 }
 
+namespace {
+// The timer counts the machine's monotonic time, which stands still while the
+// machine sleeps, and the wall clock may be set by hand meanwhile: a wait of
+// hours would end hours after the moment. So the timer is set at most this far
+// ahead, and each time it fires the moment is asked of the wall clock again.
+// A minute keeps a moment that came during sleep within reach of its ten
+// minutes before the hour; each check is a few sums on dates, no file read,
+// and the timer is coarse, so it wakes with the counter's tick.
+constexpr qint64 longestWaitMs = 60 * 1000;
+} // namespace
+
 void CravingReminder::schedule()
 {
     const std::optional<QDateTime> next = nextMoment();
@@ -94,13 +104,14 @@ void CravingReminder::schedule()
         m_timer->stop();
         return;
     }
-    const qint64 wait =
-        std::clamp<qint64>(m_environment.clock->now().msecsTo(*next), 0, std::numeric_limits<int>::max());
+    const qint64 wait = std::clamp<qint64>(m_environment.clock->now().msecsTo(*next), 0, longestWaitMs);
     m_timer->start(int(wait));
 }
 
-// The timer counts real time, and the clock may have been set since: the
-// moment is asked for again, and a moment still ahead is waited for.
+// The machine may have slept or the clock been set since the timer was set:
+// the moment is asked for again, and a moment still ahead is waited for. A
+// moment whose hour has begun meanwhile is tomorrow's, so a late wake does
+// not remind of an hour already there.
 void CravingReminder::fire()
 {
     const std::optional<QDateTime> next = nextMoment();

@@ -16,7 +16,9 @@ class QTimer;
 
 // The nudge before the hour the user's cravings usually come, when they
 // asked for it: one single-shot timer (tmrreminder) set for the next moment
-// to show it, never a poll. The figures it needs are read beside the window
+// to show it, at most a minute ahead, so that a moment that came while the
+// machine slept or the clock was set is seen within a minute; each check
+// reads no file. The figures it needs are read beside the window
 // whenever they may have changed: when the nudge is turned on, when a
 // craving is logged, and after each nudge. Whoever shows the nudge says so
 // (shown()); until then it waits.
