@@ -93,7 +93,7 @@ namespace {
 // ahead, and each time it fires the moment is asked of the wall clock again.
 // A minute keeps a moment that came during sleep within reach of its ten
 // minutes before the hour; each check is a few sums on dates, no file read,
-// and the timer is coarse, so it wakes with the counter's tick.
+// and a coarse timer may share its wake-up with the counter's tick.
 constexpr qint64 longestWaitMs = 60 * 1000;
 } // namespace
 
