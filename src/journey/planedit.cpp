@@ -3,6 +3,7 @@
 #include "journey/plans.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
@@ -91,4 +92,15 @@ void PlanEdit::showSuggestion()
     m_line->setAccessibleDescription(suggestion.isEmpty() ? QString() : tr("Suggestion: %1").arg(suggestion));
     m_take->setAccessibleName(tr("Use the suggestion for %1").arg(journey::triggerCaption(m_trigger)));
     m_take->setVisible(m_line->text().isEmpty() && !suggestion.isEmpty() && !m_line->isReadOnly());
+}
+
+// The line lets Enter go on to its parent once it has taken it: it ends here.
+void PlanEdit::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        emit submitted();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }

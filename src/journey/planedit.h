@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QToolButton;
@@ -11,7 +12,9 @@ class QToolButton;
 // One plan: "When <trigger>, I will" before a line of at most 200
 // characters. While the user has no plan for the trigger, a suggestion shows
 // greyed in the empty line; it is not theirs until they take it ("Use this")
-// or type over it.
+// or type over it. Enter is the plan's own: it says so by submitted() and goes
+// no further, so that a host decides what it means and nothing else acts on
+// it first.
 class PlanEdit : public QWidget
 {
     Q_OBJECT
@@ -34,6 +37,13 @@ public:
 
 public slots:
     void takeSuggestion();
+
+signals:
+    // Enter, in the line or on its button: the user is done with the plan.
+    void submitted();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void showSuggestion();

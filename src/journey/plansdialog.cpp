@@ -70,6 +70,9 @@ PlansDialog::PlansDialog(const Environment &environment, QWidget *parent)
     setMinimumWidth(640);
 
     connect(saveButton, &QPushButton::clicked, this, &PlansDialog::save);
+    // Enter in any line is Save, and nothing while the plans cannot be saved.
+    for (const auto &[trigger, edit] : m_edits)
+        connect(edit, &PlanEdit::submitted, saveButton, &QPushButton::click);
     connect(cancelButton, &QPushButton::clicked, this, &PlansDialog::reject);
 }
 

@@ -10,8 +10,9 @@ struct Environment;
 class PlanEdit;
 
 // frmplans: "My plans", a plan for each of the ten triggers, one line each.
-// Save writes what changed and closes; a save that fails says so once and
-// keeps what was typed. A plans file that cannot be read is never written
+// Save (or Enter) writes what changed and closes; a save that fails says so
+// once and keeps what was typed. Cancel, Escape and closing leave the file as
+// it was. A plans file that cannot be read is never written
 // over: the dialog then says why and only shows.
 class PlansDialog : public QDialog
 {

@@ -261,6 +261,7 @@ QWidget *RideItOutWindow::buildTrigger()
     });
     connect(m_changePlan, &QPushButton::clicked, this, &RideItOutWindow::editPlan);
     connect(save, &QPushButton::clicked, this, &RideItOutWindow::savePlan);
+    connect(m_planEdit, &PlanEdit::submitted, this, &RideItOutWindow::savePlan);
     connect(cancel, &QPushButton::clicked, this, &RideItOutWindow::closePlanEditor);
     return box;
 }
@@ -387,7 +388,7 @@ void RideItOutWindow::editPlan()
     m_planEdit->setFocus();
 }
 
-void RideItOutWindow::savePlan()
+bool RideItOutWindow::savePlan()
 {
     const journey::Trigger trigger = m_planEdit->trigger();
     const QString plan = m_planEdit->plan();
@@ -396,10 +397,18 @@ void RideItOutWindow::savePlan()
     if (!written.ok) {
         m_environment.messages->reportNotSaved(tr("Your plan could not be saved in %1: %2"), file.path(), written.error,
                                                this);
-        return;
+        return false;
     }
     m_facts.plans.plans[trigger] = plan;
     closePlanEditor();
+    return true;
+}
+
+bool RideItOutWindow::keepTypedPlan()
+{
+    if (!m_planEditor->isVisible() || m_planEdit->plan() == m_facts.plans.plan(m_planEdit->trigger()))
+        return true;
+    return savePlan();
 }
 
 void RideItOutWindow::closePlanEditor()
@@ -431,6 +440,8 @@ journey::Craving RideItOutWindow::craving(journey::Outcome outcome) const
 
 void RideItOutWindow::logPassed()
 {
+    if (!keepTypedPlan())
+        return;
     const journey::Craving passed = craving(journey::Outcome::Passed);
     if (!journey::saveCraving(m_environment, passed, this))
         return;
@@ -441,6 +452,9 @@ void RideItOutWindow::logPassed()
 // The time counts up to the press; the questions after it are not the craving.
 void RideItOutWindow::logSmoked()
 {
+    // Before the slip dialog, which offers the plan for next time as the file holds it.
+    if (!keepTypedPlan())
+        return;
     const journey::Craving smoked = craving(journey::Outcome::Smoked);
     auto *slip = new SlipDialog(
         m_environment, smoked.trigger,
@@ -460,6 +474,13 @@ void RideItOutWindow::logSmoked()
             close();
     });
     slip->open();
+}
+
+// The craving goes unlogged, not the plan the user typed.
+void RideItOutWindow::finishWithoutLogging()
+{
+    if (keepTypedPlan())
+        finish();
 }
 
 void RideItOutWindow::finish()
@@ -502,7 +523,7 @@ void RideItOutWindow::askWhetherToLog()
         if (button == passed)
             logPassed();
         else if (button == without)
-            finish();
+            finishWithoutLogging();
     });
     m_closeQuestion = box;
     box->open();
@@ -511,7 +532,11 @@ void RideItOutWindow::askWhetherToLog()
 void RideItOutWindow::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Escape) {
-        close();
+        // In the plan editor, Escape leaves the editor, not the craving.
+        if (m_planEditor->isVisible() && m_planEditor->isAncestorOf(focusWidget()))
+            closePlanEditor();
+        else
+            close();
         return;
     }
     QWidget::keyPressEvent(event);

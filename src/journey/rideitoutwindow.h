@@ -32,6 +32,8 @@ class QTimer;
 // passed" and "I smoked" log the craving with the time the window was open
 // and the steps ticked; closing it any other way asks whether it passed. The
 // window never closes or logs by itself, and nothing of it ticks once closed.
+// A plan typed in its editor is saved before the window logs or closes; while
+// it cannot be, the window stays with the plan as typed.
 class RideItOutWindow : public QWidget
 {
     Q_OBJECT
@@ -74,12 +76,16 @@ private:
     void showCountdown();
     void showPlan();
     void editPlan();
-    void savePlan();
+    // False when the plan could not be saved, which the user has been told.
+    bool savePlan();
+    // Saves what is typed in the plan editor, unless nothing new is there.
+    bool keepTypedPlan();
     void closePlanEditor();
     journey::Trigger chosenTrigger() const;
     journey::Craving craving(journey::Outcome outcome) const;
     void logPassed();
     void logSmoked();
+    void finishWithoutLogging();
     void finish();
     void askWhetherToLog();
 

@@ -8,6 +8,7 @@
 
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -119,11 +120,13 @@ QWidget *SlipDialog::buildPlan()
                           QT_TRANSLATE_NOOP("PlanEdit", "Next time %1 comes, I will"));
     m_plan->setTrigger(m_trigger);
     const journey::PlanBook book = journey::PlansFile::ofUser(m_environment).read();
-    m_plan->setPlan(book.plan(m_trigger));
+    m_savedPlan = book.plan(m_trigger);
+    m_plan->setPlan(m_savedPlan);
     QPushButton *keep = controls::button(nullptr, QStringLiteral("cmdkeepplan"), tr("Make it my plan"));
     QPushButton *skip = controls::button(nullptr, QStringLiteral("cmdskipplan"), tr("Not now"));
     connect(keep, &QPushButton::clicked, this, &SlipDialog::keepPlan);
-    connect(skip, &QPushButton::clicked, this, [this] { m_pages->setCurrentWidget(m_advicePage); });
+    connect(m_plan, &PlanEdit::submitted, this, &SlipDialog::keepPlan);
+    connect(skip, &QPushButton::clicked, this, &SlipDialog::skipPlan);
     return page(this, QStringLiteral("frmslipplan"), {m_plan}, {keep, skip});
 }
 
@@ -184,21 +187,48 @@ void SlipDialog::takeSlipAnswers()
     m_pages->currentWidget()->setFocus();
 }
 
-void SlipDialog::keepPlan()
+bool SlipDialog::savePlan()
 {
     const journey::PlansFile file = journey::PlansFile::ofUser(m_environment);
-    const textfiles::WriteResult written = file.setPlan(m_trigger, m_plan->plan());
+    const QString plan = m_plan->plan();
+    const textfiles::WriteResult written = file.setPlan(m_trigger, plan);
     if (!written.ok) {
         m_environment.messages->reportNotSaved(tr("Your plan could not be saved in %1: %2"), file.path(), written.error,
                                                this);
-        return;
+        return false;
     }
-    m_pages->setCurrentWidget(m_advicePage);
+    m_savedPlan = plan;
+    return true;
 }
 
-// However the dialog is left, the craving the user said they smoked is logged.
+void SlipDialog::keepPlan()
+{
+    if (savePlan())
+        skipPlan();
+}
+
+void SlipDialog::skipPlan()
+{
+    m_pages->setCurrentWidget(m_advicePage);
+    m_pages->currentWidget()->setFocus();
+}
+
+void SlipDialog::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && m_pages->currentWidget() == m_planPage) {
+        skipPlan();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+// However the dialog is left, the craving the user said they smoked is
+// logged, and a plan typed for next time is saved; a plan that cannot be
+// keeps the dialog open with it.
 void SlipDialog::done(int result)
 {
+    if (m_pages->currentWidget() == m_planPage && m_plan->plan() != m_savedPlan && !savePlan())
+        return;
     if (!log({}))
         return;
     QDialog::done(result);

@@ -9,6 +9,7 @@
 
 struct Environment;
 class PlanEdit;
+class QKeyEvent;
 class QLineEdit;
 class QStackedWidget;
 
@@ -17,7 +18,9 @@ class QStackedWidget;
 // plan for next time, then how to go on from here. Smoking again: a word on
 // what stays, then the way to the program's reset, which asks for itself.
 // The craving is logged once: with the answers, as soon as they are given,
-// or without them when the dialog is left before.
+// or without them when the dialog is left before. A plan typed for next time
+// is saved before the dialog closes; Escape on its page passes it by, as "Not
+// now" does.
 class SlipDialog : public QDialog
 {
     Q_OBJECT
@@ -37,6 +40,9 @@ signals:
 public slots:
     void done(int result) override;
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     QWidget *buildQuestion();
     QWidget *buildSlipQuestions();
@@ -48,7 +54,10 @@ private:
     void answerSlip();
     void answerSmokingAgain();
     void takeSlipAnswers();
+    // False when the plan could not be saved, which the user has been told.
+    bool savePlan();
     void keepPlan();
+    void skipPlan();
 
     const Environment &m_environment;
     journey::Trigger m_trigger;
@@ -58,6 +67,8 @@ private:
     QLineEdit *m_where = nullptr;
     QLineEdit *m_with = nullptr;
     PlanEdit *m_plan = nullptr;
+    // The plan for the trigger as the file holds it.
+    QString m_savedPlan;
     QWidget *m_planPage = nullptr;
     QWidget *m_advicePage = nullptr;
     QWidget *m_smokingAgainPage = nullptr;

@@ -39,6 +39,8 @@ private slots:
     void smokingAgainOffersTheReset();
     void rideItOutLogsToTheFile_data();
     void rideItOutLogsToTheFile();
+    void typedPlanIsNeverLost_data();
+    void typedPlanIsNeverLost();
     void desktopActionReachesRunningCopy_data();
     void desktopActionReachesRunningCopy();
 };
@@ -289,6 +291,79 @@ void JourneyLoggingTest::rideItOutLogsToTheFile()
     }
     QVERIFY2(bytes.endsWith(tail), bytes.constData());
     QCOMPARE(bytes.count('\n'), 2);
+}
+
+// A plan typed in "Ride it out", or in the slip dialog after it: Enter saves
+// it, Escape passes it by, and the window is never left with it unsaved. A
+// step is a button, "line=plan" typed, a key in that line, "close" for the
+// slip dialog, or "block": a folder where the plans file goes.
+void JourneyLoggingTest::typedPlanIsNeverLost_data()
+{
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("plan"); // for Coffee, in the file at the end
+    QTest::addColumn<QString>("open"); // the windows still open
+    QTest::addColumn<int>("cravings");
+    QTest::addColumn<QString>("kept"); // the line left holding the plan the file could not take
+    const QString walk = QStringLiteral("walk");
+    const QString before = QStringLiteral("drink water first.");
+    const QString edit = QStringLiteral("cmdchangeplan txtrideplan=walk ");
+    const QString slip = QStringLiteral("cmdridesmoked cmdslip cmdslipnext txtnextplan=walk ");
+    QTest::newRow("Enter") << edit + "Return" << walk << "frmrideitout" << 0 << "";
+    QTest::newRow("Escape") << edit + "Escape" << before << "frmrideitout" << 0 << "";
+    QTest::newRow("It passed") << edit + "cmdridepassed" << walk << "" << 1 << "";
+    QTest::newRow("I smoked") << edit + "cmdridesmoked" << walk << "frmrideitout frmslip" << 0 << "";
+    QTest::newRow("not saved") << edit + "block cmdridepassed"
+                               << ""
+                               << "frmrideitout" << 0 << "txtrideplan";
+    QTest::newRow("slip, Enter") << slip + "Return" << walk << "frmrideitout frmslip" << 1 << "";
+    QTest::newRow("slip, Escape") << slip + "Escape" << before << "frmrideitout frmslip" << 1 << "";
+    QTest::newRow("slip closed") << slip + "close" << walk << "" << 1 << "";
+    QTest::newRow("slip not saved") << slip + "block close"
+                                    << ""
+                                    << "frmrideitout frmslip" << 1 << "txtnextplan";
+}
+
+void JourneyLoggingTest::typedPlanIsNeverLost()
+{
+    QFETCH(QString, steps);
+    QFETCH(QString, open);
+    QFETCH(QString, kept);
+    TestProgram program;
+    QVERIFY(program.writeFile("data/journey/plans.csv", "trigger,plan\r\ncoffee,drink water first.\r\n"));
+    CHECKED(startCounter(program));
+    QVERIFY(program.click("cmdcravingnow"));
+    auto *ride = qobject_cast<RideItOutWindow *>(openWindow(program, "frmrideitout"));
+    QVERIFY(ride && QTest::qWaitFor([ride] { return !ride->isReading(); }));
+    auto *trigger = program.find<QComboBox>("cbotrigger");
+    trigger->setCurrentIndex(trigger->findData(static_cast<int>(journey::Trigger::Coffee)));
+    const QString plans = program.path("data/journey/plans.csv");
+    QLineEdit *typedInto = nullptr;
+    for (const QString &step : steps.split(u' ')) {
+        if (const QStringList typing = step.split(u'='); typing.size() == 2) {
+            typedInto = program.find<QLineEdit>(typing[0].toLatin1().constData());
+            QVERIFY(typedInto && typedInto->isVisible());
+            typedInto->clear();
+            typedInto->setFocus();
+            QTest::keyClicks(typedInto, typing[1]);
+        } else if (step == "Return" || step == "Escape") {
+            QTest::keyClick(typedInto, step == "Return" ? Qt::Key_Return : Qt::Key_Escape);
+        } else if (step == "close") {
+            program.find<QDialog>("frmslip")->close();
+        } else if (step == "block") {
+            QVERIFY(QFile::remove(plans) && QDir().mkpath(plans));
+        } else {
+            QVERIFY2(program.click(step.toLatin1().constData()), qPrintable(step));
+        }
+    }
+    for (const char *window : {"frmrideitout", "frmslip"})
+        QTRY_COMPARE(openWindow(program, window) != nullptr, open.contains(QLatin1String(window)));
+    QTEST(journey::PlansFile::ofUser(program.environment()).read().plan(journey::Trigger::Coffee), "plan");
+    QTEST(int(journey::CravingFile(cravingsFile(program)).read().cravings.size()), "cravings");
+    const auto *line = program.find<QLineEdit>(kept.isEmpty() ? "txtrideplan" : kept.toLatin1().constData());
+    QCOMPARE(line && line->isVisible() && line->text() == "walk", !kept.isEmpty());
+    const QString notSaved = QStringLiteral("Your plan could not be saved in %1: it is a folder, not a file of plans");
+    QCOMPARE(program.messages.texts(),
+             kept.isEmpty() ? QStringList() : QStringList{notSaved.arg(QDir::toNativeSeparators(plans))});
 }
 
 void JourneyLoggingTest::requestWaitsForTheUnlockedCounter_data()
