@@ -113,7 +113,7 @@ void JourneyChartsTest::barsStayWithTheirLabels()
     chart->resize(500, 400);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    const Palette palette{.bars = Qt::blue, .text = Qt::black, .background = Qt::white};
+    const Palette palette{Qt::blue, Qt::red, Qt::gray, Qt::green, Qt::black, Qt::lightGray, Qt::white};
     const QStringList labels{QStringLiteral("Stress"), QStringLiteral("Coffee"), QStringLiteral("Alcohol")};
     Figures figures;
     figures.bars = Qt::Horizontal;
