@@ -180,6 +180,25 @@ QString fullFileNotKept(const QString &keptAs, const QString &reason)
     return journeyText("it is full, and could not be kept as %1: %2").arg(keptAs, reason);
 }
 
+// Why a full file's successor did not take its place, the full file back where it was.
+QString newFileNotInPlace(const QString &reason)
+{
+    return journeyText("it is full, and the new file could not take its place: %1").arg(reason);
+}
+
+// The same, when the full file could not go back either.
+QString keptWithoutNewFile(const QString &keptAs, const QString &started, const QString &reason)
+{
+    return journeyText("it is full and is kept as %1, but the new file that holds the craving, %2, could not take "
+                       "its place: %3")
+        .arg(keptAs, started, reason);
+}
+
+QString startedFileNotInPlace(const QString &started, const QString &reason)
+{
+    return journeyText("the new file %1, which a full file left, could not take its place: %2").arg(started, reason);
+}
+
 QString tooLarge()
 {
     return journeyText("it is larger than 64 MB, too large to be a file of cravings");
@@ -519,12 +538,9 @@ AppendResult CravingFile::startAfterFull(const QByteArray &record) const
         const QString reason = starting.errorString();
         if (QFile(keptFull).rename(m_path)) {
             QFile::remove(started);
-            return {{false, journeyText("it is full, and the new file could not take its place: %1").arg(reason)}, {}};
+            return {{false, newFileNotInPlace(reason)}, {}};
         }
-        return {{false, journeyText("it is full and is kept as %1, but the new file that holds the craving, %2, "
-                                    "could not take its place: %3")
-                            .arg(shownPath(keptFull), shownPath(started), reason)},
-                {}};
+        return {{false, keptWithoutNewFile(shownPath(keptFull), shownPath(started), reason)}, {}};
     }
     return {{true, QString()}, keptFull};
 }
@@ -538,8 +554,7 @@ QString CravingFile::finishStartedFile() const
     QFile starting(started.filePath());
     if (starting.rename(m_path))
         return QString();
-    return journeyText("the new file %1, which a full file left, could not take its place: %2")
-        .arg(shownPath(started.filePath()), starting.errorString());
+    return startedFileNotInPlace(shownPath(started.filePath()), starting.errorString());
 }
 
 QString CravingFile::currentPath() const
