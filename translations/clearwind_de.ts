@@ -2392,6 +2392,18 @@ Möchtest du Clearwind trotzdem zurücksetzen?</translation>
         <translation>die Datei ist voll und konnte nicht als %1 aufbewahrt werden: %2</translation>
     </message>
     <message>
+        <source>it is full, and the new file could not take its place: %1</source>
+        <translation>die Datei ist voll, und die neue Datei konnte nicht an ihre Stelle treten: %1</translation>
+    </message>
+    <message>
+        <source>it is full and is kept as %1, but the new file that holds the craving, %2, could not take its place: %3</source>
+        <translation>die Datei ist voll und wird als %1 aufbewahrt, aber die neue Datei mit dem Eintrag, %2, konnte nicht an ihre Stelle treten: %3</translation>
+    </message>
+    <message>
+        <source>the new file %1, which a full file left, could not take its place: %2</source>
+        <translation>die neue Datei %1, die eine volle Datei hinterlassen hat, konnte nicht an ihre Stelle treten: %2</translation>
+    </message>
+    <message>
         <source>%1:00</source>
         <translation>%1:00</translation>
     </message>

@@ -180,6 +180,25 @@ QString fullFileNotKept(const QString &keptAs, const QString &reason)
     return journeyText("it is full, and could not be kept as %1: %2").arg(keptAs, reason);
 }
 
+// Why a full file's successor did not take its place, the full file back where it was.
+QString newFileNotInPlace(const QString &reason)
+{
+    return journeyText("it is full, and the new file could not take its place: %1").arg(reason);
+}
+
+// The same, when the full file could not go back either.
+QString keptWithoutNewFile(const QString &keptAs, const QString &started, const QString &reason)
+{
+    return journeyText("it is full and is kept as %1, but the new file that holds the craving, %2, could not take "
+                       "its place: %3")
+        .arg(keptAs, started, reason);
+}
+
+QString startedFileNotInPlace(const QString &started, const QString &reason)
+{
+    return journeyText("the new file %1, which a full file left, could not take its place: %2").arg(started, reason);
+}
+
 QString tooLarge()
 {
     return journeyText("it is larger than 64 MB, too large to be a file of cravings");
@@ -424,7 +443,7 @@ CravingLog CravingFile::read(const EachCraving &each) const
 {
     CravingLog log;
     QStringList paths = fullFiles();
-    paths << m_path;
+    paths << currentPath();
     for (const QString &path : std::as_const(paths)) {
         const FileBytes file = fileBytes(path, m_within);
         if (file.problem.isEmpty())
@@ -441,27 +460,23 @@ AppendResult CravingFile::append(const Craving &craving) const
     // What could not be read back is not written.
     if (!writable(craving))
         return {{false, notWritable()}, {}};
+    // A link that leads out of the folder is neither written through nor
+    // renamed aside as full, whatever the size of what it leads to.
+    if (const QString outside = textfiles::whyOutside(m_within, m_path); !outside.isEmpty())
+        return {{false, outside}, {}};
+    if (const QString unfinished = finishStartedFile(); !unfinished.isEmpty())
+        return {{false, unfinished}, {}};
     const QByteArray record = cravingRecord(craving);
     const QFileInfo info(m_path);
     if (const QString unfit = unfitFile(info); !unfit.isEmpty())
         return {{false, unfit}, {}};
+    if (info.exists() && info.size() + record.size() > fullFileBytes)
+        return startAfterFull(record);
 
-    QByteArray bytes;
-    QString keptFull;
-    if (info.exists() && info.size() + record.size() > fullFileBytes) {
-        // Renamed whole, and never over another file: QFile::rename refuses that.
-        const QList<FullFile> full = fullFilesOf(m_path);
-        keptFull = info.dir().filePath(FullFileNames(info).name(full.isEmpty() ? 1 : full.last().number + 1));
-        QFile file(m_path);
-        if (!file.rename(keptFull))
-            return {{false, fullFileNotKept(shownPath(keptFull), file.errorString())}, {}};
-    } else {
-        FileBytes file = fileBytes(m_path, m_within, cravingsHeader().size() + record.size());
-        if (!file.problem.isEmpty())
-            return {{false, file.problem}, {}};
-        bytes = std::move(file.bytes);
-    }
-
+    FileBytes file = fileBytes(m_path, m_within, cravingsHeader().size() + record.size());
+    if (!file.problem.isEmpty())
+        return {{false, file.problem}, {}};
+    QByteArray bytes = std::move(file.bytes);
     const qsizetype markLength =
         QByteArrayView(bytes).startsWith(csv::Scanner::byteOrderMark) ? csv::Scanner::byteOrderMark.size() : 0;
     if (bytes.size() == markLength) {
@@ -475,9 +490,79 @@ AppendResult CravingFile::append(const Craving &craving) const
         if (const Span header = olderHeaderSpan(bytes); header.length > 0)
             bytes.replace(header.start, header.length, cravingsHeader().chopped(2));
     }
-    const textfiles::WriteResult written = textfiles::writeAtomically(m_path, bytes, {.within = m_within});
-    // The full file stays where it was put, and the journey reads it there.
-    return {written, keptFull};
+    return {textfiles::writeAtomically(m_path, bytes, {.within = m_within}), {}};
+}
+
+QString CravingFile::startedPath() const
+{
+    const QFileInfo info(m_path);
+    return info.dir().filePath(u'.' + info.fileName() + QStringLiteral(".starting"));
+}
+
+// A full file gives way to the new one in three steps, each a whole write or
+// a rename within the folder, so that whenever the steps stop, by a failure
+// or a crash, either the full file is still the file of cravings, or it is
+// kept under its full name and the new file holds the craving; a craving is
+// said to be saved only after the last step.
+// 1. The new file, header and craving, is written whole beside the full one
+//    under a name of its own (startedPath()). A failure leaves all as it was;
+//    a crash leaves a started file that the next full file writes over.
+// 2. The full file is renamed to the next full file's name, never over
+//    another file. A failure removes the started file.
+// 3. The started file is renamed to the file's name, free since step 2. A
+//    crash just before leaves no file but the started one: the reader reads
+//    it in the file's place, and the next craving puts it there first. Should
+//    this rename fail, the full file is renamed back.
+// Hard links would spare the moment without the file, but some of the file
+// systems a home folder lies on have none, and a crash between the link and
+// the rename would show every craving of the full file twice.
+AppendResult CravingFile::startAfterFull(const QByteArray &record) const
+{
+    const QString started = startedPath();
+    const textfiles::WriteResult written =
+        textfiles::writeAtomically(started, cravingsHeader() + record, {.within = m_within});
+    if (!written.ok)
+        return {written, {}};
+    const QFileInfo info(m_path);
+    const QList<FullFile> full = fullFilesOf(m_path);
+    // After the highest number, so a full file that was removed leaves its number unused.
+    const QString keptFull = info.dir().filePath(FullFileNames(info).name(full.isEmpty() ? 1 : full.last().number + 1));
+    // QFile::rename never renames over another file.
+    QFile file(m_path);
+    if (!file.rename(keptFull)) {
+        QFile::remove(started);
+        return {{false, fullFileNotKept(shownPath(keptFull), file.errorString())}, {}};
+    }
+    QFile starting(started);
+    if (!starting.rename(m_path)) {
+        const QString reason = starting.errorString();
+        if (QFile(keptFull).rename(m_path)) {
+            QFile::remove(started);
+            return {{false, newFileNotInPlace(reason)}, {}};
+        }
+        return {{false, keptWithoutNewFile(shownPath(keptFull), shownPath(started), reason)}, {}};
+    }
+    return {{true, QString()}, keptFull};
+}
+
+QString CravingFile::finishStartedFile() const
+{
+    const QFileInfo file(m_path);
+    const QFileInfo started(startedPath());
+    if (file.exists() || file.isSymLink() || !started.isFile() || started.isSymLink())
+        return QString();
+    QFile starting(started.filePath());
+    if (starting.rename(m_path))
+        return QString();
+    return startedFileNotInPlace(shownPath(started.filePath()), starting.errorString());
+}
+
+QString CravingFile::currentPath() const
+{
+    const QFileInfo file(m_path);
+    const QFileInfo started(startedPath());
+    return !file.exists() && !file.isSymLink() && started.isFile() && !started.isSymLink() ? started.filePath()
+                                                                                           : m_path;
 }
 
 } // namespace journey

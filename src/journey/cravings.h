@@ -156,12 +156,23 @@ public:
     CravingLog read(const EachCraving &each) const;
     // Adds one craving. Every byte already in the file is kept as it stands,
     // records the reader does not understand included, and the file is
-    // written whole or not at all. A full file is first renamed to the next
-    // full file's name. The one exception: a header of the five older fields
+    // written whole or not at all. A full file is renamed to the next full
+    // file's name only once the new file that the craving starts is written;
+    // if it cannot be, nothing is moved. The one exception: a header of the five older fields
     // becomes the header of seven, its line end kept.
     AppendResult append(const Craving &craving) const;
 
 private:
+    // Where the file that follows a full one is written before it takes the
+    // file's place: hidden beside it, and named unlike a full file.
+    QString startedPath() const;
+    AppendResult startAfterFull(const QByteArray &record) const;
+    // Puts a started file in the file's place when a crash came between the
+    // two renames; the reason when it could not.
+    QString finishStartedFile() const;
+    // The file the cravings are read from: the started one, in that case.
+    QString currentPath() const;
+
     QString m_path;
     QString m_within;
 };

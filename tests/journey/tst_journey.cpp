@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -23,7 +24,11 @@ class JourneyTest : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { QVERIFY(translation::install()); }
-    void cleanup() { setZone("Europe/Berlin"); }
+    void cleanup()
+    {
+        setZone("Europe/Berlin");
+        QLocale::setDefault(QLocale::system());
+    }
 
     void cravingFiles_data();
     void cravingFiles();
@@ -134,6 +139,14 @@ void JourneyTest::cravingFiles_data()
                                  << QString::fromUtf8(note);
     QTest::newRow("a craving short of full") << "file" << oneShort << 1 << 0 << "";
     QTest::newRow("full by a byte") << "file" << oneShort + '\n' << 1 << 0 << "";
+    // The new file cannot be written: the full one stays the file, under its own name.
+    QTest::newRow("full, and the new file cannot be written") << "unwritable" << oneShort + '\n' << 1 << 0 << "";
+    // Full files 1 and 3 were removed: the next is named after the highest, over none of them.
+    QTest::newRow("full, beside full file 2 alone") << "gap" << oneShort + '\n' << 2 << 0 << "";
+    // A crash came after the full file was kept and before the new one took its place.
+    QTest::newRow("a new file that did not take its place") << "started" << header + row << 1 << 0 << "";
+    // Over 8 MB, but neither renamed as full nor written through: it leads out of the user's folder.
+    QTest::newRow("full, a link out of the folder") << "outside" << oneShort + '\n' << 0 << 0 << "";
     // Full files, each kept as cravings-full-N.csv, are read first, the lowest number first.
     QTest::newRow("beside full files") << "beside" << header + row << 3 << 0 << "two";
     QTest::newRow("without a header") << "file" << row + row << 2 << 0 << "";
@@ -175,14 +188,26 @@ void JourneyTest::cravingFiles()
     QFETCH(int, unreadable);
     QFETCH(QString, firstNote);
     QTemporaryDir folder;
-    const CravingFile file(folder.filePath(QStringLiteral("cravings.csv")));
+    QTemporaryDir elsewhere;
+    const bool outside = kind == QLatin1String("outside");
+    const CravingFile file(folder.filePath(QStringLiteral("cravings.csv")), outside ? folder.path() : QString());
+    if (outside) {
+        CHECKED(writeBytes(elsewhere.filePath(QStringLiteral("cravings.csv")), bytes));
+        QVERIFY(QFile::link(elsewhere.filePath(QStringLiteral("cravings.csv")), file.path()));
+    }
+    const QString started = folder.filePath(QStringLiteral(".cravings.csv.starting"));
+    if (kind == QLatin1String("started"))
+        CHECKED(writeBytes(started, bytes));
+    if (kind == QLatin1String("gap"))
+        CHECKED(writeBytes(folder.filePath(QStringLiteral("cravings-full-2.csv")), row));
     if (kind == QLatin1String("folder"))
         QVERIFY(QDir().mkpath(file.path()));
     if (kind == QLatin1String("pipe"))
         QCOMPARE(mkfifo(QFile::encodeName(file.path()).constData(), 0600), 0);
     if (kind == QLatin1String("failing"))
         QVERIFY(QFile::link(QStringLiteral("/proc/self/mem"), file.path()));
-    if (kind == QLatin1String("file") || kind == QLatin1String("beside"))
+    if (kind == QLatin1String("file") || kind == QLatin1String("beside") || kind == QLatin1String("unwritable") ||
+        kind == QLatin1String("gap"))
         CHECKED(writeBytes(file.path(), bytes));
     if (kind == QLatin1String("beside")) {
         CHECKED(writeBytes(folder.filePath(QStringLiteral("cravings-full-10.csv")),
@@ -195,12 +220,19 @@ void JourneyTest::cravingFiles()
         QVERIFY(written.open(QIODevice::WriteOnly) && written.resize(readLimitBytes + (kind == "huge" ? 1 : 0)));
     written.close();
     const QFileInfo found(file.path());
+    const auto entries = [&folder](QDir::Filters kinds) {
+        return QDir(folder.path()).entryList(kinds | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    };
+    const QStringList filesBefore = entries(QDir::Files);
+    const QStringList entriesBefore = entries(QDir::AllEntries);
     // A pipe is never opened here: opening it would wait for a writer.
-    const QByteArray before = found.isFile() && kind != QLatin1String("failing") ? contents(file.path()) : QByteArray();
+    const QByteArray before = found.isFile() && kind != QLatin1String("failing") ? contents(file.path())
+                              : kind == QLatin1String("started")                 ? contents(started)
+                                                                                 : QByteArray();
 
     const CravingLog log = file.read();
-    const bool readable = found.isFile() ? kind != QLatin1String("huge") && kind != QLatin1String("failing")
-                                         : kind == QLatin1String("missing");
+    const bool readable = found.isFile() ? kind != QLatin1String("huge") && kind != QLatin1String("failing") && !outside
+                                         : kind == QLatin1String("missing") || kind == QLatin1String("started");
     QCOMPARE(log.readable, readable);
     // Each file that cannot be read is named once, beside its reason.
     QCOMPARE(log.problems.size(), readable ? 0 : 1);
@@ -213,20 +245,38 @@ void JourneyTest::cravingFiles()
 
     const Craving craving = added();
     const QByteArray record = cravingRecord(craving);
+    const bool unwritable = kind == QLatin1String("unwritable");
+    // The write fails at its last step, the way a full disk makes it fail.
+    if (unwritable)
+        textfiles::testing::setBeforeCommit(
+            [](const QString &path) { QDir().mkpath(path + QStringLiteral("/in the way")); });
     const AppendResult result = file.append(craving);
-    QCOMPARE(result.ok, readable);
-    if (!readable) {
-        QVERIFY(!result.error.isEmpty());
+    textfiles::testing::setBeforeCommit({});
+    QCOMPARE(result.ok, readable && !unwritable);
+    if (!result.ok) {
+        QVERIFY(!result.error.isEmpty() && result.keptFull.isEmpty());
         const QFileInfo left(file.path());
-        QVERIFY(left.isDir() == found.isDir() && left.isFile() == found.isFile() && left.size() == found.size());
+        QVERIFY(left.isDir() == found.isDir() && left.isFile() == found.isFile() && left.size() == found.size() &&
+                left.isSymLink() == found.isSymLink());
+        if (found.isFile() && kind != QLatin1String("failing"))
+            QCOMPARE(contents(file.path()), before);
+        // Nothing moved: no file is new or gone, whatever the failed write left in a folder.
+        QCOMPARE(entries(QDir::Files), filesBefore);
         return;
     }
     // A file the craving would take past full is kept whole beside the new one, which it starts.
     const bool full = before.size() + record.size() > fullFileBytes;
-    QCOMPARE(result.keptFull, full ? folder.filePath(QStringLiteral("cravings-full-1.csv")) : QString());
+    const QString fullName =
+        kind == QLatin1String("gap") ? QStringLiteral("cravings-full-3.csv") : QStringLiteral("cravings-full-1.csv");
+    QCOMPARE(result.keptFull, full ? folder.filePath(fullName) : QString());
     if (full) {
         QCOMPARE(contents(result.keptFull), before);
         QCOMPARE(contents(file.path()), newHeader + record);
+        QStringList after = entries(QDir::AllEntries);
+        QStringList expected = entriesBefore + QStringList{fullName};
+        after.sort();
+        expected.sort();
+        QCOMPARE(after, expected);
     } else {
         // Every old byte is there as it was, around the new record, but for the header of the older form.
         const QByteArray after = contents(file.path());
@@ -236,6 +286,7 @@ void JourneyTest::cravingFiles()
         const QByteArray kept = QByteArray(before).replace(header.chopped(2), newHeader.chopped(2));
         QVERIFY(around == kept || around == kept + "\r\n" || (before.isEmpty() && around == newHeader));
     }
+    QVERIFY(!QFileInfo::exists(started));
     const CravingLog again = file.read();
     QCOMPARE(again.cravings.size(), cravings + 1);
     QCOMPARE(again.unreadableRows, unreadable);
@@ -534,6 +585,13 @@ void JourneyTest::cravingSentences_data()
         << QList<Craving>{lasting("2026-04-09T10:00:00+02:00", 300), lasting("2026-04-09T11:00:00+02:00", 50),
                           lasting("2026-04-09T12:00:00+02:00", 190), lasting("2026-04-09T13:00:00+02:00", 10)}
         << QStringList{tick, "Half of your cravings were over within 2 minutes."};
+    // Given as logged: the middle two of 20, 30, 50, 130, 600 and 900 seconds are 50 and 130.
+    QTest::newRow("an even count in the order logged")
+        << now << QList<Craving>{lasting("2026-04-09T10:00:00+02:00", 600), lasting("2026-04-09T11:00:00+02:00", 30),
+                                 lasting("2026-04-09T12:00:00+02:00", 130), lasting("2026-04-09T13:00:00+02:00", 900),
+                                 lasting("2026-04-09T14:00:00+02:00", 50),  lasting("2026-04-09T15:00:00+02:00", 20)}
+        << QStringList{tick, "Half of your cravings were over within 2 minutes.",
+                       "Most cravings come between 10:00 and 11:00."};
     QTest::newRow("a minute at most") << now
                                       << QList<Craving>{lasting("2026-04-09T10:00:00+02:00", 0),
                                                         lasting("2026-04-09T11:00:00+02:00", 60),
@@ -869,26 +927,29 @@ void JourneyTest::chartFigures_data()
     QTest::addColumn<QString>("line");      // runs of index:strength, split by " | "
     QTest::addColumn<QStringList>("hours"); // the rows of when cravings come
     QTest::addColumn<QString>("bars");      // hour/weekday:cravings, Monday 0
+    QTest::addColumn<QString>("locale");    // the regional formats; empty: the system's
     const qint64 day = 24 * 3600;
+    const QList<Craving> brokenLine{dayCraving(11, 8, 2),
+                                    dayCraving(11, 9, 3),
+                                    dayCraving(11, 10, 2, Outcome::Smoked),
+                                    dayCraving(13, 8, 1),
+                                    dayCraving(13, 9, 2),
+                                    dayCraving(13, 10, 3),
+                                    dayCraving(13, 11, 3, Outcome::Smoked),
+                                    dayCraving(14, 7, 5),
+                                    dayCraving(14, 8, 3, Outcome::Smoked),
+                                    dayCraving(14, 9, 2, Outcome::Smoked)};
+    const QString brokenLineBars = "7/5:1 8/2:1 8/4:1 8/5:1 9/2:1 9/4:1 9/5:1 10/2:1 10/4:1 11/4:1";
     QTest::newRow("a tie: this attempt is marked") << QList<qint64>{day + 3600} << QList<Craving>()
-                                                   << "1 Longest: 1 day" << QStringList() << "" << QStringList() << "";
+                                                   << "1 Longest: 1 day" << QStringList() << "" << QStringList() << ""
+                                                   << "";
     QTest::newRow("the longest before") << QList<qint64>{3 * day, day} << QList<Craving>{dayCraving(14, 8, 4)}
                                         << "0 Longest: 3 days"
                                         << QStringList{"29: 1 + 0, 1 craving, 1 passed, mean strength 4"} << "29:4.00"
-                                        << QStringList{"08:00 to 09:00, 1 craving: Saturday 1"} << "8/5:1";
+                                        << QStringList{"08:00 to 09:00, 1 craving: Saturday 1"} << "8/5:1"
+                                        << "";
     QTest::newRow("a day without cravings breaks the line")
-        << QList<qint64>()
-        << QList<Craving>{dayCraving(11, 8, 2),
-                          dayCraving(11, 9, 3),
-                          dayCraving(11, 10, 2, Outcome::Smoked),
-                          dayCraving(13, 8, 1),
-                          dayCraving(13, 9, 2),
-                          dayCraving(13, 10, 3),
-                          dayCraving(13, 11, 3, Outcome::Smoked),
-                          dayCraving(14, 7, 5),
-                          dayCraving(14, 8, 3, Outcome::Smoked),
-                          dayCraving(14, 9, 2, Outcome::Smoked)}
-        << "0 Longest: 1 day"
+        << QList<qint64>() << brokenLine << "0 Longest: 1 day"
         << QStringList{"26: 2 + 1, 3 cravings, 2 passed, mean strength 2.3",
                        "28: 3 + 1, 4 cravings, 3 passed, mean strength 2.3",
                        "29: 1 + 2, 3 cravings, 1 passed, mean strength 3.3"}
@@ -897,13 +958,28 @@ void JourneyTest::chartFigures_data()
                        "08:00 to 09:00, 3 cravings: Wednesday 1, Friday 1, Saturday 1",
                        "09:00 to 10:00, 3 cravings: Wednesday 1, Friday 1, Saturday 1",
                        "10:00 to 11:00, 2 cravings: Wednesday 1, Friday 1", "11:00 to 12:00, 1 craving: Friday 1"}
-        << "7/5:1 8/2:1 8/4:1 8/5:1 9/2:1 9/4:1 9/5:1 10/2:1 10/4:1 11/4:1";
+        << brokenLineBars << "";
+    // The words stay those of the language; the figures take the region's forms.
+    QTest::newRow("decimals with a comma")
+        << QList<qint64>() << brokenLine << "0 Longest: 1 day"
+        << QStringList{"26: 2 + 1, 3 cravings, 2 passed, mean strength 2,3",
+                       "28: 3 + 1, 4 cravings, 3 passed, mean strength 2,3",
+                       "29: 1 + 2, 3 cravings, 1 passed, mean strength 3,3"}
+        << "26:2.33 | 28:2.25 29:3.33"
+        << QStringList{"07:00 to 08:00, 1 craving: Samstag 1",
+                       "08:00 to 09:00, 3 cravings: Mittwoch 1, Freitag 1, Samstag 1",
+                       "09:00 to 10:00, 3 cravings: Mittwoch 1, Freitag 1, Samstag 1",
+                       "10:00 to 11:00, 2 cravings: Mittwoch 1, Freitag 1", "11:00 to 12:00, 1 craving: Freitag 1"}
+        << brokenLineBars << "de_DE";
 }
 
 void JourneyTest::chartFigures()
 {
     QFETCH(QList<qint64>, past);
     QFETCH(QList<Craving>, cravings);
+    QFETCH(QString, locale);
+    if (!locale.isEmpty())
+        QLocale::setDefault(QLocale(locale));
     const QDateTime now(QDate(2026, 3, 14), QTime(21, 5));
     QList<Attempt> attempts;
     for (const qint64 seconds : past)
@@ -929,6 +1005,9 @@ void JourneyTest::chartFigures()
                          .arg(views.at(1).rows.at(row++).figure);
     }
     QTEST(shown, "days");
+    // The accessible description says what the table says.
+    for (const FigureRow &row : views.at(1).rows)
+        QVERIFY2(views.at(1).description.contains(row.item + ", " + row.figure), qPrintable(views.at(1).description));
     // A date a week under the bars, the last under today.
     QCOMPARE(days.categoryLabels.size(), 5);
     QCOMPARE(days.categoryLabels.last().category, 29);

@@ -183,14 +183,19 @@ void addLine(QChart *chart, const Figures &figures, const Palette &palette, QAbs
     }
 }
 
-} // namespace
-
-QWidget *JourneyChartsModule::createChart(QWidget *parent)
+QChart *emptyChart()
 {
     auto *chart = new QChart;
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->setMargins(QMargins(4, 4, 4, 4));
-    auto *view = new QChartView(chart, parent);
+    return chart;
+}
+
+} // namespace
+
+QWidget *JourneyChartsModule::createChart(QWidget *parent)
+{
+    auto *view = new QChartView(emptyChart(), parent);
     view->setRenderHint(QPainter::Antialiasing);
     view->setFrameShape(QFrame::NoFrame);
     return view;
@@ -201,12 +206,15 @@ void JourneyChartsModule::draw(QWidget *widget, const Figures &figures, const Pa
     auto *view = qobject_cast<QChartView *>(widget);
     if (!view)
         return;
-    QChart *chart = view->chart();
-    chart->removeAllSeries();
-    for (QAbstractAxis *axis : chart->axes()) {
-        chart->removeAxis(axis);
-        delete axis;
-    }
+    // A new chart each time, never the old one emptied: Qt Charts keeps some
+    // of a chart's state past its series and axes, and lying bars drawn again
+    // into an emptied chart came out in the opposite order to the labels of
+    // their reversed axis (Stress with the bar of Alcohol), until a restart.
+    QChart *chart = emptyChart();
+    QChart *drawnBefore = view->chart();
+    // The view gives up the old chart, which is then ours to delete.
+    view->setChart(chart);
+    delete drawnBefore;
 
     view->setBackgroundBrush(palette.background);
     chart->setBackgroundBrush(palette.background);
