@@ -266,7 +266,7 @@ void CoachTab::closeThingsToDo()
 void CoachTab::openPersonalReasons()
 {
     controls::switchPanels(m_mainPanel, m_personalPanel);
-    const richtext::LoadResult read = m_personalReasons->load(m_reasonsFile.path());
+    const richtext::LoadResult read = m_personalReasons->load(m_reasonsFile.path(), m_environment.userDataFolder);
     // The box shows what the file holds: without a file it can show, only
     // the invitation to write, as at first, not in a format read before.
     if (!read.ok) {

@@ -40,6 +40,7 @@
 #include "web/webpages.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QIcon>
 #include <QPalette>
 #include <QPushButton>
@@ -191,8 +192,18 @@ bool MainWindow::startUp()
         m_passwordLock->show();
     }
 
-    if (m_store.exists()) {
-        m_store.readProfile();
+    const ProfileFile::ReadOutcome profile = m_store.readProfile();
+    if (!profile.problem.isEmpty()) {
+        // The counter never runs from a stop moment it did not read: the
+        // questions come again, and the file is replaced only when the user
+        // says so.
+        m_environment.messages->show(tr("Your answers and your stop moment could not be read from %1: %2. Clearwind "
+                                        "leaves the file as it is.")
+                                         .arg(QDir::toNativeSeparators(m_store.filePath()), profile.problem),
+                                     MessageService::Icon::Warning);
+        m_relapsePanel->hide();
+        questionnaire()->show();
+    } else if (profile.exists) {
         if (!m_state.profile.isQuitRunning()) {
             m_startPanel->show();
             m_relapsePanel->hide();

@@ -229,18 +229,14 @@ struct FileBytes
 
 FileBytes fileBytes(const QString &path, const QString &within, qsizetype room = 0)
 {
-    if (const QString outside = textfiles::whyOutside(within, path); !outside.isEmpty())
-        return {{}, outside};
-    const QFileInfo info(path);
-    if (QString unfit = unfitFile(info); !unfit.isEmpty() || !info.exists())
-        return {{}, unfit};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {{}, file.errorString()};
-    textfiles::WholeFile whole = textfiles::readWhole(file, readLimitBytes, info.size(), room);
-    if (whole.tooLarge)
-        return {{}, tooLarge()};
-    return {std::move(whole.bytes), whole.error};
+    textfiles::FileRead file = textfiles::readFile(path,
+                                                   {.limit = readLimitBytes,
+                                                    .whenFolder = journeyText("it is a folder, not a file of cravings"),
+                                                    .whenNotAFile = journeyText("it is not a file of cravings"),
+                                                    .whenTooLarge = tooLarge(),
+                                                    .within = within},
+                                                   room);
+    return {std::move(file.bytes), file.problem};
 }
 
 // Where the header of the older form stands in the bytes, without its line

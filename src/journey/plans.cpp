@@ -6,8 +6,6 @@
 #include "records/datafiles.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
 #include <QTextBoundaryFinder>
 
 #include <array>
@@ -67,25 +65,14 @@ struct FileBytes
 
 FileBytes fileBytes(const QString &path, const QString &within, qsizetype room = 0)
 {
-    if (const QString outside = textfiles::whyOutside(within, path); !outside.isEmpty())
-        return {{}, outside};
-    const QFileInfo info(path);
-    if (!info.exists())
-        return {};
-    if (info.isDir())
-        return {{}, journeyText("it is a folder, not a file of plans")};
-    // A pipe or a device would never end.
-    if (!info.isFile())
-        return {{}, journeyText("it is not a file of plans")};
-    if (info.size() > plansReadLimitBytes)
-        return {{}, tooLarge()};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {{}, file.errorString()};
-    textfiles::WholeFile whole = textfiles::readWhole(file, plansReadLimitBytes, info.size(), room);
-    if (whole.tooLarge)
-        return {{}, tooLarge()};
-    return {std::move(whole.bytes), whole.error};
+    textfiles::FileRead file = textfiles::readFile(path,
+                                                   {.limit = plansReadLimitBytes,
+                                                    .whenFolder = journeyText("it is a folder, not a file of plans"),
+                                                    .whenNotAFile = journeyText("it is not a file of plans"),
+                                                    .whenTooLarge = tooLarge(),
+                                                    .within = within},
+                                                   room);
+    return {std::move(file.bytes), file.problem};
 }
 
 bool isHeader(const csv::Record &record)

@@ -64,12 +64,10 @@ void setQuiet(QLabel *label, bool quiet)
 QString firstReasons(const Environment &environment)
 {
     const QString path = datafiles::path(environment, datafiles::File::PersonalReasons);
-    const QFileInfo file(path);
-    if (!file.isFile() || file.size() > reasonsReadLimit ||
-        !textfiles::whyOutside(environment.userDataFolder, path).isEmpty())
+    if (QFileInfo(path).size() > reasonsReadLimit)
         return QString();
     QTextDocument document;
-    if (!richtext::loadFile(path, &document).ok)
+    if (!richtext::loadFile(path, &document, environment.userDataFolder).ok)
         return QString();
     const QString invitation = QCoreApplication::translate("CoachTab", "Enter your personal reason not to smoke here.");
     QStringList lines;

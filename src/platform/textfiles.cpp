@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <cerrno>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace textfiles {
@@ -157,16 +159,94 @@ QStringList splitLines(const QString &text, qsizetype maxKept, qsizetype *lineCo
     return lines;
 }
 
-LineFile readLines(const QString &path, const ReadLimits &limits)
+namespace {
+
+FileRead unreadable(const QString &problem, bool tooLarge = false)
+{
+    return {FileRead::Outcome::Unreadable, {}, tooLarge, problem};
+}
+
+QString orGeneral(const QString &own, const char *general)
+{
+    return own.isEmpty() ? QCoreApplication::translate("textfiles", general) : own;
+}
+
+// The first LIMIT bytes of a file, and whether there was more.
+FileRead readHead(QFile &file, qint64 limit)
+{
+    QByteArray bytes(qsizetype(std::min<qint64>(std::max<qint64>(file.size(), 0), limit)), Qt::Uninitialized);
+    qsizetype read = 0;
+    for (;;) {
+        if (read == bytes.size()) {
+            if (read >= limit)
+                break;
+            bytes.resize(qsizetype(std::min<qint64>(read + 65536, limit)));
+        }
+        const qint64 got = file.read(bytes.data() + read, bytes.size() - read);
+        if (got < 0)
+            return unreadable(file.errorString());
+        if (got == 0)
+            break;
+        read += got;
+    }
+    bytes.resize(read);
+    char probe = 0;
+    const bool more = read >= limit && file.read(&probe, 1) == 1;
+    return {FileRead::Outcome::Read, std::move(bytes), more, QString()};
+}
+
+} // namespace
+
+FileRead readFile(const QString &path, const ReadRules &rules, qsizetype room)
+{
+    if (const QString outside = whyOutside(rules.within, path); !outside.isEmpty())
+        return unreadable(outside);
+    // Opened without waiting: a pipe without a writer would hold the reader
+    // for ever. What the descriptor is, is then asked of it, not of the name,
+    // which another program may have changed in between.
+    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) {
+        const int error = errno;
+        // A file on the way where a folder should be leaves no file here either.
+        if (error == ENOENT || error == ENOTDIR)
+            return {};
+        return unreadable(qt_error_string(error));
+    }
+    QFile file;
+    if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
+        return unreadable(file.errorString());
+    }
+    struct stat status = {};
+    if (::fstat(descriptor, &status) != 0)
+        return unreadable(qt_error_string(errno));
+    if (S_ISDIR(status.st_mode))
+        return unreadable(orGeneral(rules.whenFolder, "it is a folder, not a file"));
+    if (!S_ISREG(status.st_mode))
+        return unreadable(orGeneral(rules.whenNotAFile, "it is not a file but a pipe or a device"));
+    // A regular file never blocks; the flag goes so that nothing below meets it.
+    ::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
+    if (rules.takeHead)
+        return readHead(file, rules.limit);
+    WholeFile whole = readWhole(file, rules.limit, status.st_size, room);
+    if (whole.tooLarge)
+        return unreadable(rules.whenTooLarge.isEmpty() ? whole.error : rules.whenTooLarge, true);
+    if (!whole.error.isEmpty())
+        return unreadable(whole.error);
+    return {FileRead::Outcome::Read, std::move(whole.bytes), false, QString()};
+}
+
+LineFile readLines(const QString &path, const ReadLimits &limits, const QString &within)
 {
     LineFile result;
-    QFile file(path);
-    // Binary mode on purpose: text mode drops a lone CR.
-    if (!file.open(QIODevice::ReadOnly))
+    // Binary, as every read here: text mode drops a lone CR.
+    FileRead file = readFile(path, {.limit = limits.maxBytes, .takeHead = true, .within = within});
+    result.problem = file.problem;
+    if (file.outcome != FileRead::Outcome::Read)
         return result;
     result.opened = true;
-    QByteArray bytes = file.read(limits.maxBytes);
-    if (!file.atEnd()) {
+    QByteArray &bytes = file.bytes;
+    if (file.tooLarge) {
         // Cut off where the limit fell: the last line read is only a part of
         // one, and may end inside a character.
         const qsizetype lastBreak = std::max(bytes.lastIndexOf('\n'), bytes.lastIndexOf('\r'));

@@ -18,11 +18,50 @@ struct ReadLimits
     qsizetype maxKeptLines = 10000;
 };
 
+// How a reader takes a file, and how it says why not. Every user's file is
+// read through readFile(), which checks once what each of them needs: a link
+// on the way that leads out of the user's folder, the kind of file (a
+// regular file, never a pipe, a device or a folder, told apart without
+// waiting on one), the size, and a whole read whose failure is an error,
+// never the end of the file.
+struct ReadRules
+{
+    qint64 limit = 1 << 20;
+    // Readers that need only the first lines of a file take it as far as the
+    // limit reaches; the others refuse a file larger than the limit.
+    bool takeHead = false;
+    // The reader's own words for what the file is not, for example "it is a
+    // folder, not a file of plans"; empty for the general ones.
+    QString whenFolder = {};
+    QString whenNotAFile = {};
+    QString whenTooLarge = {};
+    // The folder of the user's files that the path lies in: a link below it
+    // that leads out of it is not read through. Empty for shipped files.
+    QString within;
+};
+
+struct FileRead
+{
+    enum class Outcome { Missing, Read, Unreadable };
+    Outcome outcome = Outcome::Missing;
+    QByteArray bytes;
+    bool tooLarge = false; // refused for its size, or (takeHead) cut at the limit
+    QString problem;       // why it could not be read, the reason alone
+
+    bool exists() const { return outcome != Outcome::Missing; }
+    bool unreadable() const { return outcome == Outcome::Unreadable; }
+};
+
+// The bytes of PATH under RULES, or why not. ROOM more bytes are reserved,
+// so that what the caller adds needs no copy of the rest.
+FileRead readFile(const QString &path, const ReadRules &rules, qsizetype room = 0);
+
 struct LineFile
 {
     bool opened = false;
     QStringList lines;       // the first maxKeptLines lines
     qsizetype lineCount = 0; // every line within maxBytes, kept or not
+    QString problem;         // a file that is there and could not be read, and why
 };
 
 QString decode(const QByteArray &bytes);
@@ -42,7 +81,9 @@ struct WholeFile
 WholeFile readWhole(QIODevice &device, qint64 limit, qint64 measuredSize = -1, qsizetype room = 0);
 QStringList splitLines(const QString &text, qsizetype maxKept, qsizetype *lineCount = nullptr);
 
-LineFile readLines(const QString &path, const ReadLimits &limits = ReadLimits());
+// The first lines of a file, read as far as maxBytes reaches. WITHIN as for
+// readFile(); a line cut by the limit is left out.
+LineFile readLines(const QString &path, const ReadLimits &limits = ReadLimits(), const QString &within = QString());
 
 // Lines joined, each followed by CR LF, encoded as UTF-8.
 QByteArray joinLines(const QStringList &lines);

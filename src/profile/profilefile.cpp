@@ -27,11 +27,12 @@ bool ProfileFile::exists() const
     return info.exists() && info.isFile();
 }
 
-void ProfileFile::read(QuitProfile &profile, const QDate &today) const
+ProfileFile::ReadOutcome ProfileFile::read(QuitProfile &profile, const QDate &today) const
 {
-    const textfiles::LineFile file = textfiles::readLines(m_path, {readLimitBytes, lineCount});
+    const textfiles::LineFile file = textfiles::readLines(m_path, {readLimitBytes, lineCount}, m_within);
     if (file.opened)
         apply(file.lines, profile, today);
+    return {file.opened || !file.problem.isEmpty(), file.problem};
 }
 
 void ProfileFile::apply(const QStringList &lines, QuitProfile &profile, const QDate &today)

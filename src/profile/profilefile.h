@@ -19,10 +19,18 @@ public:
     QString path() const { return m_path; }
     bool exists() const;
 
+    // What reading found: no file, or a file that could not be read and why
+    // (the reason alone), which leaves the record as it was.
+    struct ReadOutcome
+    {
+        bool exists = false;
+        QString problem;
+    };
+
     // Reads what is there into the record. A line that is missing or does not
     // convert leaves its field as it was. A stop date with a two-digit year
     // reads as the nearest year that is not after today's.
-    void read(QuitProfile &profile, const QDate &today) const;
+    ReadOutcome read(QuitProfile &profile, const QDate &today) const;
 
     static QStringList lines(const QString &userName, const QString &cigarettes, const QString &currency,
                              const QString &money, const QDateTime &moment, const QString &marker);

@@ -22,7 +22,12 @@ public:
     QString filePath() const { return m_file.path(); }
     bool exists() const { return m_file.exists(); }
 
-    void readProfile();
+    // Reads the file into the record. A file that is there and cannot be
+    // read leaves the record as it was, and is remembered as unreadable
+    // until it is read or written.
+    ProfileFile::ReadOutcome readProfile();
+    // Why the file could not be read the last time; empty when it could.
+    QString unreadable() const { return m_unreadable; }
 
     textfiles::WriteResult saveAnswers(const QString &name, const QString &cigarettes, const QString &currency,
                                        const QString &money, const QDateTime &now);
@@ -37,5 +42,6 @@ private:
     ProfileFile m_file;
     QString m_historyFolder;
     QuitProfile &m_profile;
+    QString m_unreadable;
     const Clock &m_clock;
 };

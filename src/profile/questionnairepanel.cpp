@@ -222,6 +222,14 @@ void QuestionnairePanel::continueQuestionnaire()
         return;
     }
 
+    // A profile that is there but could not be read may still be mended: it
+    // is replaced only when the user says so.
+    if (const QString unreadable = m_store.unreadable();
+        !unreadable.isEmpty() &&
+        !m_environment.messages->ask(tr("Your earlier profile in %1 could not be read: %2. Replace it with these answers?")
+                                         .arg(QDir::toNativeSeparators(m_store.filePath()), unreadable))) {
+        return;
+    }
     const textfiles::WriteResult written =
         m_store.saveAnswers(given.name, given.cigarettes, given.currency, given.money, m_environment.clock->now());
     if (!written.ok) {

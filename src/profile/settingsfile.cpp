@@ -2,16 +2,17 @@
 
 #include "platform/regionalformats.h"
 
-void SettingsFile::read(ProgramSettings &settings) const
+QString SettingsFile::read(ProgramSettings &settings) const
 {
-    const textfiles::LineFile file = textfiles::readLines(m_path, {readLimitBytes, 2});
+    const textfiles::LineFile file = textfiles::readLines(m_path, {readLimitBytes, 2}, m_within);
     if (!file.opened || file.lines.isEmpty())
-        return;
+        return file.problem;
     settings.password = file.lines.at(0);
     if (file.lines.size() > 1) {
         if (const auto value = regional::shortFromText(file.lines.at(1)))
             settings.autoStart = *value;
     }
+    return QString();
 }
 
 QByteArray SettingsFile::format(const ProgramSettings &settings)

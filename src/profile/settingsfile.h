@@ -24,7 +24,9 @@ public:
     // line longer than the read limit is taken as far as the limit reaches
     // (at a whole character): the lock stays up, and its entry takes that
     // many characters, so pasting the line still opens it.
-    void read(ProgramSettings &settings) const;
+    // A file that is there and could not be read leaves the record as it is
+    // too; the result says why, the reason alone.
+    QString read(ProgramSettings &settings) const;
 
     static QByteArray format(const ProgramSettings &settings);
     textfiles::WriteResult write(const ProgramSettings &settings) const;

@@ -136,7 +136,14 @@ void SettingsTab::buildSaveButtons()
 
 void SettingsTab::loadSettings()
 {
-    SettingsFile(datafiles::pathToRead(m_environment, datafiles::File::Settings)).read(m_settings);
+    const QString path = datafiles::pathToRead(m_environment, datafiles::File::Settings);
+    // A lock that could not be read is said, never switched off in silence;
+    // the file stays as it is until the user saves the settings.
+    if (const QString problem = SettingsFile(path, m_environment.userDataFolder).read(m_settings); !problem.isEmpty())
+        m_environment.messages->show(tr("The password lock could not be read from %1: %2. Clearwind starts without "
+                                        "it, and leaves the file as it is until you save the settings.")
+                                         .arg(QDir::toNativeSeparators(path), problem),
+                                     MessageService::Icon::Warning);
     if (!m_settings.hasPassword()) {
         m_usePassword->setChecked(false);
     } else {

@@ -4,8 +4,8 @@
 #include "richtext/rtfwriter.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
+
+#include <cerrno>
 
 namespace richtext {
 
@@ -18,18 +18,17 @@ LoadResult failure(const QString &error)
 
 } // namespace
 
-LoadResult loadFile(const QString &path, QTextDocument *document)
+LoadResult loadFile(const QString &path, QTextDocument *document, const QString &within)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        LoadResult result = failure(file.errorString());
-        result.missing = !QFileInfo(path).exists() && !QFileInfo(path).isSymLink();
+    const textfiles::FileRead file = textfiles::readFile(path, {.limit = maxDocumentBytes, .within = within});
+    if (file.outcome == textfiles::FileRead::Outcome::Missing) {
+        LoadResult result = failure(qt_error_string(ENOENT));
+        result.missing = true;
         return result;
     }
-    const textfiles::WholeFile whole = textfiles::readWhole(file, maxDocumentBytes);
-    if (!whole.error.isEmpty())
-        return failure(whole.error);
-    return {true, false, QString(), read(whole.bytes, document)};
+    if (file.unreadable())
+        return failure(file.problem);
+    return {true, false, QString(), read(file.bytes, document)};
 }
 
 textfiles::WriteResult saveFile(const QString &path, const QTextDocument &document,

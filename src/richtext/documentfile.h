@@ -23,8 +23,9 @@ struct LoadResult
 };
 
 // Replaces the document's content with the file's. Not ok, with the document
-// untouched, when the file is missing, unreadable or too large.
-LoadResult loadFile(const QString &path, QTextDocument *document);
+// untouched, when the file is missing, unreadable or too large. WITHIN: the
+// folder of the user's files, for one of theirs (see textfiles::ReadRules).
+LoadResult loadFile(const QString &path, QTextDocument *document, const QString &within = QString());
 
 // Writes the whole document as RTF, whole or not at all.
 textfiles::WriteResult saveFile(const QString &path, const QTextDocument &document,

@@ -129,7 +129,7 @@ DocumentBox::DocumentBox(QWidget *parent, const QString &objectName, const QStri
     document()->setModified(false);
 }
 
-richtext::LoadResult DocumentBox::load(const QString &path)
+richtext::LoadResult DocumentBox::load(const QString &path, const QString &within)
 {
     // While the document is built it is not laid out at all. The caret goes
     // to the start before the document gets its page back, so nothing needs
@@ -137,7 +137,7 @@ richtext::LoadResult DocumentBox::load(const QString &path)
     // a screen first and the rest a step at a time.
     const QSizeF page = document()->pageSize();
     document()->setPageSize(QSizeF(0, 0));
-    const richtext::LoadResult loaded = richtext::loadFile(path, document());
+    const richtext::LoadResult loaded = richtext::loadFile(path, document(), within);
     if (loaded.ok) {
         richtext::addLayoutBreaks(document());
         showColoursForLook();

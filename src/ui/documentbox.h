@@ -19,7 +19,8 @@ public:
     // that cannot be loaded leaves the content as it was. Here, in setText()
     // and in what is pasted, words and paragraphs too long to lay out quickly
     // get breaks (see richtext/layoutbreaks.h).
-    richtext::LoadResult load(const QString &path);
+    // WITHIN: the folder of the user's files, for a file of theirs.
+    richtext::LoadResult load(const QString &path, const QString &within = QString());
     // Writes the whole content as RTF. What is written counts as unchanged.
     textfiles::WriteResult save(const QString &path, const textfiles::WriteOptions &options = {});
     // Replaces the whole content with plain text, caret at the start.

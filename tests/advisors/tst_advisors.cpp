@@ -640,7 +640,7 @@ void AdvisorsTest::personalReasonsNotShownWholeAreKept_data()
     } files[] = {
         {"missing", ReasonsFile::Missing, ""},
         {"too large", ReasonsFile::TooLarge, "larger than 64 MB"},
-        {"a folder", ReasonsFile::Folder, "directory"},
+        {"a folder", ReasonsFile::Folder, "a folder, not a file"},
         {"write-only", ReasonsFile::WriteOnly, "Permission denied"},
         {"picture and table", ReasonsFile::PictureAndTable, "tables"},
     };
@@ -657,7 +657,7 @@ void AdvisorsTest::personalReasonsNotShownWholeAreKept_data()
                 << kind << file.reason << "Breathe" << QList<bool>{yes} << false;
     }
     // The file is not replaced, and the window closes all the same.
-    QTest::newRow("a folder, typed, window closed") << int(ReasonsFile::Folder) << "directory"
+    QTest::newRow("a folder, typed, window closed") << int(ReasonsFile::Folder) << "a folder, not a file"
                                                     << "Breathe" << QList<bool>{false, true} << true;
 }
 

@@ -4,7 +4,10 @@
 #include "journey/journeyfigures.h"
 #include "journey/journeysummary.h"
 #include "platform/translation.h"
+#include "journey/plans.h"
 #include "profile/profilefile.h"
+#include "profile/settingsfile.h"
+#include "richtext/documentfile.h"
 #include "support/checked.h"
 
 #include <QDir>
@@ -12,6 +15,7 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QTest>
 
 #include <ctime>
@@ -57,6 +61,8 @@ private slots:
     void nextDayStarts_data();
     void nextDayStarts();
     void spreadsheet();
+    void readersRefuseWhatIsNoFile_data();
+    void readersRefuseWhatIsNoFile();
 
 private:
     static void setZone(const char *zone)
@@ -1033,6 +1039,85 @@ void JourneyTest::chartFigures()
         }
     }
     QTEST(bars.join(u' '), "bars");
+}
+
+// Every file of the user's is read through one reader, which refuses what is
+// no file of theirs with its reason, and never waits on a pipe: each kind of
+// file, reached through each file that is read so.
+void JourneyTest::readersRefuseWhatIsNoFile_data()
+{
+    QTest::addColumn<QString>("reader");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    const struct
+    {
+        const char *kind;
+        const char *reason; // a part of the reason given
+    } kinds[] = {
+        {"folder", "folder"},
+        {"pipe", "not a file"},
+        {"failing", "Input/output error"},
+        {"link out", "outside the folder of your files"},
+    };
+    for (const char *reader : {"cravings", "plans", "profile", "settings", "personal reasons"}) {
+        for (const auto &kind : kinds)
+            QTest::addRow("%s, %s", reader, kind.kind) << reader << kind.kind << kind.reason;
+    }
+}
+
+void JourneyTest::readersRefuseWhatIsNoFile()
+{
+    QFETCH(QString, reader);
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    QTemporaryDir home;
+    QTemporaryDir outside;
+    const QString user = home.filePath(QStringLiteral("user"));
+    QVERIFY(QDir().mkpath(user));
+    const QString path = user + QStringLiteral("/file");
+    const QString elsewhere = outside.filePath(QStringLiteral("secret"));
+    CHECKED(writeBytes(elsewhere, "name\r\n"));
+    if (kind == QLatin1String("folder"))
+        QVERIFY(QDir().mkpath(path));
+    else if (kind == QLatin1String("pipe"))
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else if (kind == QLatin1String("failing"))
+        QVERIFY(QFile::link(QStringLiteral("/proc/self/mem"), path));
+    else
+        QVERIFY(QFile::link(elsewhere, path));
+    // The link to /proc leads out of the folder too; here it stands for a failing read.
+    const QString within = kind == QLatin1String("failing") ? QString() : user;
+
+    QString problem;
+    if (reader == QLatin1String("cravings")) {
+        const CravingLog log = CravingFile(path, within).read();
+        QVERIFY(!log.readable && log.problems.size() == 1);
+        problem = log.problems.first().reason;
+        QVERIFY(!CravingFile(path, within).append(added()).ok);
+    } else if (reader == QLatin1String("plans")) {
+        const PlanBook book = PlansFile(path, within).read();
+        QVERIFY(!book.readable);
+        problem = book.problem;
+        QVERIFY(!PlansFile(path, within).setPlan(Trigger::Coffee, QStringLiteral("tea")).ok);
+    } else if (reader == QLatin1String("profile")) {
+        QuitProfile profile;
+        const ProfileFile::ReadOutcome read = ProfileFile(path, within).read(profile, QDate(2026, 3, 5));
+        QVERIFY(read.exists);
+        QCOMPARE(profile.userName, QuitProfile().userName);
+        problem = read.problem;
+    } else if (reader == QLatin1String("settings")) {
+        ProgramSettings settings;
+        problem = SettingsFile(path, within).read(settings);
+    } else {
+        QTextDocument document;
+        const richtext::LoadResult loaded = richtext::loadFile(path, &document, within);
+        QVERIFY(!loaded.ok && !loaded.missing);
+        problem = loaded.error;
+    }
+    QVERIFY2(problem.contains(reason, Qt::CaseInsensitive), qPrintable(problem));
+    // Nothing was written through the link, nor over what could not be read.
+    QCOMPARE(contents(elsewhere), QByteArray("name\r\n"));
+    QCOMPARE(QFileInfo(path).isDir(), kind == QLatin1String("folder"));
 }
 
 int main(int argc, char *argv[])

@@ -12,6 +12,8 @@
 #include <QTest>
 #include <QTextEdit>
 
+#include <sys/stat.h>
+
 // From the first questionnaire to the running counter, and the relapse
 // question with its reset.
 class QuitFlowTest : public QObject
@@ -47,6 +49,8 @@ private slots:
     void confirmationNeedsASecondAct_data();
     void confirmationNeedsASecondAct();
     void nextStartAfterResetShowsQuestionnaireUnderTheLock();
+    void unreadableFilesAreSaidAndKept_data();
+    void unreadableFilesAreSaidAndKept();
 };
 
 namespace {
@@ -559,6 +563,66 @@ void QuitFlowTest::nextStartAfterResetShowsQuestionnaireUnderTheLock()
     program.start();
     QVERIFY(program.shown("frmpasscheck"));
     QVERIFY(program.shown("frmdata"));
+}
+
+// A profile or settings file that is there and cannot be read is said once,
+// with its name and why; the counter never runs from a moment it did not
+// read, the lock is said to be off, and neither file is written over unless
+// the user says so. A pipe never holds up the start.
+void QuitFlowTest::unreadableFilesAreSaidAndKept_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("said");
+    QTest::addColumn<QList<bool>>("replace"); // the answer to the question before the answers are saved
+    QTest::newRow("profile a folder, kept") << "data.dat" << "folder" << "could not be read from" << QList<bool>{false};
+    QTest::newRow("profile a pipe, replaced") << "data.dat" << "pipe" << "could not be read from" << QList<bool>{true};
+    QTest::newRow("settings a pipe") << "settings.dat" << "pipe" << "password lock could not be read" << QList<bool>{};
+    QTest::newRow("settings a folder") << "settings.dat" << "folder" << "password lock could not be read"
+                                       << QList<bool>{};
+}
+
+void QuitFlowTest::unreadableFilesAreSaidAndKept()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, kind);
+    QFETCH(QString, said);
+    QFETCH(QList<bool>, replace);
+    TestProgram program;
+    const QString path = program.path("data/settings/" + file.toLatin1());
+    QFile::remove(path);
+    if (file == QLatin1String("settings.dat"))
+        QVERIFY(program.writeFile("data/settings/data.dat", runningProfile));
+    if (kind == QLatin1String("folder"))
+        QVERIFY(QDir().mkpath(path));
+    else
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    program.start();
+
+    const QStringList texts = program.messages.texts();
+    QCOMPARE(texts.size(), 1);
+    QVERIFY2(texts.first().contains(said) && texts.first().contains(QDir::toNativeSeparators(path)),
+             qPrintable(texts.first()));
+    QVERIFY(!program.shown("frmpasscheck"));
+    if (file == QLatin1String("settings.dat")) {
+        QVERIFY(program.shown("frmmain"));
+    } else {
+        QVERIFY(program.shown("frmdata") && !program.shown("frmmain"));
+        QVERIFY(!program.timer("tmrcount")->isActive());
+        fillAnswers(program);
+        program.messages.answers = replace;
+        QVERIFY(program.click("cmdcontinue") && program.click("cmdcontinue"));
+        QVERIFY(program.messages.answers.isEmpty());
+        QCOMPARE(program.messages.texts().size(), 2);
+        QCOMPARE(program.shown("frmdata"), !replace.first());
+        if (replace.first()) {
+            QVERIFY(program.readFile("data/settings/data.dat").startsWith("Ann\r\n"));
+            return;
+        }
+    }
+    const QFileInfo left(path);
+    QCOMPARE(left.isDir(), kind == QLatin1String("folder"));
+    QCOMPARE(left.isFile(), false);
 }
 
 QTEST_MAIN(QuitFlowTest)
