@@ -1044,6 +1044,10 @@
         <source>Ctrl+K</source>
         <translation>Ctrl+K</translation>
     </message>
+    <message>
+        <source>Your answers and your stop moment could not be read from %1: %2. Clearwind leaves the file as it is.</source>
+        <translation>Deine Antworten und der Zeitpunkt deines Rauchstopps konnten nicht aus %1 gelesen werden: %2. Clearwind lässt die Datei, wie sie ist.</translation>
+    </message>
 </context>
 <context>
     <name>Milestones</name>
@@ -1590,6 +1594,10 @@ Wenn du deinen Text speicherst, fehlen sie in der Datei. Trotzdem speichern? Die
         <source>Your answers could not be saved in %1: %2</source>
         <translation>Deine Antworten konnten nicht in %1 gespeichert werden: %2</translation>
     </message>
+    <message>
+        <source>Your earlier profile in %1 could not be read: %2. Replace it with these answers?</source>
+        <translation>Dein bisheriges Profil in %1 konnte nicht gelesen werden: %2. Soll es durch diese Antworten ersetzt werden?</translation>
+    </message>
 </context>
 <context>
     <name>RelapsePanel</name>
@@ -1852,6 +1860,10 @@ Möchtest du Clearwind trotzdem zurücksetzen?</translation>
     <message>
         <source>Settings are saved. Don&apos;t forget your password!!!</source>
         <translation>Die Einstellungen sind gespeichert. Vergiss dein Passwort nicht!!!</translation>
+    </message>
+    <message>
+        <source>The password lock could not be read from %1: %2. Clearwind starts without it, and leaves the file as it is until you save the settings.</source>
+        <translation>Die Passwortsperre konnte nicht aus %1 gelesen werden: %2. Clearwind startet ohne sie und lässt die Datei, wie sie ist, bis du die Einstellungen speicherst.</translation>
     </message>
 </context>
 <context>
@@ -2624,6 +2636,14 @@ Möchtest du die Datei ersetzen?</translation>
     <message>
         <source>its folder %1 could not be created</source>
         <translation>der Ordner %1 konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>das ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is not a file but a pipe or a device</source>
+        <translation>das ist keine Datei, sondern eine Pipe oder ein Gerät</translation>
     </message>
 </context>
 <context>

@@ -221,9 +221,10 @@ FileRead readFile(const QString &path, const ReadRules &rules, qsizetype room)
     if (::fstat(descriptor, &status) != 0)
         return unreadable(qt_error_string(errno));
     if (S_ISDIR(status.st_mode))
-        return unreadable(orGeneral(rules.whenFolder, "it is a folder, not a file"));
+        return unreadable(orGeneral(rules.whenFolder, QT_TRANSLATE_NOOP("textfiles", "it is a folder, not a file")));
     if (!S_ISREG(status.st_mode))
-        return unreadable(orGeneral(rules.whenNotAFile, "it is not a file but a pipe or a device"));
+        return unreadable(
+            orGeneral(rules.whenNotAFile, QT_TRANSLATE_NOOP("textfiles", "it is not a file but a pipe or a device")));
     // A regular file never blocks; the flag goes so that nothing below meets it.
     ::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
     if (rules.takeHead)
