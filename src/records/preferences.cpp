@@ -63,17 +63,18 @@ bool readLastShown(QByteArrayView text, Preferences &preferences)
         preferences.reminderLastShown = QDate();
         return true;
     }
+    if (text.size() != 10)
+        return false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (i == 4 || i == 7 ? text[i] != '-' : text[i] < '0' || text[i] > '9')
+            return false;
+    }
     const auto digits = [text](qsizetype from, qsizetype count) {
         int number = 0;
-        for (qsizetype i = from; i < from + count; ++i) {
-            if (text[i] < '0' || text[i] > '9')
-                return -1;
+        for (qsizetype i = from; i < from + count; ++i)
             number = number * 10 + (text[i] - '0');
-        }
         return number;
     };
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
-        return false;
     const QDate date(digits(0, 4), digits(5, 2), digits(8, 2));
     if (!date.isValid())
         return false;

@@ -51,6 +51,7 @@ void PreferencesTest::readsAs_data()
         << QDate(2026, 3, 14);
     QTest::newRow("nonsense passed over")
         << QByteArray("[reminder]\nbeforeUsualHour=yes\nlastShown=2026-02-30\n") << false << QDate();
+    QTest::newRow("a year not of four digits") << QByteArray("[reminder]\nlastShown=-026-03-14\n") << false << QDate();
     QTest::newRow("of a key twice the last, in a section twice")
         << QByteArray("[reminder]\nbeforeUsualHour=true\nlastShown=2026-03-14\n[reminder]\nbeforeUsualHour=false\n"
                       "lastShown=2026-03-01")
