@@ -88,7 +88,7 @@ QByteArray lastShownText(const Preferences &preferences)
     // clock of ours gives one.
     const QDate date = preferences.reminderLastShown;
     return date.isValid() && date.year() >= 1 && date.year() <= 9999 ? date.toString(Qt::ISODate).toLatin1()
-                                                                      : QByteArray();
+                                                                     : QByteArray();
 }
 
 const std::array<Key, 2> keys{{

@@ -88,8 +88,8 @@ void PreferencesTest::writeKeepsEveryOtherByte_data()
         << QByteArray("\xEF\xBB\xBF; mine\r\n[reminder]\r\nbeforeUsualHour = false\r\n# the last counts\r\n"
                       "beforeUsualHour=true ; off\r\nlastShown=2026-03-14\r\n\r\n[paths]\r\npath=C:\\Users\\me\r\n");
     QTest::newRow("binary with a section appended")
-        << true << binary() + "\n[reminder]\nbeforeUsualHour=false\n" << true << QDate()
-        << binary() + "\n[reminder]\nbeforeUsualHour=true\n";
+        << true << binary() + "\n[reminder]\nbeforeUsualHour=false\n"
+        << true << QDate() << binary() + "\n[reminder]\nbeforeUsualHour=true\n";
     QTest::newRow("empty") << true << QByteArray() << true << QDate()
                            << QByteArray("[reminder]\r\nbeforeUsualHour=true\r\n");
     QTest::newRow("none") << false << QByteArray() << true << QDate()
