@@ -7,15 +7,6 @@
 
 namespace {
 
-// 3 KB of every byte there is, as a binary file has them.
-QByteArray binary()
-{
-    QByteArray bytes;
-    for (int i = 0; i < 3072; ++i)
-        bytes += char(i % 256);
-    return bytes;
-}
-
 QByteArray contents(const QString &path)
 {
     QFile file(path);
@@ -80,6 +71,9 @@ void PreferencesTest::writeKeepsEveryOtherByte_data()
     QTest::addColumn<QDate>("lastShown");
     QTest::addColumn<QByteArray>("after"); // empty: no file when there was none
     const QDate day(2026, 3, 14);
+    QByteArray binary; // 3 KB of every byte there is
+    for (int i = 0; i < 3072; ++i)
+        binary += char(i % 256);
     QTest::newRow("mark, comments, CR LF, a key twice, a backslash path")
         << true
         << QByteArray("\xEF\xBB\xBF; mine\r\n[reminder]\r\nbeforeUsualHour = false\r\n# the last counts\r\n"
@@ -88,8 +82,8 @@ void PreferencesTest::writeKeepsEveryOtherByte_data()
         << QByteArray("\xEF\xBB\xBF; mine\r\n[reminder]\r\nbeforeUsualHour = false\r\n# the last counts\r\n"
                       "beforeUsualHour=true ; off\r\nlastShown=2026-03-14\r\n\r\n[paths]\r\npath=C:\\Users\\me\r\n");
     QTest::newRow("binary with a section appended")
-        << true << binary() + "\n[reminder]\nbeforeUsualHour=false\n"
-        << true << QDate() << binary() + "\n[reminder]\nbeforeUsualHour=true\n";
+        << true << binary + "\n[reminder]\nbeforeUsualHour=false\n"
+        << true << QDate() << binary + "\n[reminder]\nbeforeUsualHour=true\n";
     QTest::newRow("empty") << true << QByteArray() << true << QDate()
                            << QByteArray("[reminder]\r\nbeforeUsualHour=true\r\n");
     QTest::newRow("none") << false << QByteArray() << true << QDate()
