@@ -11,7 +11,7 @@
 # lines say how many inputs it ran.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-targets=(fuzz_profile fuzz_settings fuzz_tips fuzz_lines fuzz_rtf fuzz_cravings fuzz_plans)
+targets=(fuzz_profile fuzz_settings fuzz_tips fuzz_lines fuzz_rtf fuzz_cravings fuzz_plans fuzz_preferences)
 long=0
 if [ "${1:-}" = "--runs" ]; then
   long=1

@@ -1392,6 +1392,17 @@ Wenn du deinen Text speicherst, fehlen sie in der Datei. Trotzdem speichern? Die
     </message>
 </context>
 <context>
+    <name>PreferencesFile</name>
+    <message>
+        <source>it is not a file of preferences</source>
+        <translation>das ist keine Datei mit Einstellungen</translation>
+    </message>
+    <message>
+        <source>it is larger than 64 KB, too large to be a file of preferences</source>
+        <translation>die Datei ist größer als 64 KB und damit zu groß für eine Datei mit Einstellungen</translation>
+    </message>
+</context>
+<context>
     <name>ProfessorTab</name>
     <message>
         <source>Hello. I am your professor. I can teach you a lot of things about smoking.</source>

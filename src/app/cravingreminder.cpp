@@ -35,7 +35,7 @@ void CravingReminder::setEnabled(bool enabled)
         m_timer->stop();
         return;
     }
-    const QDate lastShown = PreferencesFile::ofUser(m_environment).read().reminderLastShown;
+    const QDate lastShown = PreferencesFile::ofUser(m_environment).read().preferences.reminderLastShown;
     m_lastShown = std::max(m_lastShown, lastShown);
     reschedule();
 }
@@ -129,7 +129,7 @@ void CravingReminder::shown()
 {
     m_lastShown = m_environment.clock->now().date();
     const PreferencesFile file = PreferencesFile::ofUser(m_environment);
-    Preferences preferences = file.read();
+    Preferences preferences = file.read().preferences;
     preferences.reminderLastShown = m_lastShown;
     // Without it, this run still knows; only a later one might remind twice.
     if (const textfiles::WriteResult written = file.write(preferences); !written.ok)

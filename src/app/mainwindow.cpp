@@ -245,7 +245,7 @@ void MainWindow::startCounterView()
 
     m_greetingTimer->start();
     if (m_environment.tray)
-        m_reminder->setEnabled(PreferencesFile::ofUser(m_environment).read().remindBeforeUsualHour);
+        m_reminder->setEnabled(PreferencesFile::ofUser(m_environment).read().preferences.remindBeforeUsualHour);
     openWantedCravingWindows();
 }
 

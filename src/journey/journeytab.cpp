@@ -128,7 +128,7 @@ QLayout *JourneyTab::buildButtons(QWidget *parent)
     m_saveButton = controls::button(parent, QStringLiteral("cmdsavecsv"), tr("Save as CSV..."));
     m_remind = new QCheckBox(tr("Remind me before my usual craving hour"), parent);
     m_remind->setObjectName(QStringLiteral("chkremind"));
-    m_remind->setChecked(PreferencesFile::ofUser(m_environment).read().remindBeforeUsualHour);
+    m_remind->setChecked(PreferencesFile::ofUser(m_environment).read().preferences.remindBeforeUsualHour);
     // The nudge comes as a notification of the tray.
     if (!m_environment.tray) {
         m_remind->setEnabled(false);
@@ -159,7 +159,7 @@ void JourneyTab::openPlans()
 void JourneyTab::storeReminder(bool on)
 {
     const PreferencesFile file = PreferencesFile::ofUser(m_environment);
-    Preferences preferences = file.read();
+    Preferences preferences = file.read().preferences;
     preferences.remindBeforeUsualHour = on;
     const textfiles::WriteResult written = file.write(preferences);
     if (!written.ok)
