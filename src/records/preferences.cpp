@@ -251,22 +251,13 @@ PreferencesFile PreferencesFile::ofUser(const Environment &environment)
 
 PreferencesFile::Bytes PreferencesFile::bytes() const
 {
-    if (QString outside = textfiles::whyOutside(m_within, m_path); !outside.isEmpty())
-        return {{}, outside};
-    const QFileInfo info(m_path);
-    if (!info.exists())
-        return {};
-    // A pipe or a device would never end.
-    if (!info.isFile())
-        return {{}, tr("it is not a file of preferences")};
-    const QString tooLarge = tr("it is larger than 64 KB, too large to be a file of preferences");
-    if (info.size() > readLimitBytes)
-        return {{}, tooLarge};
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {{}, file.errorString()};
-    textfiles::WholeFile whole = textfiles::readWhole(file, readLimitBytes, info.size());
-    return {std::move(whole.bytes), whole.tooLarge ? tooLarge : whole.error};
+    textfiles::FileRead file =
+        textfiles::readFile(m_path, {.limit = readLimitBytes,
+                                     .whenFolder = tr("it is not a file of preferences"),
+                                     .whenNotAFile = tr("it is not a file of preferences"),
+                                     .whenTooLarge = tr("it is larger than 64 KB, too large to be a file of preferences"),
+                                     .within = m_within});
+    return {std::move(file.bytes), file.problem};
 }
 
 StoredPreferences PreferencesFile::read() const
