@@ -268,6 +268,9 @@ void MainWindow::tickCounter()
     const QDateTime now = m_environment.clock->now();
     m_state.shown = smokeFreeTime(m_counterTab->stopDate(), m_state.profile.stopTime, now);
     m_counterTab->showTime(m_state.shown);
+    // Hidden in the tray, the title waits: the first tick after showing brings it up to date.
+    if (!isVisible())
+        return;
     const QString title = tr("Clearwind ") + regional::dateTimeToText(now);
     if (windowTitle() != title)
         setWindowTitle(title);

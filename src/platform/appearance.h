@@ -2,7 +2,11 @@
 
 #include <QDBusConnection>
 #include <QObject>
+#include <QVariant>
 
+#include <optional>
+
+class QDBusMessage;
 class QDBusPendingCallWatcher;
 class QDBusVariant;
 
@@ -36,7 +40,9 @@ private:
 // The desktop's preference as its settings portal tells it, followed while
 // the program runs. The portal is asked without waiting for it: until it
 // answers, and when there is no bus, no portal or no sensible answer, the
-// look is light.
+// look is light. A change the portal announces wins over its first answer,
+// which may come after it; a change announced by anyone else on the bus is
+// not the desktop's and is ignored.
 class PortalAppearance : public Appearance
 {
     Q_OBJECT
@@ -45,15 +51,32 @@ public:
     ColourScheme scheme() const override { return m_scheme; }
 
 private slots:
-    void settingChanged(const QString &group, const QString &key, const QDBusVariant &value);
+    void settingChanged(const QString &group, const QString &key, const QDBusVariant &value,
+                        const QDBusMessage &message);
+    void ownerChanged(const QString &name, const QString &oldOwner, const QString &newOwner);
 
 private:
+    void askOwner();
     void ask(const QString &method);
     void answered(QDBusPendingCallWatcher *call, const QString &method);
+    void learnOwner(const QString &owner);
     void take(const QVariant &value);
+
+    // A change heard before the portal's owner was known, kept with its sender.
+    struct UnconfirmedChange
+    {
+        QString sender;
+        QVariant value;
+    };
 
     QDBusConnection m_bus;
     ColourScheme m_scheme = ColourScheme::Light;
+    // The unique name that holds the portal's name now; empty while none does.
+    QString m_portalOwner;
+    bool m_ownerKnown = false;
+    std::optional<UnconfirmedChange> m_unconfirmed;
+    // Once the portal has announced a change, its first answer is older news.
+    bool m_changeHeard = false;
 };
 
 namespace appearance {

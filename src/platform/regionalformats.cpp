@@ -38,6 +38,8 @@ QString withFourDigitYear(const QString &format)
 
 // The forms of the default locale, worked out again only when the default
 // locale changes: the counter writes the date and the time every second.
+// Each thread keeps its own (the profile is also read on a thread beside
+// the window), so the counter's path takes no lock.
 struct Forms
 {
     QLocale locale;
@@ -50,7 +52,7 @@ struct Forms
 
 Forms &forms()
 {
-    static std::optional<Forms> cached;
+    thread_local std::optional<Forms> cached;
     const QLocale current;
     if (!cached || !(cached->locale == current)) {
         QString time = withoutTimeZone(current.timeFormat(QLocale::LongFormat));

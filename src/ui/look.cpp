@@ -34,6 +34,7 @@ const Shade shades[] = {
     {Role::Button,          QColor(0xe6, 0xf1, 0xe9), QColor(0x2a, 0x36, 0x30)},
     {Role::Text,            QColor(0x00, 0x00, 0x00), QColor(0xe4, 0xec, 0xe6)},
     {Role::QuietText,       QColor(0x5c, 0x66, 0x60), QColor(0xa3, 0xb0, 0xa7)},
+    {Role::DisabledText,    QColor(0x80, 0x8a, 0x84), QColor(0x74, 0x7e, 0x77)},
     {Role::Highlight,       QColor(0x2e, 0x9d, 0x5b), QColor(0x2f, 0x7d, 0x50)},
     {Role::HighlightedText, QColor(0xff, 0xff, 0xff), QColor(0xff, 0xff, 0xff)},
     {Role::Link,            QColor(0x00, 0x00, 0xff), QColor(0x8f, 0xb8, 0xff)},
@@ -89,8 +90,15 @@ const PaletteRole paletteRoles[] = {
     {QPalette::LinkVisited, Role::Link},
 };
 
+void setDisabledText(QPalette &palette, ColourScheme scheme)
+{
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, colour(Role::DisabledText, scheme));
+}
+
 // The dark look from the table; the light one is the style's own with the
-// program's greens, as it always was.
+// program's greens, as it always was. In both, what is disabled is dimmed
+// from the table's own grey.
 QPalette paletteFor(ColourScheme scheme)
 {
     if (scheme == ColourScheme::Light) {
@@ -100,14 +108,13 @@ QPalette paletteFor(ColourScheme scheme)
                 if (entry.role == role && entry.palette != QPalette::AlternateBase)
                     palette.setColor(entry.palette, colour(role, scheme));
         palette.setColor(QPalette::PlaceholderText, colour(Role::QuietText, scheme));
+        setDisabledText(palette, scheme);
         return palette;
     }
     QPalette palette(colour(Role::Button, scheme), colour(Role::Window, scheme));
     for (const PaletteRole &entry : paletteRoles)
         palette.setColor(entry.palette, colour(entry.role, scheme));
-    const QColor dimmed = colour(Role::QuietText, scheme).darker(140);
-    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        palette.setColor(QPalette::Disabled, role, dimmed);
+    setDisabledText(palette, scheme);
     return palette;
 }
 
@@ -162,7 +169,9 @@ void setTextColour(QLabel *label, Role role)
 {
     label->setProperty(roleProperty, static_cast<int>(role));
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour(role));
+    // The disabled group is left to the look, so a disabled label greys out.
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        palette.setColor(group, QPalette::WindowText, colour(role));
     label->setPalette(palette);
 }
 

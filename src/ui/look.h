@@ -16,6 +16,7 @@ enum class Role {
     Button,
     Text,
     QuietText,
+    DisabledText, // what cannot be used now: dimmed, yet still legible
     Highlight,
     HighlightedText,
     Link,

