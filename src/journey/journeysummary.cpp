@@ -264,10 +264,16 @@ Summary summarize(const QList<Attempt> &pastAttempts, const Attempt &current, co
 }
 
 Summary readSummary(const QString &historyFolder, const CravingFile &cravings, const Attempt &current,
-                    const QDateTime &now)
+                    const QDateTime &now, const std::atomic<bool> *stop)
 {
     CravingTally tally(now, current.readable ? current.start : QDateTime());
-    const CravingLog counts = cravings.read([&tally](const Craving &craving) { tally.add(craving); });
+    const auto stopped = [stop] { return stop && stop->load(std::memory_order_relaxed); };
+    const CravingLog counts = cravings.read([&tally, &stopped](const Craving &craving) {
+        if (!stopped())
+            tally.add(craving);
+    });
+    if (stopped())
+        return {};
     return summaryOf(readPastAttempts(historyFolder, now.date()), current, tally, counts);
 }
 
