@@ -267,12 +267,8 @@ Summary readSummary(const QString &historyFolder, const CravingFile &cravings, c
                     const QDateTime &now, const std::atomic<bool> *stop)
 {
     CravingTally tally(now, current.readable ? current.start : QDateTime());
-    const auto stopped = [stop] { return stop && stop->load(std::memory_order_relaxed); };
-    const CravingLog counts = cravings.read([&tally, &stopped](const Craving &craving) {
-        if (!stopped())
-            tally.add(craving);
-    });
-    if (stopped())
+    const CravingLog counts = cravings.read([&tally](const Craving &craving) { tally.add(craving); }, stop);
+    if (stop && stop->load(std::memory_order_relaxed))
         return {};
     return summaryOf(readPastAttempts(historyFolder, now.date()), current, tally, counts);
 }

@@ -72,10 +72,9 @@ Summary summarize(const QList<Attempt> &pastAttempts, const Attempt &current, co
 // The same from the files: the copies of the history folder and every
 // craving, read one at a time and only counted, so that memory holds the
 // figures, not the log. It touches nothing else and may run on any thread.
-// STOP, where given, is looked at before each craving is counted: once it is
-// set, the rest of the files is passed over and the summary that comes back
-// is incomplete, for the caller to drop. It lets a program that ends stop a
-// long read at its next record.
+// STOP, where given, ends the read at its next record (CravingFile::read()):
+// the summary that comes back is then incomplete, for the caller to drop. It
+// lets a program that ends stop a long read at once.
 Summary readSummary(const QString &historyFolder, const CravingFile &cravings, const Attempt &current,
                     const QDateTime &now, const std::atomic<bool> *stop = nullptr);
 
