@@ -117,7 +117,10 @@ UserFileKeeper::Ticket UserFileKeeper::write(const QString &path, Work work, Don
     const Ticket ticket = ++m_lastTicket;
     if (m_finished) {
         QMetaObject::invokeMethod(
-            this, [this, ticket] { emit written(ticket, {false, tr("the program is closing")}); },
+            this,
+            [this, ticket] {
+                emit written(ticket, {false, tr("the program is closing")});
+            },
             Qt::QueuedConnection);
         return ticket;
     }
