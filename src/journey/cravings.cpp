@@ -227,6 +227,11 @@ struct FileBytes
     QString problem; // the reason alone; the caller names the file
 };
 
+bool stopped(const std::atomic<bool> *stop)
+{
+    return stop && stop->load(std::memory_order_relaxed);
+}
+
 FileBytes fileBytes(const QString &path, const QString &within, qsizetype room = 0)
 {
     textfiles::FileRead file = textfiles::readFile(path,
@@ -355,14 +360,14 @@ bool writable(const Craving &craving)
            craving.strength <= maximumStrength && triggerName(craving.trigger) && outcomeKey(craving.outcome);
 }
 
-int readCravings(const QByteArray &bytes, const EachCraving &each)
+int readCravings(const QByteArray &bytes, const EachCraving &each, const std::atomic<bool> *stop)
 {
     const QTimeZone zone = isotime::localZone();
     csv::Scanner scanner(bytes);
     csv::Record record;
     bool first = true;
     int unreadable = 0;
-    while (scanner.next(record)) {
+    while (!stopped(stop) && scanner.next(record)) {
         if (record.blank())
             continue;
         if (std::exchange(first, false) && headerOf(record) > 0)
@@ -435,15 +440,17 @@ CravingLog CravingFile::read() const
     return log;
 }
 
-CravingLog CravingFile::read(const EachCraving &each) const
+CravingLog CravingFile::read(const EachCraving &each, const std::atomic<bool> *stop) const
 {
     CravingLog log;
     QStringList paths = fullFiles();
     paths << currentPath();
     for (const QString &path : std::as_const(paths)) {
+        if (stopped(stop))
+            break;
         const FileBytes file = fileBytes(path, m_within);
         if (file.problem.isEmpty())
-            log.unreadableRows += readCravings(file.bytes, each);
+            log.unreadableRows += readCravings(file.bytes, each, stop);
         else
             log.problems.append({path, file.problem});
     }

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
 #include <functional>
 #include <optional>
 
@@ -117,7 +118,9 @@ using EachCraving = std::function<void(const Craving &)>;
 // The records of a file's bytes, each craving handed on as it is read; the
 // count of the records that could not be understood. A header line, a
 // byte-order mark and any line ending (CR LF, LF, a lone CR) are accepted.
-int readCravings(const QByteArray &bytes, const EachCraving &each);
+// STOP, where given, is looked at before each record: once it is set, the
+// rest is passed over, and what was read is incomplete.
+int readCravings(const QByteArray &bytes, const EachCraving &each, const std::atomic<bool> *stop = nullptr);
 CravingLog parseCravings(const QByteArray &bytes);
 // The header line, and one record, each with its CR LF. Both have seven
 // fields; olderCravingsHeader() is the header of five fields, without its
@@ -152,8 +155,9 @@ public:
     // file is an empty log.
     CravingLog read() const;
     // The same, craving by craving, with one file in memory at a time; the
-    // log it returns holds no cravings.
-    CravingLog read(const EachCraving &each) const;
+    // log it returns holds no cravings. STOP ends the read at its next record,
+    // as readCravings() has it, and no further file is read.
+    CravingLog read(const EachCraving &each, const std::atomic<bool> *stop = nullptr) const;
     // Adds one craving. Every byte already in the file is kept as it stands,
     // records the reader does not understand included, and the file is
     // written whole or not at all. A full file is renamed to the next full

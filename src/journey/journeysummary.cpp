@@ -264,10 +264,12 @@ Summary summarize(const QList<Attempt> &pastAttempts, const Attempt &current, co
 }
 
 Summary readSummary(const QString &historyFolder, const CravingFile &cravings, const Attempt &current,
-                    const QDateTime &now)
+                    const QDateTime &now, const std::atomic<bool> *stop)
 {
     CravingTally tally(now, current.readable ? current.start : QDateTime());
-    const CravingLog counts = cravings.read([&tally](const Craving &craving) { tally.add(craving); });
+    const CravingLog counts = cravings.read([&tally](const Craving &craving) { tally.add(craving); }, stop);
+    if (stop && stop->load(std::memory_order_relaxed))
+        return {};
     return summaryOf(readPastAttempts(historyFolder, now.date()), current, tally, counts);
 }
 

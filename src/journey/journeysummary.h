@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <array>
+#include <atomic>
 #include <optional>
 
 // The figures of the journey view, worked out once from the attempts and the
@@ -71,8 +72,11 @@ Summary summarize(const QList<Attempt> &pastAttempts, const Attempt &current, co
 // The same from the files: the copies of the history folder and every
 // craving, read one at a time and only counted, so that memory holds the
 // figures, not the log. It touches nothing else and may run on any thread.
+// STOP, where given, ends the read at its next record (CravingFile::read()):
+// the summary that comes back is then incomplete, for the caller to drop. It
+// lets a program that ends stop a long read at once.
 Summary readSummary(const QString &historyFolder, const CravingFile &cravings, const Attempt &current,
-                    const QDateTime &now);
+                    const QDateTime &now, const std::atomic<bool> *stop = nullptr);
 
 // The sentences at the top of the view, in order.
 QStringList sentences(const Summary &summary);
