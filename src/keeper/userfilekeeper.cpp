@@ -42,29 +42,11 @@ namespace {
 // empty when it can be, or is missing. The profile, settings and preferences
 // readers do not say it themselves yet: this asks first, so that a pipe or a
 // folder is never handed to them.
-QString whyNotReadable(const QString &path, const QString &within)
-{
-    if (QString outside = textfiles::whyOutside(within, path); !outside.isEmpty())
-        return outside;
-    const QFileInfo info(path);
-    if (!info.exists())
-        return QString();
-    if (info.isDir())
-        return UserFileKeeper::tr("it is a folder, not a file");
-    // A pipe or a device would never end.
-    if (!info.isFile())
-        return UserFileKeeper::tr("it is not a file");
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return file.errorString();
-    return QString();
-}
-
-UserFileKeeper::Found found(const QString &path, const QString &problem)
+UserFileKeeper::Found found(bool exists, const QString &problem)
 {
     if (!problem.isEmpty())
         return UserFileKeeper::Found::Unreadable;
-    return QFileInfo::exists(path) ? UserFileKeeper::Found::Read : UserFileKeeper::Found::Missing;
+    return exists ? UserFileKeeper::Found::Read : UserFileKeeper::Found::Missing;
 }
 
 textfiles::WriteResult asWriteResult(const textfiles::RemoveResult &removed)
@@ -155,34 +137,29 @@ QString UserFileKeeper::readProblem(datafiles::File file) const
 UserFileKeeper::FirstFiles UserFileKeeper::readFirstFiles()
 {
     const QString profilePath = datafiles::path(m_environment, datafiles::File::Profile);
-    const QString profileProblem = whyNotReadable(profilePath, m_within);
     m_profile = QuitProfile();
-    if (profileProblem.isEmpty())
+    const ProfileFile::ReadOutcome profile =
         ProfileFile(profilePath, m_within).read(m_profile, m_environment.clock->now().date());
-    m_readProblems[datafiles::File::Profile] = profileProblem;
+    m_readProblems[datafiles::File::Profile] = profile.problem;
 
     // A user without settings of their own reads the ones that come with the program.
     const QString settingsPath = datafiles::pathToRead(m_environment, datafiles::File::Settings);
-    const QString settingsProblem = whyNotReadable(settingsPath, m_within);
     m_settings = ProgramSettings();
-    if (settingsProblem.isEmpty())
-        SettingsFile(settingsPath, m_within).read(m_settings);
+    const QString settingsProblem = SettingsFile(settingsPath, m_within).read(m_settings);
     m_readProblems[datafiles::File::Settings] = settingsProblem;
-    return {found(profilePath, profileProblem), found(settingsPath, settingsProblem)};
+    return {found(profile.exists, profile.problem), found(QFileInfo::exists(settingsPath), settingsProblem)};
 }
 
 void UserFileKeeper::loadTheRest()
 {
     const QString preferencesPath = datafiles::path(m_environment, datafiles::File::Preferences);
-    read<std::pair<Preferences, QString>>(
+    read<StoredPreferences>(
         [preferencesPath, within = m_within](const std::atomic<bool> &) {
-            const QString problem = whyNotReadable(preferencesPath, within);
-            return std::pair(problem.isEmpty() ? PreferencesFile(preferencesPath, within).read() : Preferences(),
-                             problem);
+            return PreferencesFile(preferencesPath, within).read();
         },
-        [this](const std::pair<Preferences, QString> &read) {
-            m_preferences = read.first;
-            m_readProblems[datafiles::File::Preferences] = read.second;
+        [this](const StoredPreferences &read) {
+            m_preferences = read.preferences;
+            m_readProblems[datafiles::File::Preferences] = read.problem;
             emit preferencesChanged();
         });
     const journey::PlansFile plans(datafiles::path(m_environment, datafiles::File::Plans), m_within);
