@@ -2082,6 +2082,17 @@ Möchtest du Clearwind trotzdem zurücksetzen?</translation>
     </message>
 </context>
 <context>
+    <name>UserFileKeeper</name>
+    <message>
+        <source>the program is closing</source>
+        <translation>das Programm wird gerade beendet</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2.</source>
+        <translation>%1 konnte nicht gelesen werden: %2.</translation>
+    </message>
+</context>
+<context>
     <name>UserFolder</name>
     <message>
         <source>it is a file, not a folder.</source>
