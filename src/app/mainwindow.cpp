@@ -13,6 +13,7 @@
 #include "journey/cravingdialog.h"
 #include "journey/journeytab.h"
 #include "journey/rideitoutwindow.h"
+#include "keeper/userfilekeeper.h"
 #include "platform/appearance.h"
 #include "platform/clock.h"
 #include "platform/instanceguard.h"
@@ -51,7 +52,7 @@
 #include <QVBoxLayout>
 
 MainWindow::MainWindow(const Environment &environment, QWidget *parent)
-    : QWidget(parent), m_environment(environment),
+    : QWidget(parent), m_environment(environment), m_keeper(new UserFileKeeper(m_environment, this)),
       m_store(datafiles::path(environment, datafiles::File::Profile),
               datafiles::path(environment, datafiles::File::History), environment.userDataFolder, m_state.profile,
               *environment.clock)

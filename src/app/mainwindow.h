@@ -18,6 +18,7 @@ class CravingDialog;
 class CravingReminder;
 class DoctorTab;
 class JourneyTab;
+class UserFileKeeper;
 class ExportWindow;
 class LayerStack;
 class PasswordLockPanel;
@@ -104,6 +105,8 @@ private:
     bool isInSight() const;
 
     Environment m_environment;
+    // The one owner of what the user's files say; the windows are wired to it.
+    UserFileKeeper *m_keeper;
     SharedState m_state;
     ProfileStore m_store;
     TipList m_coachTips;
