@@ -351,6 +351,10 @@ void PlatformTest::writesNeverLeadOutOfTheUserFolder_data()
     QTest::newRow("a folder led elsewhere") << "user/journey"
                                             << "other"
                                             << "journey/cravings.csv" << true << "user/journey";
+    // The sibling's name begins with the user folder's: "user-old" does not lie in "user".
+    QTest::newRow("a sibling of a name alike") << "user/cravings.csv"
+                                               << "user-old/cravings.csv"
+                                               << "cravings.csv" << true << "user/cravings.csv";
     QTest::newRow("a link within the folder") << "user/cravings.csv"
                                               << "user/kept.csv"
                                               << "cravings.csv" << true << "";
