@@ -137,8 +137,7 @@ int answerOnTerminal(const QStringList &arguments, const QString &language)
     const bool understood = parser.parse(arguments);
     const QString usage = parser.helpText();
     QString problem = parser.errorText();
-    if (understood && parser.isSet(options.language) &&
-        translation::choose(parser.value(options.language)) != parser.value(options.language).toLower())
+    if (understood && parser.isSet(options.language) && !translation::speaks(parser.value(options.language)))
         problem =
             QCoreApplication::translate("main", "Clearwind does not speak \"%1\".").arg(parser.value(options.language));
     else if (understood && !findTheme(parser.value(options.theme)))
@@ -174,7 +173,7 @@ CommandLine readCommandLine(int argc, char *argv[])
         std::printf("clearwind %s\n", CLEARWIND_VERSION);
         commandLine.answered = 0;
     } else if (!understood || parser.isSet(options.help) ||
-               (parser.isSet(options.language) && commandLine.language != asked.toLower()) || !theme) {
+               (parser.isSet(options.language) && !translation::speaks(asked)) || !theme) {
         commandLine.answered = answerOnTerminal(arguments, commandLine.language);
     }
     return commandLine;

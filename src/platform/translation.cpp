@@ -71,6 +71,11 @@ QStringList languages()
     return found;
 }
 
+bool speaks(const QString &name)
+{
+    return languages().contains(languageOf(name));
+}
+
 QString choose(const QString &asked)
 {
     const QStringList spoken = languages();

@@ -13,6 +13,10 @@ namespace translation {
 // for, by their ISO 639 codes ("de").
 QStringList languages();
 
+// Whether the program speaks the language NAME names, in any of the forms a
+// locale gives it: "de", "de-AT", "de_AT", "DE".
+bool speaks(const QString &name);
+
 // The language to speak: ASKED when the program speaks it (clearwind --lang),
 // or else the first of the user's languages that it speaks, as the locale
 // names them (LANGUAGE, LC_ALL, LC_MESSAGES, LANG), or else English.

@@ -47,6 +47,12 @@ void CommandLineTest::answersOnTheTerminal_data()
                                              << "de_DE.UTF-8";
     QTest::newRow("German, asked for") << QStringList{"--lang", "de", "--help"} << 0 << german << ""
                                        << "C.UTF-8";
+    // Every form a language's name takes: the code, with its region by a hyphen or an underscore, in capitals.
+    for (const char *form : {"de-AT", "de_AT", "DE"})
+        QTest::addRow("German, asked for as %s", form) << QStringList{"--lang", form, "--help"} << 0 << german << ""
+                                                      << "C.UTF-8";
+    QTest::newRow("German, from an Austrian locale") << QStringList{"--help"} << 0 << german << ""
+                                                     << "de_AT.UTF-8";
     QTest::newRow("English, asked for under German") << QStringList{"--lang", "en", "--help"} << 0 << usage << ""
                                                      << "de_DE.UTF-8";
 }
