@@ -154,6 +154,15 @@ void UserFilesTest::layoutFollowsWhereTheProgramStands()
     environment.userDataFolder = layout.userFolder;
     QCOMPARE(datafiles::path(environment, datafiles::File::Cravings), root.filePath(user + "/journey/cravings.csv"));
     QCOMPARE(datafiles::path(environment, datafiles::File::HelpPage), root.filePath(shipped + "/help/help.html"));
+    // In German, what ships in German is read so; what does not, in English.
+    environment.language = QStringLiteral("de");
+    QVERIFY(QDir(root.path()).mkpath(shipped + "/de/help"));
+    writeFile(root.filePath(shipped + "/de/help/help.html"));
+    QCOMPARE(datafiles::path(environment, datafiles::File::HelpPage), root.filePath(shipped + "/de/help/help.html"));
+    Environment english = environment;
+    english.language = QStringLiteral("en");
+    QCOMPARE(datafiles::path(environment, datafiles::File::CoachTips),
+             datafiles::path(english, datafiles::File::CoachTips));
 }
 
 void UserFilesTest::userFolderIsKeptPrivate_data()
