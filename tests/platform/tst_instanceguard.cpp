@@ -18,6 +18,7 @@ class InstanceGuardTest : public QObject
     Q_OBJECT
 private slots:
     void init();
+    void secondCopyOfSameFolderIsRefused_data();
     void secondCopyOfSameFolderIsRefused();
     void copiesOfDifferentFoldersRunSideBySide();
     void lockOfKilledCopyDoesNotBlockNextStart();
@@ -55,13 +56,23 @@ QString InstanceGuardTest::nextLine(QProcess &process)
     return QString::fromLatin1(process.readLine()).trimmed();
 }
 
+void InstanceGuardTest::secondCopyOfSameFolderIsRefused_data()
+{
+    QTest::addColumn<QString>("second"); // how the second copy reaches folder "a"
+    QTest::newRow("by the same name") << "a";
+    QTest::newRow("through a link") << "link to a";
+}
+
 void InstanceGuardTest::secondCopyOfSameFolderIsRefused()
 {
+    QFETCH(QString, second);
+    QVERIFY(QDir(m_root.path()).mkpath(QStringLiteral("a")));
+    QFile::link(m_root.filePath("a"), m_root.filePath("link to a"));
     QProcess first;
-    QProcess second;
+    QProcess secondCopy;
     QCOMPARE(startProbe(first, m_root.filePath("a")), QStringLiteral("acquired"));
-    QCOMPARE(startProbe(second, m_root.filePath("a")), QStringLiteral("refused"));
-    QVERIFY(second.waitForFinished(10000));
+    QCOMPARE(startProbe(secondCopy, m_root.filePath(second)), QStringLiteral("refused"));
+    QVERIFY(secondCopy.waitForFinished(10000));
     // The running copy is untouched and still owns the lock.
     QCOMPARE(first.state(), QProcess::Running);
     QProcess third;
