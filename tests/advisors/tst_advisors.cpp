@@ -30,8 +30,6 @@ private slots:
     void reasonsToSmoke();
     void pagers_data();
     void pagers();
-    void pagerGoesOnFromTheTopOfAShorterFile_data();
-    void pagerGoesOnFromTheTopOfAShorterFile();
     void factsStartAtRandomAgainAfterBack();
     void whyPeopleSmoke();
     void wordOfAMegabyteGetsBreaks_data();
@@ -358,18 +356,6 @@ void AdvisorsTest::pagers_data()
                                << "data/prof/ways.txt" << 2 << 0.0 << QStringList{"line 1", "line 2", "line 1"}
                                << "Next...."
                                << "Next...";
-    // Only the first 501 lines are kept, and the pager wraps after the last kept one.
-    for (const auto &[name, tab, open, next, file, first, running] :
-         {std::tuple{"long things", int(Coach), "cmdthings", "cmdthingsnext", things, "Next  >>>", "Next >>>"},
-          std::tuple{"long facts", int(Professor), "cmdf1", "cmdfact", health, "Next....", "Next..."}})
-        QTest::newRow(name) << tab << open << next << file << 700 << 500.5 / 501
-                            << QStringList{"line 501", "line 1", "line 2"} << first << running;
-    QTest::newRow("empty things") << int(Coach) << "cmdthings"
-                                  << "cmdthingsnext" << things << 0 << 0.5 << QStringList{"", ""} << "Next  >>>"
-                                  << "Next >>>";
-    QTest::newRow("missing facts") << int(Professor) << "cmdf1"
-                                   << "cmdfact" << QString() << 0 << 0.5 << QStringList{"", ""} << "Next...."
-                                   << "Next...";
 }
 
 void AdvisorsTest::pagers()
@@ -401,36 +387,6 @@ void AdvisorsTest::pagers()
         shown << boxText(program, box);
     }
     QCOMPARE(shown, pages);
-}
-
-void AdvisorsTest::pagerGoesOnFromTheTopOfAShorterFile_data()
-{
-    QTest::addColumn<QString>("open");
-    QTest::addColumn<QString>("next");
-    QTest::addColumn<QString>("file");
-    QTest::newRow("things") << "cmdthings"
-                            << "cmdthingsnext"
-                            << "data/coach/things.txt";
-    QTest::newRow("facts") << "cmdf5"
-                           << "cmdfact"
-                           << "data/prof/ways.txt";
-}
-
-void AdvisorsTest::pagerGoesOnFromTheTopOfAShorterFile()
-{
-    QFETCH(QString, open);
-    QFETCH(QString, next);
-    QFETCH(QString, file);
-    TestProgram program;
-    CHECKED(writeLines(program, file.toLatin1(), 10));
-    QVERIFY(program.startOnTab(open == QLatin1String("cmdthings") ? Coach : Professor));
-    program.random.draws = {0.75};
-    QVERIFY(program.click(open.toLatin1()));
-    const char *box = open == QLatin1String("cmdthings") ? "txtthings" : "txtfacts";
-    QCOMPARE(boxText(program, box), QStringLiteral("line 8"));
-    CHECKED(writeLines(program, file.toLatin1(), 4));
-    QVERIFY(program.click(next.toLatin1()));
-    QCOMPARE(boxText(program, box), QStringLiteral("line 1"));
 }
 
 void AdvisorsTest::factsStartAtRandomAgainAfterBack()
