@@ -1,5 +1,6 @@
 #include "journey/plans.h"
 #include "journey/reminder.h"
+#include "journey/slipnote.h"
 #include "platform/translation.h"
 #include "support/checked.h"
 
@@ -27,6 +28,8 @@ private slots:
     void keptPlan_data();
     void keptPlan();
     void everyTriggerHasASuggestion();
+    void slipNote_data();
+    void slipNote();
     void nextReminder_data();
     void nextReminder();
 };
@@ -186,6 +189,43 @@ void JourneyHelpTest::keptPlan()
 {
     QFETCH(QString, text);
     QTEST(journey::keptPlan(text), "kept");
+}
+
+// What the user said after a slip goes into the craving's note after their
+// own words, and reads back as they said it, each answer one short line.
+void JourneyHelpTest::slipNote_data()
+{
+    QTest::addColumn<SlipAnswers>("given");
+    QTest::addColumn<QString>("note");
+    QTest::addColumn<SlipAnswers>("readBack");
+    const QString a59(59, u'a');
+    const QString smile = QString::fromUtf8("\U0001F600");
+    QTest::newRow("all three") << SlipAnswers{"After lunch", "at the pub", "Tom"}
+                               << "After lunch; where: at the pub; with: Tom"
+                               << SlipAnswers{"After lunch", "at the pub", "Tom"};
+    QTest::newRow("no note of their own") << SlipAnswers{"", "home", ""} << "where: home"
+                                          << SlipAnswers{"", "home", ""};
+    QTest::newRow("no answers") << SlipAnswers{"tired", "", ""} << "tired" << SlipAnswers{"tired", "", ""};
+    QTest::newRow("only with whom") << SlipAnswers{"x", "", "Ann"} << "x; with: Ann" << SlipAnswers{"x", "", "Ann"};
+    // Neither the separator nor a line break gets into an answer.
+    QTest::newRow("a separator and breaks in answers")
+        << SlipAnswers{"n", "pub; bar", "Tom\r\nand\tAnn"} << "n; where: pub, bar; with: Tom and Ann"
+        << SlipAnswers{"n", "pub, bar", "Tom and Ann"};
+    QTest::newRow("61 characters, cut at 60") << SlipAnswers{"", a59 + "bc", ""} << "where: " + a59 + "b"
+                                              << SlipAnswers{"", a59 + "b", ""};
+    QTest::newRow("a pair of code units across the cut")
+        << SlipAnswers{"", "", a59 + smile} << "with: " + a59 << SlipAnswers{"", "", a59};
+    QTest::newRow("a note that is only a note") << SlipAnswers{"where I was: home", "", ""} << "where I was: home"
+                                                << SlipAnswers{"where I was: home", "", ""};
+}
+
+void JourneyHelpTest::slipNote()
+{
+    QFETCH(SlipAnswers, given);
+    QFETCH(QString, note);
+    QFETCH(SlipAnswers, readBack);
+    QCOMPARE(noteWithSlipAnswers(given), note);
+    QCOMPARE(slipAnswersOf(note), readBack);
 }
 
 // Each rest of "When <trigger>, I will ...", as a plan of its own could be.
