@@ -2,7 +2,7 @@
 # folders before it in this list, never one after it. Each folder is a
 # library of its own that links only the folders below it, and the test
 # command checks every #include against this order (CheckLayers.cmake).
-set(CLEARWIND_LAYERS platform records richtext web ui profile progress encourage health journey advisors keeper app)
+set(CLEARWIND_LAYERS platform records richtext web ui profile progress encourage health cravinglog moment journey advisors keeper app)
 
 # The folders before FOLDER, into the variable named by RESULT.
 function(clearwind_layers_below folder result)

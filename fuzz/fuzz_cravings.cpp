@@ -1,5 +1,5 @@
+#include "cravinglog/cravings.h"
 #include "fuzzinput.h"
-#include "journey/cravings.h"
 
 #include <QFile>
 

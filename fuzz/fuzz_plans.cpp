@@ -1,6 +1,6 @@
+#include "cravinglog/csvscanner.h"
 #include "fuzzinput.h"
-#include "journey/csvscanner.h"
-#include "journey/plans.h"
+#include "moment/plans.h"
 
 #include <QDir>
 #include <QFile>

@@ -5,7 +5,7 @@
 // which the logging passes over to find the end.
 //   bench_logcraving [RUNS]
 
-#include "journey/cravings.h"
+#include "cravinglog/cravings.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

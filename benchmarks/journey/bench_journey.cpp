@@ -8,7 +8,7 @@
 //   bench_journey [largest]
 
 #include "benchprogram.h"
-#include "journey/cravings.h"
+#include "cravinglog/cravings.h"
 #include "journey/journeytab.h"
 #include "platform/regionalformats.h"
 

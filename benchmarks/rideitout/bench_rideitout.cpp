@@ -7,8 +7,8 @@
 //   bench_rideitout [OPENINGS]
 
 #include "benchprogram.h"
-#include "journey/cravings.h"
-#include "journey/plans.h"
+#include "cravinglog/cravings.h"
+#include "moment/plans.h"
 #include "richtext/rtfwriter.h"
 
 #include <QAbstractButton>

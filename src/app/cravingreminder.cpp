@@ -2,9 +2,9 @@
 
 #include "journey/attempts.h"
 #include "journey/journeysummary.h"
-#include "journey/planedit.h"
-#include "journey/plans.h"
-#include "journey/reminder.h"
+#include "moment/planedit.h"
+#include "moment/plans.h"
+#include "moment/reminder.h"
 #include "platform/clock.h"
 #include "platform/environment.h"
 #include "platform/logging.h"

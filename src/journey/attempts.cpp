@@ -1,6 +1,6 @@
 #include "journey/attempts.h"
 
-#include "journey/isotime.h"
+#include "cravinglog/isotime.h"
 #include "platform/textfiles.h"
 #include "profile/historynames.h"
 #include "profile/profilefile.h"

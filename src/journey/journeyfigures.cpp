@@ -1,6 +1,6 @@
 #include "journey/journeyfigures.h"
 
-#include "journey/journeytext.h"
+#include "cravinglog/journeytext.h"
 #include "platform/regionalformats.h"
 
 #include <QLocale>

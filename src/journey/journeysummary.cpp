@@ -1,9 +1,9 @@
 #include "journey/journeysummary.h"
 
-#include "journey/cravingrecords.h"
-#include "journey/csvscanner.h"
-#include "journey/isotime.h"
-#include "journey/journeytext.h"
+#include "cravinglog/cravingrecords.h"
+#include "cravinglog/csvscanner.h"
+#include "cravinglog/isotime.h"
+#include "cravinglog/journeytext.h"
 
 #include <QCoreApplication>
 

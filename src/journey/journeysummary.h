@@ -1,9 +1,9 @@
 #pragma once
 
+#include "cravinglog/cravings.h"
+#include "cravinglog/journeytext.h"
 #include "journey/attempts.h"
-#include "journey/cravings.h"
-#include "journey/journeytext.h"
-#include "journey/whathelped.h"
+#include "moment/whathelped.h"
 
 #include <QDate>
 #include <QList>

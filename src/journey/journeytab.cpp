@@ -2,7 +2,7 @@
 
 #include "journey/attempts.h"
 #include "journey/chartsloader.h"
-#include "journey/plansdialog.h"
+#include "moment/plansdialog.h"
 #include "platform/clock.h"
 #include "platform/environment.h"
 #include "platform/messageservice.h"

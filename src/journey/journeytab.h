@@ -2,7 +2,7 @@
 
 #include "ui/background.h"
 
-#include "journey/cravings.h"
+#include "cravinglog/cravings.h"
 #include "journey/journeycharts.h"
 #include "journey/journeyfigures.h"
 #include "journey/journeysummary.h"

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "journey/cravings.h"
+#include "cravinglog/cravings.h"
 #include "journey/journeysummary.h"
-#include "journey/plans.h"
+#include "moment/plans.h"
 #include "platform/environment.h"
 #include "platform/textfiles.h"
 #include "records/datafiles.h"

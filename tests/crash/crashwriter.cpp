@@ -7,7 +7,7 @@
 // With "full", it fills the disk instead once the file exists, writes the
 // second version once, and ends with 0 when the writer said that it failed.
 
-#include "journey/cravings.h"
+#include "cravinglog/cravings.h"
 #include "profile/profilefile.h"
 #include "profile/settingsfile.h"
 #include "richtext/documentfile.h"

@@ -1,5 +1,5 @@
+#include "cravinglog/cravings.h"
 #include "journey/attempts.h"
-#include "journey/cravings.h"
 #include "journey/journeysummary.h"
 
 #include <QFile>

@@ -5,9 +5,9 @@
 // It drives the program over a copy of the built data folder, with the clock
 // and the random draws fixed, so the pictures are the same every time.
 
-#include "journey/cravings.h"
+#include "cravinglog/cravings.h"
 #include "journey/journeytab.h"
-#include "journey/rideitoutwindow.h"
+#include "moment/rideitoutwindow.h"
 #include "platform/appearance.h"
 #include "platform/regionalformats.h"
 #include "platform/translation.h"

@@ -1,6 +1,6 @@
-#include "journey/whathelped.h"
+#include "moment/whathelped.h"
 
-#include "journey/journeytext.h"
+#include "cravinglog/journeytext.h"
 
 #include <QCoreApplication>
 

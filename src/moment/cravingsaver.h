@@ -1,6 +1,6 @@
 #pragma once
 
-#include "journey/cravings.h"
+#include "cravinglog/cravings.h"
 
 struct Environment;
 class QWidget;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "journey/copingsteps.h"
+#include "cravinglog/copingsteps.h"
 #include "platform/textfiles.h"
 
 #include <QByteArray>

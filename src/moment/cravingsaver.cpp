@@ -1,4 +1,4 @@
-#include "journey/cravingsaver.h"
+#include "moment/cravingsaver.h"
 
 #include "platform/environment.h"
 #include "platform/messageservice.h"

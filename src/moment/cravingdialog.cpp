@@ -1,8 +1,8 @@
-#include "journey/cravingdialog.h"
+#include "moment/cravingdialog.h"
 
-#include "journey/cravingsaver.h"
-#include "journey/slipdialog.h"
-#include "journey/slipnote.h"
+#include "moment/cravingsaver.h"
+#include "moment/slipdialog.h"
+#include "moment/slipnote.h"
 #include "platform/clock.h"
 #include "platform/environment.h"
 #include "ui/controls.h"

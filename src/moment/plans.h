@@ -1,6 +1,6 @@
 #pragma once
 
-#include "journey/cravings.h"
+#include "cravinglog/cravings.h"
 #include "platform/textfiles.h"
 
 #include <QString>

@@ -1,8 +1,8 @@
+#include "cravinglog/cravings.h"
 #include "encourage/cravingwords.h"
-#include "journey/cravingdialog.h"
-#include "journey/cravings.h"
-#include "journey/plans.h"
-#include "journey/rideitoutwindow.h"
+#include "moment/cravingdialog.h"
+#include "moment/plans.h"
+#include "moment/rideitoutwindow.h"
 #include "platform/instancechannel.h"
 #include "platform/instanceguard.h"
 #include "records/datafiles.h"
@@ -25,7 +25,7 @@
 
 // Logging a craving: the dialog through to the file, every way into it, and
 // the desktop's action reaching a copy that runs.
-class JourneyLoggingTest : public QObject
+class MomentWindowsTest : public QObject
 {
     Q_OBJECT
 private slots:
@@ -84,7 +84,7 @@ void startCounter(TestProgram &program)
 
 } // namespace
 
-void JourneyLoggingTest::slipIsSavedAndTheCounterRunsOn_data()
+void MomentWindowsTest::slipIsSavedAndTheCounterRunsOn_data()
 {
     QTest::addColumn<bool>("link");
     QTest::addColumn<QString>("reason");
@@ -96,7 +96,7 @@ void JourneyLoggingTest::slipIsSavedAndTheCounterRunsOn_data()
 }
 
 // Something stands where the file goes at first, then the save succeeds.
-void JourneyLoggingTest::slipIsSavedAndTheCounterRunsOn()
+void MomentWindowsTest::slipIsSavedAndTheCounterRunsOn()
 {
     QFETCH(bool, link);
     QFETCH(QString, reason);
@@ -168,7 +168,7 @@ void JourneyLoggingTest::slipIsSavedAndTheCounterRunsOn()
 
 // However it comes, what goes over the limit is taken off the end of what
 // came in, and never half of a character that takes two.
-void JourneyLoggingTest::noteKeptWithinLimit_data()
+void MomentWindowsTest::noteKeptWithinLimit_data()
 {
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<QString>("kept");
@@ -182,7 +182,7 @@ void JourneyLoggingTest::noteKeptWithinLimit_data()
         << lunch + QString(journey::maximumNoteLength - 15, u'x') + twoPart;
 }
 
-void JourneyLoggingTest::noteKeptWithinLimit()
+void MomentWindowsTest::noteKeptWithinLimit()
 {
     QFETCH(QString, pasted);
     QFETCH(QString, kept);
@@ -197,7 +197,7 @@ void JourneyLoggingTest::noteKeptWithinLimit()
 
 // Smoking again: a word on what stays, and the reset only through its own
 // confirmation.
-void JourneyLoggingTest::smokingAgainOffersTheReset_data()
+void MomentWindowsTest::smokingAgainOffersTheReset_data()
 {
     QTest::addColumn<QStringList>("presses");
     QTest::addColumn<bool>("reset");
@@ -206,7 +206,7 @@ void JourneyLoggingTest::smokingAgainOffersTheReset_data()
     QTest::newRow("not now") << QStringList{"cmdnotreset"} << false;
 }
 
-void JourneyLoggingTest::smokingAgainOffersTheReset()
+void MomentWindowsTest::smokingAgainOffersTheReset()
 {
     QFETCH(QStringList, presses);
     QFETCH(bool, reset);
@@ -228,7 +228,7 @@ void JourneyLoggingTest::smokingAgainOffersTheReset()
 
 // Riding out a craving, from each way in through to the file: the seconds
 // the window was open, the steps ticked, and the window gone.
-void JourneyLoggingTest::rideItOutLogsToTheFile_data()
+void MomentWindowsTest::rideItOutLogsToTheFile_data()
 {
     QTest::addColumn<QString>("way");
     QTest::addColumn<QString>("ending");
@@ -247,7 +247,7 @@ void JourneyLoggingTest::rideItOutLogsToTheFile_data()
                                                              << "cmdclosewithout" << 10'000LL << QByteArray();
 }
 
-void JourneyLoggingTest::rideItOutLogsToTheFile()
+void MomentWindowsTest::rideItOutLogsToTheFile()
 {
     QFETCH(QString, way);
     QFETCH(QString, ending);
@@ -297,7 +297,7 @@ void JourneyLoggingTest::rideItOutLogsToTheFile()
 // it, Escape passes it by, and the window is never left with it unsaved. A
 // step is a button, "line=plan" typed, a key in that line, "close" for the
 // slip dialog, or "block": a folder where the plans file goes.
-void JourneyLoggingTest::typedPlanIsNeverLost_data()
+void MomentWindowsTest::typedPlanIsNeverLost_data()
 {
     QTest::addColumn<QString>("steps");
     QTest::addColumn<QString>("plan"); // for Coffee, in the file at the end
@@ -323,7 +323,7 @@ void JourneyLoggingTest::typedPlanIsNeverLost_data()
                                     << "frmrideitout frmslip" << 1 << "txtnextplan";
 }
 
-void JourneyLoggingTest::typedPlanIsNeverLost()
+void MomentWindowsTest::typedPlanIsNeverLost()
 {
     QFETCH(QString, steps);
     QFETCH(QString, open);
@@ -366,7 +366,7 @@ void JourneyLoggingTest::typedPlanIsNeverLost()
              kept.isEmpty() ? QStringList() : QStringList{notSaved.arg(QDir::toNativeSeparators(plans))});
 }
 
-void JourneyLoggingTest::requestWaitsForTheUnlockedCounter_data()
+void MomentWindowsTest::requestWaitsForTheUnlockedCounter_data()
 {
     QTest::addColumn<QString>("way");
     QTest::addColumn<bool>("cancel"); // left by Cancel, else by Escape
@@ -375,7 +375,7 @@ void JourneyLoggingTest::requestWaitsForTheUnlockedCounter_data()
     QTest::newRow("the desktop's action, through the running copy") << "desktop" << false;
 }
 
-void JourneyLoggingTest::requestWaitsForTheUnlockedCounter()
+void MomentWindowsTest::requestWaitsForTheUnlockedCounter()
 {
     QFETCH(QString, way);
     QFETCH(bool, cancel);
@@ -421,7 +421,7 @@ void JourneyLoggingTest::requestWaitsForTheUnlockedCounter()
 // The copy started from the desktop's action, as the desktop entry starts it,
 // hands the request to the copy that runs and ends; a plain second start
 // does not, and gets the usual message.
-void JourneyLoggingTest::desktopActionReachesRunningCopy_data()
+void MomentWindowsTest::desktopActionReachesRunningCopy_data()
 {
     QTest::addColumn<QByteArray>("action");
     QTest::addColumn<QByteArray>("window");
@@ -429,7 +429,7 @@ void JourneyLoggingTest::desktopActionReachesRunningCopy_data()
     QTest::newRow("Craving now") << QByteArray("craving-now") << QByteArray("frmrideitout");
 }
 
-void JourneyLoggingTest::desktopActionReachesRunningCopy()
+void MomentWindowsTest::desktopActionReachesRunningCopy()
 {
     QFETCH(QByteArray, action);
     QFETCH(QByteArray, window);
@@ -471,5 +471,5 @@ void JourneyLoggingTest::desktopActionReachesRunningCopy()
     QTRY_VERIFY(openWindow(program, window.constData()));
 }
 
-QTEST_MAIN(JourneyLoggingTest)
-#include "tst_journey_logging.moc"
+QTEST_MAIN(MomentWindowsTest)
+#include "tst_moment_windows.moc"

@@ -1,6 +1,6 @@
-#include "journey/plans.h"
-#include "journey/reminder.h"
-#include "journey/slipnote.h"
+#include "moment/plans.h"
+#include "moment/reminder.h"
+#include "moment/slipnote.h"
 #include "platform/translation.h"
 #include "support/checked.h"
 
@@ -17,7 +17,7 @@ using namespace journey;
 
 // What the journey offers when a craving comes: the user's plans, and the
 // reminder before the usual hour.
-class JourneyHelpTest : public QObject
+class MomentTest : public QObject
 {
     Q_OBJECT
 private slots:
@@ -59,7 +59,7 @@ QString plansOf(const PlanBook &book)
 
 } // namespace
 
-void JourneyHelpTest::plansFile_data()
+void MomentTest::plansFile_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QByteArray>("bytes");
@@ -112,7 +112,7 @@ void JourneyHelpTest::plansFile_data()
                                                       << plan << "" << 0 << "?" << QByteArray();
 }
 
-void JourneyHelpTest::plansFile()
+void MomentTest::plansFile()
 {
     QFETCH(QString, kind);
     QFETCH(QByteArray, bytes);
@@ -168,7 +168,7 @@ void JourneyHelpTest::plansFile()
     }
 }
 
-void JourneyHelpTest::keptPlan_data()
+void MomentTest::keptPlan_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("kept");
@@ -185,7 +185,7 @@ void JourneyHelpTest::keptPlan_data()
     QTest::newRow("an accent across the cut") << a199 + "e\u0301" << a199;
 }
 
-void JourneyHelpTest::keptPlan()
+void MomentTest::keptPlan()
 {
     QFETCH(QString, text);
     QTEST(journey::keptPlan(text), "kept");
@@ -193,7 +193,7 @@ void JourneyHelpTest::keptPlan()
 
 // What the user said after a slip goes into the craving's note after their
 // own words, and reads back as they said it, each answer one short line.
-void JourneyHelpTest::slipNote_data()
+void MomentTest::slipNote_data()
 {
     QTest::addColumn<SlipAnswers>("given");
     QTest::addColumn<QString>("note");
@@ -203,23 +203,23 @@ void JourneyHelpTest::slipNote_data()
     QTest::newRow("all three") << SlipAnswers{"After lunch", "at the pub", "Tom"}
                                << "After lunch; where: at the pub; with: Tom"
                                << SlipAnswers{"After lunch", "at the pub", "Tom"};
-    QTest::newRow("no note of their own") << SlipAnswers{"", "home", ""} << "where: home"
-                                          << SlipAnswers{"", "home", ""};
+    QTest::newRow("no note of their own")
+        << SlipAnswers{"", "home", ""} << "where: home" << SlipAnswers{"", "home", ""};
     QTest::newRow("no answers") << SlipAnswers{"tired", "", ""} << "tired" << SlipAnswers{"tired", "", ""};
     QTest::newRow("only with whom") << SlipAnswers{"x", "", "Ann"} << "x; with: Ann" << SlipAnswers{"x", "", "Ann"};
     // Neither the separator nor a line break gets into an answer.
     QTest::newRow("a separator and breaks in answers")
         << SlipAnswers{"n", "pub; bar", "Tom\r\nand\tAnn"} << "n; where: pub, bar; with: Tom and Ann"
         << SlipAnswers{"n", "pub, bar", "Tom and Ann"};
-    QTest::newRow("61 characters, cut at 60") << SlipAnswers{"", a59 + "bc", ""} << "where: " + a59 + "b"
-                                              << SlipAnswers{"", a59 + "b", ""};
+    QTest::newRow("61 characters, cut at 60")
+        << SlipAnswers{"", a59 + "bc", ""} << "where: " + a59 + "b" << SlipAnswers{"", a59 + "b", ""};
     QTest::newRow("a pair of code units across the cut")
         << SlipAnswers{"", "", a59 + smile} << "with: " + a59 << SlipAnswers{"", "", a59};
-    QTest::newRow("a note that is only a note") << SlipAnswers{"where I was: home", "", ""} << "where I was: home"
-                                                << SlipAnswers{"where I was: home", "", ""};
+    QTest::newRow("a note that is only a note")
+        << SlipAnswers{"where I was: home", "", ""} << "where I was: home" << SlipAnswers{"where I was: home", "", ""};
 }
 
-void JourneyHelpTest::slipNote()
+void MomentTest::slipNote()
 {
     QFETCH(SlipAnswers, given);
     QFETCH(QString, note);
@@ -229,7 +229,7 @@ void JourneyHelpTest::slipNote()
 }
 
 // Each rest of "When <trigger>, I will ...", as a plan of its own could be.
-void JourneyHelpTest::everyTriggerHasASuggestion()
+void MomentTest::everyTriggerHasASuggestion()
 {
     for (const TriggerName &name : triggerNames()) {
         const QString suggestion = suggestedPlan(name.trigger);
@@ -242,7 +242,7 @@ void JourneyHelpTest::everyTriggerHasASuggestion()
     }
 }
 
-void JourneyHelpTest::nextReminder_data()
+void MomentTest::nextReminder_data()
 {
     QTest::addColumn<QString>("now");
     QTest::addColumn<bool>("enabled");
@@ -277,7 +277,7 @@ void JourneyHelpTest::nextReminder_data()
         << "2026-10-24T12:00:00+02:00" << true << 10 << 3 << QDate() << "2026-10-25T02:50:00+01:00";
 }
 
-void JourneyHelpTest::nextReminder()
+void MomentTest::nextReminder()
 {
     QFETCH(QString, now);
     QFETCH(bool, enabled);
@@ -303,8 +303,8 @@ int main(int argc, char *argv[])
     qputenv("TZ", "Europe/Berlin");
     tzset();
     QCoreApplication application(argc, argv);
-    JourneyHelpTest test;
+    MomentTest test;
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "tst_journey_help.moc"
+#include "tst_moment.moc"

@@ -1,4 +1,4 @@
-#include "journey/csvscanner.h"
+#include "cravinglog/csvscanner.h"
 
 #include <array>
 #include <cstring>

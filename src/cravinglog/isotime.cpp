@@ -1,4 +1,4 @@
-#include "journey/isotime.h"
+#include "cravinglog/isotime.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -2,9 +2,9 @@
 
 #include "ui/background.h"
 
-#include "journey/cravings.h"
-#include "journey/plans.h"
-#include "journey/whathelped.h"
+#include "cravinglog/cravings.h"
+#include "moment/plans.h"
+#include "moment/whathelped.h"
 #include "ui/breathingpacer.h"
 
 #include <QDateTime>

@@ -1,7 +1,7 @@
-#include "journey/slipdialog.h"
+#include "moment/slipdialog.h"
 
-#include "journey/planedit.h"
-#include "journey/plans.h"
+#include "moment/planedit.h"
+#include "moment/plans.h"
 #include "platform/environment.h"
 #include "platform/messageservice.h"
 #include "ui/controls.h"

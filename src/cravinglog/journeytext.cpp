@@ -1,4 +1,4 @@
-#include "journey/journeytext.h"
+#include "cravinglog/journeytext.h"
 
 #include <QCoreApplication>
 

@@ -1,9 +1,9 @@
-#include "journey/cravings.h"
+#include "cravinglog/cravings.h"
 
-#include "journey/cravingrecords.h"
-#include "journey/csvscanner.h"
-#include "journey/isotime.h"
-#include "journey/journeytext.h"
+#include "cravinglog/cravingrecords.h"
+#include "cravinglog/csvscanner.h"
+#include "cravinglog/isotime.h"
+#include "cravinglog/journeytext.h"
 #include "platform/environment.h"
 #include "records/datafiles.h"
 

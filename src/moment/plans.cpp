@@ -1,7 +1,7 @@
-#include "journey/plans.h"
+#include "moment/plans.h"
 
-#include "journey/csvscanner.h"
-#include "journey/journeytext.h"
+#include "cravinglog/csvscanner.h"
+#include "cravinglog/journeytext.h"
 #include "platform/environment.h"
 #include "records/datafiles.h"
 

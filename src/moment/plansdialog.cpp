@@ -1,6 +1,6 @@
-#include "journey/plansdialog.h"
+#include "moment/plansdialog.h"
 
-#include "journey/planedit.h"
+#include "moment/planedit.h"
 #include "platform/environment.h"
 #include "platform/messageservice.h"
 #include "ui/controls.h"

@@ -1,4 +1,4 @@
-#include "journey/slipnote.h"
+#include "moment/slipnote.h"
 
 #include <QStringList>
 

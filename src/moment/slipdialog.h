@@ -1,7 +1,7 @@
 #pragma once
 
-#include "journey/cravings.h"
-#include "journey/slipnote.h"
+#include "cravinglog/cravings.h"
+#include "moment/slipnote.h"
 
 #include <QDialog>
 

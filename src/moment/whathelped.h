@@ -1,7 +1,7 @@
 #pragma once
 
-#include "journey/copingsteps.h"
-#include "journey/cravings.h"
+#include "cravinglog/copingsteps.h"
+#include "cravinglog/cravings.h"
 
 #include <QList>
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "journey/plans.h"
+#include "moment/plans.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
-#include "journey/reminder.h"
+#include "moment/reminder.h"
 
-#include "journey/isotime.h"
-#include "journey/journeytext.h"
+#include "cravinglog/isotime.h"
+#include "cravinglog/journeytext.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "journey/copingsteps.h"
+#include "cravinglog/copingsteps.h"
 
-#include "journey/journeytext.h"
+#include "cravinglog/journeytext.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
-#include "journey/planedit.h"
+#include "moment/planedit.h"
 
-#include "journey/plans.h"
+#include "moment/plans.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
