@@ -197,7 +197,7 @@ void FullDiskTest::nothingStoredIsLost()
         QVERIFY(program.click("CMDSTARTNOW"));
         QTRY_COMPARE(program.messages.texts(),
                      QStringList{QStringLiteral("Your stop moment could not be saved in %1: %2")
-                                 .arg(QDir::toNativeSeparators(program.path("data/settings/data.dat")), noSpace)});
+                                     .arg(QDir::toNativeSeparators(program.path("data/settings/data.dat")), noSpace)});
         QCOMPARE(program.readFile("data/settings/data.dat"), answered);
         QVERIFY(program.shown("frmstart"));
         return;
