@@ -236,6 +236,7 @@ void SettingsTest::closingWaitsForTheSave()
     });
     fillIn(program, true, QStringLiteral("a"), false);
     QVERIFY(program.click("cmdsaveset"));
+    QVERIFY(!program.text("lblsetsay").startsWith(QLatin1String("Settings are saved")));
     program.window().close();
     released.release();
 
