@@ -253,8 +253,8 @@ UserFileKeeper::Ticket UserFileKeeper::saveSettings(const ProgramSettings &setti
         });
 }
 
-// The profile's writes, as ProfileStore makes them; what was written is taken
-// into the record as the file would read it.
+// The profile's writes; what was written is taken into the record as the
+// file would read it.
 UserFileKeeper::Ticket UserFileKeeper::saveAnswers(const QString &name, const QString &cigarettes,
                                                    const QString &currency, const QString &money, const QDateTime &now)
 {
