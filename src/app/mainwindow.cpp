@@ -381,7 +381,8 @@ void MainWindow::openWantedCravingWindows()
     if (!counterInSight)
         return;
     if (std::exchange(m_rideItOutWanted, false)) {
-        if (!m_rideItOut) {
+        // One hidden while its craving is written finishes by itself: a new craving gets a new window.
+        if (!m_rideItOut || m_rideItOut->isHidden()) {
             m_rideItOut = new RideItOutWindow(m_environment, m_state, this);
             m_journeyWiring->wireRideItOut(m_rideItOut);
             connect(m_rideItOut, &RideItOutWindow::resetRequested, this, &MainWindow::offerReset);
