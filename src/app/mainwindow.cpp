@@ -4,6 +4,7 @@
 #include "advisors/doctortab.h"
 #include "advisors/professortab.h"
 #include "app/cravingreminder.h"
+#include "app/journeywiring.h"
 #include "app/passwordlockpanel.h"
 #include "app/profilerequests.h"
 #include "encourage/cravingwords.h"
@@ -95,7 +96,7 @@ MainWindow::MainWindow(const Environment &environment, QWidget *parent)
     connect(m_doctorTab, &DoctorTab::bodyMonitorRunning, m_bodyMonitorTimer,
             [this](bool running) { running ? m_bodyMonitorTimer->start() : m_bodyMonitorTimer->stop(); });
     connect(m_journeyTab, &JourneyTab::cravingLogRequested, this, &MainWindow::openCravingDialog);
-    connect(this, &MainWindow::cravingLogged, m_journeyTab, &JourneyTab::refresh);
+    connect(m_keeper, &UserFileKeeper::cravingLogged, this, &MainWindow::answerCraving);
     followKeeper();
     connectSettingsTab();
     m_profileRequests->connectStartPanel(m_startPanel);
@@ -103,6 +104,7 @@ MainWindow::MainWindow(const Environment &environment, QWidget *parent)
     connectTray();
     connectCravingRequests();
     connectReminder();
+    m_journeyWiring = new JourneyWiring(m_environment, m_keeper, m_journeyTab, m_reminder, this);
 }
 
 void MainWindow::connectSettingsTab()
@@ -267,7 +269,7 @@ void MainWindow::startCounterView()
 
     m_greetingTimer->start();
     if (m_environment.tray)
-        m_reminder->setEnabled(PreferencesFile::ofUser(m_environment).read().preferences.remindBeforeUsualHour);
+        m_reminder->setRunning(true);
     openWantedCravingWindows();
 }
 
@@ -412,9 +414,10 @@ void MainWindow::openWantedCravingWindows()
     if (!counterInSight)
         return;
     if (std::exchange(m_rideItOutWanted, false)) {
-        if (!m_rideItOut) {
+        // One hidden while its craving is written finishes by itself: a new craving gets a new window.
+        if (!m_rideItOut || m_rideItOut->isHidden()) {
             m_rideItOut = new RideItOutWindow(m_environment, m_state, this);
-            connect(m_rideItOut, &RideItOutWindow::cravingLogged, this, &MainWindow::answerCraving);
+            m_journeyWiring->wireRideItOut(m_rideItOut);
             connect(m_rideItOut, &RideItOutWindow::resetRequested, this, &MainWindow::offerReset);
             connect(m_rideItOut, &RideItOutWindow::quitlinesRequested, this, &MainWindow::openQuitlines);
         }
@@ -425,7 +428,7 @@ void MainWindow::openWantedCravingWindows()
     if (std::exchange(m_cravingDialogWanted, false)) {
         if (!m_cravingDialog || !m_cravingDialog->isVisible()) {
             m_cravingDialog = new CravingDialog(m_environment, this);
-            connect(m_cravingDialog, &CravingDialog::cravingSaved, this, &MainWindow::answerCraving);
+            m_journeyWiring->wireCravingDialog(m_cravingDialog);
             connect(m_cravingDialog, &CravingDialog::resetRequested, this, &MainWindow::offerReset);
             m_cravingDialog->open();
         }
@@ -451,10 +454,8 @@ void MainWindow::openQuitlines()
 // The nudge is the tray's; under the password lock it waits until the lock opens.
 void MainWindow::connectReminder()
 {
-    m_reminder = new CravingReminder(m_environment, m_state, this);
+    m_reminder = new CravingReminder(m_environment, this);
     connect(m_reminder, &CravingReminder::due, this, &MainWindow::showReminder);
-    connect(m_journeyTab, &JourneyTab::reminderToggled, m_reminder, &CravingReminder::setEnabled);
-    connect(this, &MainWindow::cravingLogged, m_reminder, &CravingReminder::reschedule);
     connect(m_passwordLock, &PasswordLockPanel::unlocked, this, [this] {
         if (std::exchange(m_reminderWaits, false))
             m_reminder->reschedule();

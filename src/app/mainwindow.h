@@ -17,6 +17,7 @@ class CravingDialog;
 class CravingReminder;
 class DoctorTab;
 class JourneyTab;
+class JourneyWiring;
 class UserFileKeeper;
 class ExportWindow;
 class LayerStack;
@@ -140,6 +141,7 @@ private:
     bool m_cravingDialogWanted = false;
     bool m_rideItOutWanted = false;
     CravingReminder *m_reminder;
+    JourneyWiring *m_journeyWiring;
     // A nudge came due while the password lock was up.
     bool m_reminderWaits = false;
 

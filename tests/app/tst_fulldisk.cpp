@@ -224,6 +224,7 @@ void FullDiskTest::nothingStoredIsLost()
     program.messages.answers = row.answers;
     CHECKED(row.act(program));
 
+    // Some writes are made beside the window: the message says when they are done.
     QTRY_COMPARE(program.messages.texts().size(), row.answers.size() + 1);
     QCOMPARE(program.readFile(row.file), row.contents);
     QCOMPARE(program.messages.texts().constLast(),

@@ -125,7 +125,7 @@ void JourneyLoggingTest::slipIsSavedAndTheCounterRunsOn()
     // The file named once, the reason once.
     if (link)
         reason = reason.arg(QDir::toNativeSeparators(outside));
-    QCOMPARE(
+    QTRY_COMPARE(
         program.messages.texts(),
         QStringList{
             QStringLiteral("The craving could not be saved in %1: %2").arg(QDir::toNativeSeparators(file), reason)});
@@ -146,12 +146,13 @@ void JourneyLoggingTest::slipIsSavedAndTheCounterRunsOn()
     program.find<QLineEdit>("txtslipwith")->setText(QStringLiteral("Tom"));
     QVERIFY(program.click("cmdslipnext"));
     // Logged as soon as the answers are given, whatever comes after.
-    QCOMPARE(logged.count(), 1);
+    QTRY_COMPARE(logged.count(), 1);
     const journey::Trigger trigger = journey::triggerNames().value(2).trigger;
     program.find<QLineEdit>("txtnextplan")->setText(QStringLiteral("order a soft drink first"));
     QVERIFY(program.click("cmdkeepplan"));
+    QTRY_VERIFY(openWindow(program, "cmdslipdone"));
     QVERIFY(program.click("cmdslipdone"));
-    QVERIFY(!openDialog(program));
+    QTRY_VERIFY(!openDialog(program));
     const journey::Craving expected{pressed.addSecs(-3600), 5, trigger,
                                     kept + QStringLiteral("; where: At the pub; with: Tom"), journey::Outcome::Smoked};
     QCOMPARE(journey::CravingFile(file).read().cravings, QList<journey::Craving>{expected});
@@ -215,6 +216,7 @@ void JourneyLoggingTest::smokingAgainOffersTheReset()
     const QByteArray profile = program.readFile("data/settings/data.dat");
     CHECKED(logSmoked(program, QStringLiteral("After lunch")));
     QVERIFY(program.click("cmdsmokingagain"));
+    QTRY_VERIFY(openWindow(program, "lblsmokingagain"));
     QCOMPARE(program.text("lblsmokingagain"),
              QStringLiteral("Every attempt you made stays on your journey, and your longest run still counts."));
     // Logged before the reset is offered: the journey keeps it either way.
@@ -283,7 +285,7 @@ void JourneyLoggingTest::rideItOutLogsToTheFile()
         else
             QVERIFY(program.click(ending.toLatin1().constData()));
     }
-    QTRY_VERIFY(!openWindow(program, "frmrideitout"));
+    QTRY_VERIFY(!program.window().findChild<RideItOutWindow *>("frmrideitout"));
     const QByteArray bytes = program.readFile("data/journey/cravings.csv");
     if (tail.isEmpty()) {
         QVERIFY(!program.exists("data/journey/cravings.csv"));
@@ -293,10 +295,14 @@ void JourneyLoggingTest::rideItOutLogsToTheFile()
     QCOMPARE(bytes.count('\n'), 2);
 }
 
-// A plan typed in "Ride it out", or in the slip dialog after it: Enter saves
-// it, Escape passes it by, and the window is never left with it unsaved. A
-// step is a button, "line=plan" typed, a key in that line, "close" for the
-// slip dialog, or "block": a folder where the plans file goes.
+// A plan typed in "Ride it out", in the slip dialog after it, or in "My
+// plans" meanwhile: Enter saves it, Escape passes it by, the window is never
+// left with it unsaved, and every open window shows the plan saved. A step is
+// a button, "line=plan" typed, "control?text" that it shows (_ for a space), a
+// key in that line, "close" for the slip dialog, "myplans" from the journey,
+// "block": a folder where the plans file goes, "jam": one where the cravings
+// go, or "behind": the plans file changed behind the program's back, which it
+// never reads again.
 void JourneyLoggingTest::typedPlanIsNeverLost_data()
 {
     QTest::addColumn<QString>("steps");
@@ -321,6 +327,12 @@ void JourneyLoggingTest::typedPlanIsNeverLost_data()
     QTest::newRow("slip not saved") << slip + "block close"
                                     << ""
                                     << "frmrideitout frmslip" << 1 << "txtnextplan";
+    QTest::newRow("changed in My plans")
+        << "behind myplans txtplancoffee?drink_water_first. txtplancoffee=walk cmdsaveplans lblplan?walk "
+           "cmdchangeplan txtrideplan?walk Escape"
+        << walk << "frmrideitout" << 0 << "";
+    QTest::newRow("craving not saved") << "chkstepwater jam cmdridepassed lblplan?drink_water_first. chkstepwater?"
+                                       << before << "frmrideitout" << 0 << "";
 }
 
 void JourneyLoggingTest::typedPlanIsNeverLost()
@@ -341,7 +353,7 @@ void JourneyLoggingTest::typedPlanIsNeverLost()
     for (const QString &step : steps.split(u' ')) {
         if (const QStringList typing = step.split(u'='); typing.size() == 2) {
             typedInto = program.find<QLineEdit>(typing[0].toLatin1().constData());
-            QVERIFY(typedInto && typedInto->isVisible());
+            QTRY_VERIFY(typedInto && typedInto->isVisible());
             typedInto->clear();
             typedInto->setFocus();
             QTest::keyClicks(typedInto, typing[1]);
@@ -349,21 +361,47 @@ void JourneyLoggingTest::typedPlanIsNeverLost()
             QTest::keyClick(typedInto, step == "Return" ? Qt::Key_Return : Qt::Key_Escape);
         } else if (step == "close") {
             program.find<QDialog>("frmslip")->close();
+        } else if (const QStringList shows = step.split(u'?'); shows.size() == 2) {
+            auto *control = program.find<QWidget>(shows[0].toLatin1().constData());
+            auto *line = qobject_cast<QLineEdit *>(control);
+            auto *box = qobject_cast<QAbstractButton *>(control);
+            const QString wanted = QString(shows[1]).replace(u'_', u' ');
+            QTRY_VERIFY2(control && control->isVisible() &&
+                             (box ? box->isChecked()
+                                  : (line ? line->text() : program.text(shows[0].toLatin1())).contains(wanted)),
+                         qPrintable(step));
+            if (line)
+                typedInto = line;
         } else if (step == "block") {
             QVERIFY(QFile::remove(plans) && QDir().mkpath(plans));
+        } else if (step == "jam") {
+            QVERIFY(QDir().mkpath(cravingsFile(program)));
+        } else if (step == "behind") {
+            QVERIFY(program.writeFile("data/journey/plans.csv", "trigger,plan\r\ncoffee,smoke.\r\n"));
+        } else if (step == "myplans") {
+            program.find<QTabWidget>("SSTab1")->setCurrentIndex(5);
+            QVERIFY(program.click("cmdmyplans"));
         } else {
+            QTRY_VERIFY2(openWindow(program, step.toLatin1().constData()), qPrintable(step));
             QVERIFY2(program.click(step.toLatin1().constData()), qPrintable(step));
         }
     }
     for (const char *window : {"frmrideitout", "frmslip"})
         QTRY_COMPARE(openWindow(program, window) != nullptr, open.contains(QLatin1String(window)));
-    QTEST(journey::PlansFile::ofUser(program.environment()).read().plan(journey::Trigger::Coffee), "plan");
-    QTEST(int(journey::CravingFile(cravingsFile(program)).read().cravings.size()), "cravings");
+    QFETCH(QString, plan);
+    QFETCH(int, cravings);
+    QTRY_COMPARE(journey::PlansFile::ofUser(program.environment()).read().plan(journey::Trigger::Coffee), plan);
+    QTRY_COMPARE(int(journey::CravingFile(cravingsFile(program)).read().cravings.size()), cravings);
     const auto *line = program.find<QLineEdit>(kept.isEmpty() ? "txtrideplan" : kept.toLatin1().constData());
-    QCOMPARE(line && line->isVisible() && line->text() == "walk", !kept.isEmpty());
+    QTRY_COMPARE(line && line->isVisible() && line->text() == "walk", !kept.isEmpty());
     const QString notSaved = QStringLiteral("Your plan could not be saved in %1: it is a folder, not a file of plans");
-    QCOMPARE(program.messages.texts(),
-             kept.isEmpty() ? QStringList() : QStringList{notSaved.arg(QDir::toNativeSeparators(plans))});
+    QStringList said;
+    if (!kept.isEmpty())
+        said << notSaved.arg(QDir::toNativeSeparators(plans));
+    if (steps.contains(QLatin1String("jam")))
+        said << QStringLiteral("The craving could not be saved in %1: it is a folder, not a file of cravings")
+                    .arg(QDir::toNativeSeparators(cravingsFile(program)));
+    QTRY_COMPARE(program.messages.texts(), said);
 }
 
 void JourneyLoggingTest::requestWaitsForTheUnlockedCounter_data()
