@@ -13,6 +13,7 @@
 #include <QThread>
 
 #include <utility>
+#include <vector>
 
 // What the worker and the keeper share: the worker may outlive the keeper
 // (see finish()), so neither holds the other's members.
@@ -366,6 +367,11 @@ QStringList UserFileKeeper::finish(int milliseconds)
         // thread hold nothing of the keeper (see Shared), and what they
         // still hand back is dropped with the keeper's connections.
         disconnect(m_worker, nullptr, this, nullptr);
+        // Kept where the process still reaches them, as they are meant to
+        // live until it ends; memory checkers then take them for what they are.
+        static std::vector<QObject *> leftToTheEnd;
+        leftToTheEnd.push_back(m_worker);
+        leftToTheEnd.push_back(m_thread);
     }
     m_worker = nullptr;
     m_thread = nullptr;
