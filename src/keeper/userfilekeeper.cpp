@@ -369,9 +369,10 @@ QStringList UserFileKeeper::finish(int milliseconds)
         disconnect(m_worker, nullptr, this, nullptr);
         // Kept where the process still reaches them, as they are meant to
         // live until it ends; memory checkers then take them for what they are.
-        static std::vector<QObject *> leftToTheEnd;
-        leftToTheEnd.push_back(m_worker);
-        leftToTheEnd.push_back(m_thread);
+        // Never destroyed, so that they are still reached when the process ends.
+        static auto *leftToTheEnd = new std::vector<QObject *>;
+        leftToTheEnd->push_back(m_worker);
+        leftToTheEnd->push_back(m_thread);
     }
     m_worker = nullptr;
     m_thread = nullptr;
