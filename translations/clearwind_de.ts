@@ -1048,6 +1048,10 @@
         <source>Your answers and your stop moment could not be read from %1: %2. Clearwind leaves the file as it is.</source>
         <translation>Deine Antworten und der Zeitpunkt deines Rauchstopps konnten nicht aus %1 gelesen werden: %2. Clearwind lässt die Datei, wie sie ist.</translation>
     </message>
+    <message>
+        <source>Clearwind closes before it could finish writing %1: what you changed there may not be saved.</source>
+        <translation>Clearwind wird beendet, bevor %1 fertig geschrieben werden konnte: Was du dort geändert hast, ist vielleicht nicht gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>Milestones</name>

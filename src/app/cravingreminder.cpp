@@ -1,24 +1,16 @@
 #include "app/cravingreminder.h"
 
-#include "journey/attempts.h"
-#include "journey/journeysummary.h"
 #include "moment/planedit.h"
-#include "moment/plans.h"
 #include "moment/reminder.h"
 #include "platform/clock.h"
 #include "platform/environment.h"
-#include "platform/logging.h"
-#include "records/datafiles.h"
-#include "records/sharedstate.h"
-#include "ui/background.h"
 
 #include <QTimer>
 
 #include <algorithm>
-#include <utility>
 
-CravingReminder::CravingReminder(const Environment &environment, const SharedState &state, QObject *parent)
-    : QObject(parent), m_environment(environment), m_state(state)
+CravingReminder::CravingReminder(const Environment &environment, QObject *parent)
+    : QObject(parent), m_environment(environment)
 {
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("tmrreminder"));
@@ -28,61 +20,50 @@ CravingReminder::CravingReminder(const Environment &environment, const SharedSta
 
 CravingReminder::~CravingReminder() = default;
 
-void CravingReminder::setEnabled(bool enabled)
+void CravingReminder::setWanted(bool wanted)
 {
-    m_enabled = enabled;
-    if (!enabled) {
-        m_timer->stop();
-        return;
-    }
-    const QDate lastShown = PreferencesFile::ofUser(m_environment).read().preferences.reminderLastShown;
-    m_lastShown = std::max(m_lastShown, lastShown);
+    m_wanted = wanted;
     reschedule();
 }
 
-void CravingReminder::reschedule()
+void CravingReminder::setRunning(bool running)
 {
-    m_timer->stop();
-    if (!m_enabled)
-        return;
-    if (m_reading) {
-        m_readAgain = true;
-        return;
+    m_running = running;
+    reschedule();
+}
+
+void CravingReminder::setFigures(const journey::Summary &figures)
+{
+    m_cravingsInDays = figures.cravingsInDays;
+    m_usualHour = figures.usualHour;
+    m_triggers = figures.triggers;
+    reschedule();
+}
+
+void CravingReminder::setPlans(const journey::PlanBook &plans)
+{
+    m_plans = plans;
+}
+
+void CravingReminder::setLastShown(const QDate &day)
+{
+    m_lastShown = std::max(m_lastShown, day);
+    reschedule();
+}
+
+// The most frequent trigger that the user has a plan for.
+QString CravingReminder::planSentence() const
+{
+    for (const journey::TriggerCount &count : m_triggers) {
+        if (const QString plan = m_plans.plan(count.trigger); !plan.isEmpty())
+            return PlanEdit::sentence(count.trigger, plan);
     }
-    m_reading = true;
-    const QDateTime now = m_environment.clock->now();
-    const QString history = datafiles::path(m_environment, datafiles::File::History);
-    const journey::CravingFile cravings = journey::CravingFile::ofUser(m_environment);
-    const journey::PlansFile plans = journey::PlansFile::ofUser(m_environment);
-    const journey::Attempt current = journey::currentAttempt(m_state.profile.stopDate, m_state.profile.stopTime, now);
-    m_jobs.run<Figures>(
-        this,
-        [history, cravings, plans, current, now] {
-            const journey::Summary summary = journey::readSummary(history, cravings, current, now);
-            Figures figures{summary.cravingsInDays, summary.usualHour, QString()};
-            const journey::PlanBook book = plans.read();
-            // The most frequent trigger that the user has a plan for.
-            for (const journey::TriggerCount &count : summary.triggers) {
-                if (const QString plan = book.plan(count.trigger); !plan.isEmpty()) {
-                    figures.plan = PlanEdit::sentence(count.trigger, plan);
-                    break;
-                }
-            }
-            return figures;
-        },
-        [this](Figures figures) {
-            m_reading = false;
-            m_figures = std::move(figures);
-            if (std::exchange(m_readAgain, false))
-                reschedule();
-            else
-                schedule();
-        });
+    return QString();
 }
 
 std::optional<QDateTime> CravingReminder::nextMoment() const
 {
-    const journey::ReminderFacts facts{m_enabled, m_figures.cravingsInDays, m_figures.usualHour, m_lastShown};
+    const journey::ReminderFacts facts{isEnabled(), m_cravingsInDays, m_usualHour, m_lastShown};
     return journey::nextReminder(facts, m_environment.clock->now());
 }
 
@@ -97,7 +78,7 @@ namespace {
 constexpr qint64 longestWaitMs = 60 * 1000;
 } // namespace
 
-void CravingReminder::schedule()
+void CravingReminder::reschedule()
 {
     const std::optional<QDateTime> next = nextMoment();
     if (!next) {
@@ -118,22 +99,17 @@ void CravingReminder::fire()
     if (!next)
         return;
     if (m_environment.clock->now() < *next) {
-        schedule();
+        reschedule();
         return;
     }
-    emit due(m_figures.plan.isEmpty() ? tr("Your usual craving hour is coming.")
-                                      : tr("Your usual craving hour is coming. Your plan: %1").arg(m_figures.plan));
+    const QString plan = planSentence();
+    emit due(plan.isEmpty() ? tr("Your usual craving hour is coming.")
+                            : tr("Your usual craving hour is coming. Your plan: %1").arg(plan));
 }
 
 void CravingReminder::shown()
 {
     m_lastShown = m_environment.clock->now().date();
-    const PreferencesFile file = PreferencesFile::ofUser(m_environment);
-    Preferences preferences = file.read().preferences;
-    preferences.reminderLastShown = m_lastShown;
-    // Without it, this run still knows; only a later one might remind twice.
-    if (const textfiles::WriteResult written = file.write(preferences); !written.ok)
-        qCWarning(logClearwind, "The day of the last reminder could not be kept in %s: %s", qPrintable(file.path()),
-                  qPrintable(written.error));
+    emit lastShownChanged(m_lastShown);
     reschedule();
 }

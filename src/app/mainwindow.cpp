@@ -4,7 +4,9 @@
 #include "advisors/doctortab.h"
 #include "advisors/professortab.h"
 #include "app/cravingreminder.h"
+#include "app/journeywiring.h"
 #include "app/passwordlockpanel.h"
+#include "app/profilerequests.h"
 #include "encourage/cravingwords.h"
 #include "encourage/greetings.h"
 #include "encourage/milestones.h"
@@ -53,9 +55,7 @@
 
 MainWindow::MainWindow(const Environment &environment, QWidget *parent)
     : QWidget(parent), m_environment(environment), m_keeper(new UserFileKeeper(m_environment, this)),
-      m_store(datafiles::path(environment, datafiles::File::Profile),
-              datafiles::path(environment, datafiles::File::History), environment.userDataFolder, m_state.profile,
-              *environment.clock)
+      m_profileRequests(new ProfileRequests(m_environment, *m_keeper, this))
 {
     pictures::load();
     setObjectName(QStringLiteral("Form1"));
@@ -66,8 +66,8 @@ MainWindow::MainWindow(const Environment &environment, QWidget *parent)
 
     m_layers = new LayerStack(this);
     m_tabs = buildTabs();
-    m_relapsePanel = new RelapsePanel(m_environment, m_store, m_layers);
-    m_startPanel = new StartPanel(m_environment, m_store, m_layers);
+    m_relapsePanel = new RelapsePanel(m_environment, m_layers);
+    m_startPanel = new StartPanel(m_environment, m_layers);
     m_passwordLock = new PasswordLockPanel(m_layers);
     // Bottom to top: a shown panel hides everything under it. The
     // questionnaire joins under the lock when it is first needed.
@@ -96,11 +96,15 @@ MainWindow::MainWindow(const Environment &environment, QWidget *parent)
     connect(m_doctorTab, &DoctorTab::bodyMonitorRunning, m_bodyMonitorTimer,
             [this](bool running) { running ? m_bodyMonitorTimer->start() : m_bodyMonitorTimer->stop(); });
     connect(m_journeyTab, &JourneyTab::cravingLogRequested, this, &MainWindow::openCravingDialog);
-    connect(this, &MainWindow::cravingLogged, m_journeyTab, &JourneyTab::refresh);
+    connect(m_keeper, &UserFileKeeper::cravingLogged, this, &MainWindow::answerCraving);
+    followKeeper();
     connectSettingsTab();
+    m_profileRequests->connectStartPanel(m_startPanel);
+    m_profileRequests->connectRelapsePanel(m_relapsePanel);
     connectTray();
     connectCravingRequests();
     connectReminder();
+    m_journeyWiring = new JourneyWiring(m_environment, m_keeper, m_journeyTab, m_reminder, this);
 }
 
 void MainWindow::connectSettingsTab()
@@ -108,6 +112,13 @@ void MainWindow::connectSettingsTab()
     connect(m_settingsTab, &SettingsTab::exportRequested, this, &MainWindow::openReport);
     connect(m_settingsTab, &SettingsTab::helpRequested, this, &MainWindow::openHelp);
     connect(m_settingsTab, &SettingsTab::homePageRequested, this, &MainWindow::openHomePage);
+    m_profileRequests->connectSettingsTab(m_settingsTab);
+}
+
+void MainWindow::followKeeper()
+{
+    connect(m_keeper, &UserFileKeeper::profileChanged, this, [this] { m_state.profile = m_keeper->profile(); });
+    connect(m_keeper, &UserFileKeeper::settingsChanged, this, [this] { m_state.settings = m_keeper->settings(); });
 }
 
 MainWindow::~MainWindow() = default;
@@ -116,8 +127,9 @@ MainWindow::~MainWindow() = default;
 QuestionnairePanel *MainWindow::questionnaire()
 {
     if (!m_questionnaire) {
-        m_questionnaire = new QuestionnairePanel(m_environment, m_store, m_layers);
+        m_questionnaire = new QuestionnairePanel(m_environment, m_layers);
         m_layers->addLayer(m_questionnaire, m_passwordLock);
+        m_profileRequests->connectQuestionnaire(m_questionnaire);
         connect(m_questionnaire, &QuestionnairePanel::confirmed, m_startPanel, &QWidget::show);
     }
     return m_questionnaire;
@@ -152,7 +164,7 @@ QTabWidget *MainWindow::buildTabs()
     m_doctorTab = new DoctorTab(m_environment);
     m_professorTab = new ProfessorTab(m_environment);
     m_coachTab = new CoachTab(m_environment);
-    m_settingsTab = new SettingsTab(m_environment, m_state.settings);
+    m_settingsTab = new SettingsTab(m_environment);
     m_journeyTab = new JourneyTab(m_environment, m_state);
     const struct
     {
@@ -186,25 +198,33 @@ bool MainWindow::startUp()
         m_endTimer->start();
     }
 
-    m_settingsTab->loadSettings();
+    const UserFileKeeper::FirstFiles first = m_keeper->readFirstFiles();
+    m_state.profile = m_keeper->profile();
+    m_state.settings = m_keeper->settings();
+    if (first.settings == UserFileKeeper::Found::Unreadable)
+        m_settingsTab->sayUnreadable(datafiles::pathToRead(m_environment, datafiles::File::Settings),
+                                     m_keeper->readProblem(datafiles::File::Settings));
+    m_settingsTab->showSettings(m_state.settings);
     if (m_state.settings.hasPassword()) {
         m_passwordLock->setPassword(m_state.settings.password,
                                     datafiles::path(m_environment, datafiles::File::Settings));
         m_passwordLock->show();
     }
 
-    const ProfileFile::ReadOutcome profile = m_store.readProfile();
-    if (!profile.problem.isEmpty()) {
+    if (first.profile == UserFileKeeper::Found::Unreadable) {
         // The counter never runs from a stop moment it did not read: the
         // questions come again, and the file is replaced only when the user
         // says so.
-        m_environment.messages->show(tr("Your answers and your stop moment could not be read from %1: %2. Clearwind "
-                                        "leaves the file as it is.")
-                                         .arg(QDir::toNativeSeparators(m_store.filePath()), profile.problem),
-                                     MessageService::Icon::Warning);
+        const QString problem = m_keeper->readProblem(datafiles::File::Profile);
+        m_environment.messages->show(
+            tr("Your answers and your stop moment could not be read from %1: %2. Clearwind "
+               "leaves the file as it is.")
+                .arg(QDir::toNativeSeparators(datafiles::path(m_environment, datafiles::File::Profile)), problem),
+            MessageService::Icon::Warning);
         m_relapsePanel->hide();
+        questionnaire()->setUnreadableProfile(problem);
         questionnaire()->show();
-    } else if (profile.exists) {
+    } else if (first.profile == UserFileKeeper::Found::Read) {
         if (!m_state.profile.isQuitRunning()) {
             m_startPanel->show();
             m_relapsePanel->hide();
@@ -216,6 +236,9 @@ bool MainWindow::startUp()
         m_relapsePanel->hide();
         questionnaire()->show();
     }
+    // The first window is chosen: the rest comes beside it.
+    if (onlyCopy)
+        m_keeper->loadTheRest();
     tickStartClock();
     return onlyCopy;
 }
@@ -246,7 +269,7 @@ void MainWindow::startCounterView()
 
     m_greetingTimer->start();
     if (m_environment.tray)
-        m_reminder->setEnabled(PreferencesFile::ofUser(m_environment).read().preferences.remindBeforeUsualHour);
+        m_reminder->setRunning(true);
     openWantedCravingWindows();
 }
 
@@ -256,7 +279,22 @@ void MainWindow::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
+    // Reads are dropped; writes get a moment, and the window closes all the same.
+    sayUnwrittenFiles(m_keeper->finish(2000));
     QWidget::closeEvent(event);
+}
+
+void MainWindow::sayUnwrittenFiles(const QStringList &paths)
+{
+    if (paths.isEmpty())
+        return;
+    QStringList shown;
+    for (const QString &path : paths)
+        shown << QDir::toNativeSeparators(path);
+    m_environment.messages->show(
+        tr("Clearwind closes before it could finish writing %1: what you changed there may not be saved.")
+            .arg(shown.join(QLatin1String(", "))),
+        MessageService::Icon::Warning);
 }
 
 void MainWindow::tickStartClock()
@@ -376,9 +414,10 @@ void MainWindow::openWantedCravingWindows()
     if (!counterInSight)
         return;
     if (std::exchange(m_rideItOutWanted, false)) {
-        if (!m_rideItOut) {
+        // One hidden while its craving is written finishes by itself: a new craving gets a new window.
+        if (!m_rideItOut || m_rideItOut->isHidden()) {
             m_rideItOut = new RideItOutWindow(m_environment, m_state, this);
-            connect(m_rideItOut, &RideItOutWindow::cravingLogged, this, &MainWindow::answerCraving);
+            m_journeyWiring->wireRideItOut(m_rideItOut);
             connect(m_rideItOut, &RideItOutWindow::resetRequested, this, &MainWindow::offerReset);
             connect(m_rideItOut, &RideItOutWindow::quitlinesRequested, this, &MainWindow::openQuitlines);
         }
@@ -389,7 +428,7 @@ void MainWindow::openWantedCravingWindows()
     if (std::exchange(m_cravingDialogWanted, false)) {
         if (!m_cravingDialog || !m_cravingDialog->isVisible()) {
             m_cravingDialog = new CravingDialog(m_environment, this);
-            connect(m_cravingDialog, &CravingDialog::cravingSaved, this, &MainWindow::answerCraving);
+            m_journeyWiring->wireCravingDialog(m_cravingDialog);
             connect(m_cravingDialog, &CravingDialog::resetRequested, this, &MainWindow::offerReset);
             m_cravingDialog->open();
         }
@@ -415,10 +454,8 @@ void MainWindow::openQuitlines()
 // The nudge is the tray's; under the password lock it waits until the lock opens.
 void MainWindow::connectReminder()
 {
-    m_reminder = new CravingReminder(m_environment, m_state, this);
+    m_reminder = new CravingReminder(m_environment, this);
     connect(m_reminder, &CravingReminder::due, this, &MainWindow::showReminder);
-    connect(m_journeyTab, &JourneyTab::reminderToggled, m_reminder, &CravingReminder::setEnabled);
-    connect(this, &MainWindow::cravingLogged, m_reminder, &CravingReminder::reschedule);
     connect(m_passwordLock, &PasswordLockPanel::unlocked, this, [this] {
         if (std::exchange(m_reminderWaits, false))
             m_reminder->reschedule();

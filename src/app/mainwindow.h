@@ -3,7 +3,6 @@
 #include "encourage/tips.h"
 #include "platform/environment.h"
 #include "platform/instanceguard.h"
-#include "profile/profilestore.h"
 #include "progress/trayannouncer.h"
 #include "records/sharedstate.h"
 
@@ -18,10 +17,12 @@ class CravingDialog;
 class CravingReminder;
 class DoctorTab;
 class JourneyTab;
+class JourneyWiring;
 class UserFileKeeper;
 class ExportWindow;
 class LayerStack;
 class PasswordLockPanel;
+class ProfileRequests;
 class ProfessorTab;
 class QTabWidget;
 class QTimer;
@@ -79,7 +80,8 @@ signals:
     void cravingLogged();
 
 protected:
-    // What was typed into the personal reasons is stored before the window closes.
+    // What was typed into the personal reasons is stored before the window
+    // closes, and the writes under way get a moment to land.
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -91,6 +93,9 @@ private:
     void startQuitCounter();
     void openPage(const QString &page);
     void connectSettingsTab();
+    // The keeper holds the profile and the settings; the state follows it.
+    void followKeeper();
+    void sayUnwrittenFiles(const QStringList &paths);
     void connectTray();
     void connectCravingRequests();
     void bringToFront();
@@ -107,8 +112,10 @@ private:
     Environment m_environment;
     // The one owner of what the user's files say; the windows are wired to it.
     UserFileKeeper *m_keeper;
+    // What the panels read; the profile and the settings in it are copies of
+    // the keeper's, brought up to date by its signals.
     SharedState m_state;
-    ProfileStore m_store;
+    ProfileRequests *m_profileRequests;
     TipList m_coachTips;
     TipList m_professorTips;
     TrayAnnouncer m_trayAnnouncer;
@@ -134,6 +141,7 @@ private:
     bool m_cravingDialogWanted = false;
     bool m_rideItOutWanted = false;
     CravingReminder *m_reminder;
+    JourneyWiring *m_journeyWiring;
     // A nudge came due while the password lock was up.
     bool m_reminderWaits = false;
 

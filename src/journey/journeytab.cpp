@@ -2,16 +2,13 @@
 
 #include "journey/attempts.h"
 #include "journey/chartsloader.h"
-#include "moment/plansdialog.h"
 #include "platform/clock.h"
 #include "platform/environment.h"
 #include "platform/messageservice.h"
 #include "platform/savelocation.h"
 #include "platform/textfiles.h"
 #include "records/datafiles.h"
-#include "records/preferences.h"
 #include "records/sharedstate.h"
-#include "ui/background.h"
 #include "ui/controls.h"
 
 #include <QCheckBox>
@@ -23,8 +20,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSignalBlocker>
 #include <QTableWidget>
-#include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -64,7 +61,6 @@ JourneyTab::JourneyTab(const Environment &environment, const SharedState &state,
     connect(m_nextChange, &QTimer::timeout, this, &JourneyTab::refresh);
 }
 
-// A thread still reading has the tab's files and figures in hand.
 JourneyTab::~JourneyTab() = default;
 
 void JourneyTab::buildPanels()
@@ -117,6 +113,8 @@ void JourneyTab::buildPanels()
 
     // Named and drawn empty until the figures are read.
     showCharts(journey::chartViews(journey::Summary()));
+    if (m_haveFigures)
+        showSummary(m_summary, m_environment.clock->now());
 }
 
 // What the user can do here, beside the sentences; the nudge under them.
@@ -128,7 +126,7 @@ QLayout *JourneyTab::buildButtons(QWidget *parent)
     m_saveButton = controls::button(parent, QStringLiteral("cmdsavecsv"), tr("Save as CSV..."));
     m_remind = new QCheckBox(tr("Remind me before my usual craving hour"), parent);
     m_remind->setObjectName(QStringLiteral("chkremind"));
-    m_remind->setChecked(PreferencesFile::ofUser(m_environment).read().preferences.remindBeforeUsualHour);
+    m_remind->setChecked(m_remindWanted);
     // The nudge comes as a notification of the tray.
     if (!m_environment.tray) {
         m_remind->setEnabled(false);
@@ -142,30 +140,32 @@ QLayout *JourneyTab::buildButtons(QWidget *parent)
 
     connect(cravingNow, &QPushButton::clicked, this, &JourneyTab::cravingNowRequested);
     connect(logButton, &QPushButton::clicked, this, &JourneyTab::cravingLogRequested);
-    connect(plans, &QPushButton::clicked, this, &JourneyTab::openPlans);
+    connect(plans, &QPushButton::clicked, this, &JourneyTab::plansRequested);
     connect(m_saveButton, &QPushButton::clicked, this, &JourneyTab::saveAsCsv);
-    connect(m_remind, &QCheckBox::toggled, this, &JourneyTab::storeReminder);
+    connect(m_remind, &QCheckBox::toggled, this, [this](bool on) {
+        m_remindWanted = on;
+        emit reminderToggled(on);
+    });
     return buttons;
 }
 
-void JourneyTab::openPlans()
+void JourneyTab::setReminderChecked(bool on)
 {
-    auto *dialog = new PlansDialog(m_environment, window());
-    dialog->open();
+    m_remindWanted = on;
+    if (!m_remind)
+        return;
+    const QSignalBlocker quiet(m_remind);
+    m_remind->setChecked(on);
 }
 
 // The choice holds from now on; if it cannot be stored, the user hears that
 // it will not hold past this run.
-void JourneyTab::storeReminder(bool on)
+void JourneyTab::takeReminderWritten(const textfiles::WriteResult &written)
 {
-    const PreferencesFile file = PreferencesFile::ofUser(m_environment);
-    Preferences preferences = file.read().preferences;
-    preferences.remindBeforeUsualHour = on;
-    const textfiles::WriteResult written = file.write(preferences);
     if (!written.ok)
-        m_environment.messages->reportNotSaved(tr("Your choice could not be saved in %1: %2"), file.path(),
+        m_environment.messages->reportNotSaved(tr("Your choice could not be saved in %1: %2"),
+                                               datafiles::path(m_environment, datafiles::File::Preferences),
                                                written.error);
-    emit reminderToggled(on);
 }
 
 // The attempts and what set the cravings off side by side, the cravings of
@@ -225,37 +225,31 @@ void JourneyTab::refresh()
 {
     if (!hasPanels() || !isVisible())
         return;
-    if (m_reading) {
-        m_readAgain = true;
-        return;
-    }
-    const QDateTime now = m_environment.clock->now();
-    const QString history = datafiles::path(m_environment, datafiles::File::History);
-    const journey::CravingFile cravings = journey::CravingFile::ofUser(m_environment);
-    const journey::Attempt current = journey::currentAttempt(m_state.profile.stopDate, m_state.profile.stopTime, now);
-    m_reading = m_jobs.run<journey::Summary>(
-        this, [history, cravings, current, now] { return journey::readSummary(history, cravings, current, now); },
-        [this, now](const journey::Summary &summary) {
-            m_reading = nullptr;
-            showSummary(summary, now);
-            if (std::exchange(m_readAgain, false))
-                refresh();
-        });
+    m_waitingForFigures = true;
+    emit figuresWanted();
+}
+
+void JourneyTab::showFigures(const journey::Summary &summary)
+{
+    m_summary = summary;
+    m_haveFigures = true;
+    m_waitingForFigures = false;
+    if (hasPanels())
+        showSummary(m_summary, m_environment.clock->now());
 }
 
 void JourneyTab::showSummary(const journey::Summary &summary, const QDateTime &readAt)
 {
-    m_summary = summary;
-    const QString sentences = journey::sentences(m_summary).join(u'\n');
+    const QString sentences = journey::sentences(summary).join(u'\n');
     controls::setText(m_sentences, sentences);
     m_sentences->setAccessibleDescription(sentences);
-    showNotes(m_summary);
-    const QList<journey::ChartView> views = journey::chartViews(m_summary);
+    showNotes(summary);
+    const QList<journey::ChartView> views = journey::chartViews(summary);
     showCharts(views);
     showTable(views);
     // The hours of this attempt move on while the tab is looked at.
     if (isVisible())
-        m_nextChange->start(int(journey::secondsToNextChange(m_summary, readAt) * 1000));
+        m_nextChange->start(int(journey::secondsToNextChange(summary, readAt) * 1000));
 }
 
 void JourneyTab::showNotes(const journey::Summary &summary)
@@ -327,24 +321,16 @@ void JourneyTab::saveAsCsv()
         return;
     // Once at a time; the button comes back when the file is written.
     m_saveButton->setEnabled(false);
-    const QList<journey::Attempt> attempts = m_summary.attempts;
-    const journey::CravingFile cravings = journey::CravingFile::ofUser(m_environment);
-    m_saving = m_jobs.run<textfiles::WriteResult>(
-        this,
-        [attempts, cravings, path] {
-            const journey::Spreadsheet sheet = journey::spreadsheetCsv(attempts, cravings);
-            if (sheet.problems.isEmpty())
-                return textfiles::writeAtomically(path, sheet.csv);
-            QStringList unread;
-            for (const journey::FileProblem &problem : sheet.problems)
-                unread << unreadFile(problem);
-            return textfiles::WriteResult{false, unread.join(u' ')};
-        },
-        [this, path](const textfiles::WriteResult &written) {
-            m_saving = nullptr;
-            m_saveButton->setEnabled(true);
-            if (!written.ok)
-                m_environment.messages->reportNotSaved(tr("The journey could not be saved in %1: %2"), path,
-                                                       written.error);
-        });
+    m_savingTo = path;
+    emit spreadsheetRequested(path);
+}
+
+void JourneyTab::takeSpreadsheetWritten(const textfiles::WriteResult &written)
+{
+    const QString path = std::exchange(m_savingTo, QString());
+    if (path.isEmpty())
+        return;
+    m_saveButton->setEnabled(true);
+    if (!written.ok)
+        m_environment.messages->reportNotSaved(tr("The journey could not be saved in %1: %2"), path, written.error);
 }

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "ui/background.h"
-
 #include "cravinglog/cravings.h"
 #include "journey/journeycharts.h"
 #include "journey/journeyfigures.h"
 #include "journey/journeysummary.h"
+#include "platform/textfiles.h"
 #include "ui/lazypage.h"
 
 #include <map>
@@ -17,14 +16,14 @@ class QLabel;
 class QLayout;
 class QPushButton;
 class QTableWidget;
-class QThread;
 
 // Tab 6: the journey. The attempts so far and the cravings logged, in
 // sentences, in four charts and in a table, all from the same figures; the
 // user's plans, and the nudge before their usual craving hour.
-// Built when first opened; it reads the files again each time it shows.
-// The files are read, and the spreadsheet written, on a thread of their own:
-// a log of many megabytes never holds up the window.
+// Built when first opened; it asks for its figures again each time it shows
+// (figuresWanted()), and shows what the host gives it (showFigures()). The
+// host reads the files and writes the spreadsheet beside the window: a log of
+// many megabytes never holds up the window.
 class JourneyTab : public LazyPage
 {
     Q_OBJECT
@@ -32,17 +31,28 @@ public:
     JourneyTab(const Environment &environment, const SharedState &state, QWidget *parent = nullptr);
     ~JourneyTab() override;
 
-    // While the files are being read or the spreadsheet written.
-    bool isBusy() const { return m_reading || m_saving; }
+    // While the figures asked for or the spreadsheet are on their way.
+    bool isBusy() const { return m_waitingForFigures || !m_savingTo.isEmpty(); }
 
 public slots:
-    // Reads the past attempts, the running quit and the cravings again; the
-    // figures show when they are ready.
+    // Asks for the figures again, when the tab is in sight; they show when
+    // they come.
     void refresh();
+    void showFigures(const journey::Summary &summary);
+    void takeSpreadsheetWritten(const textfiles::WriteResult &written);
+    // The user's choice of the nudge, as stored.
+    void setReminderChecked(bool on);
+    // Whether the choice of the nudge could be stored.
+    void takeReminderWritten(const textfiles::WriteResult &written);
 
 signals:
     void cravingLogRequested();
     void cravingNowRequested();
+    void plansRequested();
+    // The figures may have changed: the tab is in sight, or its day moved on.
+    void figuresWanted();
+    // "Save as CSV...": the attempts and every craving into PATH.
+    void spreadsheetRequested(const QString &path);
     // "Remind me before my usual craving hour" was turned on or off.
     void reminderToggled(bool on);
 
@@ -62,8 +72,6 @@ private:
     void showNotes(const journey::Summary &summary);
     QLayout *buildButtons(QWidget *parent);
     void saveAsCsv();
-    void openPlans();
-    void storeReminder(bool on);
 
     const Environment &m_environment;
     const SharedState &m_state;
@@ -71,17 +79,17 @@ private:
     QString m_chartsProblem;
     // The figures shown: only the figures, never the log they come from.
     journey::Summary m_summary;
-    QThread *m_reading = nullptr;
-    bool m_readAgain = false; // asked to read while reading: what is read may be old already
-    QThread *m_saving = nullptr;
+    bool m_haveFigures = false;
+    bool m_waitingForFigures = false;
+    // Where the spreadsheet is being written; empty while none is.
+    QString m_savingTo;
+    bool m_remindWanted = false;
 
     QLabel *m_sentences = nullptr;
     QLabel *m_notes = nullptr;
     QPushButton *m_saveButton = nullptr;
     QCheckBox *m_remind = nullptr;
     std::map<journey::ChartKind, QWidget *> m_charts;
-    // Last, so that it is the first to go: it waits for the threads still at work.
-    background::Jobs m_jobs;
     QTableWidget *m_table = nullptr;
     // While the tab is in sight: the next moment its figures change.
     class QTimer *m_nextChange = nullptr;

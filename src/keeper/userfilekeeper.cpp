@@ -13,6 +13,7 @@
 #include <QThread>
 
 #include <utility>
+#include <vector>
 
 // What the worker and the keeper share: the worker may outlive the keeper
 // (see finish()), so neither holds the other's members.
@@ -153,15 +154,13 @@ UserFileKeeper::FirstFiles UserFileKeeper::readFirstFiles()
 void UserFileKeeper::loadTheRest()
 {
     const QString preferencesPath = datafiles::path(m_environment, datafiles::File::Preferences);
-    read<StoredPreferences>(
-        [preferencesPath, within = m_within](const std::atomic<bool> &) {
-            return PreferencesFile(preferencesPath, within).read();
-        },
-        [this](const StoredPreferences &read) {
-            m_preferences = read.preferences;
-            m_readProblems[datafiles::File::Preferences] = read.problem;
-            emit preferencesChanged();
-        });
+    read<StoredPreferences>([preferencesPath, within = m_within](
+                                const std::atomic<bool> &) { return PreferencesFile(preferencesPath, within).read(); },
+                            [this](const StoredPreferences &read) {
+                                m_preferences = read.preferences;
+                                m_readProblems[datafiles::File::Preferences] = read.problem;
+                                emit preferencesChanged();
+                            });
     const journey::PlansFile plans(datafiles::path(m_environment, datafiles::File::Plans), m_within);
     read<journey::PlanBook>([plans](const std::atomic<bool> &) { return plans.read(); },
                             [this](const journey::PlanBook &book) {
@@ -253,8 +252,8 @@ UserFileKeeper::Ticket UserFileKeeper::saveSettings(const ProgramSettings &setti
         });
 }
 
-// The profile's writes, as ProfileStore makes them; what was written is taken
-// into the record as the file would read it.
+// The profile's writes; what was written is taken into the record as the
+// file would read it.
 UserFileKeeper::Ticket UserFileKeeper::saveAnswers(const QString &name, const QString &cigarettes,
                                                    const QString &currency, const QString &money, const QDateTime &now)
 {
@@ -366,6 +365,12 @@ QStringList UserFileKeeper::finish(int milliseconds)
         // thread hold nothing of the keeper (see Shared), and what they
         // still hand back is dropped with the keeper's connections.
         disconnect(m_worker, nullptr, this, nullptr);
+        // Kept where the process still reaches them, as they are meant to
+        // live until it ends; memory checkers then take them for what they are.
+        // Never destroyed, so that they are still reached when the process ends.
+        static auto *leftToTheEnd = new std::vector<QObject *>;
+        leftToTheEnd->push_back(m_worker);
+        leftToTheEnd->push_back(m_thread);
     }
     m_worker = nullptr;
     m_thread = nullptr;

@@ -84,7 +84,7 @@ public:
     Ticket startQuit(const QDateTime &now);
     // The reset: a copy of the attempt first where that is possible, then
     // the profile goes. A removal that left the file there fails without a
-    // reason, as ProfileStore has it.
+    // reason: the relapse panel then says that the file is still there.
     Ticket keepAttempt(const QDateTime &now);
     Ticket removeProfile();
     // The attempts and every craving as a spreadsheet, into PATH, which the

@@ -19,6 +19,8 @@
 #include <QTextBlock>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace {
 
 // The strength chosen when the dialog opens.
@@ -251,18 +253,35 @@ journey::Craving CravingDialog::chosenCraving(journey::Outcome outcome) const
     return craving;
 }
 
-bool CravingDialog::save(const journey::Craving &craving)
+// One craving at a time: a second press while it is written waits for it.
+void CravingDialog::save(const journey::Craving &craving)
 {
-    if (!journey::saveCraving(m_environment, craving, this))
-        return false;
-    emit cravingSaved(craving);
-    return true;
+    if (std::exchange(m_writing, true))
+        return;
+    emit cravingWriteRequested(craving);
+}
+
+void CravingDialog::setPlans(const journey::PlanBook &plans)
+{
+    m_plans = plans;
+}
+
+void CravingDialog::takeCravingWritten(const journey::AppendResult &written)
+{
+    if (!std::exchange(m_writing, false))
+        return;
+    const bool logged =
+        journey::tellCravingWritten(m_environment, written, m_slip ? static_cast<QWidget *>(m_slip.data()) : this);
+    if (m_slip)
+        m_slip->takeLogged(logged);
+    else if (logged)
+        accept();
 }
 
 void CravingDialog::savePassed()
 {
-    if (save(chosenCraving(journey::Outcome::Passed)))
-        accept();
+    m_slip = nullptr;
+    save(chosenCraving(journey::Outcome::Passed));
 }
 
 // The craving as chosen when "I smoked" was pressed, with the answers that
@@ -271,19 +290,21 @@ void CravingDialog::askAfterSmoking()
 {
     const journey::Craving smoked = chosenCraving(journey::Outcome::Smoked);
     auto *slip = new SlipDialog(
-        m_environment, smoked.trigger,
+        m_environment, smoked.trigger, m_plans.plan(smoked.trigger),
         [this, smoked](journey::SlipAnswers answers) {
             answers.note = smoked.note;
             journey::Craving logged = smoked;
             logged.note = journey::noteWithSlipAnswers(answers);
-            return save(logged);
+            save(logged);
         },
         this);
+    m_slip = slip;
     connect(slip, &SlipDialog::resetRequested, this, &CravingDialog::resetRequested);
     connect(slip, &QDialog::finished, this, [this, slip] {
         if (slip->isLogged())
             accept();
     });
+    emit slipOpened(slip);
     slip->open();
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "cravinglog/cravings.h"
+#include "moment/plans.h"
+
+#include <QPointer>
 
 #include <QDialog>
 
@@ -10,13 +13,15 @@ class QComboBox;
 class QLabel;
 class QListWidget;
 class QPlainTextEdit;
+class SlipDialog;
 
 // frmcraving: notes one craving: how strong it was, what set it off, a note,
 // and when, if not just now. "It passed" saves it to the cravings file and
 // closes the dialog; "I smoked" first asks whether it was a slip
-// (journey/slipdialog.h), and saves it with the answers. A save that fails
-// says so, and the dialog stays as the user left it. Cancel, or closing it
-// any other way, saves nothing.
+// (moment/slipdialog.h), and saves it with the answers. The host writes it
+// and answers by takeCravingWritten(); a save that fails says so, and the
+// dialog stays as the user left it. Cancel, or closing it any other way,
+// saves nothing.
 class CravingDialog : public QDialog
 {
     Q_OBJECT
@@ -24,10 +29,17 @@ public:
     CravingDialog(const Environment &environment, QWidget *parent);
 
 signals:
-    // The craving is in the file.
-    void cravingSaved(const journey::Craving &craving);
+    // The craving, to be written; takeCravingWritten() answers.
+    void cravingWriteRequested(const journey::Craving &craving);
+    // The dialog after "I smoked" opened: its plan is written by the host.
+    void slipOpened(SlipDialog *slip);
     // After "I smoked": the user is smoking again, and asks for the reset.
     void resetRequested();
+
+public slots:
+    // The user's plans, which the dialog after "I smoked" offers.
+    void setPlans(const journey::PlanBook &plans);
+    void takeCravingWritten(const journey::AppendResult &written);
 
 protected:
     // Return and Enter press the button that has the focus, and do nothing
@@ -43,7 +55,7 @@ private:
     QLayout *buildSection(const QString &heading, QWidget *answer, QWidget *beside = nullptr);
     void keepNoteWithinLimit();
     journey::Craving chosenCraving(journey::Outcome outcome) const;
-    bool save(const journey::Craving &craving);
+    void save(const journey::Craving &craving);
     void savePassed();
     void askAfterSmoking();
 
@@ -53,4 +65,7 @@ private:
     QPlainTextEdit *m_note;
     QLabel *m_noteRoom;
     QComboBox *m_when;
+    journey::PlanBook m_plans;
+    bool m_writing = false;
+    QPointer<SlipDialog> m_slip;
 };

@@ -7,9 +7,9 @@ class QWidget;
 
 namespace journey {
 
-// Logs a craving into the user's file, and tells the user, over WINDOW, what
-// they must know: why it could not be saved, or that a full file was kept
-// and a new one begun. True when the craving is in the file.
-bool saveCraving(const Environment &environment, const Craving &craving, QWidget *window);
+// Tells the user, over WINDOW, what they must know of a craving's write to
+// their file: why it could not be saved, or that a full file was kept and a
+// new one begun. True when the craving is in the file.
+bool tellCravingWritten(const Environment &environment, const AppendResult &written, QWidget *window);
 
 } // namespace journey

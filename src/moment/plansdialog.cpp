@@ -11,9 +11,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-PlansDialog::PlansDialog(const Environment &environment, QWidget *parent)
-    : QDialog(parent), m_environment(environment), m_file(journey::PlansFile::ofUser(environment)),
-      m_saved(m_file.read())
+#include <utility>
+
+PlansDialog::PlansDialog(const Environment &environment, const journey::PlanBook &saved, QWidget *parent)
+    : QDialog(parent), m_environment(environment), m_saved(saved)
 {
     setObjectName(QStringLiteral("frmplans"));
     setWindowTitle(tr("My plans"));
@@ -28,9 +29,10 @@ PlansDialog::PlansDialog(const Environment &environment, QWidget *parent)
            "leave a line empty for no plan."));
     QLabel *problem = controls::textLabel(this, QStringLiteral("lblplansproblem"), QString());
     if (!m_saved.readable)
-        problem->setText(tr("Your plans could not be read from %1: %2. The file is left as it is, and nothing here "
-                            "can be saved until it can be read.")
-                             .arg(QDir::toNativeSeparators(m_file.path()), m_saved.problem));
+        problem->setText(
+            tr("Your plans could not be read from %1: %2. The file is left as it is, and nothing here "
+               "can be saved until it can be read.")
+                .arg(QDir::toNativeSeparators(journey::PlansFile::ofUser(m_environment).path()), m_saved.problem));
     else if (m_saved.unreadableRows > 0)
         problem->setText(tr("%n row(s) of your plans could not be read. They are kept in the file as they are.",
                             nullptr, m_saved.unreadableRows));
@@ -58,7 +60,7 @@ PlansDialog::PlansDialog(const Environment &environment, QWidget *parent)
     for (const auto &[trigger, edit] : m_edits)
         edit->setLeadWidth(leadWidth);
 
-    QPushButton *saveButton = controls::button(this, QStringLiteral("cmdsaveplans"), tr("Save"));
+    QPushButton *saveButton = m_saveButton = controls::button(this, QStringLiteral("cmdsaveplans"), tr("Save"));
     QPushButton *cancelButton = controls::button(this, QStringLiteral("cmdcancelplans"), tr("Cancel"));
     saveButton->setEnabled(m_saved.readable);
     auto *buttons = new QHBoxLayout;
@@ -76,27 +78,48 @@ PlansDialog::PlansDialog(const Environment &environment, QWidget *parent)
     connect(cancelButton, &QPushButton::clicked, this, &PlansDialog::reject);
 }
 
-// Plan by plan, what changed. The first that fails is said, and the dialog
-// stays with everything as typed; the plans saved before it are in the file.
+// Plan by plan, what changed, in one go. The first that fails is said, and
+// the dialog stays with everything as typed; the plans saved before it are
+// kept.
 void PlansDialog::save()
 {
-    bool changed = false;
+    if (m_writing > 0)
+        return;
+    m_failed = false;
     for (const auto &[trigger, edit] : m_edits) {
         const QString plan = edit->plan();
         if (plan == m_saved.plan(trigger))
             continue;
-        const textfiles::WriteResult written = m_file.setPlan(trigger, plan);
-        if (!written.ok) {
-            m_environment.messages->reportNotSaved(tr("Your plans could not be saved in %1: %2"), m_file.path(),
-                                                   written.error, this);
-            if (changed)
-                emit plansSaved();
-            return;
-        }
-        m_saved.plans[trigger] = plan;
-        changed = true;
+        ++m_writing;
+        emit planWriteRequested(trigger, plan);
     }
-    if (changed)
-        emit plansSaved();
-    accept();
+    if (m_writing == 0)
+        accept();
+    else
+        m_saveButton->setEnabled(false);
+}
+
+void PlansDialog::takePlanWritten(const textfiles::WriteResult &written)
+{
+    if (m_writing == 0)
+        return;
+    --m_writing;
+    if (!written.ok && !std::exchange(m_failed, true))
+        m_environment.messages->reportNotSaved(tr("Your plans could not be saved in %1: %2"),
+                                               journey::PlansFile::ofUser(m_environment).path(), written.error, this);
+    if (m_writing > 0)
+        return;
+    m_saveButton->setEnabled(m_saved.readable);
+    if (!m_failed)
+        accept();
+}
+
+// What the user typed over stays; the rest shows the plans as they now are.
+void PlansDialog::setPlans(const journey::PlanBook &plans)
+{
+    for (const auto &[trigger, edit] : m_edits) {
+        if (edit->plan() == m_saved.plan(trigger))
+            edit->setPlan(plans.plan(trigger));
+    }
+    m_saved.plans = plans.plans;
 }

@@ -13,7 +13,6 @@
 #include "records/datafiles.h"
 #include "records/sharedstate.h"
 #include "richtext/documentfile.h"
-#include "ui/background.h"
 #include "ui/clickablelabel.h"
 #include "ui/controls.h"
 
@@ -33,6 +32,8 @@
 #include <QTextDocument>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace {
 
@@ -146,7 +147,7 @@ RideItOutWindow::RideItOutWindow(const Environment &environment, const SharedSta
     connect(passed, &QPushButton::clicked, this, &RideItOutWindow::logPassed);
     connect(smoked, &QPushButton::clicked, this, &RideItOutWindow::logSmoked);
     showCountdown();
-    readFacts();
+    showPlan();
     m_trigger->setFocus();
 }
 
@@ -191,16 +192,31 @@ QWidget *RideItOutWindow::buildReasons()
     auto *layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(heading(box, QStringLiteral("lblwhy"), tr("Why you are doing this")));
-    const QString reasons = firstReasons(m_environment);
-    if (!reasons.isEmpty()) {
-        QLabel *lines = controls::textLabel(box, QStringLiteral("lblreasons"), reasons);
-        QFont italic = lines->font();
-        italic.setItalic(true);
-        lines->setFont(italic);
-        layout->addWidget(lines);
-    }
     layout->addWidget(controls::textLabel(box, QStringLiteral("lblsmokefree"), smokeFreeSoFar(m_state)));
+    m_reasons = box;
     return box;
+}
+
+// The reasons are a rich text file to parse: they come once the window is in
+// sight, so that it opens at once.
+void RideItOutWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!std::exchange(m_reasonsShown, true))
+        QTimer::singleShot(0, this, &RideItOutWindow::showReasons);
+}
+
+void RideItOutWindow::showReasons()
+{
+    const QString reasons = firstReasons(m_environment);
+    if (reasons.isEmpty())
+        return;
+    QLabel *lines = controls::textLabel(m_reasons, QStringLiteral("lblreasons"), reasons);
+    QFont italic = lines->font();
+    italic.setItalic(true);
+    lines->setFont(italic);
+    // Under the heading, over what was won so far.
+    static_cast<QVBoxLayout *>(m_reasons->layout())->insertWidget(1, lines);
 }
 
 QWidget *RideItOutWindow::buildTrigger()
@@ -258,8 +274,8 @@ QWidget *RideItOutWindow::buildTrigger()
         showPlan();
     });
     connect(m_changePlan, &QPushButton::clicked, this, &RideItOutWindow::editPlan);
-    connect(save, &QPushButton::clicked, this, &RideItOutWindow::savePlan);
-    connect(m_planEdit, &PlanEdit::submitted, this, &RideItOutWindow::savePlan);
+    connect(save, &QPushButton::clicked, this, [this] { savePlan(); });
+    connect(m_planEdit, &PlanEdit::submitted, this, [this] { savePlan(); });
     connect(cancel, &QPushButton::clicked, this, &RideItOutWindow::closePlanEditor);
     return box;
 }
@@ -294,21 +310,22 @@ QWidget *RideItOutWindow::buildSteps()
     return box;
 }
 
-// Beside the window: the cravings file may hold years of them.
-void RideItOutWindow::readFacts()
+// A plan being edited follows the new one, unless the user typed over it.
+void RideItOutWindow::setPlans(const journey::PlanBook &plans)
 {
-    const journey::CravingFile cravings = journey::CravingFile::ofUser(m_environment);
-    const journey::PlansFile plans = journey::PlansFile::ofUser(m_environment);
-    m_jobs.run<Facts>(
-        this,
-        [cravings, plans] {
-            return Facts{plans.read(), journey::readWhatHelped(cravings)};
-        },
-        [this](Facts facts) {
-            m_facts = std::move(facts);
-            m_read = true;
-            showPlan();
-        });
+    const bool editing = m_planEditor->isVisible();
+    const journey::Trigger edited = m_planEdit->trigger();
+    if (editing && m_read && m_planEdit->plan() == m_facts.plans.plan(edited))
+        m_planEdit->setPlan(plans.plan(edited));
+    m_facts.plans = plans;
+    m_read = true;
+    showPlan();
+}
+
+void RideItOutWindow::setHelped(const journey::WhatHelped &helped)
+{
+    m_facts.helped = helped;
+    showPlan();
 }
 
 void RideItOutWindow::setElapsedSource(BreathingPacer::Elapsed elapsed)
@@ -386,27 +403,37 @@ void RideItOutWindow::editPlan()
     m_planEdit->setFocus();
 }
 
-bool RideItOutWindow::savePlan()
+void RideItOutWindow::savePlan(Then then)
 {
-    const journey::Trigger trigger = m_planEdit->trigger();
-    const QString plan = m_planEdit->plan();
-    const journey::PlansFile file = journey::PlansFile::ofUser(m_environment);
-    const textfiles::WriteResult written = file.setPlan(trigger, plan);
-    if (!written.ok) {
-        m_environment.messages->reportNotSaved(tr("Your plan could not be saved in %1: %2"), file.path(), written.error,
-                                               this);
-        return false;
-    }
-    m_facts.plans.plans[trigger] = plan;
-    closePlanEditor();
-    return true;
+    if (std::exchange(m_writingPlan, true))
+        return;
+    m_afterPlan = std::move(then);
+    emit planWriteRequested(m_planEdit->trigger(), m_planEdit->plan());
 }
 
-bool RideItOutWindow::keepTypedPlan()
+// The plans the host holds have the new one by now.
+void RideItOutWindow::takePlanWritten(const textfiles::WriteResult &written)
 {
-    if (!m_planEditor->isVisible() || m_planEdit->plan() == m_facts.plans.plan(m_planEdit->trigger()))
-        return true;
-    return savePlan();
+    if (!std::exchange(m_writingPlan, false))
+        return;
+    const Then then = std::exchange(m_afterPlan, nullptr);
+    if (!written.ok) {
+        m_environment.messages->reportNotSaved(tr("Your plan could not be saved in %1: %2"),
+                                               journey::PlansFile::ofUser(m_environment).path(), written.error, this);
+        return;
+    }
+    closePlanEditor();
+    if (then)
+        then();
+}
+
+void RideItOutWindow::keepTypedPlan(Then then)
+{
+    if (!m_planEditor->isVisible() || m_planEdit->plan() == m_facts.plans.plan(m_planEdit->trigger())) {
+        then();
+        return;
+    }
+    savePlan(std::move(then));
 }
 
 void RideItOutWindow::closePlanEditor()
@@ -436,49 +463,73 @@ journey::Craving RideItOutWindow::craving(journey::Outcome outcome) const
     return craving;
 }
 
+// The window steps aside while the craving is written; it comes back as it
+// was if the write fails.
 void RideItOutWindow::logPassed()
 {
-    if (!keepTypedPlan())
-        return;
     const journey::Craving passed = craving(journey::Outcome::Passed);
-    if (!journey::saveCraving(m_environment, passed, this))
+    keepTypedPlan([this, passed] {
+        m_slip = nullptr;
+        writeCraving(passed);
+        if (m_writingCraving)
+            hide();
+    });
+}
+
+void RideItOutWindow::writeCraving(const journey::Craving &craving)
+{
+    if (std::exchange(m_writingCraving, true))
         return;
-    emit cravingLogged(passed);
-    finish();
+    emit cravingWriteRequested(craving);
+}
+
+void RideItOutWindow::takeCravingWritten(const journey::AppendResult &written)
+{
+    if (!std::exchange(m_writingCraving, false))
+        return;
+    if (m_slip) {
+        const bool logged = journey::tellCravingWritten(m_environment, written, m_slip);
+        m_finished = logged;
+        m_slip->takeLogged(logged);
+        return;
+    }
+    if (!written.ok) {
+        show();
+        raise();
+    }
+    if (journey::tellCravingWritten(m_environment, written, this))
+        finish();
 }
 
 // The time counts up to the press; the questions after it are not the craving.
 void RideItOutWindow::logSmoked()
 {
-    // Before the slip dialog, which offers the plan for next time as the file holds it.
-    if (!keepTypedPlan())
-        return;
     const journey::Craving smoked = craving(journey::Outcome::Smoked);
-    auto *slip = new SlipDialog(
-        m_environment, smoked.trigger,
-        [this, smoked](const journey::SlipAnswers &answers) {
-            journey::Craving logged = smoked;
-            logged.note = journey::noteWithSlipAnswers(answers);
-            if (!journey::saveCraving(m_environment, logged, this))
-                return false;
-            m_finished = true;
-            emit cravingLogged(logged);
-            return true;
-        },
-        this);
-    connect(slip, &SlipDialog::resetRequested, this, &RideItOutWindow::resetRequested);
-    connect(slip, &QDialog::finished, this, [this] {
-        if (m_finished)
-            close();
+    // Before the slip dialog, which offers the plan for next time as the user's plans hold it.
+    keepTypedPlan([this, smoked] {
+        auto *slip = new SlipDialog(
+            m_environment, smoked.trigger, m_facts.plans.plan(smoked.trigger),
+            [this, smoked](const journey::SlipAnswers &answers) {
+                journey::Craving logged = smoked;
+                logged.note = journey::noteWithSlipAnswers(answers);
+                writeCraving(logged);
+            },
+            this);
+        m_slip = slip;
+        connect(slip, &SlipDialog::resetRequested, this, &RideItOutWindow::resetRequested);
+        connect(slip, &QDialog::finished, this, [this] {
+            if (m_finished)
+                close();
+        });
+        emit slipOpened(slip);
+        slip->open();
     });
-    slip->open();
 }
 
 // The craving goes unlogged, not the plan the user typed.
 void RideItOutWindow::finishWithoutLogging()
 {
-    if (keepTypedPlan())
-        finish();
+    keepTypedPlan([this] { finish(); });
 }
 
 void RideItOutWindow::finish()

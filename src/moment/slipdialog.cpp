@@ -15,6 +15,8 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace {
 
 // A page: its words over its buttons, on the right.
@@ -63,8 +65,9 @@ QLineEdit *answerLine(QWidget *parent, const QString &objectName)
 
 } // namespace
 
-SlipDialog::SlipDialog(const Environment &environment, journey::Trigger trigger, LogCraving log, QWidget *parent)
-    : QDialog(parent), m_environment(environment), m_trigger(trigger), m_log(std::move(log))
+SlipDialog::SlipDialog(const Environment &environment, journey::Trigger trigger, const QString &savedPlan,
+                       LogCraving log, QWidget *parent)
+    : QDialog(parent), m_environment(environment), m_trigger(trigger), m_log(std::move(log)), m_savedPlan(savedPlan)
 {
     setObjectName(QStringLiteral("frmslip"));
     setWindowTitle(tr("After a cigarette"));
@@ -119,8 +122,6 @@ QWidget *SlipDialog::buildPlan()
     m_plan = new PlanEdit(QStringLiteral("txtnextplan"), nullptr,
                           QT_TRANSLATE_NOOP("PlanEdit", "Next time %1 comes, I will"));
     m_plan->setTrigger(m_trigger);
-    const journey::PlanBook book = journey::PlansFile::ofUser(m_environment).read();
-    m_savedPlan = book.plan(m_trigger);
     m_plan->setPlan(m_savedPlan);
     QPushButton *keep = controls::button(nullptr, QStringLiteral("cmdkeepplan"), tr("Make it my plan"));
     QPushButton *skip = controls::button(nullptr, QStringLiteral("cmdskipplan"), tr("Not now"));
@@ -156,14 +157,31 @@ QWidget *SlipDialog::buildSmokingAgain()
                 {reset, notNow});
 }
 
-bool SlipDialog::log(const journey::SlipAnswers &answers)
+void SlipDialog::log(const journey::SlipAnswers &answers, std::function<void()> then)
 {
-    if (m_logged)
-        return true;
-    m_logged = m_log(answers);
-    if (!m_logged)
+    if (m_logged) {
+        then();
+        return;
+    }
+    // Once: a second press while the first is written waits for it.
+    if (m_logging)
+        return;
+    m_logging = true;
+    m_afterLog = std::move(then);
+    m_log(answers);
+}
+
+void SlipDialog::takeLogged(bool logged)
+{
+    m_logging = false;
+    std::function<void()> then = std::exchange(m_afterLog, nullptr);
+    m_logged = logged;
+    if (!logged) {
         QDialog::done(Rejected);
-    return m_logged;
+        return;
+    }
+    if (then)
+        then();
 }
 
 void SlipDialog::answerSlip()
@@ -174,37 +192,46 @@ void SlipDialog::answerSlip()
 
 void SlipDialog::answerSmokingAgain()
 {
-    if (log({}))
-        m_pages->setCurrentWidget(m_smokingAgainPage);
+    log({}, [this] { m_pages->setCurrentWidget(m_smokingAgainPage); });
 }
 
 void SlipDialog::takeSlipAnswers()
 {
-    if (!log({QString(), m_where->text(), m_with->text()}))
-        return;
-    // Without a trigger there is nothing to plan for.
-    m_pages->setCurrentWidget(m_trigger == journey::Trigger::NotSaid ? m_advicePage : m_planPage);
-    m_pages->currentWidget()->setFocus();
+    log({QString(), m_where->text(), m_with->text()}, [this] {
+        // Without a trigger there is nothing to plan for.
+        m_pages->setCurrentWidget(m_trigger == journey::Trigger::NotSaid ? m_advicePage : m_planPage);
+        m_pages->currentWidget()->setFocus();
+    });
 }
 
-bool SlipDialog::savePlan()
+void SlipDialog::savePlan(std::function<void()> then)
 {
-    const journey::PlansFile file = journey::PlansFile::ofUser(m_environment);
-    const QString plan = m_plan->plan();
-    const textfiles::WriteResult written = file.setPlan(m_trigger, plan);
+    if (m_savingPlan)
+        return;
+    m_savingPlan = true;
+    m_planBeingSaved = m_plan->plan();
+    m_afterPlan = std::move(then);
+    emit planWriteRequested(m_trigger, m_planBeingSaved);
+}
+
+void SlipDialog::takePlanWritten(const textfiles::WriteResult &written)
+{
+    if (!std::exchange(m_savingPlan, false))
+        return;
+    std::function<void()> then = std::exchange(m_afterPlan, nullptr);
     if (!written.ok) {
-        m_environment.messages->reportNotSaved(tr("Your plan could not be saved in %1: %2"), file.path(), written.error,
-                                               this);
-        return false;
+        m_environment.messages->reportNotSaved(tr("Your plan could not be saved in %1: %2"),
+                                               journey::PlansFile::ofUser(m_environment).path(), written.error, this);
+        return;
     }
-    m_savedPlan = plan;
-    return true;
+    m_savedPlan = m_planBeingSaved;
+    if (then)
+        then();
 }
 
 void SlipDialog::keepPlan()
 {
-    if (savePlan())
-        skipPlan();
+    savePlan([this] { skipPlan(); });
 }
 
 void SlipDialog::skipPlan()
@@ -227,9 +254,9 @@ void SlipDialog::keyPressEvent(QKeyEvent *event)
 // keeps the dialog open with it.
 void SlipDialog::done(int result)
 {
-    if (m_pages->currentWidget() == m_planPage && m_plan->plan() != m_savedPlan && !savePlan())
+    if (m_pages->currentWidget() == m_planPage && m_plan->plan() != m_savedPlan) {
+        savePlan([this, result] { done(result); });
         return;
-    if (!log({}))
-        return;
-    QDialog::done(result);
+    }
+    log({}, [this, result] { QDialog::done(result); });
 }

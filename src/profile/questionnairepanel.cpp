@@ -3,7 +3,7 @@
 #include "platform/clock.h"
 #include "platform/environment.h"
 #include "platform/messageservice.h"
-#include "profile/profilestore.h"
+#include "records/datafiles.h"
 #include "ui/controls.h"
 #include "ui/picture.h"
 #include "ui/resources.h"
@@ -33,8 +33,8 @@ QComboBox *choiceList(QWidget *parent, const QString &name, const QStringList &i
 
 } // namespace
 
-QuestionnairePanel::QuestionnairePanel(const Environment &environment, ProfileStore &store, QWidget *parent)
-    : QFrame(parent), m_environment(environment), m_store(store)
+QuestionnairePanel::QuestionnairePanel(const Environment &environment, QWidget *parent)
+    : QFrame(parent), m_environment(environment)
 {
     setObjectName(QStringLiteral("frmdata"));
     hide();
@@ -224,21 +224,40 @@ void QuestionnairePanel::continueQuestionnaire()
 
     // A profile that is there but could not be read may still be mended: it
     // is replaced only when the user says so.
-    if (const QString unreadable = m_store.unreadable();
-        !unreadable.isEmpty() &&
-        !m_environment.messages->ask(tr("Your earlier profile in %1 could not be read: %2. Replace it with these answers?")
-                                         .arg(QDir::toNativeSeparators(m_store.filePath()), unreadable))) {
+    const QString profilePath = datafiles::path(m_environment, datafiles::File::Profile);
+    if (!m_unreadableProfile.isEmpty() &&
+        !m_environment.messages->ask(
+            tr("Your earlier profile in %1 could not be read: %2. Replace it with these answers?")
+                .arg(QDir::toNativeSeparators(profilePath), m_unreadableProfile))) {
         return;
     }
-    const textfiles::WriteResult written =
-        m_store.saveAnswers(given.name, given.cigarettes, given.currency, given.money, m_environment.clock->now());
-    if (!written.ok) {
-        m_environment.messages->reportNotSaved(tr("Your answers could not be saved in %1: %2"), m_store.filePath(),
-                                               written.error);
+    // One save at a time: the answers stay as they are until it is done.
+    setWaiting(true);
+    emit answersGiven(given);
+}
+
+void QuestionnairePanel::setUnreadableProfile(const QString &problem)
+{
+    m_unreadableProfile = problem;
+}
+
+void QuestionnairePanel::answersSaved(const textfiles::WriteResult &result)
+{
+    setWaiting(false);
+    if (!result.ok) {
+        m_environment.messages->reportNotSaved(tr("Your answers could not be saved in %1: %2"),
+                                               datafiles::path(m_environment, datafiles::File::Profile), result.error);
         return;
     }
+    m_unreadableProfile.clear();
     hide();
     emit confirmed();
+}
+
+void QuestionnairePanel::setWaiting(bool waiting)
+{
+    m_continueButton->setEnabled(!waiting);
+    m_goBackButton->setEnabled(!waiting);
 }
 
 void QuestionnairePanel::goBackToQuestions()

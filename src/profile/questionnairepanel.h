@@ -1,11 +1,11 @@
 #pragma once
 
+#include "platform/textfiles.h"
 #include "profile/questionnaire.h"
 
 #include <QFrame>
 
 struct Environment;
-class ProfileStore;
 class Picture;
 class QComboBox;
 class QLabel;
@@ -14,20 +14,28 @@ class QPushButton;
 class QTextEdit;
 
 // The first-run questionnaire: five questions, a summary to confirm, then
-// the answers are saved and the start panel follows.
+// the answers are handed on to be saved, and once they are, the start panel
+// follows.
 class QuestionnairePanel : public QFrame
 {
     Q_OBJECT
 public:
-    QuestionnairePanel(const Environment &environment, ProfileStore &store, QWidget *parent = nullptr);
+    explicit QuestionnairePanel(const Environment &environment, QWidget *parent = nullptr);
 
     bool isConfirming() const;
 
 public slots:
     void continueQuestionnaire();
     void goBackToQuestions();
+    // Why the profile that is there could not be read; the user is asked
+    // before the answers replace it. Empty when there is nothing to replace.
+    void setUnreadableProfile(const QString &problem);
+    // The outcome of saving the answers given.
+    void answersSaved(const textfiles::WriteResult &result);
 
 signals:
+    // The user confirmed the answers: they are to be saved.
+    void answersGiven(const QuestionnaireAnswers &answers);
     // The answers are saved: the start panel takes over.
     void confirmed();
 
@@ -47,9 +55,10 @@ private:
     QuestionnaireAnswers answers() const;
     void refuse(const questionnaire::Refusal &refusal);
     void refreshSummary();
+    void setWaiting(bool waiting);
 
     const Environment &m_environment;
-    ProfileStore &m_store;
+    QString m_unreadableProfile;
 
     QLabel *m_nameQuestion;
     QLabel *m_cigarettesQuestion;

@@ -2,7 +2,7 @@
 
 #include "platform/clock.h"
 #include "platform/environment.h"
-#include "profile/profilestore.h"
+#include "records/datafiles.h"
 #include "ui/controls.h"
 #include "ui/picture.h"
 #include "ui/resources.h"
@@ -18,13 +18,12 @@
 
 namespace {
 const char *const areYouSure = QT_TRANSLATE_NOOP("RelapsePanel", "Are you sure?");
-const char *const tryAgain =
-    QT_TRANSLATE_NOOP("RelapsePanel", "I am sorry to hear you failed... Try again! With the experience you gained, your "
-                                      "next attempt should be more succesful!");
+const char *const tryAgain = QT_TRANSLATE_NOOP(
+    "RelapsePanel", "I am sorry to hear you failed... Try again! With the experience you gained, your "
+                    "next attempt should be more succesful!");
 } // namespace
 
-RelapsePanel::RelapsePanel(const Environment &environment, ProfileStore &store, QWidget *parent)
-    : QFrame(parent), m_environment(environment), m_store(store)
+RelapsePanel::RelapsePanel(const Environment &environment, QWidget *parent) : QFrame(parent), m_environment(environment)
 {
     setObjectName(QStringLiteral("frmmain"));
 
@@ -87,7 +86,7 @@ void RelapsePanel::showButtons(std::initializer_list<QPushButton *> shown)
 
 void RelapsePanel::answerSmoked()
 {
-    if (answeredTooSoon())
+    if (m_waiting || answeredTooSoon())
         return;
     m_questionPicture->hide();
     m_sadPicture->show();
@@ -98,14 +97,8 @@ void RelapsePanel::answerSmoked()
     }
     if (m_answer->text() == tr(areYouSure)) {
         // Keeping the attempt is a kindness, not a condition: the user decides.
-        const textfiles::WriteResult kept = m_store.keepAttempt(m_environment.clock->now());
-        if (kept.ok) {
-            resetProfile();
-        } else {
-            m_askedToResetWithoutCopy = true;
-            askToConfirm(tr("Your previous attempt could not be kept: %1\nDo you want to reset Clearwind anyway?")
-                             .arg(kept.error));
-        }
+        setWaiting(true);
+        emit keepAttemptRequested(m_environment.clock->now());
         return;
     }
 
@@ -114,22 +107,51 @@ void RelapsePanel::answerSmoked()
     showButtons({m_resetButton, m_noContinueButton});
 }
 
+void RelapsePanel::attemptKept(const textfiles::WriteResult &result)
+{
+    setWaiting(false);
+    if (result.ok) {
+        resetProfile();
+        return;
+    }
+    m_askedToResetWithoutCopy = true;
+    askToConfirm(
+        tr("Your previous attempt could not be kept: %1\nDo you want to reset Clearwind anyway?").arg(result.error));
+}
+
 void RelapsePanel::resetProfile()
 {
-    const textfiles::RemoveResult removed = m_store.removeProfile();
+    setWaiting(true);
+    emit removeProfileRequested();
+}
+
+void RelapsePanel::profileRemoved(const textfiles::WriteResult &result)
+{
+    setWaiting(false);
     showButtons({m_exitButton});
-    if (removed.ok) {
+    if (result.ok) {
         m_answer->setText(tr("The program has been reset. Please try again to stop smoking when you are "
                              "ready. The more you try , the better chances you have of actually stopping!"));
     } else {
-        const QString reason = removed.error.isEmpty() ? tr("The file is still there.") : removed.error;
-        m_answer->setText(tr("The reset could not be completed: %1 could not be removed. %2")
-                              .arg(QDir::toNativeSeparators(m_store.filePath()), reason));
+        const QString reason = result.error.isEmpty() ? tr("The file is still there.") : result.error;
+        m_answer->setText(
+            tr("The reset could not be completed: %1 could not be removed. %2")
+                .arg(QDir::toNativeSeparators(datafiles::path(m_environment, datafiles::File::Profile)), reason));
     }
+}
+
+void RelapsePanel::setWaiting(bool waiting)
+{
+    m_waiting = waiting;
+    for (QPushButton *button : {m_yesButton, m_noButton, m_resetButton, m_noContinueButton, m_exitButton})
+        button->setEnabled(!waiting);
 }
 
 void RelapsePanel::offerReset()
 {
+    // A reset under way goes on to its end; the panel shows it.
+    if (m_waiting)
+        return;
     // Whatever was answered here before, "Are you sure?" comes again.
     m_answer->setText(tr(tryAgain));
     m_askedToResetWithoutCopy = false;
@@ -165,7 +187,7 @@ bool RelapsePanel::answeredTooSoon() const
 
 void RelapsePanel::answerNotSmoked()
 {
-    if (answeredTooSoon())
+    if (m_waiting || answeredTooSoon())
         return;
     emit quitContinues();
 }

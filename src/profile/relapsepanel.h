@@ -1,10 +1,11 @@
 #pragma once
 
+#include "platform/textfiles.h"
+
 #include <QDateTime>
 #include <QFrame>
 
 struct Environment;
-class ProfileStore;
 class Picture;
 class QLabel;
 class QPushButton;
@@ -14,7 +15,7 @@ class RelapsePanel : public QFrame
 {
     Q_OBJECT
 public:
-    RelapsePanel(const Environment &environment, ProfileStore &store, QWidget *parent = nullptr);
+    explicit RelapsePanel(const Environment &environment, QWidget *parent = nullptr);
 
 public slots:
     void answerSmoked();
@@ -26,8 +27,17 @@ public slots:
     // the panel as "Yes" leaves it at start-up, offering the reset, with the
     // same questions between the offer and the reset.
     void offerReset();
+    // The outcomes of the reset's two steps, in their order.
+    void attemptKept(const textfiles::WriteResult &result);
+    void profileRemoved(const textfiles::WriteResult &result);
 
 signals:
+    // The reset, first step: a copy of the attempt is to be kept, as it
+    // stands at MOMENT.
+    void keepAttemptRequested(const QDateTime &moment);
+    // The reset, second step, once the copy is kept or the user said to go
+    // on without it: the profile is to be removed.
+    void removeProfileRequested();
     // The user has not smoked: the counter goes on.
     void quitContinues();
 
@@ -37,9 +47,10 @@ private:
     void askToConfirm(const QString &question);
     bool answeredTooSoon() const;
     void resetProfile();
+    // While a step of the reset is under way, no answer can be given.
+    void setWaiting(bool waiting);
 
     const Environment &m_environment;
-    ProfileStore &m_store;
     QLabel *m_question;
     QLabel *m_answer;
     Picture *m_questionPicture;
@@ -53,4 +64,5 @@ private:
     QDateTime m_askedAt;
     // The copy of the attempt could not be kept, and the user was asked to reset all the same.
     bool m_askedToResetWithoutCopy = false;
+    bool m_waiting = false;
 };

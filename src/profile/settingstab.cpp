@@ -3,7 +3,6 @@
 #include "platform/environment.h"
 #include "platform/logonlist.h"
 #include "platform/messageservice.h"
-#include "profile/settingsfile.h"
 #include "records/datafiles.h"
 #include "records/programsettings.h"
 #include "ui/clickablelabel.h"
@@ -37,8 +36,8 @@ CharacterTab::Character mechanic()
 
 } // namespace
 
-SettingsTab::SettingsTab(const Environment &environment, ProgramSettings &settings, QWidget *parent)
-    : CharacterTab(mechanic(), parent), m_environment(environment), m_settings(settings)
+SettingsTab::SettingsTab(const Environment &environment, QWidget *parent)
+    : CharacterTab(mechanic(), parent), m_environment(environment)
 {
     panels()->addLayer(buildSettingsPanel());
     buildSaveButtons();
@@ -123,27 +122,31 @@ QLayout *SettingsTab::buildWebRow(QWidget *panel)
 
 void SettingsTab::buildSaveButtons()
 {
-    auto *saveButton = controls::button(this, QStringLiteral("cmdsaveset"), tr("save settings"));
-    addToCharacterRow(saveButton);
+    m_saveButton = controls::button(this, QStringLiteral("cmdsaveset"), tr("save settings"));
+    addToCharacterRow(m_saveButton);
     // It stands up beside the mechanic, so the keyboard reaches it right after him.
-    setTabOrder(picture(), saveButton);
+    setTabOrder(picture(), m_saveButton);
     // The loader keeps its documented button, which is never shown.
     auto *loadButton = controls::button(this, QStringLiteral("cmdloadset"), tr("Load settings"));
     loadButton->hide();
-    connect(loadButton, &QPushButton::clicked, this, &SettingsTab::loadSettings);
-    connect(saveButton, &QPushButton::clicked, this, &SettingsTab::saveSettings);
+    // It brings back the settings as last stored.
+    connect(loadButton, &QPushButton::clicked, this, [this] { showSettings(m_settings); });
+    connect(m_saveButton, &QPushButton::clicked, this, &SettingsTab::saveSettings);
 }
 
-void SettingsTab::loadSettings()
+// A lock that could not be read is said, never switched off in silence; the
+// file stays as it is until the user saves the settings.
+void SettingsTab::sayUnreadable(const QString &path, const QString &problem)
 {
-    const QString path = datafiles::pathToRead(m_environment, datafiles::File::Settings);
-    // A lock that could not be read is said, never switched off in silence;
-    // the file stays as it is until the user saves the settings.
-    if (const QString problem = SettingsFile(path, m_environment.userDataFolder).read(m_settings); !problem.isEmpty())
-        m_environment.messages->show(tr("The password lock could not be read from %1: %2. Clearwind starts without "
-                                        "it, and leaves the file as it is until you save the settings.")
-                                         .arg(QDir::toNativeSeparators(path), problem),
-                                     MessageService::Icon::Warning);
+    m_environment.messages->show(tr("The password lock could not be read from %1: %2. Clearwind starts without "
+                                    "it, and leaves the file as it is until you save the settings.")
+                                     .arg(QDir::toNativeSeparators(path), problem),
+                                 MessageService::Icon::Warning);
+}
+
+void SettingsTab::showSettings(const ProgramSettings &settings)
+{
+    m_settings = settings;
     if (!m_settings.hasPassword()) {
         m_usePassword->setChecked(false);
     } else {
@@ -195,21 +198,31 @@ void SettingsTab::saveSettings()
     ProgramSettings saved;
     saved.password = passwordTicked ? m_newPassword->text() : QLatin1String(ProgramSettings::noPassword);
     saved.autoStart = startAtLogon ? 1 : 0;
-    const QString path = datafiles::path(m_environment, datafiles::File::Settings);
-    const textfiles::WriteResult written = SettingsFile(path, m_environment.userDataFolder).write(saved);
-    if (!written.ok) {
+    // One save at a time: its outcome is said for what it asked.
+    m_saving = saved;
+    m_saveButton->setEnabled(false);
+    emit saveRequested(saved);
+}
+
+void SettingsTab::settingsSaved(const textfiles::WriteResult &result)
+{
+    m_saveButton->setEnabled(true);
+    if (!result.ok) {
         // The logon change is made already: the user learns that it and the file now disagree.
         const QString notSaved =
-            startAtLogon ? tr("Clearwind will start at logon, but the settings could not be saved in %1: %2")
-                         : tr("Clearwind will not start at logon, but the settings could not be saved in "
-                              "%1: %2");
-        m_environment.messages->reportNotSaved(notSaved, path, written.error);
+            m_saving.autoStart != 0 ? tr("Clearwind will start at logon, but the settings could not be saved in %1: %2")
+                                    : tr("Clearwind will not start at logon, but the settings could not be saved in "
+                                         "%1: %2");
+        m_environment.messages->reportNotSaved(notSaved, datafiles::path(m_environment, datafiles::File::Settings),
+                                               result.error);
         say(tr("The settings are not saved."));
         return;
     }
 
+    // Only this tab changes the settings: what it shows stays as the user left it.
+    m_settings = m_saving;
     say(tr("Settings are saved."));
-    if (passwordTicked) {
+    if (m_saving.hasPassword()) {
         say(tr("Settings are saved. Don't forget your password!!!"));
         controls::setTextColour(m_newPasswordLabel, controls::colours::black);
     }

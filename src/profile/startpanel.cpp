@@ -4,7 +4,7 @@
 #include "platform/environment.h"
 #include "platform/messageservice.h"
 #include "platform/regionalformats.h"
-#include "profile/profilestore.h"
+#include "records/datafiles.h"
 #include "ui/controls.h"
 #include "ui/picture.h"
 #include "ui/resources.h"
@@ -15,8 +15,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-StartPanel::StartPanel(const Environment &environment, ProfileStore &store, QWidget *parent)
-    : QFrame(parent), m_environment(environment), m_store(store)
+StartPanel::StartPanel(const Environment &environment, QWidget *parent) : QFrame(parent), m_environment(environment)
 {
     setObjectName(QStringLiteral("frmstart"));
     hide();
@@ -41,12 +40,12 @@ StartPanel::StartPanel(const Environment &environment, ProfileStore &store, QWid
     auto *clockPicture = new Picture(QStringLiteral("Image7"), pictures::path("clock"), tr("Clock"), this);
     clockPicture->setFixedSize(110, 110);
 
-    auto *stopNowButton = controls::button(this, QStringLiteral("CMDSTARTNOW"), tr("Yes, I want to stop NOW"));
+    m_stopNowButton = controls::button(this, QStringLiteral("CMDSTARTNOW"), tr("Yes, I want to stop NOW"));
     auto *laterButton = controls::button(this, QStringLiteral("cmdstartnot"), tr("No, I come back later..."));
     auto *alreadyStoppedButton = controls::button(this, QStringLiteral("Command6"), tr("I already stopped"));
-    QFont strong = stopNowButton->font();
+    QFont strong = m_stopNowButton->font();
     strong.setBold(true);
-    stopNowButton->setFont(strong);
+    m_stopNowButton->setFont(strong);
 
     auto *clock = new QVBoxLayout;
     clock->addWidget(m_dateShown);
@@ -58,7 +57,7 @@ StartPanel::StartPanel(const Environment &environment, ProfileStore &store, QWid
     clockRow->addStretch();
 
     auto *buttons = new QHBoxLayout;
-    buttons->addWidget(stopNowButton);
+    buttons->addWidget(m_stopNowButton);
     buttons->addWidget(laterButton);
     buttons->addStretch();
     buttons->addWidget(alreadyStoppedButton);
@@ -73,7 +72,7 @@ StartPanel::StartPanel(const Environment &environment, ProfileStore &store, QWid
     layout->addStretch();
     layout->addLayout(buttons);
 
-    connect(stopNowButton, &QPushButton::clicked, this, &StartPanel::startQuitNow);
+    connect(m_stopNowButton, &QPushButton::clicked, this, &StartPanel::startQuitNow);
     connect(laterButton, &QPushButton::clicked, this, &StartPanel::comeBackLater);
     connect(alreadyStoppedButton, &QPushButton::clicked, this, &StartPanel::explainEarlierStop);
 }
@@ -86,10 +85,17 @@ void StartPanel::showClock(const QDateTime &now)
 
 void StartPanel::startQuitNow()
 {
-    const textfiles::WriteResult written = m_store.startQuit(m_environment.clock->now());
-    if (!written.ok) {
-        m_environment.messages->reportNotSaved(tr("Your stop moment could not be saved in %1: %2"), m_store.filePath(),
-                                               written.error);
+    // A second press while the first is stored would log a later moment.
+    m_stopNowButton->setEnabled(false);
+    emit stopNowRequested(m_environment.clock->now());
+}
+
+void StartPanel::stopMomentSaved(const textfiles::WriteResult &result)
+{
+    m_stopNowButton->setEnabled(true);
+    if (!result.ok) {
+        m_environment.messages->reportNotSaved(tr("Your stop moment could not be saved in %1: %2"),
+                                               datafiles::path(m_environment, datafiles::File::Profile), result.error);
         return;
     }
     hide();

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "platform/textfiles.h"
+
+#include <QDateTime>
 #include <QFrame>
 
 struct Environment;
-class ProfileStore;
 class QLabel;
+class QPushButton;
 
 // "Are you ready to stop smoking right now?" The stop moment is the
 // computer's clock at the press of the button, so the panel shows that clock.
@@ -12,7 +15,7 @@ class StartPanel : public QFrame
 {
     Q_OBJECT
 public:
-    StartPanel(const Environment &environment, ProfileStore &store, QWidget *parent = nullptr);
+    explicit StartPanel(const Environment &environment, QWidget *parent = nullptr);
 
     // One tick of the start panel's clock.
     void showClock(const QDateTime &now);
@@ -21,14 +24,19 @@ public slots:
     void startQuitNow();
     void comeBackLater();
     void explainEarlierStop();
+    // The outcome of logging the stop moment asked for.
+    void stopMomentSaved(const textfiles::WriteResult &result);
 
 signals:
+    // "Yes, I want to stop NOW": MOMENT, the clock at the press, is to be
+    // logged as the stop moment.
+    void stopNowRequested(const QDateTime &moment);
     // The stop moment is stored: the counter takes over.
     void quitStarted();
 
 private:
     const Environment &m_environment;
-    ProfileStore &m_store;
+    QPushButton *m_stopNowButton;
     QLabel *m_explanation;
     QLabel *m_dateShown;
     QLabel *m_timeShown;

@@ -25,7 +25,7 @@
 
 // Logging a craving: the dialog through to the file, every way into it, and
 // the desktop's action reaching a copy that runs.
-class MomentWindowsTest : public QObject
+class JourneyLoggingTest : public QObject
 {
     Q_OBJECT
 private slots:
@@ -84,7 +84,7 @@ void startCounter(TestProgram &program)
 
 } // namespace
 
-void MomentWindowsTest::slipIsSavedAndTheCounterRunsOn_data()
+void JourneyLoggingTest::slipIsSavedAndTheCounterRunsOn_data()
 {
     QTest::addColumn<bool>("link");
     QTest::addColumn<QString>("reason");
@@ -96,7 +96,7 @@ void MomentWindowsTest::slipIsSavedAndTheCounterRunsOn_data()
 }
 
 // Something stands where the file goes at first, then the save succeeds.
-void MomentWindowsTest::slipIsSavedAndTheCounterRunsOn()
+void JourneyLoggingTest::slipIsSavedAndTheCounterRunsOn()
 {
     QFETCH(bool, link);
     QFETCH(QString, reason);
@@ -125,7 +125,7 @@ void MomentWindowsTest::slipIsSavedAndTheCounterRunsOn()
     // The file named once, the reason once.
     if (link)
         reason = reason.arg(QDir::toNativeSeparators(outside));
-    QCOMPARE(
+    QTRY_COMPARE(
         program.messages.texts(),
         QStringList{
             QStringLiteral("The craving could not be saved in %1: %2").arg(QDir::toNativeSeparators(file), reason)});
@@ -146,12 +146,13 @@ void MomentWindowsTest::slipIsSavedAndTheCounterRunsOn()
     program.find<QLineEdit>("txtslipwith")->setText(QStringLiteral("Tom"));
     QVERIFY(program.click("cmdslipnext"));
     // Logged as soon as the answers are given, whatever comes after.
-    QCOMPARE(logged.count(), 1);
+    QTRY_COMPARE(logged.count(), 1);
     const journey::Trigger trigger = journey::triggerNames().value(2).trigger;
     program.find<QLineEdit>("txtnextplan")->setText(QStringLiteral("order a soft drink first"));
     QVERIFY(program.click("cmdkeepplan"));
+    QTRY_VERIFY(openWindow(program, "cmdslipdone"));
     QVERIFY(program.click("cmdslipdone"));
-    QVERIFY(!openDialog(program));
+    QTRY_VERIFY(!openDialog(program));
     const journey::Craving expected{pressed.addSecs(-3600), 5, trigger,
                                     kept + QStringLiteral("; where: At the pub; with: Tom"), journey::Outcome::Smoked};
     QCOMPARE(journey::CravingFile(file).read().cravings, QList<journey::Craving>{expected});
@@ -168,7 +169,7 @@ void MomentWindowsTest::slipIsSavedAndTheCounterRunsOn()
 
 // However it comes, what goes over the limit is taken off the end of what
 // came in, and never half of a character that takes two.
-void MomentWindowsTest::noteKeptWithinLimit_data()
+void JourneyLoggingTest::noteKeptWithinLimit_data()
 {
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<QString>("kept");
@@ -182,7 +183,7 @@ void MomentWindowsTest::noteKeptWithinLimit_data()
         << lunch + QString(journey::maximumNoteLength - 15, u'x') + twoPart;
 }
 
-void MomentWindowsTest::noteKeptWithinLimit()
+void JourneyLoggingTest::noteKeptWithinLimit()
 {
     QFETCH(QString, pasted);
     QFETCH(QString, kept);
@@ -197,7 +198,7 @@ void MomentWindowsTest::noteKeptWithinLimit()
 
 // Smoking again: a word on what stays, and the reset only through its own
 // confirmation.
-void MomentWindowsTest::smokingAgainOffersTheReset_data()
+void JourneyLoggingTest::smokingAgainOffersTheReset_data()
 {
     QTest::addColumn<QStringList>("presses");
     QTest::addColumn<bool>("reset");
@@ -206,7 +207,7 @@ void MomentWindowsTest::smokingAgainOffersTheReset_data()
     QTest::newRow("not now") << QStringList{"cmdnotreset"} << false;
 }
 
-void MomentWindowsTest::smokingAgainOffersTheReset()
+void JourneyLoggingTest::smokingAgainOffersTheReset()
 {
     QFETCH(QStringList, presses);
     QFETCH(bool, reset);
@@ -215,6 +216,7 @@ void MomentWindowsTest::smokingAgainOffersTheReset()
     const QByteArray profile = program.readFile("data/settings/data.dat");
     CHECKED(logSmoked(program, QStringLiteral("After lunch")));
     QVERIFY(program.click("cmdsmokingagain"));
+    QTRY_VERIFY(openWindow(program, "lblsmokingagain"));
     QCOMPARE(program.text("lblsmokingagain"),
              QStringLiteral("Every attempt you made stays on your journey, and your longest run still counts."));
     // Logged before the reset is offered: the journey keeps it either way.
@@ -222,13 +224,13 @@ void MomentWindowsTest::smokingAgainOffersTheReset()
     QCOMPARE(program.readFile("data/settings/data.dat"), profile);
     QVERIFY(program.answer(presses));
     QVERIFY(!openDialog(program));
-    QCOMPARE(program.exists("data/settings/data.dat"), !reset);
+    QTRY_COMPARE(program.exists("data/settings/data.dat"), !reset);
     QCOMPARE(QDir(program.path("data/settings/history")).entryList(QDir::Files).size(), reset ? 1 : 0);
 }
 
 // Riding out a craving, from each way in through to the file: the seconds
 // the window was open, the steps ticked, and the window gone.
-void MomentWindowsTest::rideItOutLogsToTheFile_data()
+void JourneyLoggingTest::rideItOutLogsToTheFile_data()
 {
     QTest::addColumn<QString>("way");
     QTest::addColumn<QString>("ending");
@@ -247,7 +249,7 @@ void MomentWindowsTest::rideItOutLogsToTheFile_data()
                                                              << "cmdclosewithout" << 10'000LL << QByteArray();
 }
 
-void MomentWindowsTest::rideItOutLogsToTheFile()
+void JourneyLoggingTest::rideItOutLogsToTheFile()
 {
     QFETCH(QString, way);
     QFETCH(QString, ending);
@@ -283,7 +285,7 @@ void MomentWindowsTest::rideItOutLogsToTheFile()
         else
             QVERIFY(program.click(ending.toLatin1().constData()));
     }
-    QTRY_VERIFY(!openWindow(program, "frmrideitout"));
+    QTRY_VERIFY(!program.window().findChild<RideItOutWindow *>("frmrideitout"));
     const QByteArray bytes = program.readFile("data/journey/cravings.csv");
     if (tail.isEmpty()) {
         QVERIFY(!program.exists("data/journey/cravings.csv"));
@@ -293,11 +295,15 @@ void MomentWindowsTest::rideItOutLogsToTheFile()
     QCOMPARE(bytes.count('\n'), 2);
 }
 
-// A plan typed in "Ride it out", or in the slip dialog after it: Enter saves
-// it, Escape passes it by, and the window is never left with it unsaved. A
-// step is a button, "line=plan" typed, a key in that line, "close" for the
-// slip dialog, or "block": a folder where the plans file goes.
-void MomentWindowsTest::typedPlanIsNeverLost_data()
+// A plan typed in "Ride it out", in the slip dialog after it, or in "My
+// plans" meanwhile: Enter saves it, Escape passes it by, the window is never
+// left with it unsaved, and every open window shows the plan saved. A step is
+// a button, "line=plan" typed, "control?text" that it shows (_ for a space), a
+// key in that line, "close" for the slip dialog, "myplans" from the journey,
+// "block": a folder where the plans file goes, "jam": one where the cravings
+// go, or "behind": the plans file changed behind the program's back, which it
+// never reads again.
+void JourneyLoggingTest::typedPlanIsNeverLost_data()
 {
     QTest::addColumn<QString>("steps");
     QTest::addColumn<QString>("plan"); // for Coffee, in the file at the end
@@ -321,9 +327,15 @@ void MomentWindowsTest::typedPlanIsNeverLost_data()
     QTest::newRow("slip not saved") << slip + "block close"
                                     << ""
                                     << "frmrideitout frmslip" << 1 << "txtnextplan";
+    QTest::newRow("changed in My plans")
+        << "behind myplans txtplancoffee?drink_water_first. txtplancoffee=walk cmdsaveplans lblplan?walk "
+           "cmdchangeplan txtrideplan?walk Escape"
+        << walk << "frmrideitout" << 0 << "";
+    QTest::newRow("craving not saved") << "chkstepwater jam cmdridepassed lblplan?drink_water_first. chkstepwater?"
+                                       << before << "frmrideitout" << 0 << "";
 }
 
-void MomentWindowsTest::typedPlanIsNeverLost()
+void JourneyLoggingTest::typedPlanIsNeverLost()
 {
     QFETCH(QString, steps);
     QFETCH(QString, open);
@@ -341,7 +353,7 @@ void MomentWindowsTest::typedPlanIsNeverLost()
     for (const QString &step : steps.split(u' ')) {
         if (const QStringList typing = step.split(u'='); typing.size() == 2) {
             typedInto = program.find<QLineEdit>(typing[0].toLatin1().constData());
-            QVERIFY(typedInto && typedInto->isVisible());
+            QTRY_VERIFY(typedInto && typedInto->isVisible());
             typedInto->clear();
             typedInto->setFocus();
             QTest::keyClicks(typedInto, typing[1]);
@@ -349,24 +361,50 @@ void MomentWindowsTest::typedPlanIsNeverLost()
             QTest::keyClick(typedInto, step == "Return" ? Qt::Key_Return : Qt::Key_Escape);
         } else if (step == "close") {
             program.find<QDialog>("frmslip")->close();
+        } else if (const QStringList shows = step.split(u'?'); shows.size() == 2) {
+            auto *control = program.find<QWidget>(shows[0].toLatin1().constData());
+            auto *line = qobject_cast<QLineEdit *>(control);
+            auto *box = qobject_cast<QAbstractButton *>(control);
+            const QString wanted = QString(shows[1]).replace(u'_', u' ');
+            QTRY_VERIFY2(control && control->isVisible() &&
+                             (box ? box->isChecked()
+                                  : (line ? line->text() : program.text(shows[0].toLatin1())).contains(wanted)),
+                         qPrintable(step));
+            if (line)
+                typedInto = line;
         } else if (step == "block") {
             QVERIFY(QFile::remove(plans) && QDir().mkpath(plans));
+        } else if (step == "jam") {
+            QVERIFY(QDir().mkpath(cravingsFile(program)));
+        } else if (step == "behind") {
+            QVERIFY(program.writeFile("data/journey/plans.csv", "trigger,plan\r\ncoffee,smoke.\r\n"));
+        } else if (step == "myplans") {
+            program.find<QTabWidget>("SSTab1")->setCurrentIndex(5);
+            QVERIFY(program.click("cmdmyplans"));
         } else {
+            QTRY_VERIFY2(openWindow(program, step.toLatin1().constData()), qPrintable(step));
             QVERIFY2(program.click(step.toLatin1().constData()), qPrintable(step));
         }
     }
     for (const char *window : {"frmrideitout", "frmslip"})
         QTRY_COMPARE(openWindow(program, window) != nullptr, open.contains(QLatin1String(window)));
-    QTEST(journey::PlansFile::ofUser(program.environment()).read().plan(journey::Trigger::Coffee), "plan");
-    QTEST(int(journey::CravingFile(cravingsFile(program)).read().cravings.size()), "cravings");
+    QFETCH(QString, plan);
+    QFETCH(int, cravings);
+    QTRY_COMPARE(journey::PlansFile::ofUser(program.environment()).read().plan(journey::Trigger::Coffee), plan);
+    QTRY_COMPARE(int(journey::CravingFile(cravingsFile(program)).read().cravings.size()), cravings);
     const auto *line = program.find<QLineEdit>(kept.isEmpty() ? "txtrideplan" : kept.toLatin1().constData());
-    QCOMPARE(line && line->isVisible() && line->text() == "walk", !kept.isEmpty());
+    QTRY_COMPARE(line && line->isVisible() && line->text() == "walk", !kept.isEmpty());
     const QString notSaved = QStringLiteral("Your plan could not be saved in %1: it is a folder, not a file of plans");
-    QCOMPARE(program.messages.texts(),
-             kept.isEmpty() ? QStringList() : QStringList{notSaved.arg(QDir::toNativeSeparators(plans))});
+    QStringList said;
+    if (!kept.isEmpty())
+        said << notSaved.arg(QDir::toNativeSeparators(plans));
+    if (steps.contains(QLatin1String("jam")))
+        said << QStringLiteral("The craving could not be saved in %1: it is a folder, not a file of cravings")
+                    .arg(QDir::toNativeSeparators(cravingsFile(program)));
+    QTRY_COMPARE(program.messages.texts(), said);
 }
 
-void MomentWindowsTest::requestWaitsForTheUnlockedCounter_data()
+void JourneyLoggingTest::requestWaitsForTheUnlockedCounter_data()
 {
     QTest::addColumn<QString>("way");
     QTest::addColumn<bool>("cancel"); // left by Cancel, else by Escape
@@ -375,7 +413,7 @@ void MomentWindowsTest::requestWaitsForTheUnlockedCounter_data()
     QTest::newRow("the desktop's action, through the running copy") << "desktop" << false;
 }
 
-void MomentWindowsTest::requestWaitsForTheUnlockedCounter()
+void JourneyLoggingTest::requestWaitsForTheUnlockedCounter()
 {
     QFETCH(QString, way);
     QFETCH(bool, cancel);
@@ -421,7 +459,7 @@ void MomentWindowsTest::requestWaitsForTheUnlockedCounter()
 // The copy started from the desktop's action, as the desktop entry starts it,
 // hands the request to the copy that runs and ends; a plain second start
 // does not, and gets the usual message.
-void MomentWindowsTest::desktopActionReachesRunningCopy_data()
+void JourneyLoggingTest::desktopActionReachesRunningCopy_data()
 {
     QTest::addColumn<QByteArray>("action");
     QTest::addColumn<QByteArray>("window");
@@ -429,7 +467,7 @@ void MomentWindowsTest::desktopActionReachesRunningCopy_data()
     QTest::newRow("Craving now") << QByteArray("craving-now") << QByteArray("frmrideitout");
 }
 
-void MomentWindowsTest::desktopActionReachesRunningCopy()
+void JourneyLoggingTest::desktopActionReachesRunningCopy()
 {
     QFETCH(QByteArray, action);
     QFETCH(QByteArray, window);
@@ -471,5 +509,5 @@ void MomentWindowsTest::desktopActionReachesRunningCopy()
     QTRY_VERIFY(openWindow(program, window.constData()));
 }
 
-QTEST_MAIN(MomentWindowsTest)
-#include "tst_moment_windows.moc"
+QTEST_MAIN(JourneyLoggingTest)
+#include "tst_journey_logging.moc"

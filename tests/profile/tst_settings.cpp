@@ -1,5 +1,6 @@
 #include "support/testwindow.h"
 
+#include "platform/textfiles.h"
 #include "platform/xdgautostart.h"
 #include "profile/settingstab.h"
 #include "ui/controls.h"
@@ -7,6 +8,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
@@ -27,6 +29,8 @@ private slots:
     void handEditedPasswordOpensAndIsSavedWhole();
     void failureChangesNothingAndSaysWhy_data();
     void failureChangesNothingAndSaysWhy();
+    void closingWaitsForTheSave_data();
+    void closingWaitsForTheSave();
     void autostartFolderFollowsTheConfigHome_data();
     void autostartFolderFollowsTheConfigHome();
     void passwordEntriesShowStars_data();
@@ -115,17 +119,19 @@ void SettingsTest::saving()
     fillIn(program, password, typed, autostart);
     QVERIFY(program.click("cmdsaveset"));
 
+    const bool refused = !message.isEmpty();
+    const QString said = refused    ? QStringLiteral("The settings are not saved.")
+                         : password ? QStringLiteral("Settings are saved. Don't forget your password!!!")
+                                    : QStringLiteral("Settings are saved.");
+    // The button stands ready again once the save is confirmed.
+    QTRY_VERIFY(program.find("cmdsaveset")->isEnabled());
+    QCOMPARE(program.text("lblsetsay"), said);
     QCOMPARE(program.readFile("data/settings/settings.dat"), file);
     QCOMPARE(program.messages.texts(), message.isEmpty() ? QStringList() : QStringList{message});
     QCOMPARE(QFileInfo::exists(entryPath(program)), entry);
-    const bool refused = !message.isEmpty();
     QCOMPARE(controls::textColour(program.label("lblpassword")), refused ? QColor(Qt::red) : QColor(Qt::black));
-    if (refused) {
-        QCOMPARE(program.text("lblsetsay"), QStringLiteral("The settings are not saved."));
+    if (refused)
         return;
-    }
-    QCOMPARE(program.text("lblsetsay"), password ? QStringLiteral("Settings are saved. Don't forget your password!!!")
-                                                 : QStringLiteral("Settings are saved."));
     struct stat status;
     QCOMPARE(::stat(QFile::encodeName(program.path("data/settings/settings.dat")).constData(), &status), 0);
     QCOMPARE(status.st_mode & 0777, 0600u);
@@ -152,6 +158,7 @@ void SettingsTest::handEditedPasswordOpensAndIsSavedWhole()
     QVERIFY(program.answer({"cmdno"}));
     program.find<QTabWidget>("SSTab1")->setCurrentIndex(4);
     QVERIFY(program.click("cmdsaveset"));
+    QTRY_COMPARE(program.text("lblsetsay"), QStringLiteral("Settings are saved. Don't forget your password!!!"));
     QCOMPARE(program.readFile("data/settings/settings.dat"), settings);
 }
 
@@ -195,7 +202,7 @@ void SettingsTest::failureChangesNothingAndSaysWhy()
     fillIn(program, true, QStringLiteral("a"), autostart);
     QVERIFY(program.click("cmdsaveset"));
 
-    QCOMPARE(program.messages.shown.size(), 1);
+    QTRY_COMPARE(program.messages.shown.size(), 1);
     const QString message = program.messages.shown.first().text;
     QVERIFY2(message.startsWith(start), qPrintable(message));
     QVERIFY2(message.contains(QDir::toNativeSeparators(logonBlocked ? program.autostartFolder() : settingsFile)),
@@ -204,6 +211,43 @@ void SettingsTest::failureChangesNothingAndSaysWhy()
     QCOMPARE(QFileInfo(entryPath(program)).isFile(), entry);
     if (logonBlocked)
         QCOMPARE(program.readFile("data/settings/settings.dat"), unchanged);
+}
+
+void SettingsTest::closingWaitsForTheSave_data()
+{
+    QTest::addColumn<int>("heldMilliseconds");
+    QTest::addColumn<bool>("named");
+    QTest::newRow("the save lands in time") << 300 << false;
+    // Longer than the window waits: it closes all the same, and says which file.
+    QTest::newRow("the save is held up") << 10000 << true;
+}
+
+void SettingsTest::closingWaitsForTheSave()
+{
+    QFETCH(int, heldMilliseconds);
+    QFETCH(bool, named);
+    TestProgram program;
+    QVERIFY(program.startOnTab(4));
+    const QString settingsFile = program.path("data/settings/settings.dat");
+    QSemaphore released;
+    textfiles::testing::setBeforeCommit([&](const QString &path) {
+        if (path == settingsFile)
+            released.tryAcquire(1, heldMilliseconds);
+    });
+    fillIn(program, true, QStringLiteral("a"), false);
+    QVERIFY(program.click("cmdsaveset"));
+    QVERIFY(!program.text("lblsetsay").startsWith(QLatin1String("Settings are saved")));
+    program.window().close();
+    released.release();
+
+    QVERIFY(!program.window().isVisible());
+    const QString unwritten = QStringLiteral("Clearwind closes before it could finish writing %1: what you changed "
+                                             "there may not be saved.")
+                                  .arg(QDir::toNativeSeparators(settingsFile));
+    QCOMPARE(program.messages.texts(), named ? QStringList{unwritten} : QStringList());
+    // The held write still ends whole once it may.
+    QTRY_COMPARE(program.readFile("data/settings/settings.dat"), QByteArray("a\r\n0"));
+    textfiles::testing::setBeforeCommit({});
 }
 
 void SettingsTest::autostartFolderFollowsTheConfigHome_data()

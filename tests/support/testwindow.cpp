@@ -120,7 +120,11 @@ QString TestProgram::text(const char *name) const
 bool TestProgram::click(const char *button) const
 {
     auto *found = find<QAbstractButton>(button);
-    if (!found || !found->isVisible() || !found->isEnabled()) {
+    // As a person would, it waits for a button that a save under way holds back.
+    const auto pressable = [found] { return found && found->isVisible() && found->isEnabled(); };
+    if (found && !pressable())
+        QTest::qWaitFor(pressable, 5000);
+    if (!pressable()) {
         qWarning("%s is %s", button, found ? "not there to press" : "no button");
         return false;
     }
