@@ -70,7 +70,7 @@ QString firstReasons(const Environment &environment)
     QTextDocument document;
     if (!richtext::loadFile(path, &document, environment.userDataFolder).ok)
         return QString();
-    const QString invitation = QCoreApplication::translate("CoachTab", "Enter your personal reason not to smoke here.");
+    const QString invitation = RideItOutWindow::tr("Enter your personal reason not to smoke here.");
     QStringList lines;
     for (QTextBlock block = document.begin(); block.isValid() && lines.size() < reasonLines; block = block.next()) {
         QString line = block.text().remove(QChar::ObjectReplacementCharacter).simplified();
@@ -204,6 +204,26 @@ void RideItOutWindow::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     if (!std::exchange(m_reasonsShown, true))
         QTimer::singleShot(0, this, &RideItOutWindow::showReasons);
+    showCountdown();
+}
+
+// The countdown waits while no one can see it, and is told afresh from the
+// window's clock when it is in sight again.
+void RideItOutWindow::hideEvent(QHideEvent *event)
+{
+    m_countdownTimer->stop();
+    QWidget::hideEvent(event);
+}
+
+void RideItOutWindow::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    if (isMinimized())
+        m_countdownTimer->stop();
+    else if (isVisible())
+        showCountdown();
 }
 
 void RideItOutWindow::showReasons()

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QEvent>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -150,9 +151,10 @@ void BreathingPacer::showFrame()
     m_shape->update();
 }
 
+// Moving only while someone can see it: never behind a minimised window.
 void BreathingPacer::startFrames()
 {
-    if (isVisible() && !m_paused)
+    if (isVisible() && !window()->isMinimized() && !m_paused)
         m_frames->start();
     else
         m_frames->stop();
@@ -161,8 +163,16 @@ void BreathingPacer::startFrames()
 void BreathingPacer::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    window()->installEventFilter(this);
     showFrame();
     startFrames();
+}
+
+bool BreathingPacer::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == window() && event->type() == QEvent::WindowStateChange)
+        startFrames();
+    return QWidget::eventFilter(watched, event);
 }
 
 void BreathingPacer::hideEvent(QHideEvent *event)

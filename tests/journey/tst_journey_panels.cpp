@@ -269,6 +269,17 @@ void JourneyPanelsTest::rideItOutCountsDownAndBreathes()
     QCOMPARE(program.text("lblbreathe"), breath);
     QVERIFY(ride->isVisible());
     QVERIFY(!program.exists("data/journey/cravings.csv"));
+    // Out of sight, hidden or minimised, nothing of it ticks; back in sight, both go on.
+    const bool counting = countdown != QLatin1String("0:00");
+    for (const auto &[away, back] : {std::pair{&QWidget::hide, &QWidget::show},
+                                     std::pair{&QWidget::showMinimized, &QWidget::showNormal}}) {
+        (ride->*away)();
+        QVERIFY(!program.timer("tmrbreathe")->isActive() && !program.timer("tmrrideitout")->isActive());
+        (ride->*back)();
+        QVERIFY(program.timer("tmrbreathe")->isActive());
+        QCOMPARE(program.timer("tmrrideitout")->isActive(), counting);
+        QCOMPARE(program.text("lblcountdown"), countdown);
+    }
     // Paused, it is still, and says the whole way to breathe.
     QVERIFY(program.click("cmdpausebreathe"));
     QVERIFY(!program.timer("tmrbreathe")->isActive());
