@@ -4,62 +4,6 @@
 <context>
     <name>BodyMonitorPanel</name>
     <message>
-        <source>Blood pressure</source>
-        <translation>Blutdruck</translation>
-    </message>
-    <message>
-        <source>This is your blood pressure. If you don&apos;t smoke for 20 minutes your blood pressure will drop down to normal.</source>
-        <translation>Das ist dein Blutdruck. 20 Minuten nach der letzten Zigarette sinkt er wieder auf normale Werte.</translation>
-    </message>
-    <message>
-        <source>Oxygen level</source>
-        <translation>Sauerstoffgehalt</translation>
-    </message>
-    <message>
-        <source>Oxigen level in your blood. The element of life. The higher these levels are, the more energy you have.</source>
-        <translation>Der Sauerstoffgehalt deines Blutes. Sauerstoff ist lebenswichtig: Je höher der Gehalt, desto mehr Energie hast du.</translation>
-    </message>
-    <message>
-        <source>Carbon monoxide level</source>
-        <translation>Kohlenmonoxidgehalt</translation>
-    </message>
-    <message>
-        <source>These are the carbon monoxide (a toxic gas) levels in your blood.</source>
-        <translation>Der Gehalt an Kohlenmonoxid (einem giftigen Gas) in deinem Blut.</translation>
-    </message>
-    <message>
-        <source>Taste and smell</source>
-        <translation>Geschmack und Geruch</translation>
-    </message>
-    <message>
-        <source>Your sense of taste and smell. Your sense of taste and smell will return to a normal level after 2 days.</source>
-        <translation>Dein Geschmacks- und Geruchssinn. Nach 2 Tagen sind beide wieder normal.</translation>
-    </message>
-    <message>
-        <source>Energy level</source>
-        <translation>Energie</translation>
-    </message>
-    <message>
-        <source>Energy levels. Your bronchial tubes will relax after a while , so your energy levels will start to increase.</source>
-        <translation>Deine Energie. Nach einiger Zeit entspannen sich deine Bronchien, und deine Energie nimmt zu.</translation>
-    </message>
-    <message>
-        <source>Blood circulation</source>
-        <translation>Durchblutung</translation>
-    </message>
-    <message>
-        <source>Blood circulation. To stay healthy, it is very important to have good blood circulation.</source>
-        <translation>Deine Durchblutung. Für deine Gesundheit ist eine gute Durchblutung sehr wichtig.</translation>
-    </message>
-    <message>
-        <source>Lung capacity</source>
-        <translation>Lungenfunktion</translation>
-    </message>
-    <message>
-        <source>Lung capicity. coughs, wheezing and breathing problems will vanish as your lung capacity improves by 10-30%.</source>
-        <translation>Deine Lungenfunktion. Husten, pfeifender Atem und Atemprobleme verschwinden, während sich deine Lungenfunktion um 10–30 % verbessert.</translation>
-    </message>
-    <message>
         <source>This shows your body functions compared to a non smoker. Move your mouse over the meters to get detailed info.</source>
         <translation>Hier siehst du deine Körperfunktionen im Vergleich zu einem Nichtraucher. Fahre mit der Maus über die Anzeigen, um Details zu sehen.</translation>
     </message>
@@ -453,22 +397,6 @@
         <translation>Zurück</translation>
     </message>
     <message>
-        <source>an unreadable date</source>
-        <translation>(Datum unlesbar)</translation>
-    </message>
-    <message>
-        <source>an unreadable time</source>
-        <translation>(Uhrzeit unlesbar)</translation>
-    </message>
-    <message>
-        <source>You stopped smoking on </source>
-        <translation>Dein Rauchstopp: </translation>
-    </message>
-    <message>
-        <source> at </source>
-        <translation> um </translation>
-    </message>
-    <message>
         <source>Craving now...</source>
         <translation>Rauchverlangen jetzt...</translation>
     </message>
@@ -571,14 +499,6 @@
         <source>%1 of %2 characters</source>
         <translation>%1 von %2 Zeichen</translation>
     </message>
-    <message>
-        <source>The craving could not be saved in %1: %2</source>
-        <translation>Das Rauchverlangen konnte nicht in %1 gespeichert werden: %2</translation>
-    </message>
-    <message>
-        <source>Your cravings file was full, so this craving starts a new one. The full file is kept beside it as %1, and the journey reads both.</source>
-        <translation>Deine Datei mit Rauchverlangen war voll, daher beginnt mit diesem Eintrag eine neue. Die volle Datei bleibt daneben als %1 erhalten, und der Verlauf liest beide.</translation>
-    </message>
 </context>
 <context>
     <name>CravingReminder</name>
@@ -589,40 +509,6 @@
     <message>
         <source>Your usual craving hour is coming. Your plan: %1</source>
         <translation>Bald beginnt deine übliche Rauchverlangen-Stunde. Dein Plan: %1</translation>
-    </message>
-</context>
-<context>
-    <name>CravingWords</name>
-    <message>
-        <source>Well done! Every craving that passes makes the next one weaker.</source>
-        <translation>Gut gemacht! Jedes überstandene Rauchverlangen macht das nächste schwächer.</translation>
-    </message>
-    <message>
-        <source>It passed, as cravings do. You were stronger.</source>
-        <translation>Es ist vorbeigegangen, wie jedes Rauchverlangen. Du warst stärker.</translation>
-    </message>
-    <message>
-        <source>Another craving beaten. Be proud of yourself.</source>
-        <translation>Wieder ein Rauchverlangen besiegt. Sei stolz auf dich.</translation>
-    </message>
-    <message>
-        <source>One slip does not undo your smoke-free time. The next hour is a new start.</source>
-        <translation>Ein Ausrutscher macht deine rauchfreie Zeit nicht zunichte. Die nächste Stunde ist ein neuer Anfang.</translation>
-    </message>
-    <message>
-        <source>A slip is not a relapse. You noted it, and that helps: carry on from here.</source>
-        <translation>Ein Ausrutscher ist kein Rückfall. Du hast ihn notiert, und das hilft: Mach von hier aus weiter.</translation>
-    </message>
-    <message>
-        <source>Be kind to yourself. What you have gained stays gained.</source>
-        <translation>Sei nachsichtig mit dir. Was du erreicht hast, bleibt erreicht.</translation>
-    </message>
-</context>
-<context>
-    <name>Deaths</name>
-    <message>
-        <source>There have been %1 smoking related deaths since you stopped smoking.</source>
-        <translation>Seit deinem Rauchstopp sind %1 Menschen an den Folgen des Rauchens gestorben.</translation>
     </message>
 </context>
 <context>
@@ -641,42 +527,6 @@
     <message>
         <source>Back</source>
         <translation>Zurück</translation>
-    </message>
-    <message>
-        <source>Chance of having a heart attack</source>
-        <translation>Herzinfarktrisiko</translation>
-    </message>
-    <message>
-        <source>Heart attack risk reduction</source>
-        <translation>Senkung des Herzinfarktrisikos</translation>
-    </message>
-    <message>
-        <source>Chance of having a stroke</source>
-        <translation>Schlaganfallrisiko</translation>
-    </message>
-    <message>
-        <source>Stroke risk reduction</source>
-        <translation>Senkung des Schlaganfallrisikos</translation>
-    </message>
-    <message>
-        <source>Chance of lung cancer</source>
-        <translation>Lungenkrebsrisiko</translation>
-    </message>
-    <message>
-        <source>Lung cancer risk reduction</source>
-        <translation>Senkung des Lungenkrebsrisikos</translation>
-    </message>
-    <message>
-        <source>Chance of having a common sickness</source>
-        <translation>Risiko häufiger Erkrankungen</translation>
-    </message>
-    <message>
-        <source>Common sickness risk reduction</source>
-        <translation>Senkung des Risikos häufiger Erkrankungen</translation>
-    </message>
-    <message>
-        <source>RISK NORMAL</source>
-        <translation>RISIKO NORMAL</translation>
     </message>
 </context>
 <context>
@@ -855,42 +705,31 @@
     </message>
 </context>
 <context>
-    <name>ExportWindow</name>
+    <name>EncourageTexts</name>
     <message>
-        <source>Clearwind</source>
-        <translation>Clearwind</translation>
+        <source>Well done! Every craving that passes makes the next one weaker.</source>
+        <translation>Gut gemacht! Jedes überstandene Rauchverlangen macht das nächste schwächer.</translation>
     </message>
     <message>
-        <source>Report</source>
-        <translation>Bericht</translation>
+        <source>It passed, as cravings do. You were stronger.</source>
+        <translation>Es ist vorbeigegangen, wie jedes Rauchverlangen. Du warst stärker.</translation>
     </message>
     <message>
-        <source>Save as PDF...</source>
-        <translation>Als PDF speichern...</translation>
+        <source>Another craving beaten. Be proud of yourself.</source>
+        <translation>Wieder ein Rauchverlangen besiegt. Sei stolz auf dich.</translation>
     </message>
     <message>
-        <source>Print</source>
-        <translation>Drucken</translation>
+        <source>One slip does not undo your smoke-free time. The next hour is a new start.</source>
+        <translation>Ein Ausrutscher macht deine rauchfreie Zeit nicht zunichte. Die nächste Stunde ist ein neuer Anfang.</translation>
     </message>
     <message>
-        <source>Save as PDF</source>
-        <translation>Als PDF speichern</translation>
+        <source>A slip is not a relapse. You noted it, and that helps: carry on from here.</source>
+        <translation>Ein Ausrutscher ist kein Rückfall. Du hast ihn notiert, und das hilft: Mach von hier aus weiter.</translation>
     </message>
     <message>
-        <source>Clearwind report.pdf</source>
-        <translation>Clearwind-Bericht.pdf</translation>
+        <source>Be kind to yourself. What you have gained stays gained.</source>
+        <translation>Sei nachsichtig mit dir. Was du erreicht hast, bleibt erreicht.</translation>
     </message>
-    <message>
-        <source>PDF files (*.pdf)</source>
-        <translation>PDF-Dateien (*.pdf)</translation>
-    </message>
-    <message>
-        <source>The report could not be saved in %1: %2</source>
-        <translation>Der Bericht konnte nicht in %1 gespeichert werden: %2</translation>
-    </message>
-</context>
-<context>
-    <name>Greetings</name>
     <message>
         <source>Welcome back.</source>
         <translation>Willkommen zurück.</translation>
@@ -915,146 +754,6 @@
         <source>Very nice!</source>
         <translation>Sehr schön!</translation>
     </message>
-</context>
-<context>
-    <name>JourneyTab</name>
-    <message>
-        <source>%1 could not be read: %2.</source>
-        <translation>%1 konnte nicht gelesen werden: %2.</translation>
-    </message>
-    <message>
-        <source>Reading your journey...</source>
-        <translation>Dein Verlauf wird gelesen...</translation>
-    </message>
-    <message>
-        <source>Log a craving...</source>
-        <translation>Rauchverlangen notieren...</translation>
-    </message>
-    <message>
-        <source>Save as CSV...</source>
-        <translation>Als CSV speichern...</translation>
-    </message>
-    <message>
-        <source>The figures</source>
-        <translation>Die Zahlen</translation>
-    </message>
-    <message>
-        <source>Chart</source>
-        <translation>Diagramm</translation>
-    </message>
-    <message>
-        <source>What</source>
-        <translation>Was</translation>
-    </message>
-    <message>
-        <source>Figure</source>
-        <translation>Wert</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n row(s) of your cravings could not be read. They are kept in the file as they are.</source>
-        <translation>
-            <numerusform>%n Zeile deiner notierten Rauchverlangen konnte nicht gelesen werden. Sie bleibt unverändert in der Datei.</numerusform>
-            <numerusform>%n Zeilen deiner notierten Rauchverlangen konnten nicht gelesen werden. Sie bleiben unverändert in der Datei.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The charts could not be shown; their figures are in the table below.</source>
-        <translation>Die Diagramme konnten nicht angezeigt werden; ihre Zahlen stehen in der Tabelle unten.</translation>
-    </message>
-    <message>
-        <source>Save as CSV</source>
-        <translation>Als CSV speichern</translation>
-    </message>
-    <message>
-        <source>Clearwind journey.csv</source>
-        <translation>Clearwind-Verlauf.csv</translation>
-    </message>
-    <message>
-        <source>CSV files (*.csv)</source>
-        <translation>CSV-Dateien (*.csv)</translation>
-    </message>
-    <message>
-        <source>The journey could not be saved in %1: %2</source>
-        <translation>Der Verlauf konnte nicht in %1 gespeichert werden: %2</translation>
-    </message>
-    <message>
-        <source>Craving now...</source>
-        <translation>Rauchverlangen jetzt...</translation>
-    </message>
-    <message>
-        <source>My plans...</source>
-        <translation>Meine Pläne...</translation>
-    </message>
-    <message>
-        <source>Remind me before my usual craving hour</source>
-        <translation>Vor meiner üblichen Rauchverlangen-Stunde erinnern</translation>
-    </message>
-    <message>
-        <source>Your desktop has no system tray to show it in.</source>
-        <translation>Dein Desktop hat keinen Infobereich, in dem die Erinnerung erscheinen könnte.</translation>
-    </message>
-    <message>
-        <source>Your choice could not be saved in %1: %2</source>
-        <translation>Deine Auswahl konnte nicht in %1 gespeichert werden: %2</translation>
-    </message>
-</context>
-<context>
-    <name>MainWindow</name>
-    <message>
-        <source>Clearwind</source>
-        <translation>Clearwind</translation>
-    </message>
-    <message>
-        <source>Counter</source>
-        <translation>Zähler</translation>
-    </message>
-    <message>
-        <source>Doctor</source>
-        <translation>Arzt</translation>
-    </message>
-    <message>
-        <source>Professor</source>
-        <translation>Professor</translation>
-    </message>
-    <message>
-        <source>Coach</source>
-        <translation>Coach</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Einstellungen</translation>
-    </message>
-    <message>
-        <source>Journey</source>
-        <translation>Verlauf</translation>
-    </message>
-    <message>
-        <source>This program is already running. You cannot start it twice.</source>
-        <translation>Dieses Programm läuft bereits. Du kannst es nicht zweimal starten.</translation>
-    </message>
-    <message>
-        <source>Clearwind </source>
-        <translation>Clearwind </translation>
-    </message>
-    <message>
-        <source>Ctrl+L</source>
-        <translation>Ctrl+L</translation>
-    </message>
-    <message>
-        <source>Ctrl+K</source>
-        <translation>Ctrl+K</translation>
-    </message>
-    <message>
-        <source>Your answers and your stop moment could not be read from %1: %2. Clearwind leaves the file as it is.</source>
-        <translation>Deine Antworten und der Zeitpunkt deines Rauchstopps konnten nicht aus %1 gelesen werden: %2. Clearwind lässt die Datei, wie sie ist.</translation>
-    </message>
-    <message>
-        <source>Clearwind closes before it could finish writing %1: what you changed there may not be saved.</source>
-        <translation>Clearwind wird beendet, bevor %1 fertig geschrieben werden konnte: Was du dort geändert hast, ist vielleicht nicht gespeichert.</translation>
-    </message>
-</context>
-<context>
-    <name>Milestones</name>
     <message>
         <source>Hi.</source>
         <translation>Hallo.</translation>
@@ -1243,6 +942,281 @@
         <source>Congratulations %1. You have not smoked for %2 days!</source>
         <translation>Glückwunsch, %1. Du hast seit %2 Tagen nicht geraucht!</translation>
     </message>
+    <message>
+        <source>Don&apos;t let the nicotine control you!</source>
+        <translation>Lass dich nicht vom Nikotin beherrschen!</translation>
+    </message>
+    <message>
+        <source>Good luck. </source>
+        <translation>Viel Glück. </translation>
+    </message>
+</context>
+<context>
+    <name>ExportWindow</name>
+    <message>
+        <source>Clearwind</source>
+        <translation>Clearwind</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Bericht</translation>
+    </message>
+    <message>
+        <source>Save as PDF...</source>
+        <translation>Als PDF speichern...</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Als PDF speichern</translation>
+    </message>
+    <message>
+        <source>Clearwind report.pdf</source>
+        <translation>Clearwind-Bericht.pdf</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The report could not be saved in %1: %2</source>
+        <translation>Der Bericht konnte nicht in %1 gespeichert werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>HealthTexts</name>
+    <message>
+        <source>Blood pressure</source>
+        <translation>Blutdruck</translation>
+    </message>
+    <message>
+        <source>This is your blood pressure. If you don&apos;t smoke for 20 minutes your blood pressure will drop down to normal.</source>
+        <translation>Das ist dein Blutdruck. 20 Minuten nach der letzten Zigarette sinkt er wieder auf normale Werte.</translation>
+    </message>
+    <message>
+        <source>Oxygen level</source>
+        <translation>Sauerstoffgehalt</translation>
+    </message>
+    <message>
+        <source>Oxigen level in your blood. The element of life. The higher these levels are, the more energy you have.</source>
+        <translation>Der Sauerstoffgehalt deines Blutes. Sauerstoff ist lebenswichtig: Je höher der Gehalt, desto mehr Energie hast du.</translation>
+    </message>
+    <message>
+        <source>Carbon monoxide level</source>
+        <translation>Kohlenmonoxidgehalt</translation>
+    </message>
+    <message>
+        <source>These are the carbon monoxide (a toxic gas) levels in your blood.</source>
+        <translation>Der Gehalt an Kohlenmonoxid (einem giftigen Gas) in deinem Blut.</translation>
+    </message>
+    <message>
+        <source>Taste and smell</source>
+        <translation>Geschmack und Geruch</translation>
+    </message>
+    <message>
+        <source>Your sense of taste and smell. Your sense of taste and smell will return to a normal level after 2 days.</source>
+        <translation>Dein Geschmacks- und Geruchssinn. Nach 2 Tagen sind beide wieder normal.</translation>
+    </message>
+    <message>
+        <source>Energy level</source>
+        <translation>Energie</translation>
+    </message>
+    <message>
+        <source>Energy levels. Your bronchial tubes will relax after a while , so your energy levels will start to increase.</source>
+        <translation>Deine Energie. Nach einiger Zeit entspannen sich deine Bronchien, und deine Energie nimmt zu.</translation>
+    </message>
+    <message>
+        <source>Blood circulation</source>
+        <translation>Durchblutung</translation>
+    </message>
+    <message>
+        <source>Blood circulation. To stay healthy, it is very important to have good blood circulation.</source>
+        <translation>Deine Durchblutung. Für deine Gesundheit ist eine gute Durchblutung sehr wichtig.</translation>
+    </message>
+    <message>
+        <source>Lung capacity</source>
+        <translation>Lungenfunktion</translation>
+    </message>
+    <message>
+        <source>Lung capicity. coughs, wheezing and breathing problems will vanish as your lung capacity improves by 10-30%.</source>
+        <translation>Deine Lungenfunktion. Husten, pfeifender Atem und Atemprobleme verschwinden, während sich deine Lungenfunktion um 10–30 % verbessert.</translation>
+    </message>
+    <message>
+        <source>Chance of having a heart attack</source>
+        <translation>Herzinfarktrisiko</translation>
+    </message>
+    <message>
+        <source>Heart attack risk reduction</source>
+        <translation>Senkung des Herzinfarktrisikos</translation>
+    </message>
+    <message>
+        <source>Chance of having a stroke</source>
+        <translation>Schlaganfallrisiko</translation>
+    </message>
+    <message>
+        <source>Stroke risk reduction</source>
+        <translation>Senkung des Schlaganfallrisikos</translation>
+    </message>
+    <message>
+        <source>Chance of lung cancer</source>
+        <translation>Lungenkrebsrisiko</translation>
+    </message>
+    <message>
+        <source>Lung cancer risk reduction</source>
+        <translation>Senkung des Lungenkrebsrisikos</translation>
+    </message>
+    <message>
+        <source>Chance of having a common sickness</source>
+        <translation>Risiko häufiger Erkrankungen</translation>
+    </message>
+    <message>
+        <source>Common sickness risk reduction</source>
+        <translation>Senkung des Risikos häufiger Erkrankungen</translation>
+    </message>
+    <message>
+        <source>RISK NORMAL</source>
+        <translation>RISIKO NORMAL</translation>
+    </message>
+</context>
+<context>
+    <name>JourneyTab</name>
+    <message>
+        <source>%1 could not be read: %2.</source>
+        <translation>%1 konnte nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>Reading your journey...</source>
+        <translation>Dein Verlauf wird gelesen...</translation>
+    </message>
+    <message>
+        <source>Log a craving...</source>
+        <translation>Rauchverlangen notieren...</translation>
+    </message>
+    <message>
+        <source>Save as CSV...</source>
+        <translation>Als CSV speichern...</translation>
+    </message>
+    <message>
+        <source>The figures</source>
+        <translation>Die Zahlen</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Diagramm</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>Was</translation>
+    </message>
+    <message>
+        <source>Figure</source>
+        <translation>Wert</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) of your cravings could not be read. They are kept in the file as they are.</source>
+        <translation>
+            <numerusform>%n Zeile deiner notierten Rauchverlangen konnte nicht gelesen werden. Sie bleibt unverändert in der Datei.</numerusform>
+            <numerusform>%n Zeilen deiner notierten Rauchverlangen konnten nicht gelesen werden. Sie bleiben unverändert in der Datei.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The charts could not be shown; their figures are in the table below.</source>
+        <translation>Die Diagramme konnten nicht angezeigt werden; ihre Zahlen stehen in der Tabelle unten.</translation>
+    </message>
+    <message>
+        <source>Save as CSV</source>
+        <translation>Als CSV speichern</translation>
+    </message>
+    <message>
+        <source>Clearwind journey.csv</source>
+        <translation>Clearwind-Verlauf.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>The journey could not be saved in %1: %2</source>
+        <translation>Der Verlauf konnte nicht in %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Craving now...</source>
+        <translation>Rauchverlangen jetzt...</translation>
+    </message>
+    <message>
+        <source>My plans...</source>
+        <translation>Meine Pläne...</translation>
+    </message>
+    <message>
+        <source>Remind me before my usual craving hour</source>
+        <translation>Vor meiner üblichen Rauchverlangen-Stunde erinnern</translation>
+    </message>
+    <message>
+        <source>Your desktop has no system tray to show it in.</source>
+        <translation>Dein Desktop hat keinen Infobereich, in dem die Erinnerung erscheinen könnte.</translation>
+    </message>
+    <message>
+        <source>Your choice could not be saved in %1: %2</source>
+        <translation>Deine Auswahl konnte nicht in %1 gespeichert werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Clearwind</source>
+        <translation>Clearwind</translation>
+    </message>
+    <message>
+        <source>Counter</source>
+        <translation>Zähler</translation>
+    </message>
+    <message>
+        <source>Doctor</source>
+        <translation>Arzt</translation>
+    </message>
+    <message>
+        <source>Professor</source>
+        <translation>Professor</translation>
+    </message>
+    <message>
+        <source>Coach</source>
+        <translation>Coach</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Journey</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>This program is already running. You cannot start it twice.</source>
+        <translation>Dieses Programm läuft bereits. Du kannst es nicht zweimal starten.</translation>
+    </message>
+    <message>
+        <source>Clearwind </source>
+        <translation>Clearwind </translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <source>Ctrl+K</source>
+        <translation>Ctrl+K</translation>
+    </message>
+    <message>
+        <source>Your answers and your stop moment could not be read from %1: %2. Clearwind leaves the file as it is.</source>
+        <translation>Deine Antworten und der Zeitpunkt deines Rauchstopps konnten nicht aus %1 gelesen werden: %2. Clearwind lässt die Datei, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>Clearwind closes before it could finish writing %1: what you changed there may not be saved.</source>
+        <translation>Clearwind wird beendet, bevor %1 fertig geschrieben werden konnte: Was du dort geändert hast, ist vielleicht nicht gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>PasswordLockPanel</name>
@@ -1396,14 +1370,68 @@ Wenn du deinen Text speicherst, fehlen sie in der Datei. Trotzdem speichern? Die
     </message>
 </context>
 <context>
-    <name>PreferencesFile</name>
+    <name>PlatformTexts</name>
     <message>
-        <source>it is not a file of preferences</source>
-        <translation>das ist keine Datei mit Einstellungen</translation>
+        <source>The pages could not be laid out.</source>
+        <translation>Das Seitenlayout konnte nicht erstellt werden.</translation>
     </message>
     <message>
-        <source>it is larger than 64 KB, too large to be a file of preferences</source>
-        <translation>die Datei ist größer als 64 KB und damit zu groß für eine Datei mit Einstellungen</translation>
+        <source>Error printing</source>
+        <translation>Fehler beim Drucken</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 existiert bereits.
+Möchtest du die Datei ersetzen?</translation>
+    </message>
+    <message>
+        <source>There is no default printer.</source>
+        <translation>Es gibt keinen Standarddrucker.</translation>
+    </message>
+    <message>
+        <source>The printer %1 cannot be reached.</source>
+        <translation>Der Drucker %1 ist nicht erreichbar.</translation>
+    </message>
+    <message>
+        <source>it is a link to %1, outside the folder of your files</source>
+        <translation>die Datei ist ein Link auf %1, außerhalb des Ordners mit deinen Dateien</translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2, outside the folder of your files</source>
+        <translation>%1 ist ein Link auf %2, außerhalb des Ordners mit deinen Dateien</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <translation>die Datei ist größer als %1 MB</translation>
+    </message>
+    <message>
+        <source>it ended after %1 of its %2 bytes</source>
+        <translation>die Datei endete nach %1 von %2 Bytes</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>das ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is not a file but a pipe or a device</source>
+        <translation>das ist keine Datei, sondern eine Pipe oder ein Gerät</translation>
+    </message>
+    <message>
+        <source>its folder %1 could not be created</source>
+        <translation>der Ordner %1 konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be opened for writing: %2</source>
+        <translation>Der Ordner %1 kann nicht zum Schreiben geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>The entry %1 could not be removed: %2</source>
+        <translation>Der Eintrag %1 konnte nicht entfernt werden: %2</translation>
+    </message>
+    <message>
+        <source>The entry %1 could not be written: %2</source>
+        <translation>Der Eintrag %1 konnte nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
@@ -1478,7 +1506,7 @@ Wenn du deinen Text speicherst, fehlen sie in der Datei. Trotzdem speichern? Die
     </message>
 </context>
 <context>
-    <name>ProfileFile</name>
+    <name>ProfileTexts</name>
     <message>
         <source>%1 could not be read: %2</source>
         <translation>%1 konnte nicht gelesen werden: %2</translation>
@@ -1491,9 +1519,6 @@ Wenn du deinen Text speicherst, fehlen sie in der Datei. Trotzdem speichern? Die
         <source>%1 could not be written: %2</source>
         <translation>%1 konnte nicht geschrieben werden: %2</translation>
     </message>
-</context>
-<context>
-    <name>Questionnaire</name>
     <message>
         <source>You did not enter your name. Please enter your name, or at least 1 letter</source>
         <translation>Du hast deinen Namen nicht eingegeben. Bitte gib deinen Namen ein, oder wenigstens 1 Buchstaben</translation>
@@ -1549,6 +1574,69 @@ Wenn du deinen Text speicherst, fehlen sie in der Datei. Trotzdem speichern? Die
     <message>
         <source>Is this information correct?</source>
         <translation>Stimmen diese Angaben?</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressTexts</name>
+    <message>
+        <source>There have been %1 smoking related deaths since you stopped smoking.</source>
+        <translation>Seit deinem Rauchstopp sind %1 Menschen an den Folgen des Rauchens gestorben.</translation>
+    </message>
+    <message>
+        <source>Stopdata for : </source>
+        <translation>Rauchstopp-Daten für: </translation>
+    </message>
+    <message>
+        <source>You have not smoked for :</source>
+        <translation>Du rauchst nicht mehr seit </translation>
+    </message>
+    <message>
+        <source> days and </source>
+        <translation> Tagen und </translation>
+    </message>
+    <message>
+        <source> hours.</source>
+        <translation> Stunden.</translation>
+    </message>
+    <message>
+        <source>You have NOT smoked %1 cigarettes.</source>
+        <translation>Du hast %1 Zigaretten NICHT geraucht.</translation>
+    </message>
+    <message>
+        <source>You have NOT wasted %1 minutes on smoking.</source>
+        <translation>Du hast %1 Minuten NICHT mit Rauchen verschwendet.</translation>
+    </message>
+    <message>
+        <source>You saved %1 %2.</source>
+        <translation>Du hast %1 %2 gespart.</translation>
+    </message>
+    <message>
+        <source>You have extended your life by %1 minutes.</source>
+        <translation>Du hast dein Leben um %1 Minuten verlängert.</translation>
+    </message>
+    <message>
+        <source>1 day</source>
+        <translation>1 Tag</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 Tage</translation>
+    </message>
+    <message>
+        <source>1 hour</source>
+        <translation>1 Stunde</translation>
+    </message>
+    <message>
+        <source>%1 hours</source>
+        <translation>%1 Stunden</translation>
+    </message>
+    <message>
+        <source>Smoke-free for %1 and %2</source>
+        <translation>Schon %1 und %2 rauchfrei</translation>
+    </message>
+    <message>
+        <source>You have earned a new star!</source>
+        <translation>Du hast einen neuen Stern verdient!</translation>
     </message>
 </context>
 <context>
@@ -1612,6 +1700,61 @@ Wenn du deinen Text speicherst, fehlen sie in der Datei. Trotzdem speichern? Die
     <message>
         <source>Your earlier profile in %1 could not be read: %2. Replace it with these answers?</source>
         <translation>Dein bisheriges Profil in %1 konnte nicht gelesen werden: %2. Soll es durch diese Antworten ersetzt werden?</translation>
+    </message>
+</context>
+<context>
+    <name>RecordsTexts</name>
+    <message>
+        <source>it is not a file of preferences</source>
+        <translation>das ist keine Datei mit Einstellungen</translation>
+    </message>
+    <message>
+        <source>it is larger than 64 KB, too large to be a file of preferences</source>
+        <translation>die Datei ist größer als 64 KB und damit zu groß für eine Datei mit Einstellungen</translation>
+    </message>
+    <message>
+        <source>an unreadable date</source>
+        <translation>(Datum unlesbar)</translation>
+    </message>
+    <message>
+        <source>an unreadable time</source>
+        <translation>(Uhrzeit unlesbar)</translation>
+    </message>
+    <message>
+        <source>You stopped smoking on </source>
+        <translation>Dein Rauchstopp: </translation>
+    </message>
+    <message>
+        <source> at </source>
+        <translation> um </translation>
+    </message>
+    <message>
+        <source>it is a file, not a folder.</source>
+        <translation>das ist eine Datei, kein Ordner.</translation>
+    </message>
+    <message>
+        <source>it cannot be created.</source>
+        <translation>der Ordner kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>it belongs to another user.</source>
+        <translation>der Ordner gehört einem anderen Benutzer.</translation>
+    </message>
+    <message>
+        <source>These could not be copied from %1: %2.</source>
+        <translation>Diese Dateien konnten nicht aus %1 kopiert werden: %2.</translation>
+    </message>
+    <message>
+        <source>Not every file of the earlier installation in %1 could be copied to %2. The earlier copies stay where they were.</source>
+        <translation>Nicht alle Dateien der früheren Installation in %1 konnten nach %2 kopiert werden. Die früheren Kopien bleiben, wo sie waren.</translation>
+    </message>
+    <message>
+        <source>Your files from the earlier installation in %1 were copied to %2. The earlier copies stay where they were.</source>
+        <translation>Deine Dateien aus der früheren Installation in %1 wurden nach %2 kopiert. Die früheren Kopien bleiben, wo sie waren.</translation>
+    </message>
+    <message>
+        <source>Clearwind cannot keep your files in %1. It runs, but nothing you enter will be saved.</source>
+        <translation>Clearwind kann deine Dateien nicht in %1 speichern. Das Programm läuft, aber nichts, was du eingibst, wird gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -1788,6 +1931,10 @@ Möchtest du Clearwind trotzdem zurücksetzen?</translation>
     <message>
         <source>No, don&apos;t log it</source>
         <translation>Nein, nicht notieren</translation>
+    </message>
+    <message>
+        <source>Enter your personal reason not to smoke here.</source>
+        <translation>Schreib hier auf, warum du nicht mehr rauchen willst.</translation>
     </message>
 </context>
 <context>
@@ -1988,36 +2135,6 @@ Möchtest du Clearwind trotzdem zurücksetzen?</translation>
     </message>
 </context>
 <context>
-    <name>Statistics</name>
-    <message>
-        <source>You have NOT smoked %1 cigarettes.</source>
-        <translation>Du hast %1 Zigaretten NICHT geraucht.</translation>
-    </message>
-    <message>
-        <source>You have NOT wasted %1 minutes on smoking.</source>
-        <translation>Du hast %1 Minuten NICHT mit Rauchen verschwendet.</translation>
-    </message>
-    <message>
-        <source>You saved %1 %2.</source>
-        <translation>Du hast %1 %2 gespart.</translation>
-    </message>
-    <message>
-        <source>You have extended your life by %1 minutes.</source>
-        <translation>Du hast dein Leben um %1 Minuten verlängert.</translation>
-    </message>
-</context>
-<context>
-    <name>SystemPrinter</name>
-    <message>
-        <source>There is no default printer.</source>
-        <translation>Es gibt keinen Standarddrucker.</translation>
-    </message>
-    <message>
-        <source>The printer %1 cannot be reached.</source>
-        <translation>Der Drucker %1 ist nicht erreichbar.</translation>
-    </message>
-</context>
-<context>
     <name>SystemTray</name>
     <message>
         <source>Show Clearwind</source>
@@ -2037,17 +2154,6 @@ Möchtest du Clearwind trotzdem zurücksetzen?</translation>
     </message>
 </context>
 <context>
-    <name>Tips</name>
-    <message>
-        <source>Don&apos;t let the nicotine control you!</source>
-        <translation>Lass dich nicht vom Nikotin beherrschen!</translation>
-    </message>
-    <message>
-        <source>Good luck. </source>
-        <translation>Viel Glück. </translation>
-    </message>
-</context>
-<context>
     <name>TopicPanel</name>
     <message>
         <source>Ok</source>
@@ -2056,33 +2162,6 @@ Möchtest du Clearwind trotzdem zurücksetzen?</translation>
     <message>
         <source>Back</source>
         <translation>Zurück</translation>
-    </message>
-</context>
-<context>
-    <name>TrayAnnouncer</name>
-    <message>
-        <source>1 day</source>
-        <translation>1 Tag</translation>
-    </message>
-    <message>
-        <source>%1 days</source>
-        <translation>%1 Tage</translation>
-    </message>
-    <message>
-        <source>1 hour</source>
-        <translation>1 Stunde</translation>
-    </message>
-    <message>
-        <source>%1 hours</source>
-        <translation>%1 Stunden</translation>
-    </message>
-    <message>
-        <source>Smoke-free for %1 and %2</source>
-        <translation>Schon %1 und %2 rauchfrei</translation>
-    </message>
-    <message>
-        <source>You have earned a new star!</source>
-        <translation>Du hast einen neuen Stern verdient!</translation>
     </message>
 </context>
 <context>
@@ -2097,49 +2176,22 @@ Möchtest du Clearwind trotzdem zurücksetzen?</translation>
     </message>
 </context>
 <context>
-    <name>UserFolder</name>
+    <name>WebTexts</name>
     <message>
-        <source>it is a file, not a folder.</source>
-        <translation>das ist eine Datei, kein Ordner.</translation>
+        <source>Could not find associated Browser</source>
+        <translation>Es wurde kein passender Browser gefunden</translation>
     </message>
     <message>
-        <source>it cannot be created.</source>
-        <translation>der Ordner kann nicht angelegt werden.</translation>
+        <source>Browser Not Found</source>
+        <translation>Browser nicht gefunden</translation>
     </message>
     <message>
-        <source>it belongs to another user.</source>
-        <translation>der Ordner gehört einem anderen Benutzer.</translation>
+        <source>Web Page not Opened</source>
+        <translation>Die Webseite wurde nicht geöffnet</translation>
     </message>
     <message>
-        <source>These could not be copied from %1: %2.</source>
-        <translation>Diese Dateien konnten nicht aus %1 kopiert werden: %2.</translation>
-    </message>
-    <message>
-        <source>Not every file of the earlier installation in %1 could be copied to %2. The earlier copies stay where they were.</source>
-        <translation>Nicht alle Dateien der früheren Installation in %1 konnten nach %2 kopiert werden. Die früheren Kopien bleiben, wo sie waren.</translation>
-    </message>
-    <message>
-        <source>Your files from the earlier installation in %1 were copied to %2. The earlier copies stay where they were.</source>
-        <translation>Deine Dateien aus der früheren Installation in %1 wurden nach %2 kopiert. Die früheren Kopien bleiben, wo sie waren.</translation>
-    </message>
-    <message>
-        <source>Clearwind cannot keep your files in %1. It runs, but nothing you enter will be saved.</source>
-        <translation>Clearwind kann deine Dateien nicht in %1 speichern. Das Programm läuft, aber nichts, was du eingibst, wird gespeichert.</translation>
-    </message>
-</context>
-<context>
-    <name>XdgAutostart</name>
-    <message>
-        <source>The folder %1 cannot be opened for writing: %2</source>
-        <translation>Der Ordner %1 kann nicht zum Schreiben geöffnet werden: %2</translation>
-    </message>
-    <message>
-        <source>The entry %1 could not be removed: %2</source>
-        <translation>Der Eintrag %1 konnte nicht entfernt werden: %2</translation>
-    </message>
-    <message>
-        <source>The entry %1 could not be written: %2</source>
-        <translation>Der Eintrag %1 konnte nicht geschrieben werden: %2</translation>
+        <source>URL Failed</source>
+        <translation>Adresse nicht geöffnet</translation>
     </message>
 </context>
 <context>
@@ -2554,6 +2606,14 @@ Möchtest du Clearwind trotzdem zurücksetzen?</translation>
         <source>Before, against %1: %2.</source>
         <translation>Bisher gegen „%1“: %2.</translation>
     </message>
+    <message>
+        <source>The craving could not be saved in %1: %2</source>
+        <translation>Das Rauchverlangen konnte nicht in %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Your cravings file was full, so this craving starts a new one. The full file is kept beside it as %1, and the journey reads both.</source>
+        <translation>Deine Datei mit Rauchverlangen war voll, daher beginnt mit diesem Eintrag eine neue. Die volle Datei bleibt daneben als %1 erhalten, und der Verlauf liest beide.</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -2600,95 +2660,6 @@ Möchtest du Clearwind trotzdem zurücksetzen?</translation>
     <message>
         <source>Clearwind has no look &quot;%1&quot;; it has %2.</source>
         <translation>Clearwind hat keine Ansicht „%1“; es hat %2.</translation>
-    </message>
-</context>
-<context>
-    <name>printing</name>
-    <message>
-        <source>The pages could not be laid out.</source>
-        <translation>Das Seitenlayout konnte nicht erstellt werden.</translation>
-    </message>
-    <message>
-        <source>Error printing</source>
-        <translation>Fehler beim Drucken</translation>
-    </message>
-</context>
-<context>
-    <name>report</name>
-    <message>
-        <source>Stopdata for : </source>
-        <translation>Rauchstopp-Daten für: </translation>
-    </message>
-    <message>
-        <source>You have not smoked for :</source>
-        <translation>Du rauchst nicht mehr seit </translation>
-    </message>
-    <message>
-        <source> days and </source>
-        <translation> Tagen und </translation>
-    </message>
-    <message>
-        <source> hours.</source>
-        <translation> Stunden.</translation>
-    </message>
-</context>
-<context>
-    <name>savelocation</name>
-    <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <translation>%1 existiert bereits.
-Möchtest du die Datei ersetzen?</translation>
-    </message>
-</context>
-<context>
-    <name>textfiles</name>
-    <message>
-        <source>it is a link to %1, outside the folder of your files</source>
-        <translation>die Datei ist ein Link auf %1, außerhalb des Ordners mit deinen Dateien</translation>
-    </message>
-    <message>
-        <source>%1 is a link to %2, outside the folder of your files</source>
-        <translation>%1 ist ein Link auf %2, außerhalb des Ordners mit deinen Dateien</translation>
-    </message>
-    <message>
-        <source>it is larger than %1 MB</source>
-        <translation>die Datei ist größer als %1 MB</translation>
-    </message>
-    <message>
-        <source>it ended after %1 of its %2 bytes</source>
-        <translation>die Datei endete nach %1 von %2 Bytes</translation>
-    </message>
-    <message>
-        <source>its folder %1 could not be created</source>
-        <translation>der Ordner %1 konnte nicht angelegt werden</translation>
-    </message>
-    <message>
-        <source>it is a folder, not a file</source>
-        <translation>das ist ein Ordner, keine Datei</translation>
-    </message>
-    <message>
-        <source>it is not a file but a pipe or a device</source>
-        <translation>das ist keine Datei, sondern eine Pipe oder ein Gerät</translation>
-    </message>
-</context>
-<context>
-    <name>web</name>
-    <message>
-        <source>Could not find associated Browser</source>
-        <translation>Es wurde kein passender Browser gefunden</translation>
-    </message>
-    <message>
-        <source>Browser Not Found</source>
-        <translation>Browser nicht gefunden</translation>
-    </message>
-    <message>
-        <source>Web Page not Opened</source>
-        <translation>Die Webseite wurde nicht geöffnet</translation>
-    </message>
-    <message>
-        <source>URL Failed</source>
-        <translation>Adresse nicht geöffnet</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 #include "encourage/greetings.h"
 
 #include "platform/randomsource.h"
+#include "encourage/encouragetexts.h"
 
 #include <QCoreApplication>
 
@@ -8,18 +9,14 @@
 
 namespace {
 
-struct Texts
-{
-    Q_DECLARE_TR_FUNCTIONS(Greetings)
-};
 
 const char *const greetings[] = {
-    QT_TRANSLATE_NOOP("Greetings", "Welcome back."),
-    QT_TRANSLATE_NOOP("Greetings", "Hi again."),
-    QT_TRANSLATE_NOOP("Greetings", "Good job!"),
-    QT_TRANSLATE_NOOP("Greetings", "Well done!"),
-    QT_TRANSLATE_NOOP("Greetings", "Good to see you again!"),
-    QT_TRANSLATE_NOOP("Greetings", "Very nice!"),
+    QT_TRANSLATE_NOOP("EncourageTexts", "Welcome back."),
+    QT_TRANSLATE_NOOP("EncourageTexts", "Hi again."),
+    QT_TRANSLATE_NOOP("EncourageTexts", "Good job!"),
+    QT_TRANSLATE_NOOP("EncourageTexts", "Well done!"),
+    QT_TRANSLATE_NOOP("EncourageTexts", "Good to see you again!"),
+    QT_TRANSLATE_NOOP("EncourageTexts", "Very nice!"),
 };
 
 } // namespace
@@ -28,5 +25,5 @@ std::optional<QString> greeting(const SmokeFreeTime &shown, RandomSource &random
 {
     if (shown.minutes < 1)
         return std::nullopt;
-    return Texts::tr(greetings[random.pick(static_cast<int>(std::size(greetings)))]);
+    return EncourageTexts::tr(greetings[random.pick(static_cast<int>(std::size(greetings)))]);
 }

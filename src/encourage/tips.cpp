@@ -2,6 +2,7 @@
 
 #include "platform/randomsource.h"
 #include "platform/textfiles.h"
+#include "encourage/encouragetexts.h"
 
 #include <QCoreApplication>
 
@@ -10,10 +11,6 @@
 
 namespace {
 
-struct Texts
-{
-    Q_DECLARE_TR_FUNCTIONS(Tips)
-};
 
 constexpr int quietMinutes = 10;
 
@@ -69,10 +66,10 @@ bool tipsAllowed(const SmokeFreeTime &shown)
 
 QString coachFallback()
 {
-    return Texts::tr("Don't let the nicotine control you!");
+    return EncourageTexts::tr("Don't let the nicotine control you!");
 }
 
 QString professorFallback()
 {
-    return Texts::tr("Good luck. ");
+    return EncourageTexts::tr("Good luck. ");
 }

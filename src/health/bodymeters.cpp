@@ -1,4 +1,5 @@
 #include "health/bodymeters.h"
+#include "health/healthtexts.h"
 
 #include <QtGlobal>
 
@@ -16,31 +17,31 @@ namespace {
 // hours > 8" and "one day and some hours" simple thresholds: the counter's
 // hours stay below 24 and its minutes below 60.
 const Meter table[] = {
-    {"m1", "i1", QT_TRANSLATE_NOOP("BodyMonitorPanel", "Blood pressure"),
-     QT_TRANSLATE_NOOP("BodyMonitorPanel", "This is your blood pressure. If you don't smoke for 20 minutes your blood "
+    {"m1", "i1", QT_TRANSLATE_NOOP("HealthTexts", "Blood pressure"),
+     QT_TRANSLATE_NOOP("HealthTexts", "This is your blood pressure. If you don't smoke for 20 minutes your blood "
                                            "pressure will drop down to normal."),
      Unit::Minutes, 150, 19},
-    {"m2", "i2", QT_TRANSLATE_NOOP("BodyMonitorPanel", "Oxygen level"),
-     QT_TRANSLATE_NOOP("BodyMonitorPanel", "Oxigen level in your blood. The element of life. The higher these levels "
+    {"m2", "i2", QT_TRANSLATE_NOOP("HealthTexts", "Oxygen level"),
+     QT_TRANSLATE_NOOP("HealthTexts", "Oxigen level in your blood. The element of life. The higher these levels "
                                            "are, the more energy you have."),
      Unit::Hours, 375, 8},
-    {"m3", "i3", QT_TRANSLATE_NOOP("BodyMonitorPanel", "Carbon monoxide level"),
-     QT_TRANSLATE_NOOP("BodyMonitorPanel", "These are the carbon monoxide (a toxic gas) levels in your blood."),
+    {"m3", "i3", QT_TRANSLATE_NOOP("HealthTexts", "Carbon monoxide level"),
+     QT_TRANSLATE_NOOP("HealthTexts", "These are the carbon monoxide (a toxic gas) levels in your blood."),
      Unit::Hours, 125, 23},
-    {"m4", "i4", QT_TRANSLATE_NOOP("BodyMonitorPanel", "Taste and smell"),
-     QT_TRANSLATE_NOOP("BodyMonitorPanel", "Your sense of taste and smell. Your sense of taste and smell will return "
+    {"m4", "i4", QT_TRANSLATE_NOOP("HealthTexts", "Taste and smell"),
+     QT_TRANSLATE_NOOP("HealthTexts", "Your sense of taste and smell. Your sense of taste and smell will return "
                                            "to a normal level after 2 days."),
      Unit::Hours, 62.5, 47},
-    {"m5", "i5", QT_TRANSLATE_NOOP("BodyMonitorPanel", "Energy level"),
-     QT_TRANSLATE_NOOP("BodyMonitorPanel", "Energy levels. Your bronchial tubes will relax after a while , so your "
+    {"m5", "i5", QT_TRANSLATE_NOOP("HealthTexts", "Energy level"),
+     QT_TRANSLATE_NOOP("HealthTexts", "Energy levels. Your bronchial tubes will relax after a while , so your "
                                            "energy levels will start to increase."),
      Unit::Days, 107, 27},
-    {"m6", "i6", QT_TRANSLATE_NOOP("BodyMonitorPanel", "Blood circulation"),
-     QT_TRANSLATE_NOOP("BodyMonitorPanel", "Blood circulation. To stay healthy, it is very important to have good "
+    {"m6", "i6", QT_TRANSLATE_NOOP("HealthTexts", "Blood circulation"),
+     QT_TRANSLATE_NOOP("HealthTexts", "Blood circulation. To stay healthy, it is very important to have good "
                                            "blood circulation."),
      Unit::Days, 42.85, 70},
-    {"m7", "i7", QT_TRANSLATE_NOOP("BodyMonitorPanel", "Lung capacity"),
-     QT_TRANSLATE_NOOP("BodyMonitorPanel", "Lung capicity. coughs, wheezing and breathing problems will vanish as "
+    {"m7", "i7", QT_TRANSLATE_NOOP("HealthTexts", "Lung capacity"),
+     QT_TRANSLATE_NOOP("HealthTexts", "Lung capicity. coughs, wheezing and breathing problems will vanish as "
                                            "your lung capacity improves by 10-30%."),
      Unit::Days, 16.66, 180},
 };

@@ -1,4 +1,5 @@
 #include "health/bodymonitorpanel.h"
+#include "health/healthtexts.h"
 
 #include "health/bodymeters.h"
 #include "ui/controls.h"
@@ -60,8 +61,8 @@ BodyMonitorPanel::BodyMonitorPanel(QWidget *parent) : QFrame(parent)
 
     int index = 0;
     for (const Meter &meter : bodymeters::meters()) {
-        auto *scale = new Picture(QString::fromLatin1(meter.meterName), meterImage, tr(meter.description), this);
-        scale->setAccessibleName(tr(meter.description));
+        auto *scale = new Picture(QString::fromLatin1(meter.meterName), meterImage, HealthTexts::tr(meter.description), this);
+        scale->setAccessibleName(HealthTexts::tr(meter.description));
         scale->setMouseTracking(true);
         keepMouseMoves(scale);
         connect(scale, &Picture::mouseMoved, this, [this, index] { explainMeter(index); });
@@ -145,7 +146,7 @@ void BodyMonitorPanel::explainMeters()
 
 void BodyMonitorPanel::explainMeter(int index)
 {
-    emit explanation(tr(bodymeters::meters()[index].explanation), controls::colours::blue);
+    emit explanation(HealthTexts::tr(bodymeters::meters()[index].explanation), controls::colours::blue);
 }
 
 QRect BodyMonitorPanel::toPixels(const QRectF &twips) const

@@ -1,4 +1,5 @@
 #include "health/diseasepanel.h"
+#include "health/healthtexts.h"
 
 #include "health/diseaserisks.h"
 #include "ui/controls.h"
@@ -19,7 +20,7 @@ const QString notYetShown(29, QLatin1Char('-'));
 QLabel *valueLabel(QWidget *parent, const diseaserisks::Disease &disease)
 {
     QLabel *value = controls::label(parent, QString::fromLatin1(disease.valueName), notYetShown);
-    value->setAccessibleDescription(DiseasePanel::tr(disease.description));
+    value->setAccessibleDescription(HealthTexts::tr(disease.description));
     controls::setTextColour(value, controls::colours::green(disease.greenShade));
     QFont font = value->font();
     font.setBold(true);
@@ -39,7 +40,7 @@ DiseasePanel::DiseasePanel(QWidget *parent) : QFrame(parent)
     rows->setVerticalSpacing(18);
     int row = 0;
     for (const diseaserisks::Disease &disease : diseaserisks::diseases()) {
-        QLabel *caption = controls::label(this, QString::fromLatin1(disease.captionName), tr(disease.caption));
+        QLabel *caption = controls::label(this, QString::fromLatin1(disease.captionName), HealthTexts::tr(disease.caption));
         QLabel *value = valueLabel(this, disease);
         rows->addWidget(caption, row, 0);
         rows->addWidget(value, row, 1);

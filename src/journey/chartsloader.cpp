@@ -1,4 +1,5 @@
 #include "journey/chartsloader.h"
+#include "cravinglog/journeytext.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,12 +14,12 @@ LoadedMaker loadMaker(const QString &moduleFolder)
     QObject *module = loader.instance();
     // Qt's reason does not always name the file.
     if (!module)
-        return {nullptr, QCoreApplication::translate("journey", "%1 could not be loaded: %2")
+        return {nullptr, journey::journeyText("%1 could not be loaded: %2")
                              .arg(QDir::toNativeSeparators(path), loader.errorString())};
     if (auto *maker = qobject_cast<Maker *>(module))
         return {maker, QString()};
     loader.unload();
-    return {nullptr, QCoreApplication::translate("journey", "%1 does not draw the journey's charts.")
+    return {nullptr, journey::journeyText("%1 does not draw the journey's charts.")
                          .arg(QDir::toNativeSeparators(path))};
 }
 

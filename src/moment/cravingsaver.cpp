@@ -2,6 +2,7 @@
 
 #include "platform/environment.h"
 #include "platform/messageservice.h"
+#include "cravinglog/journeytext.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,13 +14,13 @@ bool tellCravingWritten(const Environment &environment, const AppendResult &writ
 {
     if (!written.ok) {
         environment.messages->reportNotSaved(
-            QCoreApplication::translate("CravingDialog", "The craving could not be saved in %1: %2"),
+            journeyText("The craving could not be saved in %1: %2"),
             CravingFile::ofUser(environment).path(), written.error, window);
         return false;
     }
     if (!written.keptFull.isEmpty())
         environment.messages->show(
-            QCoreApplication::translate("CravingDialog",
+            journeyText(
                                         "Your cravings file was full, so this craving starts a new one. The full file "
                                         "is kept beside it as %1, and the journey reads both.")
                 .arg(QDir::toNativeSeparators(written.keptFull)),

@@ -3,6 +3,7 @@
 #include "platform/environment.h"
 #include "platform/messageservice.h"
 #include "platform/textfiles.h"
+#include "platform/platformtexts.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
@@ -70,7 +71,7 @@ PrintResult saveAsPdf(const QTextDocument &document, const QString &path)
         writer.setTitle(QStringLiteral("Clearwind"));
         preparePages(writer);
         if (!paintPages(document, writer))
-            return {false, QCoreApplication::translate("printing", "The pages could not be laid out.")};
+            return {false, PlatformTexts::tr("The pages could not be laid out.")};
     }
     const textfiles::WriteResult written = textfiles::writeAtomically(path, bytes);
     return {written.ok, written.error};
@@ -81,7 +82,7 @@ bool printOrSay(const Environment &environment, const QTextDocument &document, Q
     const PrintResult printed = environment.printer->print(document);
     if (printed.ok)
         return true;
-    environment.messages->show({QCoreApplication::translate("printing", "Error printing"), MessageService::Icon::None,
+    environment.messages->show({PlatformTexts::tr("Error printing"), MessageService::Icon::None,
                                 QString(), printed.error, window});
     return false;
 }

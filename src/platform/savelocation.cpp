@@ -2,6 +2,7 @@
 
 #include "platform/environment.h"
 #include "platform/messageservice.h"
+#include "platform/platformtexts.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -15,7 +16,7 @@ QString askWhereToSave(const Environment &environment, const SaveQuestion &quest
     const QString path = chosen + u'.' + question.suffix;
     if (QFileInfo(path).exists() || QFileInfo(path).isSymLink()) {
         const QString replace =
-            QCoreApplication::translate("savelocation", "%1 already exists.\nDo you want to replace it?")
+            PlatformTexts::tr("%1 already exists.\nDo you want to replace it?")
                 .arg(QDir::toNativeSeparators(path));
         if (!environment.messages->ask(replace, question.title))
             return QString();

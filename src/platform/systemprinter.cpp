@@ -1,4 +1,5 @@
 #include "platform/systemprinter.h"
+#include "platform/platformtexts.h"
 
 #include <QCoreApplication>
 #include <QLibrary>
@@ -32,12 +33,12 @@ PrintResult SystemPrinter::print(const QTextDocument &document)
 {
     const QPrinterInfo target = QPrinterInfo::defaultPrinter();
     if (target.isNull())
-        return {false, QCoreApplication::translate("SystemPrinter", "There is no default printer.")};
+        return {false, PlatformTexts::tr("There is no default printer.")};
     QPrinter printer(target, QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("Clearwind"));
     printing::preparePages(printer);
     if (!printing::paintPages(document, printer))
-        return {false, QCoreApplication::translate("SystemPrinter", "The printer %1 cannot be reached.")
+        return {false, PlatformTexts::tr("The printer %1 cannot be reached.")
                            .arg(target.printerName())};
     return cupsAnswer();
 }

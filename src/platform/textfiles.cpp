@@ -1,4 +1,5 @@
 #include "platform/textfiles.h"
+#include "platform/platformtexts.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -59,9 +60,9 @@ QString leadsOut(const QString &link, const QString &path)
 {
     const QString where = QDir::toNativeSeparators(destination(QFileInfo(link)));
     if (QDir::cleanPath(link) == QDir::cleanPath(path))
-        return QCoreApplication::translate("textfiles", "it is a link to %1, outside the folder of your files")
+        return PlatformTexts::tr("it is a link to %1, outside the folder of your files")
             .arg(where);
-    return QCoreApplication::translate("textfiles", "%1 is a link to %2, outside the folder of your files")
+    return PlatformTexts::tr("%1 is a link to %2, outside the folder of your files")
         .arg(QDir::toNativeSeparators(link), where);
 }
 
@@ -94,7 +95,7 @@ WholeFile readWhole(QIODevice &device, qint64 limit, qint64 measuredSize, qsizet
     const auto tooLarge = [limit] {
         return WholeFile{{},
                          true,
-                         QCoreApplication::translate("textfiles", "it is larger than %1 MB")
+                         PlatformTexts::tr("it is larger than %1 MB")
                              .arg(double(limit) / (1024 * 1024), 0, 'g', 3)};
     };
     // A file that says it is too large is not read at all.
@@ -124,7 +125,7 @@ WholeFile readWhole(QIODevice &device, qint64 limit, qint64 measuredSize, qsizet
         return {
             {},
             false,
-            QCoreApplication::translate("textfiles", "it ended after %1 of its %2 bytes").arg(read).arg(measuredSize)};
+            PlatformTexts::tr("it ended after %1 of its %2 bytes").arg(read).arg(measuredSize)};
     bytes.resize(read);
     return {std::move(bytes), false, QString()};
 }
@@ -168,7 +169,7 @@ FileRead unreadable(const QString &problem, bool tooLarge = false)
 
 QString orGeneral(const QString &own, const char *general)
 {
-    return own.isEmpty() ? QCoreApplication::translate("textfiles", general) : own;
+    return own.isEmpty() ? PlatformTexts::tr(general) : own;
 }
 
 // The first LIMIT bytes of a file, and whether there was more.
@@ -221,10 +222,10 @@ FileRead readFile(const QString &path, const ReadRules &rules, qsizetype room)
     if (::fstat(descriptor, &status) != 0)
         return unreadable(qt_error_string(errno));
     if (S_ISDIR(status.st_mode))
-        return unreadable(orGeneral(rules.whenFolder, QT_TRANSLATE_NOOP("textfiles", "it is a folder, not a file")));
+        return unreadable(orGeneral(rules.whenFolder, QT_TRANSLATE_NOOP("PlatformTexts", "it is a folder, not a file")));
     if (!S_ISREG(status.st_mode))
         return unreadable(
-            orGeneral(rules.whenNotAFile, QT_TRANSLATE_NOOP("textfiles", "it is not a file but a pipe or a device")));
+            orGeneral(rules.whenNotAFile, QT_TRANSLATE_NOOP("PlatformTexts", "it is not a file but a pipe or a device")));
     // A regular file never blocks; the flag goes so that nothing below meets it.
     ::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
     if (rules.takeHead)
@@ -276,7 +277,7 @@ WriteResult writeAtomically(const QString &path, const QByteArray &bytes, const 
         return {false, outside};
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
-        return {false, QCoreApplication::translate("textfiles", "its folder %1 could not be created")
+        return {false, PlatformTexts::tr("its folder %1 could not be created")
                            .arg(QDir::toNativeSeparators(folder))};
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))

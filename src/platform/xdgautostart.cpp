@@ -1,6 +1,7 @@
 #include "platform/xdgautostart.h"
 
 #include "platform/xdgbase.h"
+#include "platform/platformtexts.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -88,7 +89,7 @@ textfiles::WriteResult XdgAutostart::openForWriting() const
         reason = QString::fromLocal8Bit(std::strerror(errno));
     if (reason.isEmpty())
         return {true, QString()};
-    return {false, QCoreApplication::translate("XdgAutostart", "The folder %1 cannot be opened for writing: %2")
+    return {false, PlatformTexts::tr("The folder %1 cannot be opened for writing: %2")
                        .arg(QDir::toNativeSeparators(m_folder), reason)};
 }
 
@@ -99,7 +100,7 @@ textfiles::WriteResult XdgAutostart::setStartAtLogon(bool start, const QString &
         const textfiles::RemoveResult removed = textfiles::remove(path);
         if (removed.ok)
             return {true, QString()};
-        return {false, QCoreApplication::translate("XdgAutostart", "The entry %1 could not be removed: %2")
+        return {false, PlatformTexts::tr("The entry %1 could not be removed: %2")
                            .arg(QDir::toNativeSeparators(path), removed.error)};
     }
     if (const textfiles::WriteResult opened = openForWriting(); !opened.ok)
@@ -107,6 +108,6 @@ textfiles::WriteResult XdgAutostart::setStartAtLogon(bool start, const QString &
     const textfiles::WriteResult written = textfiles::writeAtomically(path, entry(programFile));
     if (written.ok)
         return written;
-    return {false, QCoreApplication::translate("XdgAutostart", "The entry %1 could not be written: %2")
+    return {false, PlatformTexts::tr("The entry %1 could not be written: %2")
                        .arg(QDir::toNativeSeparators(path), written.error)};
 }

@@ -2,6 +2,7 @@
 
 #include "platform/regionalformats.h"
 #include "profile/historynames.h"
+#include "profile/profiletexts.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -96,11 +97,11 @@ textfiles::WriteResult ProfileFile::keepCopy(const QString &historyFolder, const
     const QString shownPath = QDir::toNativeSeparators(m_path);
     QFile current(m_path);
     if (!current.open(QIODevice::ReadOnly))
-        return {false, QCoreApplication::translate("ProfileFile", "%1 could not be read: %2")
+        return {false, ProfileTexts::tr("%1 could not be read: %2")
                            .arg(shownPath, current.errorString())};
     const QByteArray bytes = current.read(readLimitBytes);
     if (current.error() != QFileDevice::NoError)
-        return {false, QCoreApplication::translate("ProfileFile", "%1 could not be read: %2")
+        return {false, ProfileTexts::tr("%1 could not be read: %2")
                            .arg(shownPath, current.errorString())};
     current.close();
 
@@ -113,10 +114,10 @@ textfiles::WriteResult ProfileFile::keepCopy(const QString &historyFolder, const
     // The profile goes once the copy is kept, so the copy must be proven
     // whole: read back, every byte as written.
     if (kept.ok && !holds(copy, bytes))
-        kept = {false, QCoreApplication::translate("ProfileFile", "the copy does not hold what was written")};
+        kept = {false, ProfileTexts::tr("the copy does not hold what was written")};
     if (kept.ok)
         return kept;
-    return {false, QCoreApplication::translate("ProfileFile", "%1 could not be written: %2")
+    return {false, ProfileTexts::tr("%1 could not be written: %2")
                        .arg(QDir::toNativeSeparators(copy), kept.error)};
 }
 

@@ -1,4 +1,5 @@
 #include "profile/questionnaire.h"
+#include "profile/profiletexts.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -10,10 +11,6 @@ namespace questionnaire {
 namespace {
 
 // The questions' refusals are translated as the panel's own words.
-struct Questionnaire
-{
-    Q_DECLARE_TR_FUNCTIONS(Questionnaire)
-};
 
 } // namespace
 
@@ -38,17 +35,17 @@ std::optional<Refusal> firstRefusal(const QuestionnaireAnswers &answers)
         bool informationIcon;
     } rules[] = {
         {Question::Name, [&] { return answers.name.isEmpty(); },
-         Questionnaire::tr("You did not enter your name. Please enter your name, or at least 1 letter"), false},
+         ProfileTexts::tr("You did not enter your name. Please enter your name, or at least 1 letter"), false},
         {Question::Cigarettes, [&] { return answers.cigarettes.isEmpty(); },
-         Questionnaire::tr("You did not enter how many cigarettes you some in a day"), false},
+         ProfileTexts::tr("You did not enter how many cigarettes you some in a day"), false},
         {Question::Currency, [&] { return answers.currency.isEmpty(); },
-         Questionnaire::tr("You did not enter your currency."), false},
+         ProfileTexts::tr("You did not enter your currency."), false},
         {Question::Money, [&] { return answers.money.isEmpty(); },
-         Questionnaire::tr("Please enter how much money you spend on cigarettes each day"), false},
+         ProfileTexts::tr("Please enter how much money you spend on cigarettes each day"), false},
         {Question::Money, [&] { return !isMoneyAmount(answers.money); },
-         Questionnaire::tr("Please enter numbers only!"), true},
+         ProfileTexts::tr("Please enter numbers only!"), true},
         {Question::Years, [&] { return answers.years.isEmpty(); },
-         Questionnaire::tr("You did not enter for how many years you have smoked."), false},
+         ProfileTexts::tr("You did not enter for how many years you have smoked."), false},
     };
     for (const Rule &rule : rules) {
         if (rule.refused())
@@ -60,12 +57,12 @@ std::optional<Refusal> firstRefusal(const QuestionnaireAnswers &answers)
 QString summary(const QuestionnaireAnswers &answers)
 {
     const QString blank = QStringLiteral("\n\n");
-    return QStringLiteral("\n") + Questionnaire::tr("Hi ") + answers.name + blank +
-           Questionnaire::tr("On average you are smoking ") + answers.cigarettes +
-           Questionnaire::tr(" cigarettes a day.") + blank + Questionnaire::tr("You waste ") + answers.money + u' ' +
-           answers.currency + Questionnaire::tr(" in a day on cigarettes.") + blank +
-           Questionnaire::tr("You have smoked for ") + answers.years + Questionnaire::tr(" years.") + blank +
-           Questionnaire::tr("Is this information correct?");
+    return QStringLiteral("\n") + ProfileTexts::tr("Hi ") + answers.name + blank +
+           ProfileTexts::tr("On average you are smoking ") + answers.cigarettes +
+           ProfileTexts::tr(" cigarettes a day.") + blank + ProfileTexts::tr("You waste ") + answers.money + u' ' +
+           answers.currency + ProfileTexts::tr(" in a day on cigarettes.") + blank +
+           ProfileTexts::tr("You have smoked for ") + answers.years + ProfileTexts::tr(" years.") + blank +
+           ProfileTexts::tr("Is this information correct?");
 }
 
 } // namespace questionnaire

@@ -1,13 +1,10 @@
 #include "progress/deaths.h"
+#include "progress/progresstexts.h"
 
 #include <QCoreApplication>
 
 namespace {
 
-struct Texts
-{
-    Q_DECLARE_TR_FUNCTIONS(Deaths)
-};
 
 constexpr qint64 deathsPerDay = 13000;
 constexpr qint64 deathsPerHour = 541;
@@ -23,6 +20,6 @@ qint64 smokingDeaths(const SmokeFreeTime &shown)
 QString deathsSentence(const SmokeFreeTime &shown)
 {
     // A whole number without separators, whatever the region.
-    return Texts::tr("There have been %1 smoking related deaths since you stopped smoking.")
+    return ProgressTexts::tr("There have been %1 smoking related deaths since you stopped smoking.")
         .arg(QString::number(smokingDeaths(shown)));
 }

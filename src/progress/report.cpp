@@ -1,4 +1,5 @@
 #include "progress/report.h"
+#include "progress/progresstexts.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -8,10 +9,10 @@ namespace report {
 QString progressReport(const Captions &captions)
 {
     const QStringList lines = {
-        QCoreApplication::translate("report", "Stopdata for : ") + captions.userName,
-        QCoreApplication::translate("report", "You have not smoked for :") + captions.days +
-            QCoreApplication::translate("report", " days and ") + captions.hours +
-            QCoreApplication::translate("report", " hours."),
+        ProgressTexts::tr("Stopdata for : ") + captions.userName,
+        ProgressTexts::tr("You have not smoked for :") + captions.days +
+            ProgressTexts::tr(" days and ") + captions.hours +
+            ProgressTexts::tr(" hours."),
         captions.stoppedAt,
         captions.cigarettes,
         captions.lifeGained,

@@ -2,6 +2,7 @@
 
 #include "platform/regionalformats.h"
 #include "records/quitprofile.h"
+#include "progress/progresstexts.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -12,10 +13,6 @@
 namespace statistics {
 namespace {
 
-struct Texts
-{
-    Q_DECLARE_TR_FUNCTIONS(Statistics)
-};
 
 constexpr qint64 minutesPerDay = 24 * 60;
 // Fifteen significant digits: what a double carries without noise.
@@ -94,13 +91,13 @@ Sentences sentences(const SmokeFreeTime &shown, const QuitProfile &profile)
 {
     const qint64 cigarettes = notSmoked(shown, profile.cigarettesPerDay);
     Sentences result;
-    result.cigarettes = Texts::tr("You have NOT smoked %1 cigarettes.").arg(number(cigarettes));
+    result.cigarettes = ProgressTexts::tr("You have NOT smoked %1 cigarettes.").arg(number(cigarettes));
     result.minutes =
-        Texts::tr("You have NOT wasted %1 minutes on smoking.").arg(number(cigarettes * smokingMinutesPerCigarette));
+        ProgressTexts::tr("You have NOT wasted %1 minutes on smoking.").arg(number(cigarettes * smokingMinutesPerCigarette));
     if (const std::optional<double> money = moneySaved(shown, profile.moneyPerDay))
-        result.money = Texts::tr("You saved %1 %2.").arg(regional::numberToText(*money), profile.currencyName);
+        result.money = ProgressTexts::tr("You saved %1 %2.").arg(regional::numberToText(*money), profile.currencyName);
     result.life =
-        Texts::tr("You have extended your life by %1 minutes.").arg(number(cigarettes * lifeMinutesPerCigarette));
+        ProgressTexts::tr("You have extended your life by %1 minutes.").arg(number(cigarettes * lifeMinutesPerCigarette));
     return result;
 }
 

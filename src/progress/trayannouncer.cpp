@@ -1,21 +1,18 @@
 #include "progress/trayannouncer.h"
+#include "progress/progresstexts.h"
 
 #include <QCoreApplication>
 
 namespace {
 
-struct Texts
-{
-    Q_DECLARE_TR_FUNCTIONS(TrayAnnouncer)
-};
 
 } // namespace
 
 QString TrayAnnouncer::toolTip(const SmokeFreeTime &shown, const QString &moneySentence)
 {
-    const QString days = shown.days == 1 ? Texts::tr("1 day") : Texts::tr("%1 days").arg(shown.days);
-    const QString hours = shown.hours == 1 ? Texts::tr("1 hour") : Texts::tr("%1 hours").arg(shown.hours);
-    const QString time = Texts::tr("Smoke-free for %1 and %2").arg(days, hours);
+    const QString days = shown.days == 1 ? ProgressTexts::tr("1 day") : ProgressTexts::tr("%1 days").arg(shown.days);
+    const QString hours = shown.hours == 1 ? ProgressTexts::tr("1 hour") : ProgressTexts::tr("%1 hours").arg(shown.hours);
+    const QString time = ProgressTexts::tr("Smoke-free for %1 and %2").arg(days, hours);
     return moneySentence.isEmpty() ? time : time + u'\n' + moneySentence;
 }
 
@@ -25,7 +22,7 @@ std::optional<QString> TrayAnnouncer::starsCounted(int earned, const QDateTime &
     m_stars = earned;
     if (!newStar)
         return std::nullopt;
-    return announce(Texts::tr("You have earned a new star!"), now, windowInSight);
+    return announce(ProgressTexts::tr("You have earned a new star!"), now, windowInSight);
 }
 
 std::optional<QString> TrayAnnouncer::milestoneSaid(const QString &message, const QDateTime &now, bool windowInSight)

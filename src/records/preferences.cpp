@@ -3,6 +3,7 @@
 #include "platform/environment.h"
 #include "platform/logging.h"
 #include "records/datafiles.h"
+#include "records/recordstexts.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -253,9 +254,9 @@ PreferencesFile::Bytes PreferencesFile::bytes() const
 {
     textfiles::FileRead file =
         textfiles::readFile(m_path, {.limit = readLimitBytes,
-                                     .whenFolder = tr("it is not a file of preferences"),
-                                     .whenNotAFile = tr("it is not a file of preferences"),
-                                     .whenTooLarge = tr("it is larger than 64 KB, too large to be a file of preferences"),
+                                     .whenFolder = RecordsTexts::tr("it is not a file of preferences"),
+                                     .whenNotAFile = RecordsTexts::tr("it is not a file of preferences"),
+                                     .whenTooLarge = RecordsTexts::tr("it is larger than 64 KB, too large to be a file of preferences"),
                                      .within = m_within});
     return {std::move(file.bytes), file.problem};
 }

@@ -52,8 +52,6 @@ struct StoredPreferences
 
 class PreferencesFile
 {
-    Q_DECLARE_TR_FUNCTIONS(PreferencesFile)
-
 public:
     // WITHIN: the folder of the user's files (see textfiles::WriteOptions).
     explicit PreferencesFile(QString path, QString within = QString())

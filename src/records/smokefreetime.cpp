@@ -1,6 +1,7 @@
 #include "records/smokefreetime.h"
 
 #include "platform/regionalformats.h"
+#include "records/recordstexts.h"
 
 #include <QCoreApplication>
 
@@ -51,9 +52,9 @@ SmokeFreeTime smokeFreeTime(const std::optional<QDate> &stopDate, const QTime &s
 QString stoppedAtSentence(const QDate &stopDate, const QTime &stopTime)
 {
     const QString date = stopDate.isValid() ? regional::dateToText(stopDate)
-                                            : QCoreApplication::translate("CounterTab", "an unreadable date");
+                                            : RecordsTexts::tr("an unreadable date");
     const QString time = stopTime.isValid() ? regional::timeToText(stopTime)
-                                            : QCoreApplication::translate("CounterTab", "an unreadable time");
-    return QCoreApplication::translate("CounterTab", "You stopped smoking on ") + date +
-           QCoreApplication::translate("CounterTab", " at ") + time;
+                                            : RecordsTexts::tr("an unreadable time");
+    return RecordsTexts::tr("You stopped smoking on ") + date +
+           RecordsTexts::tr(" at ") + time;
 }

@@ -3,6 +3,7 @@
 #include "platform/environment.h"
 #include "platform/messageservice.h"
 #include "records/datafiles.h"
+#include "records/recordstexts.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -66,7 +67,7 @@ bool copyInto(const QString &from, const QString &to)
 QString notAFolder(const QString &folder)
 {
     const QFileInfo info(folder);
-    return info.exists() && !info.isDir() ? QCoreApplication::translate("UserFolder", "it is a file, not a folder.")
+    return info.exists() && !info.isDir() ? RecordsTexts::tr("it is a file, not a folder.")
                                           : QString();
 }
 
@@ -75,7 +76,7 @@ QString cannotBeMade(const QString &folder)
     // Made for the user alone by the check that follows.
     if (QFileInfo::exists(folder) || QDir().mkpath(folder))
         return QString();
-    return QCoreApplication::translate("UserFolder", "it cannot be created.");
+    return RecordsTexts::tr("it cannot be created.");
 }
 
 // A link to a folder is judged by the folder it leads to: one of the user's
@@ -84,7 +85,7 @@ QString notTheUsers(const QString &folder)
 {
     struct stat status;
     if (::stat(QFile::encodeName(folder).constData(), &status) != 0 || status.st_uid != ::geteuid())
-        return QCoreApplication::translate("UserFolder", "it belongs to another user.");
+        return RecordsTexts::tr("it belongs to another user.");
     // Others may have been let in by hand or by an old version. A file system
     // without modes keeps its own: that is no reason to keep nothing.
     QFile::setPermissions(folder, ownerOnly);
@@ -133,7 +134,7 @@ void copyFromEarlierInstall(const QString &folder, const QStringList &earlierFol
     }
     report.copiedFrom = *earlier;
     if (!notCopied.isEmpty())
-        report.copyProblem = QCoreApplication::translate("UserFolder", "These could not be copied from %1: %2.")
+        report.copyProblem = RecordsTexts::tr("These could not be copied from %1: %2.")
                                  .arg(QDir::toNativeSeparators(*earlier), notCopied.join(QStringLiteral(", ")));
 }
 
@@ -144,19 +145,19 @@ void tellUser(MessageService &messages, const UserFolderReport &report, const QS
     const QString from = QDir::toNativeSeparators(report.copiedFrom);
     const QString to = QDir::toNativeSeparators(folder);
     if (!report.copyProblem.isEmpty())
-        messages.show({QCoreApplication::translate("UserFolder", "Not every file of the earlier installation in %1 "
+        messages.show({RecordsTexts::tr("Not every file of the earlier installation in %1 "
                                                                  "could be copied to %2. The earlier copies stay "
                                                                  "where they were.")
                            .arg(from, to),
                        MessageService::Icon::Warning, QString(), report.copyProblem, nullptr});
     else if (!report.copiedFrom.isEmpty())
-        messages.show(QCoreApplication::translate("UserFolder",
+        messages.show(RecordsTexts::tr(
                                                   "Your files from the earlier installation in %1 were "
                                                   "copied to %2. The earlier copies stay where they were.")
                           .arg(from, to),
                       MessageService::Icon::Information);
     if (!report.problem.isEmpty())
-        messages.show({QCoreApplication::translate("UserFolder", "Clearwind cannot keep your files in %1. It runs, but "
+        messages.show({RecordsTexts::tr("Clearwind cannot keep your files in %1. It runs, but "
                                                                  "nothing you enter will be saved.")
                            .arg(to),
                        MessageService::Icon::Warning, QString(), report.problem, nullptr});

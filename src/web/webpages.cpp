@@ -4,6 +4,7 @@
 #include "platform/environment.h"
 #include "platform/messageservice.h"
 #include "records/datafiles.h"
+#include "web/webtexts.h"
 
 #include <QCoreApplication>
 #include <QUrl>
@@ -20,10 +21,10 @@ struct FailureMessage
 };
 
 constexpr FailureMessage failureMessages[] = {
-    {Browser::Failure::NotFound, QT_TRANSLATE_NOOP("web", "Could not find associated Browser"),
-     QT_TRANSLATE_NOOP("web", "Browser Not Found")},
-    {Browser::Failure::NotStarted, QT_TRANSLATE_NOOP("web", "Web Page not Opened"),
-     QT_TRANSLATE_NOOP("web", "URL Failed")},
+    {Browser::Failure::NotFound, QT_TRANSLATE_NOOP("WebTexts", "Could not find associated Browser"),
+     QT_TRANSLATE_NOOP("WebTexts", "Browser Not Found")},
+    {Browser::Failure::NotStarted, QT_TRANSLATE_NOOP("WebTexts", "Web Page not Opened"),
+     QT_TRANSLATE_NOOP("WebTexts", "URL Failed")},
 };
 
 } // namespace
@@ -61,8 +62,8 @@ void openInBrowser(const Environment &environment, const QString &page, QObject 
     const auto sayWhy = [messages, window](Browser::Failure failure) {
         for (const FailureMessage &message : failureMessages) {
             if (message.failure == failure)
-                messages->show(QCoreApplication::translate("web", message.text), MessageService::Icon::Warning,
-                               QCoreApplication::translate("web", message.title), window);
+                messages->show(WebTexts::tr(message.text), MessageService::Icon::Warning,
+                               WebTexts::tr(message.title), window);
         }
     };
     environment.browser->open(datafiles::path(environment, datafiles::File::BrowserProbe), uriOf(page, fragment),

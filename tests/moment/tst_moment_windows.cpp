@@ -510,4 +510,4 @@ void JourneyLoggingTest::desktopActionReachesRunningCopy()
 }
 
 QTEST_MAIN(JourneyLoggingTest)
-#include "tst_journey_logging.moc"
+#include "tst_moment_windows.moc"
