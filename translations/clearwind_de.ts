@@ -1932,10 +1932,6 @@ Möchtest du Clearwind trotzdem zurücksetzen?</translation>
         <source>No, don&apos;t log it</source>
         <translation>Nein, nicht notieren</translation>
     </message>
-    <message>
-        <source>Enter your personal reason not to smoke here.</source>
-        <translation>Schreib hier auf, warum du nicht mehr rauchen willst.</translation>
-    </message>
 </context>
 <context>
     <name>SettingsTab</name>
@@ -2613,6 +2609,10 @@ Möchtest du Clearwind trotzdem zurücksetzen?</translation>
     <message>
         <source>Your cravings file was full, so this craving starts a new one. The full file is kept beside it as %1, and the journey reads both.</source>
         <translation>Deine Datei mit Rauchverlangen war voll, daher beginnt mit diesem Eintrag eine neue. Die volle Datei bleibt daneben als %1 erhalten, und der Verlauf liest beide.</translation>
+    </message>
+    <message>
+        <source>Enter your personal reason not to smoke here.</source>
+        <translation>Schreib hier auf, warum du nicht mehr rauchen willst.</translation>
     </message>
 </context>
 <context>

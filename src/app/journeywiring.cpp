@@ -71,6 +71,8 @@ void JourneyWiring::wireRideItOut(RideItOutWindow *ride)
     if (m_keeper->figuresKnown())
         ride->setHelped(m_keeper->figures().helped);
     connect(m_keeper, &UserFileKeeper::plansChanged, ride, [this, ride] { ride->setPlans(m_keeper->plans()); });
+    connect(m_keeper, &UserFileKeeper::reasonLinesRead, ride, &RideItOutWindow::showReasons);
+    m_keeper->readReasonLines();
     connect(m_keeper, &UserFileKeeper::figuresChanged, ride,
             [this, ride] { ride->setHelped(m_keeper->figures().helped); });
     connect(ride, &RideItOutWindow::planWriteRequested, this,

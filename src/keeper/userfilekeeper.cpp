@@ -1,6 +1,7 @@
 #include "keeper/userfilekeeper.h"
 
 #include "journey/attempts.h"
+#include "moment/reasonlines.h"
 #include "platform/clock.h"
 #include "profile/profilefile.h"
 #include "profile/settingsfile.h"
@@ -200,6 +201,13 @@ void UserFileKeeper::refreshFigures()
             m_figuresKnown = true;
             emit figuresChanged();
         });
+}
+
+void UserFileKeeper::readReasonLines()
+{
+    read<QString>([path = datafiles::path(m_environment, datafiles::File::PersonalReasons),
+                   within = m_within](const std::atomic<bool> &) { return journey::firstReasonLines(path, within); },
+                  [this](const QString &lines) { emit reasonLinesRead(lines); });
 }
 
 UserFileKeeper::Ticket UserFileKeeper::setPlan(journey::Trigger trigger, const QString &plan)

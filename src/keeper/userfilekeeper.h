@@ -60,6 +60,10 @@ public:
     void loadTheRest();
     // Works the figures out again (the day changed, the journey was opened).
     void refreshFigures();
+    // Reads the first lines of the personal reasons on the worker;
+    // reasonLinesRead() brings them. They are the coach's document, read
+    // afresh each time: the coach's tab may have changed them since.
+    void readReasonLines();
 
     const QuitProfile &profile() const { return m_profile; }
     const ProgramSettings &settings() const { return m_settings; }
@@ -109,6 +113,7 @@ signals:
     void plansChanged();
     void cravingLogged(const journey::Craving &craving);
     void figuresChanged();
+    void reasonLinesRead(const QString &lines);
 
 private:
     struct Shared;

@@ -12,7 +12,6 @@
 #include "progress/statistics.h"
 #include "records/datafiles.h"
 #include "records/sharedstate.h"
-#include "richtext/documentfile.h"
 #include "ui/clickablelabel.h"
 #include "ui/controls.h"
 
@@ -21,15 +20,12 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTextBlock>
-#include <QTextDocument>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -37,12 +33,6 @@
 
 namespace {
 
-// The reasons show their first lines, each at most so long: a glance, not the page.
-constexpr int reasonLines = 3;
-constexpr int reasonLineLength = 160;
-// Personal reasons are a page or two; a larger file waits for the coach's tab,
-// so that the window opens at once.
-constexpr qint64 reasonsReadLimit = 256 * 1024;
 constexpr int stepColumns = 2;
 
 QLabel *heading(QWidget *parent, const QString &objectName, const QString &text)
@@ -57,30 +47,6 @@ QLabel *heading(QWidget *parent, const QString &objectName, const QString &text)
 void setQuiet(QLabel *label, bool quiet)
 {
     controls::setTextColour(label, quiet ? look::Role::QuietText : look::Role::Text);
-}
-
-// The first lines of the user's personal reasons, or nothing when there are
-// none to show: no file of theirs, one that cannot be read, or the coach's
-// invitation to write them.
-QString firstReasons(const Environment &environment)
-{
-    const QString path = datafiles::path(environment, datafiles::File::PersonalReasons);
-    if (QFileInfo(path).size() > reasonsReadLimit)
-        return QString();
-    QTextDocument document;
-    if (!richtext::loadFile(path, &document, environment.userDataFolder).ok)
-        return QString();
-    const QString invitation = RideItOutWindow::tr("Enter your personal reason not to smoke here.");
-    QStringList lines;
-    for (QTextBlock block = document.begin(); block.isValid() && lines.size() < reasonLines; block = block.next()) {
-        QString line = block.text().remove(QChar::ObjectReplacementCharacter).simplified();
-        if (line.isEmpty() || line == invitation)
-            continue;
-        if (line.size() > reasonLineLength)
-            line = line.left(reasonLineLength - 1).trimmed() + QChar(0x2026);
-        lines << line;
-    }
-    return lines.join(u'\n');
 }
 
 // What the counter has won so far, in the counter's own words; what cannot
@@ -197,13 +163,9 @@ QWidget *RideItOutWindow::buildReasons()
     return box;
 }
 
-// The reasons are a rich text file to parse: they come once the window is in
-// sight, so that it opens at once.
 void RideItOutWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    if (!std::exchange(m_reasonsShown, true))
-        QTimer::singleShot(0, this, &RideItOutWindow::showReasons);
     showCountdown();
 }
 
@@ -226,12 +188,16 @@ void RideItOutWindow::changeEvent(QEvent *event)
         showCountdown();
 }
 
-void RideItOutWindow::showReasons()
+void RideItOutWindow::showReasons(const QString &reasons)
 {
-    const QString reasons = firstReasons(m_environment);
+    if (m_reasonLines) {
+        controls::setText(m_reasonLines, reasons);
+        m_reasonLines->setVisible(!reasons.isEmpty());
+        return;
+    }
     if (reasons.isEmpty())
         return;
-    QLabel *lines = controls::textLabel(m_reasons, QStringLiteral("lblreasons"), reasons);
+    QLabel *lines = m_reasonLines = controls::textLabel(m_reasons, QStringLiteral("lblreasons"), reasons);
     QFont italic = lines->font();
     italic.setItalic(true);
     lines->setFont(italic);

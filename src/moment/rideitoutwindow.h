@@ -35,7 +35,8 @@ class SlipDialog;
 // window never closes or logs by itself, and nothing of it ticks once closed.
 // A plan typed in its editor is saved before the window logs or closes; while
 // it cannot be, the window stays with the plan as typed. The host gives it the
-// plans and what helped (setPlans(), setHelped()) and writes what it asks
+// plans, what helped and the first lines of the personal reasons
+// (setPlans(), setHelped(), showReasons()) and writes what it asks
 // for; the window hides while a craving is written and comes back as it was
 // when the write fails.
 class RideItOutWindow : public QWidget
@@ -56,6 +57,8 @@ public:
 public slots:
     void setPlans(const journey::PlanBook &plans);
     void setHelped(const journey::WhatHelped &helped);
+    // The first lines of the personal reasons, one a line; none hides them.
+    void showReasons(const QString &reasons);
     void takePlanWritten(const textfiles::WriteResult &written);
     void takeCravingWritten(const journey::AppendResult &written);
 
@@ -88,7 +91,6 @@ private:
 
     QWidget *buildCountdown();
     QWidget *buildReasons();
-    void showReasons();
     QWidget *buildTrigger();
     QWidget *buildSteps();
     void showCountdown();
@@ -118,7 +120,6 @@ private:
     // Logged, or let go without: the window may close.
     bool m_finished = false;
     bool m_read = false;
-    bool m_reasonsShown = false;
     Facts m_facts;
     bool m_writingPlan = false;
     Then m_afterPlan;
@@ -137,6 +138,7 @@ private:
     PlanEdit *m_planEdit = nullptr;
     QLabel *m_helped = nullptr;
     QWidget *m_reasons = nullptr;
+    QLabel *m_reasonLines = nullptr;
     std::map<journey::CopingStep, QCheckBox *> m_steps;
     QPointer<QMessageBox> m_closeQuestion;
 };

@@ -255,10 +255,13 @@ void JourneyPanelsTest::rideItOutCountsDownAndBreathes()
     QFETCH(QString, countdown);
     QFETCH(QString, breath);
     TestProgram program;
+    QVERIFY(program.writeFile("data/coach/personal.rtf", "{\\rtf1 For Lena\\par}"));
     QVERIFY(program.startOnTab(0));
     QVERIFY(program.click("cmdcravingnow"));
     auto *ride = program.find<RideItOutWindow>("frmrideitout");
     QVERIFY(ride);
+    // The reasons come from the keeper's worker, after the window is up.
+    QTRY_COMPARE(program.text("lblreasons"), QStringLiteral("For Lena"));
     qint64 now = 0;
     ride->setElapsedSource([&now] { return now; });
     now = elapsed;

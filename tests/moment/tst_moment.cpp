@@ -1,4 +1,5 @@
 #include "moment/plans.h"
+#include "moment/reasonlines.h"
 #include "moment/reminder.h"
 #include "moment/slipnote.h"
 #include "platform/translation.h"
@@ -30,6 +31,8 @@ private slots:
     void everyTriggerHasASuggestion();
     void slipNote_data();
     void slipNote();
+    void reasonLines_data();
+    void reasonLines();
     void nextReminder_data();
     void nextReminder();
 };
@@ -226,6 +229,35 @@ void MomentTest::slipNote()
     QFETCH(SlipAnswers, readBack);
     QCOMPARE(noteWithSlipAnswers(given), note);
     QCOMPARE(slipAnswersOf(note), readBack);
+}
+
+// What "Ride it out" quotes of the personal reasons: a glance, never the page.
+void MomentTest::reasonLines_data()
+{
+    QTest::addColumn<QByteArray>("rtf"); // empty: no file
+    QTest::addColumn<QString>("lines");
+    const QString longLine(200, u'x');
+    QTest::newRow("no file") << QByteArray() << "";
+    QTest::newRow("the first three") << QByteArray("{\\rtf1 One\\par Two\\par Three\\par Four\\par}")
+                                     << "One\nTwo\nThree";
+    QTest::newRow("blank lines and the invitation left out")
+        << QByteArray("{\\rtf1 Enter your personal reason not to smoke here.\\par\\par  \\par For Lena\\par}")
+        << "For Lena";
+    QTest::newRow("a long line shortened") << "{\\rtf1 " + longLine.toLatin1() + "\\par}"
+                                           << QString(159, u'x') + QChar(0x2026);
+    QTest::newRow("larger than a page or two")
+        << "{\\rtf1 For Lena\\par " + QByteArray(256 * 1024, ' ') + "}" << "";
+}
+
+void MomentTest::reasonLines()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(QString, lines);
+    QTemporaryDir user;
+    const QString path = user.filePath(QStringLiteral("personal.rtf"));
+    if (!rtf.isEmpty())
+        CHECKED(writeBytes(path, rtf));
+    QCOMPARE(firstReasonLines(path, user.path()), lines);
 }
 
 // Each rest of "When <trigger>, I will ...", as a plan of its own could be.

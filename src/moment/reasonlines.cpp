@@ -1,0 +1,40 @@
+#include "moment/reasonlines.h"
+
+#include "cravinglog/journeytext.h"
+#include "richtext/documentfile.h"
+
+#include <QFileInfo>
+#include <QStringList>
+#include <QTextBlock>
+#include <QTextDocument>
+
+namespace journey {
+namespace {
+
+constexpr int reasonLines = 3;
+constexpr int reasonLineLength = 160;
+constexpr qint64 reasonsReadLimit = 256 * 1024;
+
+} // namespace
+
+QString firstReasonLines(const QString &path, const QString &within)
+{
+    if (QFileInfo(path).size() > reasonsReadLimit)
+        return QString();
+    QTextDocument document;
+    if (!richtext::loadFile(path, &document, within).ok)
+        return QString();
+    const QString invitation = journeyText("Enter your personal reason not to smoke here.");
+    QStringList lines;
+    for (QTextBlock block = document.begin(); block.isValid() && lines.size() < reasonLines; block = block.next()) {
+        QString line = block.text().remove(QChar::ObjectReplacementCharacter).simplified();
+        if (line.isEmpty() || line == invitation)
+            continue;
+        if (line.size() > reasonLineLength)
+            line = line.left(reasonLineLength - 1).trimmed() + QChar(0x2026);
+        lines << line;
+    }
+    return lines.join(u'\n');
+}
+
+} // namespace journey
