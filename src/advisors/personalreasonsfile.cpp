@@ -61,8 +61,9 @@ textfiles::WriteResult PersonalReasonsFile::write(const Ask &ask, const Write &w
         return {false, QString()};
 
     // A copy leaves the old file in place until the new one replaces it
-    // whole. One that cannot be read cannot be copied: it is moved aside.
-    const bool copied = QFile(m_path).copy(copy);
+    // whole. One that cannot be read cannot be copied: it is moved aside, and
+    // so is anything but a file (a pipe would hold the copy up for ever).
+    const bool copied = QFileInfo(m_path).isFile() && QFile(m_path).copy(copy);
     if (QFile moved(m_path); !copied && !moved.rename(copy))
         return {
             false,

@@ -4,8 +4,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 // The advisors' logic without their tabs: the pager through a file of lines,
 // and the file of the personal reasons, which is never replaced unasked.
@@ -91,6 +94,8 @@ void AdvisorsLogicTest::reasonsFileAsksBeforeItReplaces_data()
     QTest::newRow("unreadable, no") << "unreadable" << QList<bool>{false} << true << false;
     QTest::newRow("with a table, yes") << "table" << QList<bool>{true} << true << true;
     QTest::newRow("with a table, no") << "table" << QList<bool>{false} << true << false;
+    // A pipe has nothing to copy and is never opened: it is moved aside.
+    QTest::newRow("a pipe, yes") << "pipe" << QList<bool>{true} << true << true;
 }
 
 void AdvisorsLogicTest::reasonsFileAsksBeforeItReplaces()
@@ -102,7 +107,9 @@ void AdvisorsLogicTest::reasonsFileAsksBeforeItReplaces()
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("personal.rtf"));
     const QByteArray old = "{\\rtf1 old reasons\\par}";
-    if (found != QLatin1String("missing")) {
+    if (found == QLatin1String("pipe")) {
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (found != QLatin1String("missing")) {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
     }
@@ -111,13 +118,13 @@ void AdvisorsLogicTest::reasonsFileAsksBeforeItReplaces()
     richtext::LoadResult read{true, false, QString(), {}};
     if (found == QLatin1String("missing"))
         read = {false, true, QStringLiteral("No such file or directory"), {}};
-    else if (found == QLatin1String("unreadable"))
+    else if (found == QLatin1String("unreadable") || found == QLatin1String("pipe"))
         read = {false, false, QStringLiteral("Input/output error"), {}};
     else if (found == QLatin1String("table"))
         read.omitted = richtext::Omission::Tables;
     const QString note = reasons.noteRead(read);
     // Only a file that is there and could not be read is said at once.
-    QCOMPARE(note.contains(QStringLiteral("Input/output error")), found == QLatin1String("unreadable"));
+    QCOMPARE(note.contains(QStringLiteral("Input/output error")), read.error == QLatin1String("Input/output error"));
 
     QStringList questions;
     const textfiles::WriteResult written = reasons.write(
@@ -131,7 +138,10 @@ void AdvisorsLogicTest::reasonsFileAsksBeforeItReplaces()
     QCOMPARE(contents(path), replaced ? QByteArray("{\\rtf1 new\\par}") : old);
     // What the user agreed to replace is kept beside it, under the day's name, and named in the question.
     const QString copy = folder.filePath(QStringLiteral("personal-2026-03-14.rtf"));
-    QCOMPARE(contents(copy), asked && replaced ? old : QByteArray());
+    if (found == QLatin1String("pipe"))
+        QVERIFY(QFileInfo(copy).exists() && !QFileInfo(copy).isFile());
+    else
+        QCOMPARE(contents(copy), asked && replaced ? old : QByteArray());
     if (asked)
         QVERIFY(questions.first().contains(QStringLiteral("personal-2026-03-14.rtf")));
 }
