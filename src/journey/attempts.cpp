@@ -7,7 +7,6 @@
 #include "records/smokefreetime.h"
 
 #include <QDir>
-#include <QFile>
 
 #include <algorithm>
 #include <limits>
@@ -34,14 +33,11 @@ constexpr qint64 countableDays = 32767;
 // a copy: a folder, a pipe or a link named like one is not.
 std::optional<QuitProfile> stopMomentIn(const QString &path, const QDate &today)
 {
-    const QFileInfo info(path);
-    if (info.isSymLink() || !info.isFile())
+    if (QFileInfo(path).isSymLink())
         return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QByteArray bytes = file.read(copyReadLimitBytes);
-    if (file.error() != QFileDevice::NoError || bytes.contains('\0'))
+    const textfiles::FileRead file = textfiles::readFile(path, {.limit = copyReadLimitBytes, .takeHead = true});
+    const QByteArray &bytes = file.bytes;
+    if (file.outcome != textfiles::FileRead::Outcome::Read || bytes.contains('\0'))
         return std::nullopt;
     QuitProfile profile;
     ProfileFile::apply(textfiles::splitLines(textfiles::decode(bytes), copyLineCount), profile, today);

@@ -6,7 +6,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -16,8 +15,8 @@ constexpr qsizetype readLimitBytes = 64 * 1024;
 // Whether the file holds exactly these bytes.
 bool holds(const QString &path, const QByteArray &bytes)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) && file.size() == bytes.size() && file.read(bytes.size() + 1) == bytes;
+    const textfiles::FileRead file = textfiles::readFile(path, {.limit = bytes.size() + 1, .takeHead = true});
+    return file.outcome == textfiles::FileRead::Outcome::Read && file.bytes == bytes;
 }
 
 } // namespace
@@ -95,15 +94,11 @@ textfiles::WriteResult ProfileFile::keepCopy(const QString &historyFolder, const
     if (!exists())
         return {true, QString()};
     const QString shownPath = QDir::toNativeSeparators(m_path);
-    QFile current(m_path);
-    if (!current.open(QIODevice::ReadOnly))
-        return {false, ProfileTexts::tr("%1 could not be read: %2")
-                           .arg(shownPath, current.errorString())};
-    const QByteArray bytes = current.read(readLimitBytes);
-    if (current.error() != QFileDevice::NoError)
-        return {false, ProfileTexts::tr("%1 could not be read: %2")
-                           .arg(shownPath, current.errorString())};
-    current.close();
+    const textfiles::FileRead current =
+        textfiles::readFile(m_path, {.limit = readLimitBytes, .takeHead = true, .within = m_within});
+    if (current.outcome != textfiles::FileRead::Outcome::Read)
+        return {false, ProfileTexts::tr("%1 could not be read: %2").arg(shownPath, current.problem)};
+    const QByteArray &bytes = current.bytes;
 
     QString copy = QDir(historyFolder).filePath(historynames::name(moment));
     // A link that leads nowhere takes a name as much as a file does.
