@@ -24,7 +24,7 @@ enum class Role {
     Emphasis,  // what the advisors point at
     Figure,    // the counter's figures of time and money
     StarsLink, // the way to the stars
-    Gain64,    // greens for what is gained, darkest to lightest as specified
+    Gain64,    // greens for what is gained, darkest to lightest
     Gain128,
     Gain192,
     Gain255,
@@ -41,7 +41,7 @@ QColor colour(Role role, ColourScheme scheme);
 // In the look the program shows now.
 QColor colour(Role role);
 ColourScheme current();
-// The green of a shade (0, shade, 0) as specified, in the role that carries it.
+// The green of a shade (0, shade, 0), in the role that carries it.
 Role gain(int shade);
 
 // Shows the look: the application's palette, and every label that was given

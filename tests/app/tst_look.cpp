@@ -28,7 +28,7 @@ Q_DECLARE_METATYPE(ColourScheme)
 
 namespace {
 
-// The colours the program was specified with: in the light look they stay,
+// The colours the program was designed with: in the light look they stay,
 // even where they read poorly, and the test names them instead of failing.
 const look::Role specifiedColours[] = {look::Role::Warning,   look::Role::Emphasis, look::Role::Figure,
                                        look::Role::StarsLink, look::Role::Gain64,   look::Role::Gain128,
