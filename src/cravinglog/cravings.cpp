@@ -220,28 +220,21 @@ QString unfitFile(const QFileInfo &info)
     return QString();
 }
 
-// The bytes of a file, or why they cannot be had.
-struct FileBytes
-{
-    QByteArray bytes;
-    QString problem; // the reason alone; the caller names the file
-};
-
 bool stopped(const std::atomic<bool> *stop)
 {
     return stop && stop->load(std::memory_order_relaxed);
 }
 
-FileBytes fileBytes(const QString &path, const QString &within, qsizetype room = 0)
+// The bytes of the file, or why they cannot be had; a missing file has none.
+textfiles::FileRead fileBytes(const QString &path, const QString &within, qsizetype room = 0)
 {
-    textfiles::FileRead file = textfiles::readFile(path,
-                                                   {.limit = readLimitBytes,
-                                                    .whenFolder = journeyText("it is a folder, not a file of cravings"),
-                                                    .whenNotAFile = journeyText("it is not a file of cravings"),
-                                                    .whenTooLarge = tooLarge(),
-                                                    .within = within},
-                                                   room);
-    return {std::move(file.bytes), file.problem};
+    return textfiles::readFile(path,
+                               {.limit = readLimitBytes,
+                                .whenFolder = journeyText("it is a folder, not a file of cravings"),
+                                .whenNotAFile = journeyText("it is not a file of cravings"),
+                                .whenTooLarge = tooLarge(),
+                                .within = within},
+                               room);
 }
 
 // Where the header of the older form stands in the bytes, without its line
@@ -448,7 +441,7 @@ CravingLog CravingFile::read(const EachCraving &each, const std::atomic<bool> *s
     for (const QString &path : std::as_const(paths)) {
         if (stopped(stop))
             break;
-        const FileBytes file = fileBytes(path, m_within);
+        const textfiles::FileRead file = fileBytes(path, m_within);
         if (file.problem.isEmpty())
             log.unreadableRows += readCravings(file.bytes, each, stop);
         else
@@ -476,7 +469,7 @@ AppendResult CravingFile::append(const Craving &craving) const
     if (info.exists() && info.size() + record.size() > fullFileBytes)
         return startAfterFull(record);
 
-    FileBytes file = fileBytes(m_path, m_within, cravingsHeader().size() + record.size());
+    textfiles::FileRead file = fileBytes(m_path, m_within, cravingsHeader().size() + record.size());
     if (!file.problem.isEmpty())
         return {{false, file.problem}, {}};
     QByteArray bytes = std::move(file.bytes);

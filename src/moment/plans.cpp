@@ -57,22 +57,15 @@ QString noPlanWithoutTrigger()
 }
 
 // The bytes of the file, or why they cannot be had; a missing file has none.
-struct FileBytes
+textfiles::FileRead fileBytes(const QString &path, const QString &within, qsizetype room = 0)
 {
-    QByteArray bytes;
-    QString problem; // the reason alone
-};
-
-FileBytes fileBytes(const QString &path, const QString &within, qsizetype room = 0)
-{
-    textfiles::FileRead file = textfiles::readFile(path,
-                                                   {.limit = plansReadLimitBytes,
-                                                    .whenFolder = journeyText("it is a folder, not a file of plans"),
-                                                    .whenNotAFile = journeyText("it is not a file of plans"),
-                                                    .whenTooLarge = tooLarge(),
-                                                    .within = within},
-                                                   room);
-    return {std::move(file.bytes), file.problem};
+    return textfiles::readFile(path,
+                               {.limit = plansReadLimitBytes,
+                                .whenFolder = journeyText("it is a folder, not a file of plans"),
+                                .whenNotAFile = journeyText("it is not a file of plans"),
+                                .whenTooLarge = tooLarge(),
+                                .within = within},
+                               room);
 }
 
 bool isHeader(const csv::Record &record)
@@ -149,7 +142,7 @@ PlansFile PlansFile::ofUser(const Environment &environment)
 PlanBook PlansFile::read() const
 {
     PlanBook book;
-    const FileBytes file = fileBytes(m_path, m_within);
+    const textfiles::FileRead file = fileBytes(m_path, m_within);
     if (!file.problem.isEmpty()) {
         book.readable = false;
         book.problem = file.problem;
@@ -177,7 +170,7 @@ textfiles::WriteResult PlansFile::setPlan(Trigger trigger, const QString &text) 
     const QString plan = keptPlan(text);
     const QByteArray record = plan.isEmpty() ? QByteArray() : planRecord(trigger, plan);
     const QByteArray header = QByteArray(headerFields[0]) + ',' + headerFields[1] + "\r\n";
-    FileBytes file = fileBytes(m_path, m_within, header.size() + record.size());
+    textfiles::FileRead file = fileBytes(m_path, m_within, header.size() + record.size());
     if (!file.problem.isEmpty())
         return {false, file.problem};
     QByteArray &bytes = file.bytes;
