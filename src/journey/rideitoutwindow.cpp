@@ -197,11 +197,12 @@ QWidget *RideItOutWindow::buildReasons()
     return box;
 }
 
-// The reasons are a rich text file to parse: they come once the window is in
-// sight, so that it opens at once.
-void RideItOutWindow::showEvent(QShowEvent *event)
+// The reasons are a rich text file to parse: they come once the window has
+// been painted, so that it opens at once. Queued when it is shown, they would
+// be parsed before its first paint, which waits for the display's expose.
+void RideItOutWindow::paintEvent(QPaintEvent *event)
 {
-    QWidget::showEvent(event);
+    QWidget::paintEvent(event);
     if (!std::exchange(m_reasonsShown, true))
         QTimer::singleShot(0, this, &RideItOutWindow::showReasons);
 }

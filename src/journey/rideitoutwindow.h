@@ -72,7 +72,7 @@ signals:
     void quitlinesRequested();
 
 protected:
-    void showEvent(QShowEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 

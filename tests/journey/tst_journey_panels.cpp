@@ -30,6 +30,8 @@ private slots:
     void savesAsCsv();
     void rideItOutCountsDownAndBreathes_data();
     void rideItOutCountsDownAndBreathes();
+    void rideItOutShowsTheReasons_data();
+    void rideItOutShowsTheReasons();
     void remindsBeforeTheUsualHour_data();
     void remindsBeforeTheUsualHour();
 };
@@ -278,6 +280,38 @@ void JourneyPanelsTest::rideItOutCountsDownAndBreathes()
     QTRY_VERIFY(!program.find<RideItOutWindow>("frmrideitout"));
 }
 
+// The first lines of the personal reasons, once the window is in sight;
+// never the coach's invitation to write them.
+void JourneyPanelsTest::rideItOutShowsTheReasons_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<QString>("shown"); // empty: no lines of reasons
+    QTest::newRow("four lines") << QByteArray("{\\rtf1 To see them grow up.\\par\\par The stairs.\\par The sea.\\par "
+                                              "A fourth.\\par}")
+                                << "To see them grow up.\nThe stairs.\nThe sea.";
+    QTest::newRow("the coach's invitation")
+        << QByteArray("{\\rtf1 Enter your personal reason not to smoke here.\\par}") << "";
+}
+
+void JourneyPanelsTest::rideItOutShowsTheReasons()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(QString, shown);
+    TestProgram program;
+    QVERIFY(program.writeFile("data/coach/personal.rtf", rtf));
+    QVERIFY(program.startOnTab(0));
+    QVERIFY(program.click("cmdcravingnow"));
+    auto *ride = program.find<RideItOutWindow>("frmrideitout");
+    QVERIFY(ride && QTest::qWaitForWindowExposed(ride));
+    if (shown.isEmpty()) {
+        QTest::qWait(100);
+        QVERIFY(!program.find<QLabel>("lblreasons"));
+    } else {
+        QTRY_VERIFY(program.find<QLabel>("lblreasons"));
+        QCOMPARE(program.text("lblreasons"), shown);
+    }
+}
+
 // The nudge: one single-shot timer, set for ten minutes before the hour the
 // cravings of the last 30 days most often came, shown once a day, never over
 // the password lock, and only when asked for.
@@ -370,7 +404,8 @@ void JourneyPanelsTest::remindsBeforeTheUsualHour()
     program.clock.set(QDateTime(today, QTime(22, 45)));
     program.passTime(20 * 60 * 1000);
     QCOMPARE(tray.notes.size(), 1);
-    QVERIFY(program.readFile("data/settings/preferences.ini").contains("lastShown=2026-03-14"));
+    // Written by the keeper beside the window.
+    QTRY_VERIFY(program.readFile("data/settings/preferences.ini").contains("lastShown=2026-03-14"));
 }
 
 QTEST_MAIN(JourneyPanelsTest)
