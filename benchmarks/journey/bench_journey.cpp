@@ -4,12 +4,15 @@
 // reads, 64 MB of the shortest records there are: how long the window went
 // without answering at most, how long until the figures showed, and how much
 // more memory the program holds once they have. Only a first opening loads
-// the charts module, so each process measures one.
-//   bench_journey [largest]
+// the charts module, so each process measures one. With "quit", the window is
+// closed while the keeper is still reading that largest log: how long until
+// the window is gone.
+//   bench_journey [largest|quit]
 
 #include "benchprogram.h"
 #include "cravinglog/cravings.h"
 #include "journey/journeytab.h"
+#include "keeper/userfilekeeper.h"
 #include "platform/regionalformats.h"
 
 #include <QApplication>
@@ -17,6 +20,7 @@
 #include <QFile>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTest>
 #include <QTimer>
 
 namespace {
@@ -91,6 +95,29 @@ double longestPauseUntilRead(const JourneyTab &tab, const QElapsedTimer &clock, 
     return longest / 1e6;
 }
 
+// Well within the time the largest log takes to read, which starts with the program.
+constexpr int readingMilliseconds = 300;
+
+// The window closed while the figures are being read: the milliseconds until
+// it is gone, or a negative number when the read was not under way.
+double quitWhileReading(MainWindow &window)
+{
+    const auto *keeper = window.findChild<UserFileKeeper *>();
+    QTest::qWait(readingMilliseconds);
+    if (!keeper || keeper->figuresKnown() || !window.isVisible())
+        return -1;
+    QElapsedTimer timer;
+    timer.start();
+    window.close();
+    // The hidden window told to the display.
+    QCoreApplication::processEvents();
+    const double gone = timer.nsecsElapsed() / 1e6;
+    // Stopped, not read to the end.
+    if (window.isVisible() || keeper->figuresKnown())
+        return -1;
+    return gone;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -98,11 +125,20 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
 
-    const bool largest = argc > 1 && QByteArray(argv[1]) == "largest";
+    const QByteArray mode = argc > 1 ? QByteArray(argv[1]) : QByteArray();
+    const bool quitting = mode == "quit";
+    const bool largest = mode == "largest" || quitting;
     BenchProgram program;
     if (!(largest ? writeLargest(program) : writeTenYears(program, program.clock.now())))
         return 1;
     MainWindow &window = program.startCounter();
+    if (quitting) {
+        const double gone = quitWhileReading(window);
+        if (gone < 0)
+            return 1;
+        bench::report("journey_quit_gone_ms", gone);
+        return 0;
+    }
     for (int round = 0; round < 5; ++round)
         QCoreApplication::processEvents();
 

@@ -3,6 +3,7 @@
 // the program itself carries no measuring code. CLEARWIND_PROBE lists the
 // steps, separated by blanks:
 //   shown          "shown <microseconds since the epoch>" once the first window is painted
+//   memory         "memory <VmHWM> <VmRSS>", in KiB, at the same moment
 //   press=NAME     clicks the button of that object name once it can be clicked,
 //                  then says "pressed NAME"
 //   walk           opens every tab and shows every panel of every panel stack,
@@ -18,6 +19,7 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QEvent>
+#include <QFile>
 #include <QLabel>
 #include <QPointer>
 #include <QTabWidget>
@@ -58,6 +60,24 @@ void reportProcessCpu(int)
         line[length++] = digits[--count];
     line[length++] = '\n';
     [[maybe_unused]] const ssize_t written = write(STDOUT_FILENO, line, length);
+}
+
+// "memory <VmHWM> <VmRSS>": the peak and the present resident memory, in KiB,
+// as /proc/self/status gives them.
+QByteArray memoryLine()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return "memory ? ?";
+    QByteArray peak = "?";
+    QByteArray resident = "?";
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            peak = line.mid(6).simplified().split(' ').value(0);
+        else if (line.startsWith("VmRSS:"))
+            resident = line.mid(6).simplified().split(' ').value(0);
+    }
+    return "memory " + peak + ' ' + resident;
 }
 
 QWidget *mainWindow()
@@ -172,6 +192,8 @@ private:
                 const auto now = std::chrono::system_clock::now().time_since_epoch();
                 report("shown " +
                        QByteArray::number(std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
+            } else if (step == QLatin1String("memory")) {
+                report(memoryLine());
             }
         }
         nextStep();
