@@ -226,15 +226,16 @@ bool stopped(const std::atomic<bool> *stop)
 }
 
 // The bytes of the file, or why they cannot be had; a missing file has none.
-textfiles::FileRead fileBytes(const QString &path, const QString &within, qsizetype room = 0)
+using textfiles::FileRead;
+
+FileRead fileBytes(const QString &path, const QString &within, qsizetype room = 0)
 {
-    return textfiles::readFile(path,
-                               {.limit = readLimitBytes,
-                                .whenFolder = journeyText("it is a folder, not a file of cravings"),
-                                .whenNotAFile = journeyText("it is not a file of cravings"),
-                                .whenTooLarge = tooLarge(),
-                                .within = within},
-                               room);
+    const textfiles::ReadRules rules = {.limit = readLimitBytes,
+                                        .whenFolder = journeyText("it is a folder, not a file of cravings"),
+                                        .whenNotAFile = journeyText("it is not a file of cravings"),
+                                        .whenTooLarge = tooLarge(),
+                                        .within = within};
+    return textfiles::readFile(path, rules, room);
 }
 
 // Where the header of the older form stands in the bytes, without its line
@@ -441,7 +442,7 @@ CravingLog CravingFile::read(const EachCraving &each, const std::atomic<bool> *s
     for (const QString &path : std::as_const(paths)) {
         if (stopped(stop))
             break;
-        const textfiles::FileRead file = fileBytes(path, m_within);
+        const FileRead file = fileBytes(path, m_within);
         if (file.problem.isEmpty())
             log.unreadableRows += readCravings(file.bytes, each, stop);
         else
@@ -469,7 +470,7 @@ AppendResult CravingFile::append(const Craving &craving) const
     if (info.exists() && info.size() + record.size() > fullFileBytes)
         return startAfterFull(record);
 
-    textfiles::FileRead file = fileBytes(m_path, m_within, cravingsHeader().size() + record.size());
+    FileRead file = fileBytes(m_path, m_within, cravingsHeader().size() + record.size());
     if (!file.problem.isEmpty())
         return {{false, file.problem}, {}};
     QByteArray bytes = std::move(file.bytes);

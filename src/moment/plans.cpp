@@ -57,15 +57,16 @@ QString noPlanWithoutTrigger()
 }
 
 // The bytes of the file, or why they cannot be had; a missing file has none.
-textfiles::FileRead fileBytes(const QString &path, const QString &within, qsizetype room = 0)
+using textfiles::FileRead;
+
+FileRead fileBytes(const QString &path, const QString &within, qsizetype room = 0)
 {
-    return textfiles::readFile(path,
-                               {.limit = plansReadLimitBytes,
-                                .whenFolder = journeyText("it is a folder, not a file of plans"),
-                                .whenNotAFile = journeyText("it is not a file of plans"),
-                                .whenTooLarge = tooLarge(),
-                                .within = within},
-                               room);
+    const textfiles::ReadRules rules = {.limit = plansReadLimitBytes,
+                                        .whenFolder = journeyText("it is a folder, not a file of plans"),
+                                        .whenNotAFile = journeyText("it is not a file of plans"),
+                                        .whenTooLarge = tooLarge(),
+                                        .within = within};
+    return textfiles::readFile(path, rules, room);
 }
 
 bool isHeader(const csv::Record &record)
@@ -142,7 +143,7 @@ PlansFile PlansFile::ofUser(const Environment &environment)
 PlanBook PlansFile::read() const
 {
     PlanBook book;
-    const textfiles::FileRead file = fileBytes(m_path, m_within);
+    const FileRead file = fileBytes(m_path, m_within);
     if (!file.problem.isEmpty()) {
         book.readable = false;
         book.problem = file.problem;
@@ -170,7 +171,7 @@ textfiles::WriteResult PlansFile::setPlan(Trigger trigger, const QString &text) 
     const QString plan = keptPlan(text);
     const QByteArray record = plan.isEmpty() ? QByteArray() : planRecord(trigger, plan);
     const QByteArray header = QByteArray(headerFields[0]) + ',' + headerFields[1] + "\r\n";
-    textfiles::FileRead file = fileBytes(m_path, m_within, header.size() + record.size());
+    FileRead file = fileBytes(m_path, m_within, header.size() + record.size());
     if (!file.problem.isEmpty())
         return {false, file.problem};
     QByteArray &bytes = file.bytes;
