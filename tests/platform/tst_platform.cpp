@@ -235,8 +235,14 @@ void PlatformTest::readingStopsAtItsLimits()
 void PlatformTest::missingFileIsNotOpened()
 {
     const textfiles::LineFile read = textfiles::readLines(QStringLiteral("/nonexistent/folder/file.txt"));
-    QVERIFY(!read.opened);
+    QVERIFY(!read.opened && read.problem.isEmpty());
     QCOMPARE(read.lineCount, 0);
+    // A file where its folder should be leaves no file either: missing, never unreadable.
+    QTemporaryDir folder;
+    const QString notAFolder = folder.filePath(QStringLiteral("journey"));
+    QVERIFY(QFile(notAFolder).open(QIODevice::WriteOnly));
+    const textfiles::LineFile under = textfiles::readLines(notAFolder + QStringLiteral("/plans.csv"));
+    QVERIFY2(!under.opened && under.problem.isEmpty(), qPrintable(under.problem));
 }
 
 void PlatformTest::wholeFileOrWhyNot_data()
