@@ -162,9 +162,9 @@ QStringList splitLines(const QString &text, qsizetype maxKept, qsizetype *lineCo
 
 namespace {
 
-FileRead unreadable(const QString &problem, bool tooLarge = false)
+FileRead unreadable(const QString &problem)
 {
-    return {FileRead::Outcome::Unreadable, {}, tooLarge, problem};
+    return {FileRead::Outcome::Unreadable, {}, false, problem};
 }
 
 QString orGeneral(const QString &own, const char *general)
@@ -232,7 +232,7 @@ FileRead readFile(const QString &path, const ReadRules &rules, qsizetype room)
         return readHead(file, rules.limit);
     WholeFile whole = readWhole(file, rules.limit, status.st_size, room);
     if (whole.tooLarge)
-        return unreadable(rules.whenTooLarge.isEmpty() ? whole.error : rules.whenTooLarge, true);
+        return unreadable(rules.whenTooLarge.isEmpty() ? whole.error : rules.whenTooLarge);
     if (!whole.error.isEmpty())
         return unreadable(whole.error);
     return {FileRead::Outcome::Read, std::move(whole.bytes), false, QString()};

@@ -45,7 +45,7 @@ struct FileRead
     enum class Outcome { Missing, Read, Unreadable };
     Outcome outcome = Outcome::Missing;
     QByteArray bytes;
-    bool tooLarge = false; // refused for its size, or (takeHead) cut at the limit
+    bool tooLarge = false; // read, but cut at the limit (takeHead)
     QString problem;       // why it could not be read, the reason alone
 
     bool exists() const { return outcome != Outcome::Missing; }
