@@ -165,10 +165,10 @@ QFrame *CoachTab::buildPersonalPanel()
     m_personalReasons = new DocumentBox(nullptr, QStringLiteral("txtpersonal"), tr(personalInvitation), true);
     m_personalReasons->setAccessibleName(tr("Your personal reasons not to smoke"));
     m_printReasons = controls::button(nullptr, QStringLiteral("Command2"), tr("Print"));
-    QPushButton *back = controls::button(nullptr, QStringLiteral("cmdpersonalback"), tr("Back"));
+    m_personalBack = controls::button(nullptr, QStringLiteral("cmdpersonalback"), tr("Back"));
     connect(m_printReasons, &QPushButton::clicked, this, &CoachTab::printPersonalReasons);
-    connect(back, &QPushButton::clicked, this, &CoachTab::closePersonalReasons);
-    return buildBoxPanel(QStringLiteral("frmpersonal"), m_personalReasons, nullptr, m_printReasons, back);
+    connect(m_personalBack, &QPushButton::clicked, this, &CoachTab::closePersonalReasons);
+    return buildBoxPanel(QStringLiteral("frmpersonal"), m_personalReasons, nullptr, m_printReasons, m_personalBack);
 }
 
 TopicPanel *CoachTab::buildReasonsPanel()
@@ -349,9 +349,11 @@ CoachTab::Saving CoachTab::savePersonalReasons()
                                                    m_reasonsFile.path(), prepared.refusal);
         return Saving::Refused;
     }
-    // What is written is what the box shows until the write is confirmed.
+    // What is written is what the box shows until the write is confirmed,
+    // and Back waits for it.
     m_reasonsWriting = true;
     m_personalReasons->setReadOnly(true);
+    m_personalBack->setEnabled(false);
     emit personalReasonsWriteRequested(prepared.storing);
     return Saving::Asked;
 }
@@ -360,6 +362,7 @@ void CoachTab::personalReasonsWritten(const textfiles::WriteResult &result)
 {
     m_reasonsWriting = false;
     m_personalReasons->setReadOnly(false);
+    m_personalBack->setEnabled(true);
     m_reasonsFile.noteWritten(result);
     const bool back = std::exchange(m_backAfterWrite, false);
     if (!result.ok) {

@@ -83,6 +83,7 @@ private:
     QFrame *m_personalPanel = nullptr;
     DocumentBox *m_personalReasons = nullptr;
     QPushButton *m_printReasons = nullptr;
+    QPushButton *m_personalBack = nullptr;
     // Reads asked for and not answered yet: only the last answer is shown.
     int m_reasonReadsAsked = 0;
     // Whether the box holds what the file was read as; until then it is

@@ -10,6 +10,7 @@
 #include <QCloseEvent>
 #include <QDirIterator>
 #include <QListWidget>
+#include <QPushButton>
 #include <QSet>
 #include <QTabWidget>
 #include <QTest>
@@ -521,6 +522,8 @@ void AdvisorsTest::failedSaveOfPersonalReasonsStaysWithTheText()
     box->selectAll();
     QTest::keyClicks(box, "My children");
     QVERIFY(program.click("cmdpersonalback"));
+    // Written beside the window: meanwhile Back cannot ask a second time.
+    QVERIFY(!program.find<QPushButton>("cmdpersonalback")->isEnabled());
     QTRY_COMPARE(
         program.messages.texts(),
         QStringList{QStringLiteral("Your personal reasons could not be saved in %1: its folder %2 could not be "
@@ -528,6 +531,7 @@ void AdvisorsTest::failedSaveOfPersonalReasonsStaysWithTheText()
                         .arg(QDir::toNativeSeparators(program.path("data/coach/personal.rtf")),
                              QDir::toNativeSeparators(program.path("data/coach")))});
     QVERIFY(program.shown("frmpersonal"));
+    QVERIFY(program.find<QPushButton>("cmdpersonalback")->isEnabled());
     QCOMPARE(box->toPlainText(), QStringLiteral("My children"));
 }
 
