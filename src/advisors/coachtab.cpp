@@ -19,6 +19,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace {
 
 using Action = ButtonGrid::Action<CoachTab>;
@@ -101,7 +103,8 @@ CharacterTab::Character coach()
 
 CoachTab::CoachTab(const Environment &environment, QWidget *parent)
     : CharacterTab(coach(), parent), m_environment(environment), m_things(*environment.random, *environment.clock),
-      m_reasonsFile(datafiles::path(environment, datafiles::File::PersonalReasons), *environment.clock)
+      m_reasonsFile(datafiles::path(environment, datafiles::File::PersonalReasons), environment.userDataFolder,
+                    *environment.clock)
 {
     connect(picture(), &PictureButton::clicked, this, &CoachTab::greet);
 }
@@ -162,10 +165,10 @@ QFrame *CoachTab::buildPersonalPanel()
     m_personalReasons = new DocumentBox(nullptr, QStringLiteral("txtpersonal"), tr(personalInvitation), true);
     m_personalReasons->setAccessibleName(tr("Your personal reasons not to smoke"));
     m_printReasons = controls::button(nullptr, QStringLiteral("Command2"), tr("Print"));
-    QPushButton *back = controls::button(nullptr, QStringLiteral("cmdpersonalback"), tr("Back"));
+    m_personalBack = controls::button(nullptr, QStringLiteral("cmdpersonalback"), tr("Back"));
     connect(m_printReasons, &QPushButton::clicked, this, &CoachTab::printPersonalReasons);
-    connect(back, &QPushButton::clicked, this, &CoachTab::closePersonalReasons);
-    return buildBoxPanel(QStringLiteral("frmpersonal"), m_personalReasons, nullptr, m_printReasons, back);
+    connect(m_personalBack, &QPushButton::clicked, this, &CoachTab::closePersonalReasons);
+    return buildBoxPanel(QStringLiteral("frmpersonal"), m_personalReasons, nullptr, m_printReasons, m_personalBack);
 }
 
 TopicPanel *CoachTab::buildReasonsPanel()
@@ -266,26 +269,55 @@ void CoachTab::closeThingsToDo()
 void CoachTab::openPersonalReasons()
 {
     controls::switchPanels(m_mainPanel, m_personalPanel);
-    const richtext::LoadResult read = m_personalReasons->load(m_reasonsFile.path(), m_environment.userDataFolder);
+    // Until the file is read the box is empty, not the invitation: the
+    // reasons are not known to be unwritten yet, and nothing typed over a
+    // file not read may replace it.
+    m_reasonsShown = false;
+    m_personalReasons->setReadOnly(true);
+    m_personalReasons->clear();
+    m_personalReasons->setUnchanged();
+    say(tr("Edit you personal reasons here..."));
+    ++m_reasonReadsAsked;
+    emit personalReasonsReadRequested();
+}
+
+void CoachTab::takePersonalReasons(const textfiles::FileRead &file)
+{
+    // Answers come in the order asked: an earlier one is out of date.
+    if (m_reasonReadsAsked == 0 || --m_reasonReadsAsked > 0 || !controls::isShown(m_personalPanel))
+        return;
+    const richtext::LoadResult read = m_personalReasons->load(file);
     // The box shows what the file holds: without a file it can show, only
     // the invitation to write, as at first, not in a format read before.
     if (!read.ok) {
         m_personalReasons->setCurrentCharFormat(QTextCharFormat());
         m_personalReasons->setCurrentFont(m_personalReasons->font());
         m_personalReasons->setText(tr(personalInvitation));
+        m_personalReasons->setUnchanged();
     }
+    m_personalReasons->setReadOnly(false);
+    m_reasonsShown = true;
     const QString unread = m_reasonsFile.noteRead(read);
-    say(tr("Edit you personal reasons here..."));
     if (!unread.isEmpty())
         m_environment.messages->show(unread, MessageService::Icon::Warning, tr("Clearwind"));
 }
 
 void CoachTab::closePersonalReasons()
 {
-    // Reasons that could not be stored stay on the screen, so nothing is lost.
-    if (!savePersonalReasons())
+    // The write under way answers this Back too.
+    if (m_reasonsWriting)
         return;
-    switchPanels(m_personalPanel, m_mainPanel, greeting());
+    switch (savePersonalReasons()) {
+    case Saving::Unneeded:
+        switchPanels(m_personalPanel, m_mainPanel, greeting());
+        return;
+    case Saving::Asked:
+        m_backAfterWrite = true;
+        return;
+    case Saving::Refused:
+        // Reasons that could not be stored stay on the screen, so nothing is lost.
+        return;
+    }
 }
 
 void CoachTab::printPersonalReasons()
@@ -293,28 +325,66 @@ void CoachTab::printPersonalReasons()
     printing::printOrSay(m_environment, *m_personalReasons->asWritten());
 }
 
-// Both ways out, Back and closing the window, store this way: only what the
-// user changed is written, so a file the box could not show whole stays.
-bool CoachTab::savePersonalReasons()
+bool CoachTab::hasUnsavedPersonalReasons() const
 {
-    // Reasons are only typed on a tab that has been shown.
-    if (!m_personalReasons || !m_personalReasons->isChanged())
-        return true;
-    const textfiles::WriteResult result = m_reasonsFile.write(
-        [this](const QString &question) { return m_environment.messages->ask(question, tr("Clearwind")); },
-        [this](const QString &path) {
-            return m_personalReasons->save(path, {.within = m_environment.userDataFolder});
-        });
-    // Without an error the user chose not to replace the file.
-    if (!result.ok && !result.error.isEmpty())
-        m_environment.messages->reportNotSaved(tr("Your personal reasons could not be saved in %1: %2"),
-                                               m_reasonsFile.path(), result.error);
-    return result.ok;
+    // Reasons are only typed on a tab that has been shown, into a box that
+    // shows what the file was read as.
+    return m_personalReasons && m_reasonsShown && m_personalReasons->isChanged();
 }
 
-bool CoachTab::storeChangedPersonalReasons()
+// Both ways out, Back and closing the window, store this way: only what the
+// user changed is written, so a file the box could not show whole stays.
+// The question is asked here; the file is written beside the window.
+CoachTab::Saving CoachTab::savePersonalReasons()
 {
-    if (savePersonalReasons())
+    if (!hasUnsavedPersonalReasons())
+        return Saving::Unneeded;
+    const PersonalReasonsFile::Prepared prepared = m_reasonsFile.prepare(
+        [this](const QString &question) { return m_environment.messages->ask(question, tr("Clearwind")); },
+        m_personalReasons->asRtf());
+    if (!prepared.go) {
+        // Without a reason the user chose not to replace the file.
+        if (!prepared.refusal.isEmpty())
+            m_environment.messages->reportNotSaved(tr("Your personal reasons could not be saved in %1: %2"),
+                                                   m_reasonsFile.path(), prepared.refusal);
+        return Saving::Refused;
+    }
+    // What is written is what the box shows until the write is confirmed,
+    // and Back waits for it.
+    m_reasonsWriting = true;
+    m_personalReasons->setReadOnly(true);
+    m_personalBack->setEnabled(false);
+    emit personalReasonsWriteRequested(prepared.storing);
+    return Saving::Asked;
+}
+
+void CoachTab::personalReasonsWritten(const textfiles::WriteResult &result)
+{
+    m_reasonsWriting = false;
+    m_personalReasons->setReadOnly(false);
+    m_personalBack->setEnabled(true);
+    m_reasonsFile.noteWritten(result);
+    const bool back = std::exchange(m_backAfterWrite, false);
+    if (!result.ok) {
+        m_environment.messages->reportNotSaved(tr("Your personal reasons could not be saved in %1: %2"),
+                                               m_reasonsFile.path(), result.error);
+        return;
+    }
+    m_personalReasons->setUnchanged();
+    if (back)
+        switchPanels(m_personalPanel, m_mainPanel, greeting());
+}
+
+void CoachTab::handOverChangedPersonalReasons()
+{
+    // A write under way is in the keeper's hands already.
+    if (!m_reasonsWriting)
+        savePersonalReasons();
+}
+
+bool CoachTab::mayCloseWithPersonalReasons()
+{
+    if (m_reasonsWriting || !hasUnsavedPersonalReasons())
         return true;
     return m_environment.messages->ask(tr("Close Clearwind anyway? What you wrote since the last save will be lost."),
                                        tr("Clearwind"));

@@ -25,16 +25,28 @@ public:
     // Where the documents the coach shows are.
     static QStringList documents(const Environment &environment);
 
-    // Stores the personal reasons where they changed since they were loaded
-    // or stored. False when they could not be stored and the user chose to
-    // keep the program open.
-    bool storeChangedPersonalReasons();
+    // Before the window closes: asks for the personal reasons to be stored
+    // where they changed since they were read or stored.
+    void handOverChangedPersonalReasons();
+    // Once the writes that could land have been confirmed: true when the
+    // reasons are stored or still being written, or when the user chose to
+    // close without them.
+    bool mayCloseWithPersonalReasons();
+
+    // What reading the personal reasons found (richtext::documentReadRules()).
+    void takePersonalReasons(const textfiles::FileRead &file);
+    // The outcome of the write asked for by personalReasonsWriteRequested().
+    void personalReasonsWritten(const textfiles::WriteResult &result);
 
     void greet();
     void openTroubles();
     void openThingsToDo();
     void openPersonalReasons();
     void openReasonsToSmoke();
+
+signals:
+    void personalReasonsReadRequested();
+    void personalReasonsWriteRequested(const PersonalReasonsFile::Storing &storing);
 
 protected:
     void buildPanels() override;
@@ -54,7 +66,9 @@ private:
     void closeThingsToDo();
     void closePersonalReasons();
     void printPersonalReasons();
-    bool savePersonalReasons();
+    enum class Saving { Unneeded, Asked, Refused };
+    Saving savePersonalReasons();
+    bool hasUnsavedPersonalReasons() const;
     void showAnswer();
     void closeReasonsToSmoke();
 
@@ -69,6 +83,14 @@ private:
     QFrame *m_personalPanel = nullptr;
     DocumentBox *m_personalReasons = nullptr;
     QPushButton *m_printReasons = nullptr;
+    QPushButton *m_personalBack = nullptr;
+    // Reads asked for and not answered yet: only the last answer is shown.
+    int m_reasonReadsAsked = 0;
+    // Whether the box holds what the file was read as; until then it is
+    // empty, read-only, and never written over the file.
+    bool m_reasonsShown = false;
+    bool m_reasonsWriting = false;
+    bool m_backAfterWrite = false;
     TopicPanel *m_reasonsToSmoke = nullptr;
     QListWidget *m_reasonList = nullptr;
     QPushButton *m_answerButton = nullptr;

@@ -50,35 +50,50 @@ QString PersonalReasonsFile::noteRead(const richtext::LoadResult &read)
         .arg(QDir::toNativeSeparators(m_path), read.error);
 }
 
-textfiles::WriteResult PersonalReasonsFile::write(const Ask &ask, const Write &write)
+PersonalReasonsFile::Prepared PersonalReasonsFile::prepare(const Ask &ask, const QByteArray &bytes) const
 {
+    Storing storing{m_path, m_within, bytes, QString()};
     if (m_hazard == Hazard::None)
-        return write(m_path);
-    const QString copy = freeCopyName();
-    if (copy.isEmpty())
-        return {false, tr("There is no free name for a copy of the old file.")};
-    if (!ask(question(copy)))
-        return {false, QString()};
+        return {true, QString(), storing};
+    storing.keepOldAs = freeCopyName();
+    if (storing.keepOldAs.isEmpty())
+        return {false, tr("There is no free name for a copy of the old file."), {}};
+    if (!ask(question(storing.keepOldAs)))
+        return {false, QString(), {}};
+    return {true, QString(), storing};
+}
+
+void PersonalReasonsFile::noteWritten(const textfiles::WriteResult &written)
+{
+    // The file now holds what the box shows.
+    if (written.ok)
+        m_hazard = Hazard::None;
+}
+
+textfiles::WriteResult PersonalReasonsFile::store(const Storing &storing)
+{
+    const textfiles::WriteOptions options{.within = storing.within};
+    if (storing.keepOldAs.isEmpty())
+        return textfiles::writeAtomically(storing.path, storing.bytes, options);
+    const QString &path = storing.path;
+    const QString &copy = storing.keepOldAs;
 
     // A copy leaves the old file in place until the new one replaces it
     // whole. One that cannot be read cannot be copied: it is moved aside, and
     // so is anything but a file (a pipe would hold the copy up for ever).
-    const bool copied = QFileInfo(m_path).isFile() && QFile(m_path).copy(copy);
-    if (QFile moved(m_path); !copied && !moved.rename(copy))
+    const bool copied = QFileInfo(path).isFile() && QFile(path).copy(copy);
+    if (QFile moved(path); !copied && !moved.rename(copy))
         return {
             false,
             tr("The old file could not be kept as %1: %2").arg(QDir::toNativeSeparators(copy), moved.errorString())};
-    const textfiles::WriteResult written = write(m_path);
+    const textfiles::WriteResult written = textfiles::writeAtomically(path, storing.bytes, options);
     if (!written.ok) {
         // Nothing was replaced, so nothing needs keeping.
         if (copied)
             QFile::remove(copy);
-        else if (!QFile::rename(copy, m_path))
+        else if (!QFile::rename(copy, path))
             return {false, written.error + u' ' + tr("The old file is now %1.").arg(QDir::toNativeSeparators(copy))};
-        return written;
     }
-    // The file now holds what the box shows.
-    m_hazard = Hazard::None;
     return written;
 }
 

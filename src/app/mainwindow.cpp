@@ -43,6 +43,7 @@
 #include "web/webpages.h"
 
 #include <QCloseEvent>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QIcon>
 #include <QPalette>
@@ -101,6 +102,7 @@ MainWindow::MainWindow(const Environment &environment, QWidget *parent)
     connectSettingsTab();
     m_profileRequests->connectStartPanel(m_startPanel);
     m_profileRequests->connectRelapsePanel(m_relapsePanel);
+    m_profileRequests->connectCoachTab(m_coachTab);
     connectTray();
     connectCravingRequests();
     connectReminder();
@@ -275,12 +277,19 @@ void MainWindow::startCounterView()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (!m_coachTab->storeChangedPersonalReasons()) {
+    // Every write gets the same moment, the personal reasons' too.
+    const QDeadlineTimer deadline(2000);
+    m_coachTab->handOverChangedPersonalReasons();
+    // Reasons that could not be written are said now, and the user may stay
+    // with what they wrote.
+    m_keeper->settle(deadline);
+    if (!m_coachTab->mayCloseWithPersonalReasons()) {
         event->ignore();
         return;
     }
-    // Reads are dropped; writes get a moment, and the window closes all the same.
-    sayUnwrittenFiles(m_keeper->finish(2000));
+    // Reads are dropped; writes get the rest of the moment, and the window
+    // closes all the same.
+    sayUnwrittenFiles(m_keeper->finish(int(deadline.remainingTime())));
     QWidget::closeEvent(event);
 }
 

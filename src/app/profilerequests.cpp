@@ -1,5 +1,6 @@
 #include "app/profilerequests.h"
 
+#include "advisors/coachtab.h"
 #include "keeper/userfilekeeper.h"
 #include "platform/clock.h"
 #include "platform/environment.h"
@@ -69,4 +70,16 @@ void ProfileRequests::connectSettingsTab(SettingsTab *settingsTab)
         awaitWritten(m_keeper.saveSettings(settings),
                      [settingsTab](const textfiles::WriteResult &result) { settingsTab->settingsSaved(result); });
     });
+}
+
+void ProfileRequests::connectCoachTab(CoachTab *coachTab)
+{
+    connect(coachTab, &CoachTab::personalReasonsReadRequested, &m_keeper, &UserFileKeeper::readPersonalReasons);
+    connect(&m_keeper, &UserFileKeeper::personalReasonsRead, coachTab, &CoachTab::takePersonalReasons);
+    connect(coachTab, &CoachTab::personalReasonsWriteRequested, this,
+            [this, coachTab](const PersonalReasonsFile::Storing &storing) {
+                awaitWritten(m_keeper.storePersonalReasons(storing), [coachTab](const textfiles::WriteResult &result) {
+                    coachTab->personalReasonsWritten(result);
+                });
+            });
 }

@@ -8,15 +8,17 @@
 #include <map>
 
 struct Environment;
+class CoachTab;
 class QuestionnairePanel;
 class RelapsePanel;
 class SettingsTab;
 class StartPanel;
 class UserFileKeeper;
 
-// Takes what the profile panels and the settings tab ask of the user's files
-// to the keeper, and the keeper's confirmation back into the panel that
-// asked: a panel says "saved" only once the file is written.
+// Takes what the profile panels, the settings tab and the coach's personal
+// reasons ask of the user's files to the keeper, and the keeper's answer
+// back into the panel that asked: a panel says "saved" only once the file is
+// written.
 class ProfileRequests : public QObject
 {
     Q_OBJECT
@@ -27,6 +29,7 @@ public:
     void connectStartPanel(StartPanel *startPanel);
     void connectRelapsePanel(RelapsePanel *relapsePanel);
     void connectSettingsTab(SettingsTab *settingsTab);
+    void connectCoachTab(CoachTab *coachTab);
 
 private:
     using Reply = std::function<void(const textfiles::WriteResult &)>;

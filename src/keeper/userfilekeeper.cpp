@@ -5,13 +5,16 @@
 #include "platform/clock.h"
 #include "profile/profilefile.h"
 #include "profile/settingsfile.h"
+#include "richtext/documentfile.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QThread>
+#include <QWaitCondition>
 
 #include <utility>
 #include <vector>
@@ -26,6 +29,8 @@ struct UserFileKeeper::Shared
     // The writes asked for that have not landed yet, by ticket, with their
     // files. Kept by the worker, so that finish() can tell while it waits.
     std::map<Ticket, QString> unfinished;
+    // Woken whenever a write has landed and its confirmation is on its way.
+    QWaitCondition landed;
 };
 
 // Lives on the worker thread; jobs reach it as queued calls, one after the
@@ -114,16 +119,17 @@ UserFileKeeper::Ticket UserFileKeeper::write(const QString &path, Work work, Don
     }
     post([this, ticket, shared = m_shared, worker = m_worker, work = std::move(work), done = std::move(done)] {
         const Result result = work();
-        {
-            QMutexLocker locked(&shared->mutex);
-            shared->unfinished.erase(ticket);
-        }
         emit worker->done([this, ticket, done, result] {
             // Only what landed changes what the keeper holds.
             if (result.ok)
                 done(result);
             confirm(ticket, result);
         });
+        // Only now: settle() takes a write that is no longer unfinished for
+        // one whose confirmation is already posted.
+        QMutexLocker locked(&shared->mutex);
+        shared->unfinished.erase(ticket);
+        shared->landed.wakeAll();
     });
     return ticket;
 }
@@ -208,6 +214,14 @@ void UserFileKeeper::readReasonLines()
     read<QString>([path = datafiles::path(m_environment, datafiles::File::PersonalReasons),
                    within = m_within](const std::atomic<bool> &) { return journey::firstReasonLines(path, within); },
                   [this](const QString &lines) { emit reasonLinesRead(lines); });
+}
+
+void UserFileKeeper::readPersonalReasons()
+{
+    read<textfiles::FileRead>(
+        [path = datafiles::path(m_environment, datafiles::File::PersonalReasons), within = m_within](
+            const std::atomic<bool> &) { return textfiles::readFile(path, richtext::documentReadRules(within)); },
+        [this](const textfiles::FileRead &file) { emit personalReasonsRead(file); });
 }
 
 UserFileKeeper::Ticket UserFileKeeper::setPlan(journey::Trigger trigger, const QString &plan)
@@ -339,12 +353,33 @@ UserFileKeeper::Ticket UserFileKeeper::exportSpreadsheet(const QString &path)
         [](const textfiles::WriteResult &) {});
 }
 
+UserFileKeeper::Ticket UserFileKeeper::storePersonalReasons(const PersonalReasonsFile::Storing &storing)
+{
+    return write<textfiles::WriteResult>(
+        storing.path, [storing] { return PersonalReasonsFile::store(storing); }, [](const textfiles::WriteResult &) {});
+}
+
 void UserFileKeeper::takeProfileLines(const QStringList &lines)
 {
     ProfileFile::apply(lines, m_profile, m_environment.clock->now().date());
     m_readProblems[datafiles::File::Profile].clear();
     emit profileChanged();
     refreshFigures();
+}
+
+void UserFileKeeper::settle(QDeadlineTimer deadline)
+{
+    if (m_finished)
+        return;
+    {
+        QMutexLocker locked(&m_shared->mutex);
+        while (!m_shared->unfinished.empty()) {
+            if (!m_shared->landed.wait(&m_shared->mutex, deadline))
+                break;
+        }
+    }
+    // The confirmations of the writes that landed, in the order asked.
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
 }
 
 QStringList UserFileKeeper::finish(int milliseconds)

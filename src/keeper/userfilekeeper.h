@@ -1,5 +1,6 @@
 #pragma once
 
+#include "advisors/personalreasonsfile.h"
 #include "cravinglog/cravings.h"
 #include "journey/journeysummary.h"
 #include "moment/plans.h"
@@ -11,6 +12,7 @@
 #include "records/quitprofile.h"
 
 #include <QDateTime>
+#include <QDeadlineTimer>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -64,6 +66,9 @@ public:
     // reasonLinesRead() brings them. They are the coach's document, read
     // afresh each time: the coach's tab may have changed them since.
     void readReasonLines();
+    // Reads the personal reasons whole on the worker, for the coach's box;
+    // personalReasonsRead() brings the bytes or why not.
+    void readPersonalReasons();
 
     const QuitProfile &profile() const { return m_profile; }
     const ProgramSettings &settings() const { return m_settings; }
@@ -94,6 +99,14 @@ public:
     // The attempts and every craving as a spreadsheet, into PATH, which the
     // user chose.
     Ticket exportSpreadsheet(const QString &path);
+    // The personal reasons, as the coach's tab prepared them: the old file
+    // kept first where that was asked for.
+    Ticket storePersonalReasons(const PersonalReasonsFile::Storing &storing);
+
+    // Waits until every write asked for so far has landed, or until
+    // DEADLINE, and confirms at once those that landed: the window learns
+    // before it closes whether what the user wrote is stored.
+    void settle(QDeadlineTimer deadline);
 
     // Before the program ends: reads under way stop at their next record and
     // reads still queued are dropped; writes under way or queued get at most
@@ -114,6 +127,7 @@ signals:
     void cravingLogged(const journey::Craving &craving);
     void figuresChanged();
     void reasonLinesRead(const QString &lines);
+    void personalReasonsRead(const textfiles::FileRead &file);
 
 private:
     struct Shared;

@@ -18,9 +18,13 @@ LoadResult failure(const QString &error)
 
 } // namespace
 
-LoadResult loadFile(const QString &path, QTextDocument *document, const QString &within)
+textfiles::ReadRules documentReadRules(const QString &within)
 {
-    const textfiles::FileRead file = textfiles::readFile(path, {.limit = maxDocumentBytes, .within = within});
+    return {.limit = maxDocumentBytes, .within = within};
+}
+
+LoadResult loadRead(const textfiles::FileRead &file, QTextDocument *document)
+{
     if (file.outcome == textfiles::FileRead::Outcome::Missing) {
         LoadResult result = failure(qt_error_string(ENOENT));
         result.missing = true;
@@ -29,6 +33,11 @@ LoadResult loadFile(const QString &path, QTextDocument *document, const QString 
     if (file.unreadable())
         return failure(file.problem);
     return {true, false, QString(), read(file.bytes, document)};
+}
+
+LoadResult loadFile(const QString &path, QTextDocument *document, const QString &within)
+{
+    return loadRead(textfiles::readFile(path, documentReadRules(within)), document);
 }
 
 textfiles::WriteResult saveFile(const QString &path, const QTextDocument &document,

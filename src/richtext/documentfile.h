@@ -22,9 +22,17 @@ struct LoadResult
     Omissions omitted;    // what the file holds that the document leaves out
 };
 
-// Replaces the document's content with the file's. Not ok, with the document
-// untouched, when the file is missing, unreadable or too large. WITHIN: the
-// folder of the user's files, for one of theirs (see textfiles::ReadRules).
+// How a document is read: whole, up to maxDocumentBytes. WITHIN: the folder
+// of the user's files, for one of theirs (see textfiles::ReadRules).
+textfiles::ReadRules documentReadRules(const QString &within = QString());
+
+// Replaces the document's content with what reading its file under
+// documentReadRules() found, which may have been read on another thread.
+// Not ok, with the document untouched, when the file is missing, unreadable
+// or too large.
+LoadResult loadRead(const textfiles::FileRead &file, QTextDocument *document);
+
+// Reads the file and loads it, as loadRead() does.
 LoadResult loadFile(const QString &path, QTextDocument *document, const QString &within = QString());
 
 // Writes the whole document as RTF, whole or not at all.

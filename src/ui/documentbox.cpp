@@ -3,6 +3,7 @@
 #include "platform/contrast.h"
 #include "richtext/documentfile.h"
 #include "richtext/layoutbreaks.h"
+#include "richtext/rtfwriter.h"
 #include "ui/look.h"
 
 #include <QFontDatabase>
@@ -131,13 +132,24 @@ DocumentBox::DocumentBox(QWidget *parent, const QString &objectName, const QStri
 
 richtext::LoadResult DocumentBox::load(const QString &path, const QString &within)
 {
+    return loadWith([&](QTextDocument *document) { return richtext::loadFile(path, document, within); });
+}
+
+richtext::LoadResult DocumentBox::load(const textfiles::FileRead &file)
+{
+    return loadWith([&](QTextDocument *document) { return richtext::loadRead(file, document); });
+}
+
+template<typename Load>
+richtext::LoadResult DocumentBox::loadWith(Load load)
+{
     // While the document is built it is not laid out at all. The caret goes
     // to the start before the document gets its page back, so nothing needs
     // the end of the text laid out: a long document opens at once, laid out
     // a screen first and the rest a step at a time.
     const QSizeF page = document()->pageSize();
     document()->setPageSize(QSizeF(0, 0));
-    const richtext::LoadResult loaded = richtext::loadFile(path, document(), within);
+    const richtext::LoadResult loaded = load(document());
     if (loaded.ok) {
         richtext::addLayoutBreaks(document());
         showColoursForLook();
@@ -153,12 +165,14 @@ richtext::LoadResult DocumentBox::load(const QString &path, const QString &withi
     return loaded;
 }
 
-textfiles::WriteResult DocumentBox::save(const QString &path, const textfiles::WriteOptions &options)
+QByteArray DocumentBox::asRtf() const
 {
-    const textfiles::WriteResult result = richtext::saveFile(path, *asWritten(), options);
-    if (result.ok)
-        document()->setModified(false);
-    return result;
+    return richtext::write(*asWritten());
+}
+
+void DocumentBox::setUnchanged()
+{
+    document()->setModified(false);
 }
 
 void DocumentBox::setText(const QString &text)

@@ -21,8 +21,12 @@ public:
     // get breaks (see richtext/layoutbreaks.h).
     // WITHIN: the folder of the user's files, for a file of theirs.
     richtext::LoadResult load(const QString &path, const QString &within = QString());
-    // Writes the whole content as RTF. What is written counts as unchanged.
-    textfiles::WriteResult save(const QString &path, const textfiles::WriteOptions &options = {});
+    // The same with what reading the file found (richtext::documentReadRules()).
+    richtext::LoadResult load(const textfiles::FileRead &file);
+    // The whole content as RTF, with the colours its file gave it.
+    QByteArray asRtf() const;
+    // What asRtf() gave is stored: the content counts as unchanged.
+    void setUnchanged();
     // Replaces the whole content with plain text, caret at the start.
     void setText(const QString &text);
     void moveCaretToStart();
@@ -38,6 +42,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    template<typename Load>
+    richtext::LoadResult loadWith(Load load);
     // Lifts the document's own text colours that would not read on the box's
     // background, or gives them back, as the look asks.
     void showColoursForLook();

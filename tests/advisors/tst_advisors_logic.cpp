@@ -114,7 +114,7 @@ void AdvisorsLogicTest::reasonsFileAsksBeforeItReplaces()
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
     }
     const FakeClock clock;
-    PersonalReasonsFile reasons(path, clock);
+    PersonalReasonsFile reasons(path, folder.path(), clock);
     richtext::LoadResult read{true, false, QString(), {}};
     if (found == QLatin1String("missing"))
         read = {false, true, QStringLiteral("No such file or directory"), {}};
@@ -127,14 +127,16 @@ void AdvisorsLogicTest::reasonsFileAsksBeforeItReplaces()
     QCOMPARE(note.contains(QStringLiteral("Input/output error")), read.error == QLatin1String("Input/output error"));
 
     QStringList questions;
-    const textfiles::WriteResult written = reasons.write(
+    const PersonalReasonsFile::Prepared prepared = reasons.prepare(
         [&](const QString &question) {
             questions << question;
             return !answers.isEmpty() && answers.takeFirst();
         },
-        [](const QString &target) { return textfiles::writeAtomically(target, "{\\rtf1 new\\par}"); });
+        "{\\rtf1 new\\par}");
     QCOMPARE(questions.size(), int(asked));
-    QCOMPARE(written.ok, replaced);
+    QCOMPARE(prepared.go, replaced);
+    if (prepared.go)
+        QVERIFY(PersonalReasonsFile::store(prepared.storing).ok);
     QCOMPARE(contents(path), replaced ? QByteArray("{\\rtf1 new\\par}") : old);
     // What the user agreed to replace is kept beside it, under the day's name, and named in the question.
     const QString copy = folder.filePath(QStringLiteral("personal-2026-03-14.rtf"));

@@ -10,6 +10,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextEdit>
 
 #include <functional>
 #include <unistd.h>
@@ -97,7 +98,10 @@ void changePlan(TestProgram &program)
 void typeReasons(TestProgram &program)
 {
     QVERIFY(program.click("cmdpersonal"));
-    QTest::keyClicks(program.find("txtpersonal"), "To breathe freely");
+    // The box takes what is typed once the file is read.
+    auto *box = program.find<QTextEdit>("txtpersonal");
+    QTRY_VERIFY(!box->isReadOnly());
+    QTest::keyClicks(box, "To breathe freely");
     QVERIFY(program.click("cmdpersonalback"));
 }
 

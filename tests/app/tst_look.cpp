@@ -1,5 +1,6 @@
 #include "platform/appearance.h"
 #include "platform/contrast.h"
+#include "platform/textfiles.h"
 #include "support/checked.h"
 #include "support/testwindow.h"
 #include "ui/documentbox.h"
@@ -457,7 +458,7 @@ void LookTest::documentColoursLiftOnScreenOnly()
     QVERIFY(!box.isChanged());
 
     const QString saved = folder.filePath(QStringLiteral("saved.rtf"));
-    QVERIFY(box.save(saved).ok);
+    QVERIFY(textfiles::writeAtomically(saved, box.asRtf()).ok);
     const QByteArray bytes = [&saved] {
         QFile file(saved);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();

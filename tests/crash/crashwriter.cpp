@@ -7,10 +7,11 @@
 // With "full", it fills the disk instead once the file exists, writes the
 // second version once, and ends with 0 when the writer said that it failed.
 
+#include "advisors/personalreasonsfile.h"
 #include "cravinglog/cravings.h"
 #include "profile/profilefile.h"
 #include "profile/settingsfile.h"
-#include "richtext/documentfile.h"
+#include "richtext/rtfwriter.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -92,7 +93,9 @@ Writer writerNamed(const QString &name)
         return [](const QString &path, bool second) {
             QTextDocument document;
             fillReasons(document, second);
-            return richtext::saveFile(path, document);
+            // As the keeper stores them: the bytes made from the document
+            // beforehand, the old file replaced whole.
+            return PersonalReasonsFile::store({path, QString(), richtext::write(document), QString()});
         };
     if (name == QLatin1String("cravings"))
         return writeCravings;

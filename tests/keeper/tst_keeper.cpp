@@ -157,14 +157,18 @@ void KeeperTest::aFailedWriteChangesNothing()
 void KeeperTest::finishWaitsForWritesWithinItsTime_data()
 {
     QTest::addColumn<bool>("outlasts"); // the write is held past the limit
-    QTest::newRow("a write under way lands") << false;
-    QTest::newRow("a write that cannot land in time is named") << true;
+    QTest::addColumn<bool>("reasons");  // the second write is the personal reasons, not a plan
+    QTest::newRow("a write under way lands") << false << false;
+    QTest::newRow("a write that cannot land in time is named") << true << false;
+    QTest::newRow("personal reasons queued behind it are named") << true << true;
 }
 
 void KeeperTest::finishWaitsForWritesWithinItsTime()
 {
     QFETCH(bool, outlasts);
+    QFETCH(bool, reasons);
     UserFolder user;
+    const QString reasonsPath = user.path(File::PersonalReasons);
     QSemaphore committing;
     QSemaphore release;
     textfiles::testing::setBeforeCommit([&](const QString &) {
@@ -174,17 +178,28 @@ void KeeperTest::finishWaitsForWritesWithinItsTime()
     });
     UserFileKeeper keeper(user.environment);
     keeper.setPlan(Trigger::Coffee, QStringLiteral("first"));
-    keeper.setPlan(Trigger::Meal, QStringLiteral("second"));
+    if (reasons)
+        keeper.storePersonalReasons({reasonsPath, user.folder.path(), "{\\rtf1 For Lena\\par}", QString()});
+    else
+        keeper.setPlan(Trigger::Meal, QStringLiteral("second"));
     QVERIFY(committing.tryAcquire(1, 5000));
     QElapsedTimer waited;
     waited.start();
     const QStringList unfinished = keeper.finish(outlasts ? 500 : 5000);
     const qint64 elapsed = waited.elapsed();
-    QCOMPARE(unfinished, outlasts ? QStringList{user.path(File::Plans)} : QStringList());
+    QStringList named;
+    if (outlasts)
+        named << user.path(File::Plans);
+    if (outlasts && reasons)
+        named << reasonsPath;
+    QCOMPARE(unfinished, named);
     QVERIFY2(!outlasts || (elapsed >= 450 && elapsed < 1500), qPrintable(QString::number(elapsed)));
     release.release(2);
     // Every write asked for lands, in time or after.
-    QTRY_COMPARE(PlansFile(user.path(File::Plans)).read().plan(Trigger::Meal), QStringLiteral("second"));
+    if (reasons)
+        QTRY_COMPARE(textfiles::readFile(reasonsPath, {}).bytes, QByteArray("{\\rtf1 For Lena\\par}"));
+    else
+        QTRY_COMPARE(PlansFile(user.path(File::Plans)).read().plan(Trigger::Meal), QStringLiteral("second"));
     textfiles::testing::setBeforeCommit({});
     QCOMPARE(PlansFile(user.path(File::Plans)).read().plan(Trigger::Coffee), QStringLiteral("first"));
 }
