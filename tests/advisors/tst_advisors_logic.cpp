@@ -96,6 +96,8 @@ void AdvisorsLogicTest::reasonsFileAsksBeforeItReplaces_data()
     QTest::newRow("with a table, no") << "table" << QList<bool>{false} << true << false;
     // A pipe has nothing to copy and is never opened: it is moved aside.
     QTest::newRow("a pipe, yes") << "pipe" << QList<bool>{true} << true << true;
+    // The day's copy from an earlier save stays; this one takes the next name.
+    QTest::newRow("with a table again the same day, yes") << "table again" << QList<bool>{true} << true << true;
 }
 
 void AdvisorsLogicTest::reasonsFileAsksBeforeItReplaces()
@@ -107,6 +109,12 @@ void AdvisorsLogicTest::reasonsFileAsksBeforeItReplaces()
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("personal.rtf"));
     const QByteArray old = "{\\rtf1 old reasons\\par}";
+    const bool again = found.endsWith(QLatin1String(" again"));
+    if (again) {
+        found.chop(6);
+        QFile earlier(folder.filePath(QStringLiteral("personal-2026-03-14.rtf")));
+        QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
+    }
     if (found == QLatin1String("pipe")) {
         QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     } else if (found != QLatin1String("missing")) {
@@ -139,13 +147,17 @@ void AdvisorsLogicTest::reasonsFileAsksBeforeItReplaces()
         QVERIFY(PersonalReasonsFile::store(prepared.storing).ok);
     QCOMPARE(contents(path), replaced ? QByteArray("{\\rtf1 new\\par}") : old);
     // What the user agreed to replace is kept beside it, under the day's name, and named in the question.
-    const QString copy = folder.filePath(QStringLiteral("personal-2026-03-14.rtf"));
+    const QString copyName =
+        again ? QStringLiteral("personal-2026-03-14-2.rtf") : QStringLiteral("personal-2026-03-14.rtf");
+    const QString copy = folder.filePath(copyName);
+    if (again)
+        QCOMPARE(contents(folder.filePath(QStringLiteral("personal-2026-03-14.rtf"))), QByteArray("earlier"));
     if (found == QLatin1String("pipe"))
         QVERIFY(QFileInfo(copy).exists() && !QFileInfo(copy).isFile());
     else
         QCOMPARE(contents(copy), asked && replaced ? old : QByteArray());
     if (asked)
-        QVERIFY(questions.first().contains(QStringLiteral("personal-2026-03-14.rtf")));
+        QVERIFY(questions.first().contains(copyName));
 }
 
 QTEST_GUILESS_MAIN(AdvisorsLogicTest)
