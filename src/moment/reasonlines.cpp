@@ -1,9 +1,9 @@
 #include "moment/reasonlines.h"
 
 #include "cravinglog/journeytext.h"
+#include "platform/textfiles.h"
 #include "richtext/documentfile.h"
 
-#include <QFileInfo>
 #include <QStringList>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -19,10 +19,10 @@ constexpr qint64 reasonsReadLimit = 256 * 1024;
 
 QString firstReasonLines(const QString &path, const QString &within)
 {
-    if (QFileInfo(path).size() > reasonsReadLimit)
-        return QString();
+    textfiles::ReadRules rules = richtext::documentReadRules(within);
+    rules.limit = reasonsReadLimit;
     QTextDocument document;
-    if (!richtext::loadFile(path, &document, within).ok)
+    if (!richtext::loadRead(textfiles::readFile(path, rules), &document).ok)
         return QString();
     const QString invitation = journeyText("Enter your personal reason not to smoke here.");
     QStringList lines;
